@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/control_id.h"
+#include "i18n/language_dialog_texts.h"
+
+namespace quorvel {
+
+// The one door between the program's logic and its window. The logic addresses controls by number
+// and never sees a widget; the Qt window, the test form and the batch form implement this.
+class MainForm {
+public:
+    virtual ~MainForm() = default;
+
+    virtual std::string GetText(ControlId id) const = 0;
+    virtual void SetText(ControlId id, std::string_view text) = 0;
+    // Selected entry of a drop-down list, -1 when none.
+    virtual int GetSelection(ControlId id) const = 0;
+
+    virtual void ShowMessage(std::string_view text) = 0;
+    // An error box with the stop icon.
+    virtual void ShowError(std::string_view text) = 0;
+    // Moves the focus to an edit field and selects all its text.
+    virtual void FocusField(ControlId id) = 0;
+    // Repaints a cell at once so that its text colour follows the current losses.
+    virtual void Redraw(ControlId id) = 0;
+    virtual void CloseOk() = 0;
+
+    virtual void ClearList(ControlId id) = 0;
+    // A position beyond the current end of the list inserts nothing.
+    virtual void InsertListItem(ControlId id, int position, std::string_view text) = 0;
+    virtual void RemoveListItem(ControlId id, int position) = 0;
+    virtual void SelectListItem(ControlId id, int position) = 0;
+
+    virtual void SetToolTip(ControlId id, std::string_view text) = 0;
+
+    // The save dialog ("Text-Dateien (*.txt)", overwrite prompt); nothing when cancelled.
+    virtual std::optional<std::string> AskSavePath() = 0;
+    // The modal language dialog showing these texts; the rows the player left selected.
+    virtual LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) = 0;
+    virtual void ShowAbout() = 0;
+
+    // Convenience: a signed decimal integer without separators.
+    void SetInt(ControlId id, long long value) { SetText(id, std::to_string(value)); }
+};
+
+}  // namespace quorvel

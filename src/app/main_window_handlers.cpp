@@ -1,0 +1,117 @@
+// Handlers of the main window that belong to no calculation: reset, exit, '<-x', the two target
+// lists, start-up, the about box and the colours of the loss totals.
+
+#include <system_error>
+
+#include "app/control_table.h"
+#include "app/program_files.h"
+#include "app/simulator_dialog.h"
+#include "i18n/language_table.h"
+#include "i18n/saved_choice.h"
+
+namespace quorvel {
+
+CSimulatorDlg::CSimulatorDlg(MainForm& form, std::filesystem::path home)
+    : m_form(form), m_home(std::move(home)) {}
+
+CSimulatorDlg::~CSimulatorDlg() = default;
+
+std::filesystem::path CSimulatorDlg::HomePath(std::string_view relative) const {
+    return m_home / std::filesystem::path(relative);
+}
+
+void CSimulatorDlg::OnMainWindowInit() {
+    // Relative names then resolve beside the program, as they do for the files the logic opens
+    // through HomePath. A folder that cannot be entered is no reason to stop.
+    std::error_code ignored;
+    std::filesystem::current_path(m_home, ignored);
+
+    ApplyLanguageFile(LanguagePath(SavedLanguageIndex(HomePath(kLanguageSaveFile))));
+
+    m_form.SetToolTip(ControlId::ApplyResultButton, m_texts.applyResultTip);
+    m_toolTipCreated = true;
+
+    for (ControlId id : kNumericInputs) m_form.SetText(id, "");
+
+    RefillBookList();
+}
+
+void CSimulatorDlg::OnResetAll() {
+    for (int t = 0; t < kDefenceTypeCount; ++t) {
+        m_form.SetText(kDefenceRows[t].destroyed, " ");
+        m_form.SetText(kDefenceRows[t].remaining, " ");
+        for (int r = 0; r < kResourceCount; ++r) {
+            if (kDefenceSpecs[t].cost[r] != 0) m_form.SetText(kDefenceRows[t].loss[r], "-");
+        }
+    }
+    m_form.SetText(ControlId::AbmMetal, "-");
+    m_form.SetText(ControlId::AbmDeuterium, "-");
+    for (ControlId id : kDefenderTotalCells) m_form.SetText(id, "-");
+
+    m_form.SetText(ControlId::DestroyedTotal, " ");
+    m_form.SetText(ControlId::RemainingTotal, " ");
+    for (ControlId id : kAttackerLossCells) m_form.SetText(id, "-");
+    m_form.SetText(ControlId::MissilesFired, " ");
+    m_form.SetText(ControlId::MissilesLeft, " ");
+    m_form.SetText(ControlId::RequiredMissilesResult, " ");
+    m_form.SetText(ControlId::StatusLine, "");
+
+    m_state.m_defenceCount.fill(0);
+    m_state.m_abmCount = 0;
+    m_state.m_missileCount = 0;
+
+    for (ControlId id : kNumericInputs) m_form.SetText(id, "");
+    for (ControlId id : {ControlId::FlightUnitSecond, ControlId::FlightUnitFirst, ControlId::FlightSystems,
+                         ControlId::FlightFixed, ControlId::FlightMessage, ControlId::RangeResult,
+                         ControlId::RangeUnit, ControlId::ReportText}) {
+        m_form.SetText(id, "");
+    }
+}
+
+void CSimulatorDlg::OnExit() {
+    for (ControlId id : kNumericInputs) {
+        const std::string text = m_form.GetText(id);
+        const bool singleLetter = text.size() == 1 && ((text[0] >= 'a' && text[0] <= 'z') ||
+                                                       (text[0] >= 'A' && text[0] <= 'Z'));
+        if (text.empty() || singleLetter) m_form.SetText(id, "1");
+    }
+    if (ReadInputs()) m_form.CloseOk();
+}
+
+void CSimulatorDlg::OnApplyResult() {
+    NormaliseEmptyInputs();
+    if (m_state.m_resultValid == 1) {
+        for (int t = 0; t < kDefenceTypeCount; ++t) m_form.SetInt(kDefenceRows[t].input, m_state.m_defenceCount[t]);
+        m_form.SetInt(ControlId::MissileInput, m_state.m_missilesLeft);
+        const std::int64_t interceptorsLeft = std::int64_t{m_state.m_abmCount} - m_state.m_missilesAtStart;
+        m_form.SetInt(ControlId::AbmInput, interceptorsLeft > 0 ? interceptorsLeft : 0);
+        m_state.m_resultValid = 0;
+    }
+    ClearZeroInputs();
+}
+
+void CSimulatorDlg::OnPrimaryTargetChanged() {
+    m_state.m_primaryTarget = m_form.GetSelection(ControlId::PrimaryTargetList);
+}
+
+void CSimulatorDlg::OnNeededTargetChanged() {
+    m_state.m_neededTarget = m_form.GetSelection(ControlId::RequiredTargetList);
+}
+
+void CSimulatorDlg::OnShowAbout() { m_form.ShowAbout(); }
+
+TextColour CSimulatorDlg::OnControlColour(ControlId id) const {
+    for (int r = 0; r < kResourceCount; ++r) {
+        const bool defenderCell = id == kDefenderTotalCells[r];
+        const bool attackerCell = id == kAttackerLossCells[r];
+        if (!defenderCell && !attackerCell) continue;
+        const std::int64_t defender = m_state.m_defenderLoss[r];
+        const std::int64_t attacker = m_state.m_attackerLoss[r];
+        if (attacker == defender) return TextColour::Default;
+        const bool defenderLostMore = attacker < defender;
+        return (defenderCell == defenderLostMore) ? TextColour::Red : TextColour::Green;
+    }
+    return TextColour::Default;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/main_form.h"
+
+namespace quorvel {
+
+// A MainForm over plain data: control texts, lists and queued dialog answers. The core tests and
+// the batch mode drive the program through it. Everything the program shows on its own (messages,
+// focus, dialogs, closing) is reported to Notify, which records it by default.
+class MemoryForm : public MainForm {
+public:
+    struct List {
+        std::vector<std::string> entries;
+        int selected = -1;
+    };
+
+    MemoryForm();
+
+    std::string GetText(ControlId id) const override;
+    void SetText(ControlId id, std::string_view text) override;
+    int GetSelection(ControlId id) const override;
+    void ShowMessage(std::string_view text) override;
+    void ShowError(std::string_view text) override;
+    void FocusField(ControlId id) override;
+    void Redraw(ControlId) override {}
+    void CloseOk() override;
+    void ClearList(ControlId id) override;
+    void InsertListItem(ControlId id, int position, std::string_view text) override;
+    void RemoveListItem(ControlId id, int position) override;
+    void SelectListItem(ControlId id, int position) override;
+    void SetToolTip(ControlId id, std::string_view text) override;
+    std::optional<std::string> AskSavePath() override;
+    LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) override;
+    void ShowAbout() override;
+
+    // Answers for the next dialogs, in order; a dialog with no answer queued is cancelled.
+    void QueueSaveAnswer(std::optional<std::string> path) { m_saveAnswers.push_back(std::move(path)); }
+    void QueueLanguageAnswer(LanguageDialogAnswer answer) { m_languageAnswers.push_back(std::move(answer)); }
+
+    const List& GetList(ControlId id) const;
+    std::string GetToolTip(ControlId id) const;
+    bool Closed() const { return m_closed; }
+    std::optional<ControlId> Focus() const { return m_focus; }
+    const LanguageDialogTexts& LastLanguageDialog() const { return m_lastLanguageDialog; }
+
+    // "message", "error", "focus", "language-dialog", "save-dialog", "about", "closed".
+    struct Event {
+        std::string kind;
+        std::string text;
+    };
+    const std::vector<Event>& Events() const { return m_events; }
+    void ClearEvents() { m_events.clear(); }
+
+protected:
+    virtual void Notify(const Event& event) { m_events.push_back(event); }
+
+private:
+    std::map<ControlId, std::string> m_texts;
+    std::map<ControlId, List> m_lists;
+    std::map<ControlId, std::string> m_toolTips;
+    std::deque<std::optional<std::string>> m_saveAnswers;
+    std::deque<LanguageDialogAnswer> m_languageAnswers;
+    LanguageDialogTexts m_lastLanguageDialog;
+    std::vector<Event> m_events;
+    std::optional<ControlId> m_focus;
+    bool m_closed = false;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+enum class WriteOutcome {
+    Ok,
+    CannotCreate,  // the temporary file beside the target could not be created
+    WriteFailed,   // writing, flushing or renaming failed; the target is as it was
+};
+
+// Replaces target with content so that a crash or a full disk leaves either the old file or the
+// new one, never half of one: the text goes to a temporary file beside target, is synced, and is
+// then renamed over it.
+WriteOutcome ReplaceFileAtomically(const std::filesystem::path& target, std::string_view content);
+
+// The whole file as bytes; nothing when it cannot be opened or read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
+}  // namespace quorvel

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "strike/wide_int.h"
+
+namespace quorvel {
+
+// Decimal with "." before every third digit from the right; the minus sign is never a
+// character of the digits: 1234567 -> "1.234.567", -1000 -> "-1.000", -100000 -> "-100.000".
+std::string FormatGrouped(Wide value);
+
+}  // namespace quorvel
