@@ -1,0 +1,152 @@
+// Reading the numeric fields, Exit, '<-x' and Reset all through the in-memory form.
+
+#include <gtest/gtest.h>
+
+#include "app/control_table.h"
+#include "support/test_home.h"
+
+namespace quorvel {
+namespace {
+
+using testing::Program;
+using C = ControlId;
+
+TEST(ReadInputs, ReadsTheLeadingInteger) {
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"1.000", 1}, {" 42", 42}, {"-5", -5}, {"12abc", 12}, {"+7", 7},
+        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}, {"\t\n 9", 9},
+    };
+    for (const auto& [text, value] : cases) {
+        Program p;
+        p.Set(C::RocketLauncherInput, text);
+        p.dlg.NormaliseEmptyInputs();
+        EXPECT_TRUE(p.dlg.ReadInputs()) << text;
+        EXPECT_EQ(p.dlg.State().m_defenceCount[0], value) << text;
+        EXPECT_TRUE(p.form.Events().empty()) << text;
+    }
+}
+
+TEST(ReadInputs, RefusesTextAndNumbersBeyond32Bits) {
+    for (const char* text : {"abc", " ", "-", "2147483648", "-2147483649", "99999999999999999999999"}) {
+        Program p;
+        p.dlg.State().m_abmCount = 77;
+        p.Set(C::GaussCannonInput, "3");
+        p.Set(C::LargeShieldDomeInput, text);  // read after 1009, before 1010
+        p.Set(C::AbmInput, "5");
+        p.dlg.NormaliseEmptyInputs();
+        EXPECT_FALSE(p.dlg.ReadInputs()) << text;
+        ASSERT_EQ(p.form.Events().size(), 2u) << text;
+        EXPECT_EQ(p.form.Events()[0].kind, "message");
+        EXPECT_EQ(p.form.Events()[0].text, "Please enter an integer.");
+        EXPECT_EQ(p.form.Focus(), C::LargeShieldDomeInput);
+        EXPECT_EQ(p.dlg.State().m_defenceCount[3], 3) << "fields before it are read";
+        EXPECT_EQ(p.dlg.State().m_abmCount, 77) << "fields after it keep their values";
+    }
+}
+
+TEST(ReadInputs, LooksAtNoMoreThan63Characters) {
+    Program p;
+    p.Set(C::RocketLauncherInput, std::string(62, ' ') + "12");
+    p.dlg.NormaliseEmptyInputs();
+    EXPECT_TRUE(p.dlg.ReadInputs());
+    EXPECT_EQ(p.dlg.State().m_defenceCount[0], 1);
+    p.Set(C::RocketLauncherInput, std::string(63, ' ') + "12");
+    EXPECT_FALSE(p.dlg.ReadInputs());
+}
+
+TEST(HandlerFrame, EmptyFieldsReadAsZeroAndShowEmptyAgain) {
+    Program p;
+    p.dlg.State().m_weaponsLevel = 9;
+    p.Set(C::RocketLauncherInput, "0");
+    p.dlg.NormaliseEmptyInputs();
+    EXPECT_EQ(p.Get(C::WeaponsInput), "0");
+    EXPECT_EQ(p.dlg.State().m_weaponsLevel, 0);
+    p.dlg.ClearZeroInputs();
+    for (ControlId id : kNumericInputs) EXPECT_EQ(p.Get(id), "");
+}
+
+TEST(Exit, FillsEmptyAndSingleLetterFieldsThenCloses) {
+    Program p;
+    p.Set(C::RocketLauncherInput, "x");
+    p.dlg.OnExit();
+    EXPECT_TRUE(p.form.Closed());
+    EXPECT_EQ(p.Get(C::RocketLauncherInput), "1");
+    EXPECT_EQ(p.Get(C::ImpulseDriveInput), "1");
+}
+
+TEST(Exit, StaysOpenOnTextThatIsNoInteger) {
+    Program p;
+    p.Set(C::WeaponsInput, "abc");
+    p.dlg.OnExit();
+    EXPECT_FALSE(p.form.Closed());
+    EXPECT_EQ(p.form.Focus(), C::WeaponsInput);
+}
+
+TEST(ApplyResult, BeforeAnySimulationOnlyNormalises) {
+    Program p;
+    p.Set(C::RocketLauncherInput, "5");
+    p.dlg.OnApplyResult();
+    EXPECT_EQ(p.Get(C::RocketLauncherInput), "5");
+    EXPECT_EQ(p.Get(C::MissileInput), "");
+}
+
+TEST(ApplyResult, TurnsSurvivorsIntoTheNextInputOnce) {
+    Program p;
+    p.Set(C::MissileInput, "10");
+    p.Set(C::AbmInput, "2");
+    p.Set(C::RocketLauncherInput, "1000");
+    p.Set(C::ArmourInput, "4");
+    p.dlg.OnSimulate();
+    p.dlg.OnApplyResult();
+    // 8 missiles: 96000 / 280 = 342 destroyed; all 8 needed, none left; no interceptors left.
+    EXPECT_EQ(p.Get(C::RocketLauncherInput), "658");
+    EXPECT_EQ(p.Get(C::MissileInput), "");
+    EXPECT_EQ(p.Get(C::AbmInput), "");
+    EXPECT_EQ(p.Get(C::ArmourInput), "4");
+    p.Set(C::RocketLauncherInput, "3");
+    p.dlg.OnApplyResult();
+    EXPECT_EQ(p.Get(C::RocketLauncherInput), "3") << "a second press applies nothing";
+}
+
+TEST(ApplyResult, KeepsTheInterceptorsLeft) {
+    Program p;
+    p.Set(C::MissileInput, "3");
+    p.Set(C::AbmInput, "10");
+    p.dlg.OnSimulate();
+    p.dlg.OnApplyResult();
+    EXPECT_EQ(p.Get(C::AbmInput), "7");
+}
+
+TEST(ApplyResult, AfterASimulationWithoutMissilesWritesTheInterceptorsStillThere) {
+    Program p;
+    p.Set(C::AbmInput, "12");
+    p.dlg.OnSimulate();
+    p.dlg.OnApplyResult();
+    EXPECT_EQ(p.Get(C::AbmInput), "12");
+}
+
+TEST(ResetAll, ClearsInputsAndResultsButKeepsSelections) {
+    Program p;
+    p.form.SelectListItem(C::PrimaryTargetList, 3);
+    p.dlg.OnPrimaryTargetChanged();
+    p.Set(C::MissileInput, "10");
+    p.Set(C::RocketLauncherInput, "100");
+    p.Set(C::ReportText, "Raketenwerfer 5");
+    p.Set(C::RangeResult, "19");
+    p.dlg.OnSimulate();
+    p.dlg.OnResetAll();
+    for (ControlId id : kNumericInputs) EXPECT_EQ(p.Get(id), "");
+    EXPECT_EQ(p.Get(C::ReportText), "");
+    EXPECT_EQ(p.Get(C::RangeResult), "");
+    EXPECT_EQ(p.Get(C::RocketLauncherDestroyed), " ");
+    EXPECT_EQ(p.Get(C::RocketLauncherMetal), "-");
+    EXPECT_EQ(p.Get(C::AttackerMetalLoss), "-");
+    EXPECT_EQ(p.Get(C::MissilesFired), " ");
+    EXPECT_EQ(p.Get(C::StatusLine), "");
+    EXPECT_EQ(p.form.GetSelection(C::PrimaryTargetList), 3);
+    EXPECT_EQ(p.dlg.State().m_primaryTarget, 3);
+    EXPECT_EQ(p.dlg.State().m_missileCount, 0);
+}
+
+}  // namespace
+}  // namespace quorvel
