@@ -5,10 +5,14 @@ namespace quorvel {
 std::string FormatGrouped(Wide value) {
     const std::string plain = ToDecimal(value);
     const std::size_t digitsStart = (value < 0) ? 1 : 0;
-    std::string grouped = plain;
-    // Insert from the right so every position counts on the text as printed.
-    for (std::size_t pos = plain.size(); pos > digitsStart + 3; pos -= 3) {
-        grouped.insert(pos - 3, 1, '.');
+    const std::size_t digits = plain.size() - digitsStart;
+    std::string grouped;
+    grouped.reserve(plain.size() + digits / 3);
+    grouped.append(plain, 0, digitsStart);
+    for (std::size_t i = 0; i < digits; ++i) {
+        // A "." before every digit whose count from the right is a multiple of three.
+        if (i != 0 && (digits - i) % 3 == 0) grouped.push_back('.');
+        grouped.push_back(plain[digitsStart + i]);
     }
     return grouped;
 }

@@ -1,22 +1,33 @@
 #include "strike/wide_int.h"
 
-#include <algorithm>
+#include <charconv>
+#include <limits>
 
 namespace quorvel {
 
 std::string ToDecimal(Wide value) {
-    if (value == 0) return "0";
-    const bool negative = value < 0;
-    std::string digits;
-    // Work on the negative side so that the smallest value needs no special case.
-    Wide rest = negative ? value : -value;
-    while (rest != 0) {
-        digits.push_back(static_cast<char>('0' - static_cast<int>(rest % 10)));
-        rest /= 10;
+    char buffer[48];
+    char* end = buffer + sizeof buffer;
+    if (value >= std::numeric_limits<std::int64_t>::min() && value <= std::numeric_limits<std::int64_t>::max()) {
+        const auto result = std::to_chars(buffer, end, static_cast<std::int64_t>(value));
+        return std::string(buffer, result.ptr);
     }
-    if (negative) digits.push_back('-');
-    std::reverse(digits.begin(), digits.end());
-    return digits;
+    // Beyond 64 bits: peel off 18 digits at a time, working on the negative side so that the
+    // smallest value needs no special case.
+    const bool negative = value < 0;
+    Wide rest = negative ? value : -value;
+    constexpr std::int64_t kChunk = 1'000'000'000'000'000'000;
+    char* begin = end;
+    while (rest <= -kChunk) {
+        auto chunk = static_cast<std::int64_t>(-(rest % kChunk));
+        rest /= kChunk;
+        for (int i = 0; i < 18; ++i, chunk /= 10) *--begin = static_cast<char>('0' + chunk % 10);
+    }
+    for (auto head = static_cast<std::int64_t>(-rest); head != 0; head /= 10) {
+        *--begin = static_cast<char>('0' + head % 10);
+    }
+    if (negative) *--begin = '-';
+    return std::string(begin, end);
 }
 
 }  // namespace quorvel

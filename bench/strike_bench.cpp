@@ -1,0 +1,69 @@
+// Simulate and Required missiles on the in-memory form, for the worked example and for extreme
+// inputs. Both must stay well under 20 microseconds, the extreme ones within twice the ordinary.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <map>
+
+#include "app/memory_form.h"
+#include "app/simulator_dialog.h"
+
+namespace {
+
+using quorvel::ControlId;
+
+const std::map<ControlId, const char*> kWorkedExample = {
+    {ControlId::MissileInput, "10"},
+    {ControlId::AbmInput, "2"},
+    {ControlId::RocketLauncherInput, "100"},
+    {ControlId::LightLaserInput, "10"},
+};
+
+std::map<ControlId, const char*> ExtremeInputs(const char* level) {
+    std::map<ControlId, const char*> inputs = {
+        {ControlId::MissileInput, "2147483647"}, {ControlId::ArmourInput, level}, {ControlId::WeaponsInput, level}};
+    for (ControlId id : {ControlId::RocketLauncherInput, ControlId::LightLaserInput, ControlId::HeavyLaserInput,
+                         ControlId::GaussCannonInput, ControlId::IonCannonInput, ControlId::PlasmaTurretInput,
+                         ControlId::SmallShieldDomeInput, ControlId::LargeShieldDomeInput}) {
+        inputs[id] = "2147483647";
+    }
+    return inputs;
+}
+
+template <typename Handler>
+void RunHandler(benchmark::State& state, const std::map<ControlId, const char*>& inputs, Handler handler) {
+    quorvel::MemoryForm form;
+    quorvel::CSimulatorDlg dlg(form, std::filesystem::temp_directory_path());
+    for (const auto& [id, text] : inputs) form.SetText(id, text);
+    for (auto _ : state) {
+        (dlg.*handler)();
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_SimulateWorkedExample(benchmark::State& s) { RunHandler(s, kWorkedExample, &quorvel::CSimulatorDlg::OnSimulate); }
+void BM_SimulateExtremeHighLevels(benchmark::State& s) {
+    RunHandler(s, ExtremeInputs("2147483647"), &quorvel::CSimulatorDlg::OnSimulate);
+}
+void BM_SimulateExtremeLowLevels(benchmark::State& s) {
+    RunHandler(s, ExtremeInputs("-2147483648"), &quorvel::CSimulatorDlg::OnSimulate);
+}
+void BM_RequiredWorkedExample(benchmark::State& s) {
+    RunHandler(s, kWorkedExample, &quorvel::CSimulatorDlg::OnRequiredMissiles);
+}
+void BM_RequiredExtremeHighLevels(benchmark::State& s) {
+    RunHandler(s, ExtremeInputs("2147483647"), &quorvel::CSimulatorDlg::OnRequiredMissiles);
+}
+void BM_RequiredExtremeLowLevels(benchmark::State& s) {
+    RunHandler(s, ExtremeInputs("-2147483648"), &quorvel::CSimulatorDlg::OnRequiredMissiles);
+}
+
+BENCHMARK(BM_SimulateWorkedExample);
+BENCHMARK(BM_SimulateExtremeHighLevels);
+BENCHMARK(BM_SimulateExtremeLowLevels);
+BENCHMARK(BM_RequiredWorkedExample);
+BENCHMARK(BM_RequiredExtremeHighLevels);
+BENCHMARK(BM_RequiredExtremeLowLevels);
+
+}  // namespace
