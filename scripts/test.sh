@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds and runs every test of one preset (default: "default").
+# Installs what is needed, builds and runs every test: the normal build, then the whole suite
+# again under ASan + UBSan with the fuzz targets. Name presets to run only those.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-preset=${1:-default}
+presets=("$@")
+[ ${#presets[@]} -eq 0 ] && presets=(default sanitize)
 scripts/install-deps.sh
-scripts/build.sh "$preset"
-ctest --preset "$preset" -j "$(nproc)"
+for preset in "${presets[@]}"; do
+  scripts/build.sh "$preset"
+  ctest --preset "$preset" -j "$(nproc)"
+done
