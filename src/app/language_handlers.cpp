@@ -1,17 +1,65 @@
-// Placeholder until the language files are wired in.
+// Languages: applying a language file to the whole window, and the language button with its
+// dialog and the saved choice.
+
+#include <optional>
+
+#include "app/program_files.h"
 #include "app/simulator_dialog.h"
+#include "i18n/language_dialog.h"
+#include "i18n/language_file.h"
 #include "i18n/language_table.h"
 #include "i18n/saved_choice.h"
 
 namespace quorvel {
 
-std::filesystem::path LanguagePath(int index) {
-    const bool known = index >= 0 && index < static_cast<int>(kLanguages.size());
-    return std::filesystem::path("languages") / kLanguages[known ? index : kEnglish].fileName;
+void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path& relativePath) {
+    const std::optional<LanguageLines> lines = ReadLanguageFile(HomePath(relativePath.string()));
+    if (!lines) return;  // an unreadable file changes nothing at all
+
+    m_texts = TextsFromLines(*lines);
+    for (const LineCaption& caption : kLineCaptions) {
+        m_form.SetText(caption.control, LineText(*lines, caption.line));
+    }
+
+    m_form.ClearList(ControlId::PrimaryTargetList);
+    for (int c = 0; c < kPrimaryTargetChoiceCount; ++c) {
+        m_form.InsertListItem(ControlId::PrimaryTargetList, c, m_texts.targetChoice[c]);
+    }
+
+    // At start-up the tooltip does not exist yet; start-up registers the stored text itself.
+    if (m_toolTipCreated) m_form.SetToolTip(ControlId::ApplyResultButton, m_texts.applyResultTip);
+
+    // Entry 0 means every defence type; the shield-domes-first choice has no place here.
+    m_form.ClearList(ControlId::RequiredTargetList);
+    m_form.InsertListItem(ControlId::RequiredTargetList, 0, m_texts.allTypesChoice);
+    for (int t = 0; t < kDefenceTypeCount; ++t) {
+        m_form.InsertListItem(ControlId::RequiredTargetList, t + 1, m_texts.targetChoice[t]);
+    }
+
+    OnResetAll();
+
+    m_form.SelectListItem(ControlId::RequiredTargetList, 0);
+    m_state.m_neededTarget = 0;
+    m_form.SelectListItem(ControlId::PrimaryTargetList, 0);
+    m_state.m_primaryTarget = 0;
 }
-int SavedLanguageIndex(const std::filesystem::path&) { return kEnglish; }
-bool SaveLanguageIndex(const std::filesystem::path&, int) { return false; }
-void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path&) {}
-void CSimulatorDlg::OnChooseLanguage() {}
+
+void CSimulatorDlg::OnChooseLanguage() {
+    CLanguage dialog(m_home);
+    dialog.PrepareLanguageDialog();
+    const LanguageDialogAnswer answer = m_form.RunLanguageDialog(dialog.Texts());
+    if (answer.accepted) {
+        dialog.OnLanguageAccept(answer.selectedRows);
+    } else {
+        dialog.OnLanguageCancel();
+    }
+    if (dialog.Cancelled() != 0) return;
+
+    const int index = dialog.SelectedIndex();
+    if (index < 0 || index >= static_cast<int>(kLanguages.size())) return;  // accepted without a row
+    ApplyLanguageFile(LanguagePath(index));
+    // A choice that cannot be saved still holds until the program ends; no message is shown.
+    SaveLanguageIndex(HomePath(kLanguageSaveFile), index);
+}
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "i18n/language_lines.h"
 #include "strike/defence_table.h"
 
 namespace quorvel {
@@ -30,5 +31,8 @@ struct LanguageTexts {
     std::string planHeading;                                    // line 71
     std::string planMissilesCaption;                            // line 72
 };
+
+// The kept texts of a language file's lines.
+LanguageTexts TextsFromLines(const LanguageLines& lines);
 
 }  // namespace quorvel

@@ -1,0 +1,48 @@
+#pragma once
+
+// The language dialog's logic: which texts it shows and which language the player took. The
+// window shows the texts and reports the rows left selected; nothing here knows about widgets.
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "i18n/language_dialog_texts.h"
+
+namespace quorvel {
+
+class CLanguage {
+public:
+    // home: the folder holding languages/ and data/.
+    explicit CLanguage(std::filesystem::path home);
+
+    // Texts from the language of the saved choice (any value but 1 to 8 is English), else from
+    // the English file, else the template's own; the nine languages are listed in every case.
+    void PrepareLanguageDialog();
+    // Title, button captions and column headings from lines 61 to 65 of a language file (relative
+    // to the home folder), and the nine rows. False, changing nothing, when it cannot be read.
+    bool LoadDialogTexts(const std::filesystem::path& relativePath);
+
+    // The accept button: the lowest selected row is the language, -1 when no row is selected.
+    void OnLanguageAccept(const std::vector<int>& selectedRows);
+    // Cancel, Escape or the close box.
+    void OnLanguageCancel();
+
+    const LanguageDialogTexts& Texts() const { return m_texts; }
+    int SelectedIndex() const { return m_selectedIndex; }
+    // 0 after the accept button, -1 however else the dialog ended.
+    int Cancelled() const { return m_cancelled; }
+    const std::array<std::string, 2>& ColumnHeading() const { return m_columnHeading; }
+
+private:
+    void ListLanguages();
+
+    std::filesystem::path m_home;
+    LanguageDialogTexts m_texts;
+    int m_selectedIndex = -1;
+    std::array<std::string, 2> m_columnHeading;
+    int m_cancelled = -1;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,71 @@
+#include "i18n/language_file.h"
+
+#include <fstream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "fileio/utf8.h"
+#include "i18n/language_table.h"
+
+namespace quorvel {
+namespace {
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
+LanguageLines ParseLanguageLines(std::string_view bytes, SingleByteCodepage fallback) {
+    if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
+
+    // The raw lines reading can reach. A line too long as UTF-8 is too long in any encoding (no
+    // character has fewer bytes), so it certainly ends the reading; only its kept part counts
+    // when deciding the encoding.
+    std::vector<std::string_view> raw;
+    raw.reserve(kLanguageLineCount);
+    bool utf8 = true;
+    std::size_t pos = 0;
+    while (raw.size() < static_cast<std::size_t>(kLanguageLineCount) && pos < bytes.size()) {
+        const std::size_t feed = bytes.find('\n', pos);
+        std::string_view line = bytes.substr(pos, feed == std::string_view::npos ? feed : feed - pos);
+        pos = feed == std::string_view::npos ? bytes.size() : feed + 1;
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        const std::string_view kept = Utf8Prefix(line, kMaxTextCharacters);
+        utf8 = utf8 && IsValidUtf8(kept);
+        raw.push_back(line);
+        if (kept.size() < line.size()) break;
+    }
+
+    LanguageLines lines;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        // One character more than may be kept is enough to tell whether the line is too long.
+        std::string text = utf8 ? std::string(Utf8Prefix(raw[i], kMaxTextCharacters + 1))
+                                : DecodeSingleByte(raw[i].substr(0, kMaxTextCharacters + 1), fallback);
+        if (Utf8Length(text) > kMaxTextCharacters) {
+            lines[i] = std::string(Utf8Prefix(text, kMaxTextCharacters));
+            break;
+        }
+        lines[i] = std::move(text);
+    }
+    return lines;
+}
+
+std::optional<LanguageLines> ReadLanguageFile(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes(kLanguageFileReadLimit, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return ParseLanguageLines(bytes, FallbackCodepageFor(path));
+}
+
+SingleByteCodepage FallbackCodepageFor(const std::filesystem::path& path) {
+    return path.filename() == std::filesystem::path(kLanguages[kPolish].fileName)
+               ? SingleByteCodepage::Windows1250
+               : SingleByteCodepage::Windows1252;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,135 @@
+#pragma once
+
+// The layout of a language file: one text per line, the line number alone says what it is for.
+// Line numbers count from 1, as a player editing a file sees them.
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "app/control_id.h"
+
+namespace quorvel {
+
+inline constexpr int kLanguageLineCount = 72;
+// A stored text keeps at most this many characters of its line.
+inline constexpr std::size_t kMaxTextCharacters = 255;
+
+// The 72 texts of a language file; a line the file does not have is empty.
+using LanguageLines = std::array<std::string, kLanguageLineCount>;
+
+inline const std::string& LineText(const LanguageLines& lines, int lineNumber) {
+    return lines[static_cast<std::size_t>(lineNumber - 1)];
+}
+
+inline constexpr int kLineFirstDefenceLabel = 1;  // lines 1-8, one per defence type in type order
+inline constexpr int kLineAbmLabel = 9;
+inline constexpr int kLineArmourLabel = 10;
+inline constexpr int kLineTotalLabel = 11;
+inline constexpr int kLineMissileLabel = 12;
+inline constexpr int kLineWeaponsLabel = 13;
+inline constexpr int kLinePrimaryTargetLabel = 14;
+inline constexpr int kLineDefenderBox = 15;
+inline constexpr int kLineAttackerBox = 16;
+inline constexpr int kLineReadReportButton = 17;
+inline constexpr int kLineRemainingHeading = 18;
+inline constexpr int kLineDestroyedHeading = 19;
+inline constexpr int kLineFirstTargetChoice = 20;  // lines 20-28, the primary-target list in order
+inline constexpr int kLineDefenderLossBox = 29;
+inline constexpr int kLineMetalHeading = 30;
+inline constexpr int kLineCrystalHeading = 31;
+inline constexpr int kLineDeuteriumHeading = 32;
+inline constexpr int kLineAttackerLossBox = 33;
+inline constexpr int kLineRequiredMissilesLead = 34;
+inline constexpr int kLineRequiredMissilesButton = 35;
+inline constexpr int kLineRequiredMissilesLabel = 36;
+inline constexpr int kLineFlightTimeBox = 37;
+inline constexpr int kLineStartPositionLabel = 38;
+inline constexpr int kLineTargetPositionLabel = 39;
+inline constexpr int kLineFlightTimeButton = 40;
+inline constexpr int kLineRangeBox = 41;
+inline constexpr int kLineImpulseDriveLabel = 42;
+inline constexpr int kLineRangeButton = 43;
+inline constexpr int kLineRangeLabel = 44;
+inline constexpr int kLineSimulateButton = 45;
+inline constexpr int kLineResetAllButton = 46;
+inline constexpr int kLineExitButton = 47;
+inline constexpr int kLineFlightTimeLabel = 48;
+inline constexpr int kLineMsgAllInterceptedMany = 49;
+inline constexpr int kLineMsgNoMissiles = 50;
+inline constexpr int kLineMsgAllInterceptedOne = 51;
+inline constexpr int kLineMsgNoDefence = 52;
+inline constexpr int kLineMsgMissilesHit = 53;
+inline constexpr int kLineMsgNothingToDestroy = 54;
+inline constexpr int kLineFlightUnitFirst = 55;
+inline constexpr int kLineFlightUnitSecond = 56;
+inline constexpr int kLineMsgOutOfRange = 57;
+inline constexpr int kLineRangeUnit = 58;
+inline constexpr int kLineMsgOtherGalaxy = 59;
+inline constexpr int kLineLanguageButton = 60;
+inline constexpr int kLineDialogTitle = 61;  // lines 61-65 belong to the language dialog alone
+inline constexpr int kLineDialogAccept = 62;
+inline constexpr int kLineDialogCancel = 63;
+inline constexpr int kLineDialogFirstHeading = 64;
+inline constexpr int kLineDialogSecondHeading = 65;
+inline constexpr int kLineRequiredMissilesTail = 66;
+inline constexpr int kLineAllTypesChoice = 67;
+inline constexpr int kLineApplyResultTip = 68;  // tooltip of the '<-x' button
+inline constexpr int kLineRememberAttackButton = 69;
+inline constexpr int kLineSavePlanButton = 70;
+inline constexpr int kLinePlanHeading = 71;
+inline constexpr int kLinePlanMissilesCaption = 72;
+
+// Lines that become the caption of a main-window control, in line order.
+struct LineCaption {
+    int line;
+    ControlId control;
+};
+
+inline constexpr std::array<LineCaption, 43> kLineCaptions = {{
+    {kLineFirstDefenceLabel + 0, ControlId::RocketLauncherLabel},
+    {kLineFirstDefenceLabel + 1, ControlId::LightLaserLabel},
+    {kLineFirstDefenceLabel + 2, ControlId::HeavyLaserLabel},
+    {kLineFirstDefenceLabel + 3, ControlId::GaussCannonLabel},
+    {kLineFirstDefenceLabel + 4, ControlId::IonCannonLabel},
+    {kLineFirstDefenceLabel + 5, ControlId::PlasmaTurretLabel},
+    {kLineFirstDefenceLabel + 6, ControlId::SmallShieldDomeLabel},
+    {kLineFirstDefenceLabel + 7, ControlId::LargeShieldDomeLabel},
+    {kLineAbmLabel, ControlId::AbmLabel},
+    {kLineArmourLabel, ControlId::ArmourLabel},
+    {kLineTotalLabel, ControlId::TotalLabel},
+    {kLineMissileLabel, ControlId::MissileLabel},
+    {kLineWeaponsLabel, ControlId::WeaponsLabel},
+    {kLinePrimaryTargetLabel, ControlId::PrimaryTargetLabel},
+    {kLineDefenderBox, ControlId::DefenderBox},
+    {kLineAttackerBox, ControlId::AttackerBox},
+    {kLineReadReportButton, ControlId::ReadReportButton},
+    {kLineRemainingHeading, ControlId::RemainingHeading},
+    {kLineDestroyedHeading, ControlId::DestroyedHeading},
+    {kLineDefenderLossBox, ControlId::DefenderLossBox},
+    {kLineMetalHeading, ControlId::MetalHeading},
+    {kLineCrystalHeading, ControlId::CrystalHeading},
+    {kLineDeuteriumHeading, ControlId::DeuteriumHeading},
+    {kLineAttackerLossBox, ControlId::AttackerLossBox},
+    {kLineRequiredMissilesLead, ControlId::RequiredMissilesLead},
+    {kLineRequiredMissilesButton, ControlId::RequiredMissilesButton},
+    {kLineRequiredMissilesLabel, ControlId::RequiredMissilesLabel},
+    {kLineFlightTimeBox, ControlId::FlightTimeBox},
+    {kLineStartPositionLabel, ControlId::StartPositionLabel},
+    {kLineTargetPositionLabel, ControlId::TargetPositionLabel},
+    {kLineFlightTimeButton, ControlId::FlightTimeButton},
+    {kLineRangeBox, ControlId::RangeBox},
+    {kLineImpulseDriveLabel, ControlId::ImpulseDriveLabel},
+    {kLineRangeButton, ControlId::RangeButton},
+    {kLineRangeLabel, ControlId::RangeLabel},
+    {kLineSimulateButton, ControlId::SimulateButton},
+    {kLineResetAllButton, ControlId::ResetAllButton},
+    {kLineExitButton, ControlId::ExitButton},
+    {kLineFlightTimeLabel, ControlId::FlightTimeLabel},
+    {kLineLanguageButton, ControlId::LanguageButton},
+    {kLineRequiredMissilesTail, ControlId::RequiredMissilesTail},
+    {kLineRememberAttackButton, ControlId::RememberAttackButton},
+    {kLineSavePlanButton, ControlId::SavePlanButton},
+}};
+
+}  // namespace quorvel

@@ -1,0 +1,12 @@
+#include "i18n/language_table.h"
+
+#include "app/program_files.h"
+
+namespace quorvel {
+
+std::filesystem::path LanguagePath(int index) {
+    const bool known = index >= 0 && index < static_cast<int>(kLanguages.size());
+    return std::filesystem::path(kLanguageFolder) / kLanguages[known ? index : kEnglish].fileName;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,31 @@
+#include "i18n/language_texts.h"
+
+namespace quorvel {
+
+LanguageTexts TextsFromLines(const LanguageLines& lines) {
+    const auto line = [&](int number) { return LineText(lines, number); };
+    LanguageTexts texts;
+    for (int t = 0; t < kDefenceTypeCount; ++t) texts.defenceLabel[t] = line(kLineFirstDefenceLabel + t);
+    texts.abmLabel = line(kLineAbmLabel);
+    texts.primaryTargetLabel = line(kLinePrimaryTargetLabel);
+    for (int c = 0; c < kPrimaryTargetChoiceCount; ++c)
+        texts.targetChoice[c] = line(kLineFirstTargetChoice + c);
+    texts.msgAllInterceptedMany = line(kLineMsgAllInterceptedMany);
+    texts.msgNoMissiles = line(kLineMsgNoMissiles);
+    texts.msgAllInterceptedOne = line(kLineMsgAllInterceptedOne);
+    texts.msgNoDefence = line(kLineMsgNoDefence);
+    texts.msgMissilesHit = line(kLineMsgMissilesHit);
+    texts.msgNothingToDestroy = line(kLineMsgNothingToDestroy);
+    texts.flightUnitFirst = line(kLineFlightUnitFirst);
+    texts.flightUnitSecond = line(kLineFlightUnitSecond);
+    texts.msgOutOfRange = line(kLineMsgOutOfRange);
+    texts.rangeUnit = line(kLineRangeUnit);
+    texts.msgOtherGalaxy = line(kLineMsgOtherGalaxy);
+    texts.allTypesChoice = line(kLineAllTypesChoice);
+    texts.applyResultTip = line(kLineApplyResultTip);
+    texts.planHeading = line(kLinePlanHeading);
+    texts.planMissilesCaption = line(kLinePlanMissilesCaption);
+    return texts;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,195 @@
+// The language dialog's texts and answers, and the language button through the in-memory form.
+
+#include "i18n/language_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "app/memory_form.h"
+#include "app/program_files.h"
+#include "app/simulator_dialog.h"
+#include "i18n/language_table.h"
+#include "support/language_home.h"
+
+namespace quorvel {
+namespace {
+
+using test::NumberedLine;
+
+constexpr int kItalian = 3;
+constexpr int kFrench = 5;
+
+void ExpectTextsOf(const CLanguage& dialog, std::string_view tag) {
+    const LanguageDialogTexts& texts = dialog.Texts();
+    EXPECT_EQ(texts.title, NumberedLine(tag, 61));
+    EXPECT_EQ(texts.acceptCaption, NumberedLine(tag, 62));
+    EXPECT_EQ(texts.cancelCaption, NumberedLine(tag, 63));
+    EXPECT_EQ(texts.columnHeading[0], NumberedLine(tag, 64));
+    EXPECT_EQ(texts.columnHeading[1], NumberedLine(tag, 65));
+    EXPECT_EQ(dialog.ColumnHeading(), texts.columnHeading);
+    EXPECT_TRUE(texts.hasColumns);
+}
+
+void ExpectNineLanguages(const CLanguage& dialog) {
+    const auto& rows = dialog.Texts().rows;
+    ASSERT_EQ(rows.size(), 9u);
+    EXPECT_EQ(rows[0], (std::array<std::string, 2>{"English", "eng_lang.dat"}));
+    EXPECT_EQ(rows[5], (std::array<std::string, 2>{"Fran\xC3\xA7"
+                                                   "ais",
+                                                   "fr_lang.dat"}));
+    EXPECT_EQ(rows[8], (std::array<std::string, 2>{"Portugu\xC3\xAAs", "pt_lang.dat"}));
+}
+
+struct Home : test::LanguageHome {
+    Home() {
+        WriteLanguage(kEnglish, "en");
+        WriteLanguage(kItalian, "it");
+        WriteLanguage(kFrench, "fr");
+    }
+    CLanguage Prepared() const {
+        CLanguage dialog(Path());
+        dialog.PrepareLanguageDialog();
+        return dialog;
+    }
+};
+
+TEST(LanguageDialogTexts, ComeFromTheSavedLanguage) {
+    Home home;
+    home.Write(kLanguageSaveFile, "3");
+    const CLanguage dialog = home.Prepared();
+    ExpectTextsOf(dialog, "it");
+    ExpectNineLanguages(dialog);
+}
+
+TEST(LanguageDialogTexts, AnyOtherSavedValueShowsEnglish) {
+    Home home;
+    for (const char* saved : {"-1", "0", "12", "abc", "<none>"}) {
+        std::filesystem::remove(home / kLanguageSaveFile);
+        if (std::string_view(saved) != "<none>") home.Write(kLanguageSaveFile, saved);
+        const CLanguage dialog = home.Prepared();
+        SCOPED_TRACE(saved);
+        ExpectTextsOf(dialog, "en");
+        ExpectNineLanguages(dialog);
+    }
+}
+
+TEST(LanguageDialogTexts, AMissingSavedLanguageFileFallsBackToEnglish) {
+    Home home;
+    home.Write(kLanguageSaveFile, "2");  // no Dutch file
+    ExpectTextsOf(home.Prepared(), "en");
+}
+
+TEST(LanguageDialogTexts, WithoutAnyFileTheTemplateTextsStayButTheLanguagesAreListed) {
+    test::LanguageHome home;
+    home.Write(kLanguageSaveFile, "3");
+    CLanguage dialog(home.Path());
+    dialog.PrepareLanguageDialog();
+    EXPECT_EQ(dialog.Texts().title, "Sprachwahl");
+    EXPECT_EQ(dialog.Texts().acceptCaption, "ERROR");
+    EXPECT_EQ(dialog.Texts().cancelCaption, "ERROR");
+    ExpectNineLanguages(dialog);
+}
+
+TEST(LanguageDialogAnswer, TheLowestSelectedRowCounts) {
+    Home home;
+    CLanguage dialog = home.Prepared();
+    EXPECT_EQ(dialog.Cancelled(), -1) << "counts as cancelled until accepted";
+    EXPECT_EQ(dialog.SelectedIndex(), -1);
+
+    struct Case {
+        std::vector<int> rows;
+        int index;
+    };
+    const Case cases[] = {{{5}, 5}, {{7, 2, 4}, 2}, {{}, -1}, {{12, -1, 4}, 4}, {{9}, -1}, {{0, 8}, 0}};
+    for (const Case& c : cases) {
+        dialog.OnLanguageAccept(c.rows);
+        EXPECT_EQ(dialog.Cancelled(), 0);
+        EXPECT_EQ(dialog.SelectedIndex(), c.index) << ::testing::PrintToString(c.rows);
+    }
+    dialog.OnLanguageCancel();
+    EXPECT_EQ(dialog.Cancelled(), -1);
+}
+
+struct Window {
+    Home home;
+    MemoryForm form;
+    CSimulatorDlg dlg{form, home.Path()};
+
+    Window() { dlg.OnMainWindowInit(); }
+    void Answer(std::vector<int> rows) { form.QueueLanguageAnswer({true, std::move(rows)}); }
+    std::string Caption() const { return form.GetText(ControlId::RocketLauncherLabel); }
+};
+
+TEST(ChooseLanguage, AcceptingARowAppliesAndSavesIt) {
+    Window w;
+    w.home.Write(kLanguageSaveFile, "3");
+    w.Answer({5});
+    w.dlg.OnChooseLanguage();
+
+    EXPECT_EQ(w.form.LastLanguageDialog().title, NumberedLine("it", 61));
+    EXPECT_EQ(w.Caption(), NumberedLine("fr", 1));
+    EXPECT_EQ(w.home.Read(kLanguageSaveFile), "5");
+    EXPECT_EQ(w.form.GetToolTip(ControlId::ApplyResultButton), NumberedLine("fr", 68));
+}
+
+TEST(ChooseLanguage, CancelOrNoRowChangesNothing) {
+    Window w;
+    w.home.Write(kLanguageSaveFile, "3");
+    w.form.SetText(ControlId::MissileInput, "40");
+
+    w.form.QueueLanguageAnswer({false, {5}});  // rows selected, then cancelled
+    w.dlg.OnChooseLanguage();
+    w.Answer({});
+    w.dlg.OnChooseLanguage();
+    w.dlg.OnChooseLanguage();  // no answer queued: the dialog is cancelled
+
+    EXPECT_EQ(w.Caption(), NumberedLine("en", 1));
+    EXPECT_EQ(w.form.GetText(ControlId::MissileInput), "40") << "no reset";
+    EXPECT_EQ(w.home.Read(kLanguageSaveFile), "3");
+}
+
+TEST(ChooseLanguage, TheFormerTwelveBecomesExactlyTheNewIndex) {
+    Window w;
+    w.home.Write(kLanguageSaveFile, "12");
+    w.Answer({3});
+    w.dlg.OnChooseLanguage();
+    EXPECT_EQ(w.home.Read(kLanguageSaveFile), "3");
+    EXPECT_EQ(w.Caption(), NumberedLine("it", 1));
+}
+
+TEST(ChooseLanguage, TheChoiceLastsWithoutASavedFileOrDataFolder) {
+    Window w;
+    std::filesystem::remove_all(w.home / kDataFolder);
+    w.Answer({kFrench});
+    w.dlg.OnChooseLanguage();
+    EXPECT_EQ(w.home.Read(kLanguageSaveFile), "5");
+
+    MemoryForm next;
+    CSimulatorDlg restarted(next, w.home.Path());
+    restarted.OnMainWindowInit();
+    EXPECT_EQ(next.GetText(ControlId::RocketLauncherLabel), NumberedLine("fr", 1));
+}
+
+TEST(ChooseLanguage, AChoiceThatCannotBeSavedStillAppliesSilently) {
+    Window w;
+    std::filesystem::remove_all(w.home / kDataFolder);
+    w.home.Write(kDataFolder, "in the way");
+    w.form.ClearEvents();
+    w.Answer({kItalian});
+    w.dlg.OnChooseLanguage();
+
+    EXPECT_EQ(w.Caption(), NumberedLine("it", 1));
+    EXPECT_EQ(w.home.Read(kDataFolder), "in the way");
+    ASSERT_EQ(w.form.Events().size(), 1u);
+    EXPECT_EQ(w.form.Events()[0].kind, "language-dialog") << "no message box";
+}
+
+TEST(ChooseLanguage, AMissingLanguageFileAppliesNothingButIsRemembered) {
+    Window w;
+    w.Answer({2});  // no Dutch file
+    w.dlg.OnChooseLanguage();
+    EXPECT_EQ(w.Caption(), NumberedLine("en", 1));
+    EXPECT_EQ(w.home.Read(kLanguageSaveFile), "2");
+}
+
+}  // namespace
+}  // namespace quorvel
