@@ -1,0 +1,70 @@
+#include "plan/attack_record.h"
+
+#include "fileio/utf8.h"
+
+namespace quorvel {
+namespace {
+
+// " (*)" when nothing was lost, otherwise " (-n)"; n keeps its own sign, as typed.
+void AppendLoss(std::string& out, std::int64_t lost) {
+    if (lost == 0) {
+        out += " (*)";
+    } else {
+        out += " (-";
+        out += std::to_string(lost);
+        out += ')';
+    }
+}
+
+}  // namespace
+
+std::string FormatAttackRecord(const AttackRecordWords& words, const AttackRecordFacts& facts) {
+    std::string out;
+    out += std::to_string(facts.number);
+    out += ". ";
+    out += words.heading;
+    out += '\n';
+    // The underline is as long as a one- or two-digit heading line; it counts characters, not bytes.
+    const std::size_t extra = facts.number <= 9 ? 3 : 4;
+    out.append(Utf8Length(words.heading) + extra, '=');
+    out += '\n';
+
+    if (facts.primaryTarget >= 0 && facts.primaryTarget < kDefenceTypeCount) {
+        out += words.primaryTargetLabel;
+        out += ": ";
+        out += words.defenceLabel[facts.primaryTarget];
+        out += '\n';
+    }
+
+    out += words.missilesCaption;
+    out += ' ';
+    out += std::to_string(facts.missilesFired);
+    out += "\n\n";
+
+    for (int t = 0; t < kDefenceTypeCount; ++t) {
+        out += words.defenceLabel[t];
+        out += ' ';
+        out += std::to_string(facts.countAtStart[t] - facts.destroyed[t]);
+        AppendLoss(out, facts.destroyed[t]);
+        out += '\n';
+    }
+
+    // Interceptors: when there were fewer than missiles, all of them were used up; otherwise each
+    // missile fired took one.
+    std::int64_t abmLeft = 0;
+    std::int64_t abmLost = 0;
+    if (facts.abmAtStart < facts.missilesAtStart) {
+        if (facts.missilesFired != 0 && facts.abmAtStart != 0) abmLost = facts.abmAtStart;
+    } else {
+        abmLeft = facts.abmAtStart - facts.missilesFired;
+        abmLost = facts.missilesFired;
+    }
+    out += words.abmLabel;
+    out += ' ';
+    out += std::to_string(abmLeft);
+    AppendLoss(out, abmLost);
+    out += "\n\n\n";
+    return out;
+}
+
+}  // namespace quorvel

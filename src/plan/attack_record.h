@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "strike/defence_table.h"
+
+namespace quorvel {
+
+// The words of the active language that an attack record is written with.
+struct AttackRecordWords {
+    std::string_view heading;          // "Attack" in "3. Attack"
+    std::string_view missilesCaption;  // in front of the missiles fired
+    PerType<std::string_view> defenceLabel;
+    std::string_view abmLabel;
+    std::string_view primaryTargetLabel;
+};
+
+// What the last simulation did, as the record tells it.
+struct AttackRecordFacts {
+    std::int64_t number = 1;
+    int primaryTarget = 0;  // 0..7 names a type; any other choice writes no primary-target line
+    PerType<std::int64_t> countAtStart{};
+    PerType<std::int64_t> destroyed{};
+    std::int64_t abmAtStart = 0;
+    std::int64_t missilesAtStart = 0;
+    std::int64_t missilesFired = 0;
+};
+
+// One numbered record of the attack plan: heading, underline, primary target, missiles fired, then
+// every defence type and the interceptors with what is left and, in brackets, what was lost
+// ("(*)" when nothing was). Lines end in "\n"; the record ends with two empty lines.
+std::string FormatAttackRecord(const AttackRecordWords& words, const AttackRecordFacts& facts);
+
+}  // namespace quorvel

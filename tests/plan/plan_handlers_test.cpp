@@ -1,0 +1,358 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/control_table.h"
+#include "app/program_files.h"
+#include "plan/attack_record.h"
+#include "support/test_home.h"
+
+namespace quorvel {
+namespace {
+
+using testing::Program;
+
+// A strike of 10 missiles without technology on primary target 0.
+struct Strike {
+    PerType<std::int32_t> counts{};
+    std::int32_t interceptors = 0;
+    std::int32_t missiles = 10;
+};
+
+// 100 rocket launchers only: all destroyed by 2 of 10 missiles.
+constexpr Strike kLaunchersOnly{{100, 0, 0, 0, 0, 0, 0, 0}, 0, 10};
+// Every type and interceptors present: 10 missiles, 2 intercepted, 8 spent on the units.
+constexpr Strike kEverything{{100, 10, 5, 5, 5, 5, 1, 1}, 2, 10};
+
+void Simulate(Program& p, const Strike& strike) {
+    for (int t = 0; t < kDefenceTypeCount; ++t) p.Set(kDefenceRows[t].input, std::to_string(strike.counts[t]));
+    p.Set(ControlId::AbmInput, std::to_string(strike.interceptors));
+    p.Set(ControlId::MissileInput, std::to_string(strike.missiles));
+    p.dlg.OnSimulate();
+}
+
+// The record the plan must hold for the simulation the state describes, numbered n.
+std::string Record(const Program& p, std::int64_t n) {
+    const LanguageTexts& texts = p.dlg.Texts();
+    AttackRecordWords words;
+    words.heading = texts.planHeading;
+    words.missilesCaption = texts.planMissilesCaption;
+    for (int t = 0; t < kDefenceTypeCount; ++t) words.defenceLabel[t] = texts.defenceLabel[t];
+    words.abmLabel = texts.abmLabel;
+    words.primaryTargetLabel = texts.primaryTargetLabel;
+    const SimulatorState& s = p.dlg.State();
+    AttackRecordFacts facts;
+    facts.number = n;
+    facts.primaryTarget = s.m_primaryTarget;
+    for (int t = 0; t < kDefenceTypeCount; ++t) {
+        facts.countAtStart[t] = s.m_countAtStart[t];
+        facts.destroyed[t] = s.m_destroyed[t];
+    }
+    facts.abmAtStart = s.m_abmAtStart;
+    facts.missilesAtStart = s.m_missilesAtStart;
+    facts.missilesFired = s.m_missilesFired;
+    return FormatAttackRecord(words, facts);
+}
+
+std::string Export(const Program& p, const std::string& name) { return (p.home.Path() / name).string(); }
+
+void SaveAs(Program& p, const std::string& name) {
+    p.form.QueueSaveAnswer(Export(p, name));
+    p.dlg.OnSavePlan();
+}
+
+void SaveCancelled(Program& p) {
+    p.form.QueueSaveAnswer(std::nullopt);
+    p.dlg.OnSavePlan();
+}
+
+int RecordCount(const std::string& plan) {
+    int count = 0;
+    for (std::size_t at = plan.find("\n\n\n"); at != std::string::npos; at = plan.find("\n\n\n", at + 3)) ++count;
+    return count;
+}
+
+class PlanHandlers : public ::testing::Test {
+protected:
+    void SetUp() override { p.form.ClearEvents(); }
+    bool PlanOnDisk() const { return p.home.Exists(std::string(kPlanFile)); }
+    std::string PlanText() const { return p.home.Read(std::string(kPlanFile)); }
+    // Only the save dialog opened: no message and no error box.
+    void ExpectOnlySaveDialogs() const {
+        for (const MemoryForm::Event& event : p.form.Events()) EXPECT_EQ(event.kind, "save-dialog") << event.text;
+    }
+
+    Program p;
+};
+
+TEST_F(PlanHandlers, SimulateThenSaveExportsThatOneAttack) {
+    Simulate(p, kLaunchersOnly);
+    const std::string expected = Record(p, 1);
+    SaveAs(p, "plan.txt");
+    EXPECT_EQ(p.home.Read("plan.txt"), expected);
+    EXPECT_EQ(RecordCount(expected), 1);
+    EXPECT_FALSE(PlanOnDisk());
+    EXPECT_EQ(p.dlg.State().m_rememberRequested, 0);
+    EXPECT_EQ(p.dlg.State().m_planFileOpen, 0);
+    EXPECT_EQ(p.dlg.State().m_attackNumber, 2);
+    ExpectOnlySaveDialogs();
+}
+
+// The numbered language file names each word by its line: 1-8 types, 9 interceptors, 14 primary
+// target, 71 heading, 72 missile caption.
+TEST_F(PlanHandlers, RecordUsesTheLanguageWordsOfItsLines) {
+    Simulate(p, Strike{{100, 10, 0, 0, 0, 0, 0, 0}, 3, 10});
+    SaveAs(p, "plan.txt");
+    EXPECT_EQ(p.home.Read("plan.txt"),
+              "1. L71\n"
+              "======\n"
+              "L14: L1\n"
+              "L72 5\n"
+              "\n"
+              "L1 0 (-100)\n"
+              "L2 0 (-10)\n"
+              "L3 0 (*)\n"
+              "L4 0 (*)\n"
+              "L5 0 (*)\n"
+              "L6 0 (*)\n"
+              "L7 0 (*)\n"
+              "L8 0 (*)\n"
+              "L9 0 (-3)\n"
+              "\n"
+              "\n");
+}
+
+TEST_F(PlanHandlers, TwoRemembersThenSaveExportsBothInOrderAndNoThird) {
+    Simulate(p, kLaunchersOnly);
+    const std::string first = Record(p, 1);
+    p.dlg.OnRememberAttack();
+    Simulate(p, kEverything);
+    const std::string second = Record(p, 2);
+    p.dlg.OnRememberAttack();
+    SaveAs(p, "plan.txt");
+    EXPECT_EQ(p.home.Read("plan.txt"), first + second);
+    EXPECT_EQ(p.dlg.State().m_attackNumber, 3);
+}
+
+TEST_F(PlanHandlers, RememberTakesTheSurvivorsAsNextInput) {
+    Simulate(p, Strike{{100, 10, 0, 0, 0, 0, 0, 0}, 0, 1});
+    p.dlg.OnRememberAttack();
+    EXPECT_EQ(p.Get(ControlId::RocketLauncherInput), "40");
+    EXPECT_EQ(p.Get(ControlId::LightLaserInput), "10");
+    EXPECT_EQ(p.Get(ControlId::HeavyLaserInput), "");
+    EXPECT_EQ(p.dlg.State().m_resultValid, 0);
+}
+
+TEST_F(PlanHandlers, RecordReachesTheDiskWhenRemembered) {
+    Simulate(p, kLaunchersOnly);
+    p.dlg.OnRememberAttack();
+    EXPECT_EQ(PlanText(), Record(p, 1));
+    Simulate(p, kEverything);
+    const std::string second = Record(p, 2);
+    p.dlg.OnRememberAttack();
+    EXPECT_EQ(RecordCount(PlanText()), 2);
+    EXPECT_TRUE(PlanText().ends_with(second));
+}
+
+TEST_F(PlanHandlers, CancelKeepsThePlanForTheNextSave) {
+    Simulate(p, kLaunchersOnly);
+    const std::string expected = Record(p, 1);
+    SaveCancelled(p);
+    EXPECT_EQ(PlanText(), expected);
+    EXPECT_EQ(p.dlg.State().m_planFileOpen, 0);
+    EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
+    EXPECT_FALSE(p.home.Exists("plan.txt"));
+
+    SaveAs(p, "plan.txt");
+    EXPECT_EQ(p.home.Read("plan.txt"), expected);
+    EXPECT_FALSE(PlanOnDisk());
+    ExpectOnlySaveDialogs();
+}
+
+TEST_F(PlanHandlers, RecordAfterCancelStartsANewPlan) {
+    Simulate(p, kLaunchersOnly);
+    SaveCancelled(p);
+    Simulate(p, kEverything);
+    const std::string second = Record(p, 2);
+    p.dlg.OnRememberAttack();
+    SaveAs(p, "plan.txt");
+    EXPECT_EQ(p.home.Read("plan.txt"), second);
+}
+
+TEST_F(PlanHandlers, NumberingContinuesAfterAnExport) {
+    Simulate(p, kLaunchersOnly);
+    SaveAs(p, "first.txt");
+    Simulate(p, kLaunchersOnly);
+    const std::string second = Record(p, 2);
+    SaveAs(p, "second.txt");
+    EXPECT_EQ(p.home.Read("second.txt"), second);
+    EXPECT_TRUE(second.starts_with("2. "));
+    EXPECT_EQ(p.dlg.State().m_attackNumber, 3);
+}
+
+TEST_F(PlanHandlers, NothingRecordableWritesNoExportAndNoMessage) {
+    SaveAs(p, "plan.txt");
+    EXPECT_FALSE(p.home.Exists("plan.txt"));
+    EXPECT_FALSE(PlanOnDisk());
+    EXPECT_EQ(p.dlg.State().m_rememberRequested, 0);
+    EXPECT_EQ(p.dlg.State().m_attackNumber, 1);
+    EXPECT_EQ(p.form.Events().size(), 1u);
+    ExpectOnlySaveDialogs();
+}
+
+// A second press or a second export without a new simulation records again only when every type
+// and the interceptors were present at the start of the last simulation.
+struct RepeatCase {
+    const char* name;
+    Strike strike;
+    int secondRecords;
+};
+
+class PlanRepeat : public PlanHandlers, public ::testing::WithParamInterface<RepeatCase> {};
+
+TEST_P(PlanRepeat, RememberTwiceAfterOneSimulation) {
+    Simulate(p, GetParam().strike);
+    const std::string first = Record(p, 1);
+    p.dlg.OnRememberAttack();
+    p.dlg.OnRememberAttack();
+    EXPECT_EQ(RecordCount(PlanText()), 1 + GetParam().secondRecords);
+    if (GetParam().secondRecords == 1) {
+        EXPECT_EQ(PlanText(), first + Record(p, 2));
+    }
+    EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
+}
+
+TEST_P(PlanRepeat, TwoExportsInARow) {
+    Simulate(p, GetParam().strike);
+    SaveAs(p, "first.txt");
+    SaveAs(p, "second.txt");
+    EXPECT_EQ(RecordCount(p.home.Read("first.txt")), 1);
+    EXPECT_EQ(p.home.Exists("second.txt"), GetParam().secondRecords == 1);
+    if (GetParam().secondRecords == 1) {
+        EXPECT_TRUE(p.home.Read("second.txt").starts_with("2. "));
+    }
+    ExpectOnlySaveDialogs();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PlanRepeat,
+                         ::testing::Values(RepeatCase{"SomeTypeMissing", kLaunchersOnly, 0},
+                                           RepeatCase{"EverythingPresent", kEverything, 1}),
+                         [](const ::testing::TestParamInfo<RepeatCase>& info) { return std::string(info.param.name); });
+
+TEST_F(PlanHandlers, ExistingExportIsReplacedWhole) {
+    p.home.Write("plan.txt", std::string(100000, 'x'));
+    Simulate(p, kLaunchersOnly);
+    const std::string expected = Record(p, 1);
+    SaveAs(p, "plan.txt");
+    EXPECT_EQ(p.home.Read("plan.txt"), expected);
+    for (const auto& entry : std::filesystem::directory_iterator(p.home.Path())) {
+        EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
+    }
+}
+
+// Makes a folder read-only for the test's lifetime and gives the rights back afterwards.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(std::filesystem::path path) : m_path(std::move(path)) {
+        std::filesystem::create_directories(m_path);
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    }
+    ~ReadOnlyFolder() {
+        std::error_code ignored;
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, ignored);
+    }
+    // False when the rights are not enforced, as for root.
+    bool Enforced() const {
+        const std::filesystem::path probe = m_path / "probe";
+        const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        if (fd < 0) return true;
+        ::close(fd);
+        ::unlink(probe.c_str());
+        return false;
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+TEST_F(PlanHandlers, ExportIntoReadOnlyFolderKeepsThePlan) {
+    const ReadOnlyFolder locked(p.home.Path() / "locked");
+    if (!locked.Enforced()) GTEST_SKIP() << "this user can write into read-only folders";
+    Simulate(p, kLaunchersOnly);
+    const std::string expected = Record(p, 1);
+    const std::string target = Export(p, "locked/plan.txt");
+    p.form.QueueSaveAnswer(target);
+    p.dlg.OnSavePlan();
+
+    ASSERT_EQ(p.form.Events().size(), 2u);
+    EXPECT_EQ(p.form.Events()[1].kind, "error");
+    EXPECT_EQ(p.form.Events()[1].text, "Cannot create " + target + ".");
+    EXPECT_EQ(PlanText(), expected);
+    EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
+
+    // Another place takes the same plan, without a second record.
+    SaveAs(p, "plan.txt");
+    EXPECT_EQ(p.home.Read("plan.txt"), expected);
+    EXPECT_FALSE(PlanOnDisk());
+}
+
+TEST_F(PlanHandlers, FailedReplaceReportsDiskFullAndKeepsThePlan) {
+    // A folder of that name cannot be replaced by the export.
+    std::filesystem::create_directories(p.home.Path() / "taken.txt" / "inside");
+    Simulate(p, kLaunchersOnly);
+    const std::string expected = Record(p, 1);
+    SaveAs(p, "taken.txt");
+    ASSERT_EQ(p.form.Events().size(), 2u);
+    EXPECT_EQ(p.form.Events()[1].kind, "error");
+    EXPECT_EQ(p.form.Events()[1].text, "Disk full while accessing " + Export(p, "taken.txt") + ".");
+    EXPECT_EQ(PlanText(), expected);
+    EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
+    EXPECT_TRUE(std::filesystem::is_directory(p.home.Path() / "taken.txt" / "inside"));
+}
+
+TEST_F(PlanHandlers, MissingDataFolderDropsRecordsSilently) {
+    std::filesystem::remove_all(p.home.Path() / kDataFolder);
+    Simulate(p, kEverything);
+    p.dlg.OnRememberAttack();
+    p.dlg.OnRememberAttack();
+    EXPECT_EQ(p.dlg.State().m_attackNumber, 3);
+    EXPECT_EQ(p.dlg.State().m_planFileOpen, 1);
+    SaveAs(p, "plan.txt");
+    EXPECT_FALSE(p.home.Exists("plan.txt"));
+    EXPECT_EQ(p.dlg.State().m_rememberRequested, 0);
+    ExpectOnlySaveDialogs();
+
+    // With the folder back, the next plan is written again.
+    std::filesystem::create_directories(p.home.Path() / kDataFolder);
+    Simulate(p, kLaunchersOnly);
+    p.dlg.OnRememberAttack();
+    EXPECT_EQ(PlanText(), Record(p, 3));
+}
+
+TEST_F(PlanHandlers, SaveWritesEveryFieldBackWhetherConfirmedOrCancelled) {
+    for (const bool confirm : {true, false}) {
+        SCOPED_TRACE(confirm ? "confirmed" : "cancelled");
+        p.Set(ControlId::ArmourInput, "12abc");
+        p.Set(ControlId::WeaponsInput, "0");
+        p.Set(ControlId::ImpulseDriveInput, "");
+        p.Set(ControlId::TargetGalaxyInput, " 7");
+        p.Set(ControlId::ReportText, "report");
+        if (confirm) {
+            SaveAs(p, "plan.txt");
+        } else {
+            SaveCancelled(p);
+        }
+        EXPECT_EQ(p.Get(ControlId::ArmourInput), "12");
+        EXPECT_EQ(p.Get(ControlId::WeaponsInput), "");
+        EXPECT_EQ(p.Get(ControlId::ImpulseDriveInput), "");
+        EXPECT_EQ(p.Get(ControlId::TargetGalaxyInput), "7");
+        EXPECT_EQ(p.Get(ControlId::ReportText), "report");
+    }
+}
+
+}  // namespace
+}  // namespace quorvel
