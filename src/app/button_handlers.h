@@ -1,0 +1,21 @@
+#pragma once
+
+// The one place that wires the main window's buttons, lists and keys to their handlers. The Qt
+// window and the batch mode both call these, so a control number means the same everywhere.
+
+#include "app/control_id.h"
+
+namespace quorvel {
+
+class CSimulatorDlg;
+
+enum class Key { Enter, Escape };
+
+// Runs the handler of button id; false (and nothing runs) when id is no button of the main window.
+bool PressButton(CSimulatorDlg& dlg, ControlId id);
+// Runs the selection handler of drop-down list id; false when id is no list of the main window.
+bool SelectionChanged(CSimulatorDlg& dlg, ControlId id);
+// Enter simulates, Escape resets everything; neither closes the window.
+void PressKey(CSimulatorDlg& dlg, Key key);
+
+}  // namespace quorvel

@@ -1,0 +1,117 @@
+#include "batch/batch_runner.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/button_handlers.h"
+#include "app/control_table.h"
+#include "app/program_files.h"
+#include "app/simulator_dialog.h"
+#include "batch/script_command.h"
+#include "batch/script_form.h"
+#include "batch/script_text.h"
+
+namespace quorvel {
+namespace {
+
+std::string Numbered(ControlId id, std::string_view text) {
+    return std::to_string(ToInt(id)) + '\t' + EscapeScriptText(text);
+}
+
+const char* ColourName(TextColour colour) {
+    switch (colour) {
+        case TextColour::Red:
+            return "red";
+        case TextColour::Green:
+            return "green";
+        case TextColour::Default:
+            break;
+    }
+    return "default";
+}
+
+// Every control that shows a text, in ascending number.
+std::vector<ControlId> TextControls() {
+    std::vector<ControlId> ids;
+    for (const ControlSpec& spec : ControlTable()) {
+        if (spec.kind != ControlKind::DropDown) ids.push_back(spec.id);
+    }
+    std::sort(ids.begin(), ids.end(), [](ControlId a, ControlId b) { return ToInt(a) < ToInt(b); });
+    return ids;
+}
+
+void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form, std::ostream& out) {
+    const ControlId id = command.control;
+    switch (command.verb) {
+        case ScriptVerb::Set:
+            form.SetText(id, command.text);
+            break;
+        case ScriptVerb::Press:
+            PressButton(dlg, id);
+            break;
+        case ScriptVerb::Select:
+            form.SelectListItem(id, command.entry);
+            SelectionChanged(dlg, id);
+            break;
+        case ScriptVerb::Key:
+            PressKey(dlg, command.key);
+            break;
+        case ScriptVerb::AnswerLanguage:
+            form.QueueLanguageAnswer({.accepted = !command.cancel, .selectedRows = command.rows});
+            break;
+        case ScriptVerb::AnswerSave:
+            form.QueueSaveAnswer(command.cancel ? std::nullopt : std::optional<std::string>(command.text));
+            break;
+        case ScriptVerb::Get:
+            PrintScriptLine(out, Numbered(id, form.GetText(id)));
+            break;
+        case ScriptVerb::List: {
+            const MemoryForm::List& list = form.GetList(id);
+            const std::string prefix = std::to_string(ToInt(id)) + ':';
+            for (std::size_t i = 0; i < list.entries.size(); ++i) {
+                PrintScriptLine(out, prefix + std::to_string(i) + '\t' + EscapeScriptText(list.entries[i]));
+            }
+            PrintScriptLine(out, prefix + "selected\t" + std::to_string(list.selected));
+            break;
+        }
+        case ScriptVerb::Dump:
+            for (const ControlId control : TextControls())
+                PrintScriptLine(out, Numbered(control, form.GetText(control)));
+            break;
+        case ScriptVerb::Colour:
+            PrintScriptLine(out, std::to_string(ToInt(id)) + '\t' + ColourName(dlg.OnControlColour(id)));
+            break;
+        case ScriptVerb::Tooltip:
+            PrintScriptLine(out, Numbered(id, form.GetToolTip(id)));
+            break;
+        case ScriptVerb::Title:
+            PrintScriptLine(out, "title\t" + EscapeScriptText(kWindowTitle));
+            break;
+    }
+}
+
+}  // namespace
+
+int RunBatchScript(std::istream& script, const std::filesystem::path& home, std::ostream& out,
+                   std::ostream& err) {
+    ScriptForm form(out);
+    CSimulatorDlg dlg(form, home);
+    dlg.OnMainWindowInit();
+
+    std::string line;
+    for (long lineNumber = 1; !form.Closed() && std::getline(script, line); ++lineNumber) {
+        // A script saved with CR LF line endings reads like one with LF endings.
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const ParsedScriptLine parsed = ParseScriptLine(line);
+        if (!parsed.error.empty()) {
+            err << "quorvel-batch: line " << lineNumber << ": " << parsed.error << '\n';
+            err.flush();
+            return kBatchScriptError;
+        }
+        if (parsed.command) Execute(*parsed.command, dlg, form, out);
+    }
+    return kBatchOk;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <istream>
+#include <ostream>
+
+namespace quorvel {
+
+// Exit statuses of the batch mode.
+inline constexpr int kBatchOk = 0;
+inline constexpr int kBatchScriptError = 2;
+
+// Starts the program on a script form with home as its folder, then runs the script one line at a
+// time, printing to out. Ends when the script ends or the main window closes (kBatchOk), or at the
+// first line that is no valid command, which is reported on err (kBatchScriptError).
+int RunBatchScript(std::istream& script, const std::filesystem::path& home, std::ostream& out,
+                   std::ostream& err);
+
+}  // namespace quorvel

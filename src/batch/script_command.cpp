@@ -1,0 +1,216 @@
+#include "batch/script_command.h"
+
+#include <charconv>
+
+#include "app/control_table.h"
+#include "batch/script_text.h"
+
+namespace quorvel {
+namespace {
+
+// What a command needs of its control.
+enum class Needs { Edit, Button, List, Text, Anything };
+
+ScriptCommand CommandOf(ScriptVerb verb) {
+    ScriptCommand command;
+    command.verb = verb;
+    return command;
+}
+
+ParsedScriptLine Fail(std::string reason) { return {std::nullopt, std::move(reason)}; }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::vector<std::string_view> SplitWords(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && IsBlank(text[i])) ++i;
+        const std::size_t start = i;
+        while (i < text.size() && !IsBlank(text[i])) ++i;
+        if (i > start) words.push_back(text.substr(start, i - start));
+    }
+    return words;
+}
+
+// A decimal integer filling the whole word, optionally signed.
+std::optional<int> ParseNumber(std::string_view word) {
+    int value = 0;
+    const char* first = word.data();
+    const char* last = word.data() + word.size();
+    if (first != last && *first == '+') ++first;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (word.empty() || error != std::errc() || end != last) return std::nullopt;
+    return value;
+}
+
+bool KindFits(ControlKind kind, Needs needs) {
+    switch (needs) {
+        case Needs::Edit:
+            return kind == ControlKind::NumericEdit || kind == ControlKind::ReportEdit;
+        case Needs::Button:
+            return kind == ControlKind::Button;
+        case Needs::List:
+            return kind == ControlKind::DropDown;
+        case Needs::Text:
+            return kind != ControlKind::DropDown;
+        case Needs::Anything:
+            return true;
+    }
+    return false;
+}
+
+const char* KindName(Needs needs) {
+    switch (needs) {
+        case Needs::Edit:
+            return "an edit field";
+        case Needs::Button:
+            return "a button";
+        case Needs::List:
+            return "a drop-down list";
+        case Needs::Text:
+            return "a control with a text";
+        case Needs::Anything:
+            break;
+    }
+    return "a control";
+}
+
+// Reads the control number word into command.control; the reason on failure, empty otherwise.
+std::string ReadControl(std::string_view word, Needs needs, ScriptCommand& command) {
+    const std::optional<int> number = ParseNumber(word);
+    if (!number) return "malformed control number \"" + std::string(word) + "\"";
+    const ControlSpec* spec = FindControl(*number);
+    if (spec == nullptr) return "no control " + std::to_string(*number);
+    if (!KindFits(spec->kind, needs))
+        return "control " + std::to_string(*number) + " is not " + KindName(needs);
+    command.control = spec->id;
+    return {};
+}
+
+std::optional<std::vector<int>> ParseRows(std::string_view text) {
+    if (text == "none") return std::vector<int>{};
+    std::vector<int> rows;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        const std::optional<int> row = ParseNumber(text.substr(0, comma));
+        if (!row || *row < 0) return std::nullopt;
+        rows.push_back(*row);
+        if (comma == std::string_view::npos) return rows;
+        text.remove_prefix(comma + 1);
+    }
+}
+
+ParsedScriptLine ParseSet(std::string_view rest) {
+    // Only one blank separates the number from the text, which may begin or end with blanks.
+    const std::size_t blank = rest.find(' ');
+    ScriptCommand command = CommandOf(ScriptVerb::Set);
+    if (std::string error = ReadControl(rest.substr(0, blank), Needs::Edit, command); !error.empty()) {
+        return Fail(std::move(error));
+    }
+    if (blank != std::string_view::npos) command.text = UnescapeScriptText(rest.substr(blank + 1));
+    return {std::move(command), {}};
+}
+
+ParsedScriptLine ParseAnswer(std::string_view rest) {
+    const std::size_t blank = rest.find(' ');
+    const std::string_view dialog = rest.substr(0, blank);
+    const std::string_view answer =
+        blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+    if (dialog == "save") {
+        ScriptCommand command = CommandOf(ScriptVerb::AnswerSave);
+        if (answer.empty()) return Fail("answer save needs a path or cancel");
+        command.cancel = answer == "cancel";
+        if (!command.cancel) command.text = UnescapeScriptText(answer);
+        return {std::move(command), {}};
+    }
+    if (dialog == "language") {
+        ScriptCommand command = CommandOf(ScriptVerb::AnswerLanguage);
+        if (answer == "cancel") {
+            command.cancel = true;
+            return {std::move(command), {}};
+        }
+        std::optional<std::vector<int>> rows = ParseRows(answer);
+        if (!rows) {
+            return Fail("malformed rows \"" + std::string(answer) +
+                        "\" (numbers joined by ',', none or cancel)");
+        }
+        command.rows = std::move(*rows);
+        return {std::move(command), {}};
+    }
+    return Fail("answer needs language or save, not \"" + std::string(dialog) + "\"");
+}
+
+struct SimpleVerb {
+    std::string_view name;
+    ScriptVerb verb;
+    bool takesControl;
+    Needs needs;
+};
+
+constexpr SimpleVerb kSimpleVerbs[] = {
+    {"press", ScriptVerb::Press, true, Needs::Button},
+    {"get", ScriptVerb::Get, true, Needs::Text},
+    {"list", ScriptVerb::List, true, Needs::List},
+    {"colour", ScriptVerb::Colour, true, Needs::Anything},
+    {"tooltip", ScriptVerb::Tooltip, true, Needs::Anything},
+    {"dump", ScriptVerb::Dump, false, Needs::Anything},
+    {"title", ScriptVerb::Title, false, Needs::Anything},
+};
+
+}  // namespace
+
+ParsedScriptLine ParseScriptLine(std::string_view line) {
+    const std::vector<std::string_view> words = SplitWords(line);
+    if (words.empty() || line.front() == '#') return {};
+
+    const std::string_view name = words.front();
+    if (name == "set" || name == "answer") {
+        // Their texts keep every blank, so the words are separated by exactly one blank.
+        if (!line.starts_with(name) || (line.size() > name.size() && line[name.size()] != ' ')) {
+            return Fail(std::string(name) + " must start the line and be followed by one blank");
+        }
+        const std::string_view rest =
+            line.size() > name.size() ? line.substr(name.size() + 1) : std::string_view();
+        return name == "set" ? ParseSet(rest) : ParseAnswer(rest);
+    }
+
+    const std::size_t arguments = words.size() - 1;
+    for (const SimpleVerb& simple : kSimpleVerbs) {
+        if (simple.name != name) continue;
+        ScriptCommand command = CommandOf(simple.verb);
+        if (arguments != (simple.takesControl ? 1U : 0U)) {
+            return Fail(std::string(name) +
+                        (simple.takesControl ? " takes one control number" : " takes nothing"));
+        }
+        if (simple.takesControl) {
+            if (std::string error = ReadControl(words[1], simple.needs, command); !error.empty()) {
+                return Fail(std::move(error));
+            }
+        }
+        return {std::move(command), {}};
+    }
+
+    if (name == "select") {
+        if (arguments != 2) return Fail("select takes a control number and an entry");
+        ScriptCommand command = CommandOf(ScriptVerb::Select);
+        if (std::string error = ReadControl(words[1], Needs::List, command); !error.empty()) {
+            return Fail(std::move(error));
+        }
+        const std::optional<int> entry = ParseNumber(words[2]);
+        if (!entry || *entry < -1)
+            return Fail("malformed entry \"" + std::string(words[2]) + "\" (-1 or more)");
+        command.entry = *entry;
+        return {std::move(command), {}};
+    }
+    if (name == "key") {
+        if (arguments != 1 || (words[1] != "enter" && words[1] != "escape"))
+            return Fail("key takes enter or escape");
+        ScriptCommand command = CommandOf(ScriptVerb::Key);
+        command.key = words[1] == "enter" ? Key::Enter : Key::Escape;
+        return {std::move(command), {}};
+    }
+    return Fail("unknown command \"" + std::string(name) + "\"");
+}
+
+}  // namespace quorvel

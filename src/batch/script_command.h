@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/button_handlers.h"
+#include "app/control_id.h"
+
+namespace quorvel {
+
+enum class ScriptVerb {
+    Set,
+    Press,
+    Select,
+    Key,
+    AnswerLanguage,
+    AnswerSave,
+    Get,
+    List,
+    Dump,
+    Colour,
+    Tooltip,
+    Title
+};
+
+// One command of a batch script, checked against the control table: its control exists and is of
+// the kind the command needs.
+struct ScriptCommand {
+    ScriptVerb verb = ScriptVerb::Dump;
+    ControlId control{};
+    std::string text;       // set: the new text; answer save: the path (escapes resolved)
+    int entry = -1;         // select: the entry, -1 for none
+    Key key = Key::Enter;   // key
+    bool cancel = false;    // answer: the dialog is cancelled
+    std::vector<int> rows;  // answer language: the rows left selected
+};
+
+// A line read from a script: a command, nothing (an empty or comment line), or the reason why it
+// is no command.
+struct ParsedScriptLine {
+    std::optional<ScriptCommand> command;
+    std::string error;
+};
+
+// line is one line without its line ending.
+ParsedScriptLine ParseScriptLine(std::string_view line);
+
+}  // namespace quorvel
