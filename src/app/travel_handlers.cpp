@@ -1,13 +1,108 @@
-// Placeholder until flight time, range and the coordinate book are wired in.
+// Flight time, missile range and the coordinate book: the pure functions of travel/ do the work,
+// the handlers read the fields and place the results and the language's words.
+
+#include "app/control_table.h"
+#include "app/program_files.h"
 #include "app/simulator_dialog.h"
+#include "travel/book_file.h"
+#include "travel/flight_time.h"
+#include "travel/missile_range.h"
 
 namespace quorvel {
 
-void CSimulatorDlg::OnCalcFlightTime() {}
-void CSimulatorDlg::OnCalcRange() {}
-void CSimulatorDlg::RefillBookList() {}
-void CSimulatorDlg::OnBookSave() {}
-void CSimulatorDlg::OnBookDelete() {}
+void CSimulatorDlg::OnCalcFlightTime() {
+    NormaliseEmptyInputs();
+    ReadInputs();
+    SimulatorState& s = m_state;
+    s.m_flightFixed = kFlightFixed;
+    for (ControlId id : {ControlId::FlightSystems, ControlId::FlightUnitFirst, ControlId::FlightFixed,
+                         ControlId::FlightUnitSecond, ControlId::FlightMessage}) {
+        m_form.SetText(id, "");
+    }
+
+    const Position target{s.m_targetGalaxy, s.m_targetSystem, s.m_targetPlanet};
+    // An empty start means the book's selected entry; the start edits stay empty.
+    if (s.m_startGalaxy == 0 && s.m_startSystem == 0 && s.m_startPlanet == 0 && target != Position{}) {
+        const BookRecords book = ReadBookRecords(HomePath(kBookFile));
+        const int selected = m_form.GetSelection(ControlId::BookList);
+        if (selected >= 0 && selected < kBookCapacity && IsListable(book[selected])) {
+            s.m_startGalaxy = book[selected].galaxy;
+            s.m_startSystem = book[selected].system;
+            s.m_startPlanet = book[selected].planet;
+        }
+    }
+
+    const FlightTime flight = EvaluateFlightTime({s.m_startGalaxy, s.m_startSystem, s.m_startPlanet}, target);
+    if (flight.outcome == FlightOutcome::Success) {
+        s.m_flightSystems = flight.systems;
+        m_form.SetText(ControlId::FlightMessage, "");
+    } else {
+        m_form.SetText(ControlId::FlightMessage, flight.outcome == FlightOutcome::OtherGalaxy
+                                                     ? m_texts.msgOtherGalaxy
+                                                     : m_texts.msgOutOfRange);
+    }
+    m_form.SetText(ControlId::FlightUnitFirst, m_texts.flightUnitFirst);
+    m_form.SetText(ControlId::FlightUnitSecond, m_texts.flightUnitSecond);
+    if (flight.outcome == FlightOutcome::Success) {
+        m_form.SetInt(ControlId::FlightSystems, flight.systems);
+        m_form.SetInt(ControlId::FlightFixed, s.m_flightFixed);
+    } else {
+        m_form.SetText(ControlId::FlightSystems, "----");
+        m_form.SetText(ControlId::FlightFixed, "----");
+    }
+    ClearZeroInputs();
+}
+
+void CSimulatorDlg::OnCalcRange() {
+    NormaliseEmptyInputs();
+    ReadInputs();
+    // A negative level leaves the last result on screen.
+    if (const std::optional<std::int64_t> range = MissileRange(m_state.m_impulseDriveLevel)) {
+        m_state.m_missileRange = *range;
+        m_form.SetInt(ControlId::RangeResult, *range);
+        m_form.SetText(ControlId::RangeUnit, m_texts.rangeUnit);
+    }
+    ClearZeroInputs();
+}
+
+void CSimulatorDlg::RefillBookList() {
+    const BookRecords book = ReadBookRecords(HomePath(kBookFile));
+    m_form.ClearList(ControlId::BookList);
+    // List position i is record i, so the list ends before the first record it cannot show.
+    int shown = 0;
+    while (shown < kBookCapacity && IsListable(book[shown])) {
+        m_form.InsertListItem(ControlId::BookList, shown, BookEntryText(book[shown]));
+        ++shown;
+    }
+    m_form.SelectListItem(ControlId::BookList, shown > 0 ? 0 : -1);
+}
+
+void CSimulatorDlg::OnBookSave() {
+    NormaliseEmptyInputs();
+    ReadInputs();
+    const std::filesystem::path file = HomePath(kBookFile);
+    EnsureBookFile(file);
+    const BookRecord start{m_state.m_startGalaxy, m_state.m_startSystem, m_state.m_startPlanet};
+    if (IsInUniverse(start)) {
+        // A position already in the book, a full book or a file that cannot be written: nothing is
+        // written and, as with every file problem, nothing is said.
+        SaveToBook(file, start);
+    } else {
+        m_form.SetText(ControlId::FlightMessage, m_texts.msgOutOfRange);
+    }
+    RefillBookList();
+    ClearZeroInputs();
+}
+
+void CSimulatorDlg::OnBookDelete() {
+    NormaliseEmptyInputs();
+    ReadInputs();
+    DeleteFromBook(HomePath(kBookFile), m_form.GetSelection(ControlId::BookList));
+    RefillBookList();
+    ClearZeroInputs();
+}
+
+// The selection is read when it is needed, by deleting and by the flight time.
 void CSimulatorDlg::OnBookSelChange() {}
 
 }  // namespace quorvel
