@@ -37,6 +37,21 @@ void CSimulatorDlg::OnMainWindowInit() {
 }
 
 void CSimulatorDlg::OnResetAll() {
+    ResetResultDisplay();
+
+    m_state.m_defenceCount.fill(0);
+    m_state.m_abmCount = 0;
+    m_state.m_missileCount = 0;
+
+    for (ControlId id : kNumericInputs) m_form.SetText(id, "");
+    for (ControlId id : {ControlId::FlightUnitSecond, ControlId::FlightUnitFirst, ControlId::FlightSystems,
+                         ControlId::FlightFixed, ControlId::FlightMessage, ControlId::RangeResult,
+                         ControlId::RangeUnit, ControlId::ReportText}) {
+        m_form.SetText(id, "");
+    }
+}
+
+void CSimulatorDlg::ResetResultDisplay() {
     for (int t = 0; t < kDefenceTypeCount; ++t) {
         m_form.SetText(kDefenceRows[t].destroyed, " ");
         m_form.SetText(kDefenceRows[t].remaining, " ");
@@ -55,17 +70,6 @@ void CSimulatorDlg::OnResetAll() {
     m_form.SetText(ControlId::MissilesLeft, " ");
     m_form.SetText(ControlId::RequiredMissilesResult, " ");
     m_form.SetText(ControlId::StatusLine, "");
-
-    m_state.m_defenceCount.fill(0);
-    m_state.m_abmCount = 0;
-    m_state.m_missileCount = 0;
-
-    for (ControlId id : kNumericInputs) m_form.SetText(id, "");
-    for (ControlId id : {ControlId::FlightUnitSecond, ControlId::FlightUnitFirst, ControlId::FlightSystems,
-                         ControlId::FlightFixed, ControlId::FlightMessage, ControlId::RangeResult,
-                         ControlId::RangeUnit, ControlId::ReportText}) {
-        m_form.SetText(id, "");
-    }
 }
 
 void CSimulatorDlg::OnExit() {

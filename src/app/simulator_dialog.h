@@ -40,6 +40,8 @@ public:
 
     // Main window.
     void OnResetAll();
+    // The result cells as Reset all leaves them: no values, no losses, no status.
+    void ResetResultDisplay();
     void OnExit();
     void OnApplyResult();
     void OnPrimaryTargetChanged();

@@ -1,0 +1,92 @@
+#include "report/report_reader.h"
+
+#include <limits>
+
+namespace quorvel {
+namespace {
+
+constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
+
+bool IsDigitAt(std::u32string_view text, std::size_t i) { return IsDigitClass(ClassifyAt(text, i)); }
+
+// A "." or "," at i, with a digit before it and exactly three digits after it.
+bool IsThousandsSeparatorAt(std::u32string_view text, std::size_t i) {
+    if (i == 0 || i >= text.size() || (text[i] != U'.' && text[i] != U',')) return false;
+    return IsDigitAt(text, i - 1) && IsDigitAt(text, i + 1) && IsDigitAt(text, i + 2) &&
+           IsDigitAt(text, i + 3) && !IsDigitAt(text, i + 4);
+}
+
+// The number whose first character is at `start`.
+std::int32_t ReadNumberAt(std::u32string_view text, std::size_t start) {
+    const int first = ClassifyAt(text, start);
+    std::int64_t value = IsDigitClass(first) ? first : 0;
+    for (std::size_t i = start + 1; i < text.size(); ++i) {
+        if (IsThousandsSeparatorAt(text, i)) continue;
+        const int digit = ClassifyAt(text, i);
+        if (!IsDigitClass(digit)) break;
+        value = value * 10 + digit;
+        // Further digits cannot bring it back within range, so there is no need to read them.
+        if (value > kLargest) return static_cast<std::int32_t>(kLargest);
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+// One part of a position: at least one and at most `maxDigits` digits starting at `i`, which is
+// moved past them. A further digit makes the part malformed.
+std::optional<std::int32_t> ReadPositionPart(std::u32string_view text, std::size_t& i, int maxDigits) {
+    std::int32_t value = 0;
+    int digits = 0;
+    for (int d = ClassifyAt(text, i); IsDigitClass(d); d = ClassifyAt(text, ++i)) {
+        if (++digits > maxDigits) return std::nullopt;
+        value = value * 10 + d;
+    }
+    if (digits == 0) return std::nullopt;
+    return value;
+}
+
+bool SkipColon(std::u32string_view text, std::size_t& i) {
+    if (i >= text.size() || text[i] != U':') return false;
+    ++i;
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ReadKeywordNumber(const ReportText& report, std::size_t row) {
+    const std::optional<std::size_t> at = report.FirstOccurrence(row);
+    if (!at) return std::nullopt;
+    // A keyword at the very end of the text reads as 0, like any number position holding no digit.
+    return ReadNumberAt(report.Characters(), *at + kReportKeywords[row].skip);
+}
+
+std::optional<Position> ReadTargetPosition(std::u32string_view text) {
+    const std::size_t bracket = text.find(U'[');
+    if (bracket == std::u32string_view::npos) return std::nullopt;
+    std::size_t i = bracket + 1;
+    const std::optional<std::int32_t> galaxy = ReadPositionPart(text, i, 2);
+    if (!galaxy || !SkipColon(text, i)) return std::nullopt;
+    const std::optional<std::int32_t> system = ReadPositionPart(text, i, 3);
+    if (!system || !SkipColon(text, i)) return std::nullopt;
+    const std::optional<std::int32_t> planet = ReadPositionPart(text, i, 2);
+    if (!planet) return std::nullopt;
+    return Position{*galaxy, *system, *planet};
+}
+
+std::vector<FieldWrite> ReadReport(std::string_view utf8Text) {
+    std::vector<FieldWrite> writes;
+    if (utf8Text.empty()) return writes;
+    const ReportText report(utf8Text);
+    for (std::size_t row = 0; row < kReportKeywordCount; ++row) {
+        if (const std::optional<std::int32_t> value = ReadKeywordNumber(report, row)) {
+            writes.push_back({kReportKeywords[row].field, *value});
+        }
+    }
+    if (const std::optional<Position> target = ReadTargetPosition(report.Characters())) {
+        writes.push_back({ControlId::TargetGalaxyInput, target->galaxy});
+        writes.push_back({ControlId::TargetSystemInput, target->system});
+        writes.push_back({ControlId::TargetPlanetInput, target->planet});
+    }
+    return writes;
+}
+
+}  // namespace quorvel

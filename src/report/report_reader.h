@@ -1,0 +1,62 @@
+#pragma once
+
+// Reading a pasted espionage report: the numbers after the keywords of the import table and the
+// target position after the first "[". Everything here is a pure function of the text; the import
+// handler only applies the writes it returns.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "app/control_id.h"
+#include "report/report_text.h"
+#include "travel/position.h"
+
+namespace quorvel {
+
+// Character classes of report text. A decimal digit "0".."9" is its own value; the two other classes
+// have codes outside 0..9.
+inline constexpr int kTerminatorClass = 10;  // "A".."Z", ":" and "]"
+inline constexpr int kOtherClass = 11;       // everything else, and the end of the text
+
+constexpr int ClassifyChar(char32_t c) {
+    if (c >= U'0' && c <= U'9') return static_cast<int>(c - U'0');
+    if ((c >= U'A' && c <= U'Z') || c == U':' || c == U']') return kTerminatorClass;
+    return kOtherClass;
+}
+
+// The class of text[i]; a position at or beyond the end reads as the end of the text.
+constexpr int ClassifyAt(std::u32string_view text, std::size_t i) {
+    return i < text.size() ? ClassifyChar(text[i]) : kOtherClass;
+}
+
+constexpr bool IsDigitClass(int characterClass) { return characterClass >= 0 && characterClass <= 9; }
+
+// One input the import fills, with the number it writes there.
+struct FieldWrite {
+    ControlId field;
+    std::int32_t value;
+
+    bool operator==(const FieldWrite&) const = default;
+};
+
+// The number after the first occurrence of the keyword of table row `row`; nothing when the report
+// does not hold the keyword. The number starts `skip` characters after the keyword's start (the
+// character right after the keyword is passed over, whatever it is). Its first character counts as 0
+// when it is not a digit, so a blank there reads as a leading zero; then digits follow until the
+// first other character or the end of the text. A "." or "," between a digit and exactly three
+// digits is a thousands separator and the number goes on. A number beyond 32 bits gives 2147483647.
+std::optional<std::int32_t> ReadKeywordNumber(const ReportText& report, std::size_t row);
+
+// The position after the first "[" of the text when it is well formed: one or two digits, ":", one to
+// three digits, ":", one or two digits (what follows is not looked at). Nothing otherwise, so a
+// malformed position writes no part of itself.
+std::optional<Position> ReadTargetPosition(std::u32string_view text);
+
+// Everything an import writes, in order: the keyword rows in table order (the later of two writes to
+// one input wins), then galaxy, system and planet. Empty for an empty report.
+std::vector<FieldWrite> ReadReport(std::string_view utf8Text);
+
+}  // namespace quorvel
