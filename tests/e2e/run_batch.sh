@@ -11,12 +11,13 @@ expected=${script%.batch}.expected
 seed=${script%.batch}.home
 
 home=$(mktemp -d)
-trap 'chmod -R u+w "$home"; rm -rf "$home"' EXIT
+actual=$(mktemp)
+trap 'chmod -R u+w "$home"; rm -rf "$home" "$actual"' EXIT
 mkdir -p "$home/languages" "$home/data"
 cp "$languages"/*_lang.dat "$home/languages/"
 [ -d "$seed" ] && cp -R "$seed"/. "$home"/
 
-actual=$(
+(
   cd "$home" || exit 99
   "$batch" --home "$home" "$script" 2>&1
   echo "--- EXIT $?"
@@ -25,12 +26,12 @@ actual=$(
     cat "$f"
     [ -s "$f" ] && [ "$(tail -c 1 "$f" | od -An -c | tr -d ' ')" != '\n' ] && printf '\n\\ no newline at end of file\n'
   done
-)
+) > "$actual"
 if [ "${UPDATE_EXPECTED:-0}" = 1 ]; then
-  printf '%s\n' "$actual" > "$expected"
+  cp "$actual" "$expected"
   exit 0
 fi
-if ! diff -u "$expected" <(printf '%s\n' "$actual"); then
+if ! diff -u "$expected" "$actual"; then
   echo "FAILED: $script differs from $expected" >&2
   exit 1
 fi
