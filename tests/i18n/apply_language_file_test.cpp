@@ -9,18 +9,18 @@
 #include "app/memory_form.h"
 #include "app/simulator_dialog.h"
 #include "i18n/language_table.h"
-#include "support/language_home.h"
+#include "support/test_home.h"
 
 namespace quorvel {
 namespace {
 
-using test::NumberedLine;
-using test::NumberedLines;
+using testing::NumberedLine;
+using testing::NumberedLines;
 
 constexpr int kGerman = 1;
 
 struct Window {
-    test::LanguageHome home;
+    testing::TestHome home;
     MemoryForm form;
     CSimulatorDlg dlg{form, home.Path()};
 

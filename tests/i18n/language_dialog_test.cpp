@@ -8,12 +8,12 @@
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
 #include "i18n/language_table.h"
-#include "support/language_home.h"
+#include "support/test_home.h"
 
 namespace quorvel {
 namespace {
 
-using test::NumberedLine;
+using testing::NumberedLine;
 
 constexpr int kItalian = 3;
 constexpr int kFrench = 5;
@@ -39,7 +39,7 @@ void ExpectNineLanguages(const CLanguage& dialog) {
     EXPECT_EQ(rows[8], (std::array<std::string, 2>{"Portugu\xC3\xAAs", "pt_lang.dat"}));
 }
 
-struct Home : test::LanguageHome {
+struct Home : testing::TestHome {
     Home() {
         WriteLanguage(kEnglish, "en");
         WriteLanguage(kItalian, "it");
@@ -79,7 +79,7 @@ TEST(LanguageDialogTexts, AMissingSavedLanguageFileFallsBackToEnglish) {
 }
 
 TEST(LanguageDialogTexts, WithoutAnyFileTheTemplateTextsStayButTheLanguagesAreListed) {
-    test::LanguageHome home;
+    testing::TestHome home;
     home.Write(kLanguageSaveFile, "3");
     CLanguage dialog(home.Path());
     dialog.PrepareLanguageDialog();

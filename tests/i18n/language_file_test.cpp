@@ -5,13 +5,13 @@
 #include <string>
 
 #include "fileio/utf8.h"
-#include "support/language_home.h"
+#include "support/test_home.h"
 
 namespace quorvel {
 namespace {
 
-using test::NumberedLine;
-using test::NumberedLines;
+using testing::NumberedLine;
+using testing::NumberedLines;
 
 LanguageLines Parse(std::string_view bytes) {
     return ParseLanguageLines(bytes, SingleByteCodepage::Windows1252);
@@ -152,7 +152,7 @@ TEST(LanguageFileDecoding, AWindows1252LineIsLimitedBySingleByteCharacters) {
 }
 
 TEST(LanguageFileDecoding, ThePolishFileIsReadAsWindows1250) {
-    test::LanguageHome home;
+    testing::TestHome home;
     const std::string bytes = "\xB9\xEA\xB3\xF1\xF3\x9C\x9F\xBF \xA5\xCA\xA3\xD1\xD3\x8C\x8F\xAF\n";
     home.Write("languages/pl_lang.dat", bytes);
     home.Write("languages/fr_lang.dat", bytes);
@@ -173,20 +173,20 @@ TEST(LanguageFileDecoding, ThePolishFileIsReadAsWindows1250) {
 }
 
 TEST(LanguageFileReading, AFileThatCannotBeOpenedGivesNothing) {
-    test::LanguageHome home;
+    testing::TestHome home;
     EXPECT_FALSE(ReadLanguageFile(home / "languages/none_lang.dat"));
     EXPECT_FALSE(ReadLanguageFile(home / "languages"));
 }
 
 TEST(LanguageFileReading, FromAFileTheSameAsFromMemory) {
-    test::LanguageHome home;
+    testing::TestHome home;
     const std::string file = WithLine(30, Repeat("\xC5\x82", 400));
     home.Write("languages/eng_lang.dat", file);
     EXPECT_EQ(ReadLanguageFile(home / "languages/eng_lang.dat"), Parse(file));
 }
 
 TEST(LanguageFileReading, AHugeFileIsReadOnlyAsFarAsTheLinesGo) {
-    test::LanguageHome home;
+    testing::TestHome home;
     home.Write("languages/eng_lang.dat", std::string(8 << 20, 'x'));
     const std::optional<LanguageLines> lines = ReadLanguageFile(home / "languages/eng_lang.dat");
     ASSERT_TRUE(lines);

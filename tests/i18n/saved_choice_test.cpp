@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program_files.h"
-#include "support/language_home.h"
+#include "support/test_home.h"
 
 namespace quorvel {
 namespace {
@@ -22,7 +22,7 @@ TEST(SavedLanguageIndex, OneToEightChooseThatLanguageAnythingElseEnglish) {
         {"- 3", 0},        {"+-3", 0},         {"99999999999999999999", 0},
         {"4294967299", 0}, {"-4294967293", 0},
     };
-    test::LanguageHome home;
+    testing::TestHome home;
     for (const Case& c : cases) {
         home.Write(kLanguageSaveFile, c.content);
         EXPECT_EQ(SavedLanguageIndex(home / kLanguageSaveFile), c.index) << '"' << c.content << '"';
@@ -30,12 +30,12 @@ TEST(SavedLanguageIndex, OneToEightChooseThatLanguageAnythingElseEnglish) {
 }
 
 TEST(SavedLanguageIndex, AMissingFileIsEnglish) {
-    test::LanguageHome home;
+    testing::TestHome home;
     EXPECT_EQ(SavedLanguageIndex(home / kLanguageSaveFile), 0);
 }
 
 TEST(SaveLanguageIndex, ReplacesTheWholeFile) {
-    test::LanguageHome home;
+    testing::TestHome home;
     home.Write(kLanguageSaveFile, "12");
     ASSERT_TRUE(SaveLanguageIndex(home / kLanguageSaveFile, 3));
     EXPECT_EQ(home.Read(kLanguageSaveFile), "3") << "not \"32\"";
@@ -43,7 +43,7 @@ TEST(SaveLanguageIndex, ReplacesTheWholeFile) {
 }
 
 TEST(SaveLanguageIndex, CreatesTheFileAndTheDataFolder) {
-    test::LanguageHome home;
+    testing::TestHome home;
     std::filesystem::remove_all(home / kDataFolder);
     ASSERT_TRUE(SaveLanguageIndex(home / kLanguageSaveFile, 5));
     EXPECT_EQ(home.Read(kLanguageSaveFile), "5");
@@ -54,7 +54,7 @@ TEST(SaveLanguageIndex, CreatesTheFileAndTheDataFolder) {
 }
 
 TEST(SaveLanguageIndex, AFileThatCannotBeWrittenReportsFalseAndChangesNothing) {
-    test::LanguageHome home;
+    testing::TestHome home;
     std::filesystem::remove_all(home / kDataFolder);
     home.Write(kDataFolder, "not a folder");
     EXPECT_FALSE(SaveLanguageIndex(home / kLanguageSaveFile, 5));

@@ -79,8 +79,8 @@ int RecordCount(const std::string& plan) {
 class PlanHandlers : public ::testing::Test {
 protected:
     void SetUp() override { p.form.ClearEvents(); }
-    bool PlanOnDisk() const { return p.home.Exists(std::string(kPlanFile)); }
-    std::string PlanText() const { return p.home.Read(std::string(kPlanFile)); }
+    bool PlanOnDisk() const { return p.home.Exists(kPlanFile); }
+    std::string PlanText() const { return p.home.Read(kPlanFile); }
     // Only the save dialog opened: no message and no error box.
     void ExpectOnlySaveDialogs() const {
         for (const MemoryForm::Event& event : p.form.Events()) EXPECT_EQ(event.kind, "save-dialog") << event.text;
@@ -280,24 +280,29 @@ private:
 };
 
 TEST_F(PlanHandlers, ExportIntoReadOnlyFolderKeepsThePlan) {
-    const ReadOnlyFolder locked(p.home.Path() / "locked");
-    if (!locked.Enforced()) GTEST_SKIP() << "this user can write into read-only folders";
-    Simulate(p, kLaunchersOnly);
-    const std::string expected = Record(p, 1);
-    const std::string target = Export(p, "locked/plan.txt");
-    p.form.QueueSaveAnswer(target);
-    p.dlg.OnSavePlan();
+    // Root writes into read-only folders, so for root this runs as an unprivileged user, for whom
+    // the data folder is opened up; the locked folder is that user's own.
+    std::filesystem::permissions(p.home.Path() / kDataFolder, std::filesystem::perms::all);
+    RunWithFilePermissions(p.home, [&] {
+        const ReadOnlyFolder locked(p.home.Path() / "locked");
+        ASSERT_TRUE(locked.Enforced()) << "this user can write into read-only folders";
+        Simulate(p, kLaunchersOnly);
+        const std::string expected = Record(p, 1);
+        const std::string target = Export(p, "locked/plan.txt");
+        p.form.QueueSaveAnswer(target);
+        p.dlg.OnSavePlan();
 
-    ASSERT_EQ(p.form.Events().size(), 2u);
-    EXPECT_EQ(p.form.Events()[1].kind, "error");
-    EXPECT_EQ(p.form.Events()[1].text, "Cannot create " + target + ".");
-    EXPECT_EQ(PlanText(), expected);
-    EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
+        ASSERT_EQ(p.form.Events().size(), 2u);
+        EXPECT_EQ(p.form.Events()[1].kind, "error");
+        EXPECT_EQ(p.form.Events()[1].text, "Cannot create " + target + ".");
+        EXPECT_EQ(PlanText(), expected);
+        EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
 
-    // Another place takes the same plan, without a second record.
-    SaveAs(p, "plan.txt");
-    EXPECT_EQ(p.home.Read("plan.txt"), expected);
-    EXPECT_FALSE(PlanOnDisk());
+        // Another place takes the same plan, without a second record.
+        SaveAs(p, "plan.txt");
+        EXPECT_EQ(p.home.Read("plan.txt"), expected);
+        EXPECT_FALSE(PlanOnDisk());
+    });
 }
 
 TEST_F(PlanHandlers, FailedReplaceReportsDiskFullAndKeepsThePlan) {

@@ -1,18 +1,23 @@
 #include "support/test_home.h"
 
+#include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
+#include <system_error>
 
-#include "app/program_files.h"
+#include "fileio/atomic_file.h"
+#include "i18n/language_lines.h"
+#include "i18n/language_table.h"
 
 namespace quorvel::testing {
 
 TestHome::TestHome() {
     std::string pattern = (std::filesystem::temp_directory_path() / "quorvel-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
     m_path = pattern;
     std::filesystem::create_directories(m_path / kLanguageFolder);
     std::filesystem::create_directories(m_path / kDataFolder);
@@ -25,29 +30,69 @@ TestHome::~TestHome() {
     std::filesystem::remove_all(m_path, ignored);
 }
 
-void TestHome::Write(const std::string& relative, const std::string& content) const {
-    std::filesystem::create_directories((m_path / relative).parent_path());
-    std::ofstream out(m_path / relative, std::ios::binary | std::ios::trunc);
-    out << content;
+void TestHome::Write(std::string_view relative, std::string_view bytes) const {
+    const std::filesystem::path file = m_path / relative;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string TestHome::Read(const std::string& relative) const {
+std::string TestHome::Read(std::string_view relative) const {
     std::ifstream in(m_path / relative, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    if (!in) return "<missing>";
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool TestHome::Exists(const std::string& relative) const { return std::filesystem::exists(m_path / relative); }
+bool TestHome::Exists(std::string_view relative) const { return std::filesystem::exists(m_path / relative); }
 
-void TestHome::WriteNumberedLanguageFile(const std::string& fileName) const {
-    std::string content;
-    for (int line = 1; line <= 72; ++line) content += "L" + std::to_string(line) + "\n";
-    Write(std::string(kLanguageFolder) + "/" + fileName, content);
+void TestHome::RemoveDataFolder() const { std::filesystem::remove_all(m_path / kDataFolder); }
+
+void TestHome::WriteLanguage(int index, std::string_view tag) const {
+    Write(LanguagePath(index).string(), NumberedLines(tag));
+}
+
+void TestHome::WriteShortNumberedLanguage() const {
+    std::string text;
+    for (int n = 1; n <= kLanguageLineCount; ++n) text += "L" + std::to_string(n) + "\n";
+    Write(LanguagePath(kEnglish).string(), text);
+}
+
+std::optional<std::string> TestHome::BookText() const { return ReadWholeFile(BookFile()); }
+
+std::string NumberedLine(std::string_view tag, int n) { return std::string(tag) + ' ' + std::to_string(n); }
+
+std::string NumberedLines(std::string_view tag, int count, std::string_view lineEnd) {
+    std::string text;
+    for (int n = 1; n <= count; ++n) {
+        text += NumberedLine(tag, n);
+        text += lineEnd;
+    }
+    return text;
+}
+
+void RunWithFilePermissions(const TestHome& home, const std::function<void()>& body) {
+    if (::geteuid() != 0) {
+        body();
+        return;
+    }
+    std::filesystem::permissions(home.Path(), std::filesystem::perms::all);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(77);
+        body();
+        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "cannot give up root privileges here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the checks in the unprivileged child failed";
 }
 
 Program::Program() {
-    home.WriteNumberedLanguageFile();
+    home.WriteShortNumberedLanguage();
     dlg.OnMainWindowInit();
 }
 

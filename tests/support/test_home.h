@@ -1,14 +1,19 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/memory_form.h"
+#include "app/program_files.h"
 #include "app/simulator_dialog.h"
+#include "i18n/language_lines.h"
 
 namespace quorvel::testing {
 
-// A temporary home folder with languages/ and data/, removed again at the end of the test.
+// A fresh temporary home folder with languages/ and data/, removed again at the end of a test.
 class TestHome {
 public:
     TestHome();
@@ -17,18 +22,43 @@ public:
     TestHome& operator=(const TestHome&) = delete;
 
     const std::filesystem::path& Path() const { return m_path; }
-    void Write(const std::string& relative, const std::string& content) const;
-    std::string Read(const std::string& relative) const;
-    bool Exists(const std::string& relative) const;
-    // languages/eng_lang.dat whose line N reads "L<N>", so tests see which line a text came from.
-    void WriteNumberedLanguageFile(const std::string& fileName = "eng_lang.dat") const;
+    std::filesystem::path operator/(std::string_view relative) const { return m_path / relative; }
+
+    // Writes bytes to a file below the home folder, creating its folders.
+    void Write(std::string_view relative, std::string_view bytes) const;
+    // The whole file, or "<missing>".
+    std::string Read(std::string_view relative) const;
+    bool Exists(std::string_view relative) const;
+    void RemoveDataFolder() const;
+
+    // The file of that language index holding NumberedLines(tag).
+    void WriteLanguage(int index, std::string_view tag) const;
+    // The English file whose line n reads "L<n>", short enough to spell out whole outputs in tests.
+    void WriteShortNumberedLanguage() const;
+
+    std::filesystem::path BookFile() const { return m_path / kBookFile; }
+    void WriteBook(std::string_view text) const { Write(kBookFile, text); }
+    // Nothing when there is no book file.
+    std::optional<std::string> BookText() const;
 
 private:
     std::filesystem::path m_path;
 };
 
-// A dialog on an in-memory form in a fresh home whose English file has numbered lines, started
-// as the program starts.
+// "<tag> 1\n<tag> 2\n..." up to `count` lines, each ended by lineEnd.
+std::string NumberedLines(std::string_view tag, int count = kLanguageLineCount,
+                          std::string_view lineEnd = "\n");
+
+// The text NumberedLines gives line n.
+std::string NumberedLine(std::string_view tag, int n);
+
+// Runs body where file permissions hold: as it is for an ordinary user; for root in a child process
+// that has given up its privileges (root may write any file). body's failures fail the test.
+// The home folder is opened up to that user first.
+void RunWithFilePermissions(const TestHome& home, const std::function<void()>& body);
+
+// A dialog on an in-memory form in a fresh home whose English file has short numbered lines,
+// started as the program starts.
 struct Program {
     TestHome home;
     MemoryForm form;

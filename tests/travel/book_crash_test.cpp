@@ -17,7 +17,7 @@
 
 #include "app/memory_form.h"
 #include "app/simulator_dialog.h"
-#include "support/travel_test_home.h"
+#include "support/test_home.h"
 #include "travel/book_file.h"
 
 namespace quorvel {
@@ -49,7 +49,7 @@ void Report(int fd, char c) {
 // Runs in the child until it is killed: first completes the book again if the last child was killed
 // between a delete and a save, then turns the book round and round, deleting entry 0 and saving it
 // again at the end. It reports 'r' when the turning starts and '.' after every rewrite.
-[[noreturn]] void TurnTheBookForever(const TravelTestHome& home, int reportFd) {
+[[noreturn]] void TurnTheBookForever(const testing::TestHome& home, int reportFd) {
     MemoryForm form;
     CSimulatorDlg dlg(form, home.Path());
     const BookRecords present = ReadBookRecords(home.BookFile());
@@ -91,7 +91,7 @@ TEST(BookCrashSafety, KilledRewriteLeavesACompleteBook) {
         complete.insert(TextOf({rotation.begin() + 1, rotation.end()}));
     }
 
-    TravelTestHome home;
+    testing::TestHome home;
     home.WriteBook(TextOf(kRecords));
     const unsigned seed = std::random_device{}();
     std::mt19937 random(seed);

@@ -4,10 +4,13 @@
 
 #include <string>
 
-#include "support/travel_test_home.h"
+#include "support/book_text.h"
+#include "support/test_home.h"
 
 namespace quorvel {
 namespace {
+
+using testing::BookText;
 
 // ---- Reading ---------------------------------------------------------------------------------
 
@@ -121,7 +124,7 @@ TEST(BookRecordRules, ListableAndKeepable) {
 }
 
 TEST(ReadBookRecords, MissingFileGivesZeros) {
-    TravelTestHome home;
+    testing::TestHome home;
     EXPECT_EQ(ReadBookRecords(home.BookFile()), BookRecords{});
     home.WriteBook("4 200 8\n");
     EXPECT_EQ(ReadBookRecords(home.BookFile())[0], (BookRecord{4, 200, 8}));
@@ -141,7 +144,7 @@ TEST(SaveToBook, KeepsTheOldTextByteForByteAndAddsOneLine) {
         {"  1\t2 3  \n\n", "  1\t2 3  \n\n7 8 9\n"},  // hand-edited spacing too
     };
     for (const auto& c : cases) {
-        TravelTestHome home;
+        testing::TestHome home;
         home.WriteBook(c.before);
         EXPECT_EQ(SaveToBook(home.BookFile(), {7, 8, 9}), BookWrite::Written) << c.before;
         EXPECT_EQ(home.BookText(), c.after);
@@ -159,7 +162,7 @@ TEST(SaveToBook, WritesNothingWhereTheLineWouldNotBeReadBack) {
         {"1 2 3\nnot a number\n", BookWrite::NotReachable},
     };
     for (const auto& c : cases) {
-        TravelTestHome home;
+        testing::TestHome home;
         home.WriteBook(c.text);
         EXPECT_EQ(SaveToBook(home.BookFile(), {7, 8, 9}), c.outcome) << c.text;
         EXPECT_EQ(home.BookText(), c.text);
@@ -167,13 +170,13 @@ TEST(SaveToBook, WritesNothingWhereTheLineWouldNotBeReadBack) {
 }
 
 TEST(SaveToBook, MissingFileIsNotCreated) {
-    TravelTestHome home;
+    testing::TestHome home;
     EXPECT_EQ(SaveToBook(home.BookFile(), {1, 1, 1}), BookWrite::NotWritten);
     EXPECT_EQ(home.BookText(), std::nullopt);
 }
 
 TEST(EnsureBookFile, CreatesAnEmptyFileButNeverTruncates) {
-    TravelTestHome home;
+    testing::TestHome home;
     EXPECT_TRUE(EnsureBookFile(home.BookFile()));
     EXPECT_EQ(home.BookText(), "");
     home.WriteBook("1 2 3\n");
@@ -185,7 +188,7 @@ TEST(EnsureBookFile, CreatesAnEmptyFileButNeverTruncates) {
 }
 
 TEST(DeleteFromBook, RewritesOnlyKeepableRecordsOfTheFirstNine) {
-    TravelTestHome home;
+    testing::TestHome home;
     home.WriteBook("1 1 1\n25 2 2\n3 3 3\n0 4 4\n5 5 5\n6 6 6\n7 7 7\n8 8 8\n9 9 9\n10 10 10\n");
     EXPECT_EQ(DeleteFromBook(home.BookFile(), 2), BookWrite::Written);
     EXPECT_EQ(home.BookText(), BookText({{1, 1, 1}, {5, 5, 5}, {6, 6, 6}, {7, 7, 7}, {8, 8, 8}, {9, 9, 9}}));
@@ -195,7 +198,7 @@ TEST(DeleteFromBook, NothingSelectedLeavesTheFileUntouched) {
     // The first record is not listable, so the list is empty; the file keeps every record.
     const std::string text = "0 0 0\n1 2 3\n4 5 6\n";
     for (int index : {-1, 9, 1000}) {
-        TravelTestHome home;
+        testing::TestHome home;
         home.WriteBook(text);
         EXPECT_EQ(DeleteFromBook(home.BookFile(), index), BookWrite::NothingSelected);
         EXPECT_EQ(home.BookText(), text);
@@ -203,20 +206,20 @@ TEST(DeleteFromBook, NothingSelectedLeavesTheFileUntouched) {
 }
 
 TEST(DeleteFromBook, MissingFileBecomesAnEmptyBook) {
-    TravelTestHome home;
+    testing::TestHome home;
     EXPECT_EQ(DeleteFromBook(home.BookFile(), -1), BookWrite::Written);
     EXPECT_EQ(home.BookText(), "");
 }
 
 TEST(DeleteFromBook, MissingDataFolderWritesNothing) {
-    TravelTestHome home;
+    testing::TestHome home;
     home.RemoveDataFolder();
     EXPECT_EQ(DeleteFromBook(home.BookFile(), 0), BookWrite::NotWritten);
     EXPECT_FALSE(std::filesystem::exists(home.Path() / "data"));
 }
 
 TEST(BookFilePermissions, ReadOnlyFileIsNeverReplaced) {
-    TravelTestHome home;
+    testing::TestHome home;
     const std::string text = BookText({{1, 1, 1}, {2, 2, 2}});
     home.WriteBook(text);
     using std::filesystem::perms;
@@ -232,7 +235,7 @@ TEST(BookFilePermissions, ReadOnlyFileIsNeverReplaced) {
 
 TEST(BookFilePermissions, FailedReplacementKeepsTheOldBook) {
     // The file itself may be written, but no new file can be made beside it.
-    TravelTestHome home;
+    testing::TestHome home;
     const std::string text = BookText({{1, 1, 1}, {2, 2, 2}});
     home.WriteBook(text);
     using std::filesystem::perms;

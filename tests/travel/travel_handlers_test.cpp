@@ -8,17 +8,25 @@
 
 #include "app/memory_form.h"
 #include "app/simulator_dialog.h"
-#include "support/travel_test_home.h"
+#include "i18n/language_table.h"
+#include "support/book_text.h"
+#include "support/test_home.h"
 #include "travel/book_record.h"
 
 namespace quorvel {
 namespace {
 
 using C = ControlId;
+using testing::BookText;
 
 class TravelHandlers : public ::testing::Test {
 protected:
-    void SetUp() override { home.ApplyNumberedLanguage(dlg); }
+    // An English file whose line n reads "line n", so that every language text differs from every
+    // other one (as long as languages can be applied at all).
+    void SetUp() override {
+        home.WriteLanguage(kEnglish, "line");
+        dlg.ApplyLanguageFile(home.Path() / LanguagePath(kEnglish));
+    }
 
     void TypeStart(const std::string& g, const std::string& s, const std::string& p) {
         form.SetText(C::StartGalaxyInput, g);
@@ -43,7 +51,7 @@ protected:
     int Selected() const { return form.GetSelection(C::BookList); }
     std::string Text(ControlId id) const { return form.GetText(id); }
 
-    TravelTestHome home;
+    testing::TestHome home;
     MemoryForm form;
     CSimulatorDlg dlg{form, home.Path()};
 };

@@ -1,0 +1,13 @@
+#include "support/book_text.h"
+
+#include "travel/book_record.h"
+
+namespace quorvel::testing {
+
+std::string BookText(std::initializer_list<Position> positions) {
+    std::string text;
+    for (const Position& p : positions) text += BookLine(p);
+    return text;
+}
+
+}  // namespace quorvel::testing
