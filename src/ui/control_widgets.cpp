@@ -1,0 +1,262 @@
+#include "ui/control_widgets.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+#include "ui/message_line.h"
+#include "ui/qt_text.h"
+
+namespace quorvel {
+namespace {
+
+// The boxes of the strike areas hold long numbers; the travel boxes hold short coordinates.
+bool IsStrikeBox(ControlId box) {
+    return box == ControlId::DefenderBox || box == ControlId::DefenderLossBox || box == ControlId::AttackerBox ||
+           box == ControlId::AttackerLossBox;
+}
+
+// A heading is a label with a result cell right below it: it heads a column of numbers.
+bool IsColumnHeading(const ControlSpec& spec) {
+    if (spec.kind != ControlKind::Label || spec.columnSpan != 1) return false;
+    return std::any_of(ControlTable().begin(), ControlTable().end(), [&spec](const ControlSpec& other) {
+        return other.kind == ControlKind::Cell && other.columnSpan == 1 && other.box == spec.box &&
+               other.column == spec.column && other.row == spec.row + 1;
+    });
+}
+
+QLabel* CreateLabel(const ControlSpec& spec, QWidget* parent) {
+    auto* label = new QLabel(ToQString(spec.caption), parent);
+    label->setTextFormat(Qt::PlainText);
+    if (IsColumnHeading(spec)) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* CreateCell(const ControlSpec& spec, QWidget* parent) {
+    // Cells across several columns hold sentences; the others hold numbers.
+    if (spec.columnSpan > 1) return new MessageLine(parent);
+    auto* cell = new QLabel(ToQString(spec.caption), parent);
+    cell->setTextFormat(Qt::PlainText);
+    cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (IsStrikeBox(spec.box)) {
+        // Room for a usual result, so that the window does not jump with every simulation.
+        cell->setMinimumWidth(cell->fontMetrics().horizontalAdvance(QStringLiteral("999.999.999")));
+    }
+    return cell;
+}
+
+QLineEdit* CreateNumericEdit(const ControlSpec& spec, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    // Any text may be typed: reading it is the handlers' job, with their own error message.
+    const int digits = IsStrikeBox(spec.box) ? 11 : 4;
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const int textWidth = edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0')));
+    edit->setFixedWidth(textWidth + 2 * frame + 8);
+    return edit;
+}
+
+QPlainTextEdit* CreateReportEdit(QWidget* parent) {
+    auto* edit = new QPlainTextEdit(parent);
+    edit->setTabChangesFocus(true);
+    edit->setMinimumHeight(edit->fontMetrics().lineSpacing() * 6);
+    return edit;
+}
+
+QPushButton* CreateButton(const ControlSpec& spec, QWidget* parent) {
+    auto* button = new QPushButton(ToQString(spec.caption), parent);
+    // Enter belongs to Simulate, never to a default button.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    const QString caption = button->text();
+    if (caption.size() <= 3) {
+        // "<-x", "s", "x", "X": small buttons beside the fields they act on.
+        const int width = button->fontMetrics().horizontalAdvance(caption) + 16;
+        button->setFixedWidth(std::max(width, button->sizeHint().height()));
+    }
+    return button;
+}
+
+QComboBox* CreateDropDown(QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setEditable(false);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return list;
+}
+
+// The items of a grid with their cell, for lining up two grids.
+struct GridCell {
+    int row, column, rowSpan, columnSpan;
+    QSize hint;
+};
+
+std::vector<GridCell> CellsOf(const QGridLayout& grid) {
+    std::vector<GridCell> cells;
+    for (int i = 0; i < grid.count(); ++i) {
+        GridCell cell{};
+        grid.getItemPosition(i, &cell.row, &cell.column, &cell.rowSpan, &cell.columnSpan);
+        cell.hint = grid.itemAt(i)->sizeHint();
+        cells.push_back(cell);
+    }
+    return cells;
+}
+
+// A grid leaves out the spacing around a row without widgets; an empty widget keeps the row, so
+// that rows after it stay level with those of a neighbouring grid.
+void FillEmptyRows(QGridLayout& grid, int rows) {
+    std::vector<bool> used(static_cast<std::size_t>(rows), false);
+    for (const GridCell& cell : CellsOf(grid)) {
+        if (cell.row < rows) used[static_cast<std::size_t>(cell.row)] = true;
+    }
+    for (int r = 0; r < rows; ++r) {
+        if (!used[static_cast<std::size_t>(r)]) grid.addWidget(new QWidget(grid.parentWidget()), r, 0);
+    }
+}
+
+// Equal heights for the first rowCount rows of two grids (all rows holding widgets when rowCount
+// is -1).
+void LineUpRows(QGridLayout& a, QGridLayout& b, int rowCount) {
+    int rows = rowCount;
+    if (rows < 0) {
+        rows = 0;
+        for (const QGridLayout* grid : {&a, &b}) {
+            for (const GridCell& cell : CellsOf(*grid)) rows = std::max(rows, cell.row + cell.rowSpan);
+        }
+    }
+    FillEmptyRows(a, rows);
+    FillEmptyRows(b, rows);
+    std::vector<int> height(static_cast<std::size_t>(rows), 0);
+    for (const QGridLayout* grid : {&a, &b}) {
+        for (const GridCell& cell : CellsOf(*grid)) {
+            if (cell.rowSpan == 1 && cell.row < rows) {
+                int& h = height[static_cast<std::size_t>(cell.row)];
+                h = std::max(h, cell.hint.height());
+            }
+        }
+    }
+    for (int r = 0; r < rows; ++r) {
+        a.setRowMinimumHeight(r, height[static_cast<std::size_t>(r)]);
+        b.setRowMinimumHeight(r, height[static_cast<std::size_t>(r)]);
+    }
+}
+
+// Equal widths for the columns of two grids stacked above each other.
+void LineUpColumns(QGridLayout& a, QGridLayout& b) {
+    const int columns = std::max(a.columnCount(), b.columnCount());
+    std::vector<int> width(static_cast<std::size_t>(columns), 0);
+    for (const QGridLayout* grid : {&a, &b}) {
+        for (const GridCell& cell : CellsOf(*grid)) {
+            if (cell.columnSpan != 1) continue;
+            int& w = width[static_cast<std::size_t>(cell.column)];
+            w = std::max(w, cell.hint.width());
+        }
+    }
+    for (int c = 0; c < columns; ++c) {
+        a.setColumnMinimumWidth(c, width[static_cast<std::size_t>(c)]);
+        b.setColumnMinimumWidth(c, width[static_cast<std::size_t>(c)]);
+    }
+}
+
+}  // namespace
+
+ControlWidgets::ControlWidgets(QDialog& window) {
+    BuildBoxes(window);
+    BuildControls(window);
+    LineUp();
+}
+
+QWidget* ControlWidgets::Widget(ControlId id) const {
+    const auto it = m_widgets.find(id);
+    return it == m_widgets.end() ? nullptr : it->second;
+}
+
+void ControlWidgets::BuildBoxes(QDialog& window) {
+    auto* windowGrid = new QGridLayout(&window);
+    // One column of boxes per window grid cell, so that the button column can stand below a box.
+    std::map<std::pair<int, int>, QVBoxLayout*> stacks;
+    int rightmost = 0;
+    for (const ControlSpec& spec : ControlTable()) {
+        if (spec.kind != ControlKind::GroupBox) continue;
+        auto* box = new QGroupBox(ToQString(spec.caption), &window);
+        box->setObjectName(QStringLiteral("control%1").arg(ToInt(spec.id)));
+        m_widgets[spec.id] = box;
+        m_grids[spec.id] = new QGridLayout(box);
+        QVBoxLayout*& stack = stacks[{spec.row, spec.column}];
+        if (stack == nullptr) {
+            stack = new QVBoxLayout;
+            windowGrid->addLayout(stack, spec.row, spec.column);
+        }
+        stack->addWidget(box);
+        rightmost = std::max(rightmost, spec.column);
+    }
+
+    // The buttons stand at the window's right edge, at the foot of the rightmost column.
+    QVBoxLayout* lastOnTheRight = nullptr;
+    for (const auto& [cell, stack] : stacks) {
+        if (cell.second == rightmost) lastOnTheRight = stack;
+    }
+    auto* buttons = new QGridLayout;
+    m_grids[kButtonColumn] = buttons;
+    if (lastOnTheRight != nullptr) {
+        lastOnTheRight->addStretch(1);
+        lastOnTheRight->addLayout(buttons);
+    } else {
+        windowGrid->addLayout(buttons, 0, rightmost + 1);
+    }
+    // Extra height goes to the attacker row, whose report field can use it.
+    windowGrid->setRowStretch(1, 1);
+}
+
+void ControlWidgets::BuildControls(QDialog& window) {
+    std::map<ControlId, int> stretchRow;
+    for (const ControlSpec& spec : ControlTable()) {
+        if (spec.kind == ControlKind::GroupBox) continue;
+        const auto grid = m_grids.find(spec.box);
+        if (grid == m_grids.end()) continue;
+        QWidget* parent = spec.box == kButtonColumn ? static_cast<QWidget*>(&window) : m_widgets.at(spec.box);
+        QWidget* widget = Create(spec, parent);
+        widget->setObjectName(QStringLiteral("control%1").arg(ToInt(spec.id)));
+        m_widgets[spec.id] = widget;
+        grid->second->addWidget(widget, spec.row, spec.column, 1, spec.columnSpan);
+        if (spec.kind == ControlKind::ReportEdit) stretchRow[spec.box] = spec.row;
+    }
+    // Spare height of a box goes to its report field, or else below its last row, so that rows of
+    // neighbouring boxes stay level.
+    for (const auto& [box, grid] : m_grids) {
+        if (box == kButtonColumn) continue;
+        const auto row = stretchRow.find(box);
+        grid->setRowStretch(row != stretchRow.end() ? row->second : grid->rowCount(), 1);
+    }
+}
+
+QWidget* ControlWidgets::Create(const ControlSpec& spec, QWidget* parent) {
+    switch (spec.kind) {
+        case ControlKind::Label: return CreateLabel(spec, parent);
+        case ControlKind::Cell: return CreateCell(spec, parent);
+        case ControlKind::NumericEdit: return CreateNumericEdit(spec, parent);
+        case ControlKind::ReportEdit: return CreateReportEdit(parent);
+        case ControlKind::Button: return CreateButton(spec, parent);
+        case ControlKind::DropDown: return CreateDropDown(parent);
+        case ControlKind::GroupBox: break;
+    }
+    return new QGroupBox(ToQString(spec.caption), parent);
+}
+
+void ControlWidgets::LineUp() {
+    const auto grid = [this](ControlId box) -> QGridLayout& { return *m_grids.at(box); };
+    LineUpRows(grid(ControlId::DefenderBox), grid(ControlId::DefenderLossBox), -1);
+    // The attacker's loss stands level with the missile row.
+    LineUpRows(grid(ControlId::AttackerBox), grid(ControlId::AttackerLossBox), 1);
+    LineUpColumns(grid(ControlId::DefenderBox), grid(ControlId::AttackerBox));
+    LineUpColumns(grid(ControlId::DefenderLossBox), grid(ControlId::AttackerLossBox));
+}
+
+}  // namespace quorvel

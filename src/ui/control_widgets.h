@@ -1,0 +1,40 @@
+#pragma once
+
+#include <map>
+
+#include "app/control_table.h"
+
+class QDialog;
+class QGridLayout;
+class QWidget;
+
+namespace quorvel {
+
+// Every control of the main window, built from the control table and laid out in its box's grid.
+// Widgets are named "control<number>" so that tests and tools find them by their control number.
+class ControlWidgets {
+public:
+    explicit ControlWidgets(QDialog& window);
+
+    // nullptr for a number the table does not hold.
+    QWidget* Widget(ControlId id) const;
+    template <class W>
+    W* As(ControlId id) const {
+        return qobject_cast<W*>(Widget(id));
+    }
+    const std::map<ControlId, QWidget*>& All() const { return m_widgets; }
+
+    // Gives the rows of the defender and loss boxes the same heights and the columns of the boxes
+    // stacked above each other the same widths. Run again after captions change.
+    void LineUp();
+
+private:
+    void BuildBoxes(QDialog& window);
+    void BuildControls(QDialog& window);
+    QWidget* Create(const ControlSpec& spec, QWidget* parent);
+
+    std::map<ControlId, QWidget*> m_widgets;
+    std::map<ControlId, QGridLayout*> m_grids;  // per box, the button column included
+};
+
+}  // namespace quorvel

@@ -1,0 +1,86 @@
+#include "ui/language_dialog.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/qt_text.h"
+
+namespace quorvel {
+namespace {
+
+constexpr int kFirstColumnWidth = 85;
+constexpr int kSecondColumnWidth = 109;
+
+QPushButton* CreateButton(const std::string& caption, const QString& name, QWidget* parent) {
+    auto* button = new QPushButton(ToQString(caption), parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+}  // namespace
+
+LanguageDialog::LanguageDialog(const LanguageDialogTexts& texts, QWidget* parent)
+    : QDialog(parent),
+      m_list(new QTreeWidget(this)),
+      m_accept(CreateButton(texts.acceptCaption, QStringLiteral("languageAccept"), this)),
+      m_cancel(CreateButton(texts.cancelCaption, QStringLiteral("languageCancel"), this)) {
+    setWindowTitle(ToQString(texts.title));
+    setObjectName(QStringLiteral("languageDialog"));
+
+    m_list->setObjectName(QStringLiteral("languageList"));
+    m_list->setRootIsDecorated(false);
+    m_list->setItemsExpandable(false);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Grid lines between the cells, as in a report-style list.
+    m_list->setStyleSheet(QStringLiteral(
+        "QTreeView::item { border-right: 1px solid palette(mid); border-bottom: 1px solid palette(mid); }"));
+    if (texts.hasColumns) {
+        m_list->setColumnCount(2);
+        m_list->setHeaderLabels({ToQString(texts.columnHeading[0]), ToQString(texts.columnHeading[1])});
+        m_list->header()->setStretchLastSection(false);
+        m_list->setColumnWidth(0, kFirstColumnWidth);
+        m_list->setColumnWidth(1, kSecondColumnWidth);
+    } else {
+        // Without texts the list has no columns at all.
+        m_list->setColumnCount(1);
+        m_list->setHeaderHidden(true);
+    }
+    for (const auto& row : texts.rows) {
+        m_list->addTopLevelItem(new QTreeWidgetItem({ToQString(row[0]), ToQString(row[1])}));
+    }
+    const int frame = 2 * m_list->frameWidth();
+    m_list->setMinimumWidth(kFirstColumnWidth + kSecondColumnWidth + frame +
+                            m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+
+    connect(m_accept, &QPushButton::clicked, this, &LanguageDialog::OnLanguageAccept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_accept);
+    buttons->addWidget(m_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list);
+    layout->addLayout(buttons);
+}
+
+void LanguageDialog::OnLanguageAccept() {
+    m_answer.accepted = true;
+    m_answer.selectedRows.clear();
+    for (QTreeWidgetItem* item : m_list->selectedItems()) {
+        m_answer.selectedRows.push_back(m_list->indexOfTopLevelItem(item));
+    }
+    std::sort(m_answer.selectedRows.begin(), m_answer.selectedRows.end());
+    accept();
+}
+
+}  // namespace quorvel

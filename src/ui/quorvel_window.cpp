@@ -1,0 +1,224 @@
+#include "ui/quorvel_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/button_handlers.h"
+#include "app/program_files.h"
+#include "app/simulator_dialog.h"
+#include "ui/about_dialog.h"
+#include "ui/language_dialog.h"
+#include "ui/program_icon.h"
+#include "ui/qt_text.h"
+#include "ui/window_key_filter.h"
+
+namespace quorvel {
+namespace {
+
+// Text of the about entry in the window's context menu.
+const char* const kAboutEntry = "&Info über Quorvel...";
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(35, 135, 37);
+
+void ShowBox(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
+    QMessageBox box(icon, QStringLiteral("Quorvel"), ToQString(text), QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace
+
+QuorvelWindow::QuorvelWindow() : QDialog(nullptr), m_controls(*this) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(ToQString(kWindowTitle));
+    setWindowIcon(ProgramIcon());
+    setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
+    Wire();
+    AddAboutEntry();
+}
+
+QuorvelWindow::~QuorvelWindow() = default;
+
+void QuorvelWindow::Wire() {
+    for (const ControlSpec& spec : ControlTable()) {
+        const ControlId id = spec.id;
+        if (auto* button = m_controls.As<QPushButton>(id)) {
+            connect(button, &QPushButton::clicked, this, [this, id] {
+                if (m_dlg != nullptr) PressButton(*m_dlg, id);
+            });
+        } else if (auto* list = m_controls.As<QComboBox>(id)) {
+            // Only a choice the player makes counts; the program's own list changes do not.
+            connect(list, &QComboBox::activated, this, [this, id] {
+                if (m_dlg != nullptr) SelectionChanged(*m_dlg, id);
+            });
+        }
+    }
+    qApp->installEventFilter(new WindowKeyFilter(*this, [this](Key key) {
+        if (m_dlg != nullptr) PressKey(*m_dlg, key);
+    }));
+}
+
+void QuorvelWindow::AddAboutEntry() {
+    // Linux window managers own the title-bar menu: the entry lives in the window's context menu
+    // and on F1.
+    auto* about = new QAction(QString::fromUtf8(kAboutEntry), this);
+    about->setObjectName(QStringLiteral("aboutAction"));
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    about->setShortcutContext(Qt::WindowShortcut);
+    connect(about, &QAction::triggered, this, [this] {
+        if (m_dlg != nullptr) m_dlg->OnShowAbout();
+    });
+    addAction(about);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void QuorvelWindow::keyPressEvent(QKeyEvent* event) {
+    // The key filter has already acted on Enter and Escape; the dialog must not close or press a
+    // default button for them.
+    switch (event->key()) {
+        case Qt::Key_Escape:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            event->accept();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+std::string QuorvelWindow::GetText(ControlId id) const {
+    QWidget* widget = m_controls.Widget(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return ToUtf8(edit->text());
+    if (auto* report = qobject_cast<QPlainTextEdit*>(widget)) return ToUtf8(report->toPlainText());
+    if (auto* label = qobject_cast<QLabel*>(widget)) return ToUtf8(label->text());
+    if (auto* button = qobject_cast<QPushButton*>(widget)) return ToUtf8(button->text());
+    if (auto* box = qobject_cast<QGroupBox*>(widget)) return ToUtf8(box->title());
+    if (auto* list = qobject_cast<QComboBox*>(widget)) return ToUtf8(list->currentText());
+    return {};
+}
+
+void QuorvelWindow::SetText(ControlId id, std::string_view text) {
+    QWidget* widget = m_controls.Widget(id);
+    const QString value = ToQString(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(value);
+    } else if (auto* report = qobject_cast<QPlainTextEdit*>(widget)) {
+        report->setPlainText(value);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(value);
+        // A new caption may change a column's width; a result in a cell does not move the grid.
+        const ControlSpec* spec = FindControl(ToInt(id));
+        if (spec != nullptr && spec->kind == ControlKind::Label) ScheduleLineUp();
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        button->setText(value);
+        ScheduleLineUp();
+    } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+        box->setTitle(value);
+    }
+}
+
+void QuorvelWindow::ScheduleLineUp() {
+    // Captions change by the dozen with a language; line the boxes up once afterwards.
+    if (m_lineUpPending) return;
+    m_lineUpPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_lineUpPending = false;
+        m_controls.LineUp();
+    });
+}
+
+int QuorvelWindow::GetSelection(ControlId id) const {
+    const auto* list = m_controls.As<QComboBox>(id);
+    return list == nullptr ? -1 : list->currentIndex();
+}
+
+void QuorvelWindow::ShowMessage(std::string_view text) { ShowBox(this, QMessageBox::Information, text); }
+
+void QuorvelWindow::ShowError(std::string_view text) { ShowBox(this, QMessageBox::Critical, text); }
+
+void QuorvelWindow::FocusField(ControlId id) {
+    QWidget* widget = m_controls.Widget(id);
+    if (widget == nullptr) return;
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();
+    if (auto* report = qobject_cast<QPlainTextEdit*>(widget)) report->selectAll();
+}
+
+void QuorvelWindow::Redraw(ControlId id) {
+    QWidget* widget = m_controls.Widget(id);
+    if (widget == nullptr) return;
+    const TextColour colour = m_dlg != nullptr ? m_dlg->OnControlColour(id) : TextColour::Default;
+    QPalette palette;  // an empty palette falls back to the parent's colours
+    if (colour != TextColour::Default) {
+        palette = widget->palette();
+        palette.setColor(QPalette::WindowText, colour == TextColour::Red ? kRed : kGreen);
+    }
+    widget->setPalette(palette);
+    widget->update();
+}
+
+void QuorvelWindow::CloseOk() { accept(); }
+
+void QuorvelWindow::ClearList(ControlId id) {
+    if (auto* list = m_controls.As<QComboBox>(id)) list->clear();
+}
+
+void QuorvelWindow::InsertListItem(ControlId id, int position, std::string_view text) {
+    auto* list = m_controls.As<QComboBox>(id);
+    if (list == nullptr || position < 0 || position > list->count()) return;
+    const int selected = list->currentIndex();
+    list->insertItem(position, ToQString(text));
+    // Inserting never selects: an empty list that gains an entry still has no selection.
+    if (selected < 0) list->setCurrentIndex(-1);
+}
+
+void QuorvelWindow::RemoveListItem(ControlId id, int position) {
+    auto* list = m_controls.As<QComboBox>(id);
+    if (list == nullptr || position < 0 || position >= list->count()) return;
+    const bool wasSelected = list->currentIndex() == position;
+    list->removeItem(position);
+    // Removing the selected entry leaves nothing selected rather than a neighbour.
+    if (wasSelected) list->setCurrentIndex(-1);
+}
+
+void QuorvelWindow::SelectListItem(ControlId id, int position) {
+    auto* list = m_controls.As<QComboBox>(id);
+    if (list == nullptr) return;
+    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+void QuorvelWindow::SetToolTip(ControlId id, std::string_view text) {
+    if (QWidget* widget = m_controls.Widget(id)) widget->setToolTip(ToQString(text));
+}
+
+std::optional<std::string> QuorvelWindow::AskSavePath() {
+    // The file dialog asks before overwriting and leaves the working folder alone.
+    const QString path = QFileDialog::getSaveFileName(this, QString(), QString(),
+                                                      QStringLiteral("Text-Dateien (*.txt)"));
+    if (path.isEmpty()) return std::nullopt;
+    return ToUtf8(path);
+}
+
+LanguageDialogAnswer QuorvelWindow::RunLanguageDialog(const LanguageDialogTexts& texts) {
+    LanguageDialog dialog(texts, this);
+    dialog.exec();
+    return dialog.Answer();
+}
+
+void QuorvelWindow::ShowAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+}  // namespace quorvel

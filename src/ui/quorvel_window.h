@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+
+#include "app/main_form.h"
+#include "ui/control_widgets.h"
+
+namespace quorvel {
+
+class CSimulatorDlg;
+
+// The main window: real widgets behind the MainForm the logic talks to. It only wires: buttons,
+// lists and keys go to the handlers of the attached CSimulatorDlg, texts go to and from widgets.
+class QuorvelWindow : public QDialog, public MainForm {
+    Q_OBJECT
+
+public:
+    QuorvelWindow();
+    ~QuorvelWindow() override;
+
+    // The logic the controls call; it must outlive every event the window handles.
+    void Attach(CSimulatorDlg& dlg) { m_dlg = &dlg; }
+
+    QWidget* Control(ControlId id) const { return m_controls.Widget(id); }
+
+    std::string GetText(ControlId id) const override;
+    void SetText(ControlId id, std::string_view text) override;
+    int GetSelection(ControlId id) const override;
+    void ShowMessage(std::string_view text) override;
+    void ShowError(std::string_view text) override;
+    void FocusField(ControlId id) override;
+    void Redraw(ControlId id) override;
+    void CloseOk() override;
+    void ClearList(ControlId id) override;
+    void InsertListItem(ControlId id, int position, std::string_view text) override;
+    void RemoveListItem(ControlId id, int position) override;
+    void SelectListItem(ControlId id, int position) override;
+    void SetToolTip(ControlId id, std::string_view text) override;
+    std::optional<std::string> AskSavePath() override;
+    LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) override;
+    void ShowAbout() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Wire();
+    void AddAboutEntry();
+    void ScheduleLineUp();
+
+    ControlWidgets m_controls;
+    CSimulatorDlg* m_dlg = nullptr;
+    bool m_lineUpPending = false;
+};
+
+}  // namespace quorvel

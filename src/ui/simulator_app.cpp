@@ -1,0 +1,66 @@
+#include "ui/simulator_app.h"
+
+#include <QTimer>
+#include <cstdio>
+#include <system_error>
+
+#include "app/simulator_dialog.h"
+#include "ui/program_icon.h"
+#include "ui/qt_text.h"
+#include "ui/quorvel_window.h"
+#include "ui/start_options.h"
+
+namespace quorvel {
+namespace {
+
+std::vector<std::string> ProgramArguments() {
+    // QApplication has already taken its own options (-platform and the like) out.
+    std::vector<std::string> arguments;
+    const QStringList all = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < all.size(); ++i) arguments.push_back(ToUtf8(all[i]));
+    return arguments;
+}
+
+std::filesystem::path HomeFolder(const StartOptions& options) {
+    std::filesystem::path home =
+        options.home.empty() ? std::filesystem::path(ToUtf8(QCoreApplication::applicationDirPath()))
+                             : options.home;
+    std::error_code ignored;
+    const std::filesystem::path absolute = std::filesystem::absolute(home, ignored);
+    return absolute.empty() ? home : absolute;
+}
+
+}  // namespace
+
+CSimulatorApp::CSimulatorApp(int& argc, char** argv) : m_app(argc, argv) {
+    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setDesktopFileName(QStringLiteral("quorvel"));
+    QApplication::setWindowIcon(ProgramIcon());
+}
+
+int CSimulatorApp::StartApplication() {
+    const std::optional<StartOptions> options = ParseStartOptions(ProgramArguments());
+    if (!options) {
+        std::fprintf(stderr, "%s\n", kStartUsage);
+        return 2;
+    }
+
+    QuorvelWindow window;
+    CSimulatorDlg dlg(window, HomeFolder(*options));
+    window.Attach(dlg);
+    dlg.OnMainWindowInit();
+
+    if (options->startupCheck) {
+        QTimer::singleShot(0, &window, [&window, &dlg] {
+            // What the start found: the home folder and the caption the language gave Simulate.
+            std::printf("startup-check\t%s\t%s\n", dlg.Home().string().c_str(),
+                        window.GetText(ControlId::SimulateButton).c_str());
+            std::fflush(stdout);
+            window.done(QDialog::Accepted);
+        });
+    }
+    window.exec();
+    return 0;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+// The command line of the window executable.
+struct StartOptions {
+    // The folder holding languages/ and data/; empty: the folder of the executable.
+    std::filesystem::path home;
+    // Start as usual, show the window, and quit as soon as the event loop is first idle.
+    bool startupCheck = false;
+};
+
+// Arguments after the program name; nothing when one is not understood.
+std::optional<StartOptions> ParseStartOptions(const std::vector<std::string>& arguments);
+
+inline constexpr const char* kStartUsage = "usage: quorvel [--home DIR] [--startup-check]";
+
+}  // namespace quorvel

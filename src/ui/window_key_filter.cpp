@@ -1,0 +1,40 @@
+#include "ui/window_key_filter.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QWidget>
+
+namespace quorvel {
+
+WindowKeyFilter::WindowKeyFilter(QWidget& window, std::function<void(Key)> onKey)
+    : QObject(&window), m_window(window), m_onKey(std::move(onKey)) {}
+
+std::optional<Key> WindowKeyFilter::WindowKey(const QKeyEvent& event, const QWidget& focused) {
+    switch (event.key()) {
+        case Qt::Key_Escape:
+            return Key::Escape;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (qobject_cast<const QPlainTextEdit*>(&focused) != nullptr &&
+                !event.modifiers().testFlag(Qt::ControlModifier)) {
+                return std::nullopt;
+            }
+            return Key::Enter;
+        default:
+            return std::nullopt;
+    }
+}
+
+bool WindowKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    // An ignored key travels up to the parents and passes this filter again; act on its first
+    // receiver only, and only inside the main window (not in a message box or an open list).
+    QWidget* first = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &m_window;
+    if (widget != first || widget->window() != &m_window) return false;
+    if (const std::optional<Key> key = WindowKey(*static_cast<QKeyEvent*>(event), *widget)) m_onKey(*key);
+    return false;
+}
+
+}  // namespace quorvel

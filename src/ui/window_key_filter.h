@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <optional>
+
+#include "app/button_handlers.h"
+
+class QKeyEvent;
+class QWidget;
+
+namespace quorvel {
+
+// Sees every key pressed in the main window before the focused control does: Enter simulates and
+// Escape resets, from whichever control has the focus. The key then goes on to that control.
+// In the multi-line report field Enter starts a new line; Ctrl+Enter simulates there.
+class WindowKeyFilter : public QObject {
+    Q_OBJECT
+
+public:
+    WindowKeyFilter(QWidget& window, std::function<void(Key)> onKey);
+
+    // The key the window acts on for this press in this widget, if any.
+    static std::optional<Key> WindowKey(const QKeyEvent& event, const QWidget& focused);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget& m_window;
+    std::function<void(Key)> m_onKey;
+};
+
+}  // namespace quorvel

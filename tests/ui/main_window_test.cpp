@@ -1,0 +1,255 @@
+// The main window driven through its real widgets: typing, clicking, keys, the input error,
+// the colours of the loss totals and the about box.
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/control_table.h"
+#include "ui/about_dialog.h"
+#include "window_fixture.h"
+
+using namespace quorvel;
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(35, 135, 37);
+
+QColor TextColourOf(QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
+
+// 10 missiles, 2 interceptors, 100 rocket launchers, 10 light lasers, no technology.
+void TypeWorkedExample(WindowFixture& f) {
+    f.Type(ControlId::RocketLauncherInput, QStringLiteral("100"));
+    f.Type(ControlId::LightLaserInput, QStringLiteral("10"));
+    f.Type(ControlId::AbmInput, QStringLiteral("2"));
+    f.Type(ControlId::MissileInput, QStringLiteral("10"));
+}
+
+void CheckWorkedExampleCells(WindowFixture& f) {
+    const std::pair<ControlId, const char*> expected[] = {
+        {ControlId::RocketLauncherDestroyed, "100"}, {ControlId::LightLaserDestroyed, "10"},
+        {ControlId::RocketLauncherRemaining, "0"},   {ControlId::LightLaserRemaining, "0"},
+        {ControlId::RocketLauncherMetal, "200.000"}, {ControlId::LightLaserMetal, "15.000"},
+        {ControlId::LightLaserCrystal, "5.000"},     {ControlId::AbmMetal, "16.000"},
+        {ControlId::AbmDeuterium, "4.000"},          {ControlId::DefenderMetalTotal, "231.000"},
+        {ControlId::DefenderCrystalTotal, "5.000"},  {ControlId::DefenderDeuteriumTotal, "4.000"},
+        {ControlId::AttackerMetalLoss, "50.000"},    {ControlId::AttackerCrystalLoss, "10.000"},
+        {ControlId::AttackerDeuteriumLoss, "40.000"}, {ControlId::MissilesFired, "4"},
+        {ControlId::MissilesLeft, "6"},               {ControlId::DestroyedTotal, "110"},
+    };
+    for (const auto& [id, text] : expected) {
+        QVERIFY2(f.Text(id) == QLatin1String(text),
+                 qPrintable(QStringLiteral("cell %1 shows '%2'").arg(ToInt(id)).arg(f.Text(id))));
+    }
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void builds_every_control_of_the_table_with_its_number() {
+        WindowFixture f;
+        f.Start();
+        for (const ControlSpec& spec : ControlTable()) {
+            QWidget* widget = f.Window().findChild<QWidget*>(QStringLiteral("control%1").arg(ToInt(spec.id)));
+            QVERIFY2(widget != nullptr, qPrintable(QString::number(ToInt(spec.id))));
+            QVERIFY(widget->isVisible());
+        }
+        QCOMPARE(f.Window().windowTitle(), QStringLiteral("Quorvel  v. 1.0.9a"));
+        QVERIFY(!f.Window().windowIcon().isNull());
+    }
+
+    void simulate_button_shows_the_worked_example() {
+        WindowFixture f;
+        f.Start();
+        TypeWorkedExample(f);
+        f.Click(ControlId::SimulateButton);
+        CheckWorkedExampleCells(f);
+        // The defender lost more metal than the attacker.
+        QCOMPARE(TextColourOf(f.Window().Control(ControlId::DefenderMetalTotal)), kRed);
+        QCOMPARE(TextColourOf(f.Window().Control(ControlId::AttackerMetalLoss)), kGreen);
+    }
+
+    void enter_simulates_from_any_control_and_keeps_the_window_open_data() {
+        QTest::addColumn<int>("focused");
+        QTest::newRow("numeric edit") << ToInt(ControlId::MissileInput);
+        QTest::newRow("target list") << ToInt(ControlId::PrimaryTargetList);
+        QTest::newRow("exit button") << ToInt(ControlId::ExitButton);
+        QTest::newRow("reset button") << ToInt(ControlId::ResetAllButton);
+    }
+    void enter_simulates_from_any_control_and_keeps_the_window_open() {
+        QFETCH(int, focused);
+        WindowFixture f;
+        f.Start();
+        TypeWorkedExample(f);
+        QWidget* widget = f.Window().Control(ControlId{focused});
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_Return);
+        CheckWorkedExampleCells(f);
+        QVERIFY(f.Window().isVisible());
+        QCOMPARE(f.Text(ControlId::MissileInput), QStringLiteral("10"));
+    }
+
+    void escape_resets_everything_and_keeps_the_window_open() {
+        WindowFixture f;
+        f.Start();
+        TypeWorkedExample(f);
+        f.Click(ControlId::SimulateButton);
+        auto* targets = f.Control<QComboBox>(ControlId::PrimaryTargetList);
+        targets->setCurrentIndex(3);
+        QWidget* field = f.Window().Control(ControlId::LightLaserInput);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(f.Window().isVisible());
+        QCOMPARE(f.Text(ControlId::RocketLauncherInput), QString());
+        QCOMPARE(f.Text(ControlId::MissileInput), QString());
+        QCOMPARE(f.Text(ControlId::RocketLauncherDestroyed), QStringLiteral(" "));
+        QCOMPARE(f.Text(ControlId::DefenderMetalTotal), QStringLiteral("-"));
+        QCOMPARE(targets->currentIndex(), 3);
+    }
+
+    void enter_in_the_report_field_breaks_the_line_and_ctrl_enter_simulates() {
+        WindowFixture f;
+        f.Start();
+        TypeWorkedExample(f);
+        f.Type(ControlId::ReportText, QStringLiteral("first"));
+        auto* report = f.Control<QPlainTextEdit>(ControlId::ReportText);
+        QTest::keyClick(report, Qt::Key_Return);
+        QCOMPARE(report->toPlainText(), QStringLiteral("first\n"));
+        QCOMPARE(f.Text(ControlId::RocketLauncherDestroyed), QStringLiteral(" "));
+        QTest::keyClick(report, Qt::Key_Return, Qt::ControlModifier);
+        CheckWorkedExampleCells(f);
+        QVERIFY(f.Window().isVisible());
+    }
+
+    void text_in_a_count_field_shows_the_message_and_selects_the_field() {
+        WindowFixture f;
+        f.Start();
+        f.Type(ControlId::HeavyLaserInput, QStringLiteral("abc"));
+        QString shown;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        const bool opened = f.WithNextModal([&] { f.Click(ControlId::SimulateButton); },
+                                            [&](QWidget& modal) {
+                                                auto* box = qobject_cast<QMessageBox*>(&modal);
+                                                QVERIFY(box != nullptr);
+                                                shown = box->text();
+                                                icon = box->icon();
+                                                box->accept();
+                                            });
+        QVERIFY(opened);
+        QCOMPARE(shown, QStringLiteral("Please enter an integer."));
+        QCOMPARE(icon, QMessageBox::Information);
+        auto* field = f.Control<QLineEdit>(ControlId::HeavyLaserInput);
+        // The field holds the window's focus; it has the keyboard once the window is active again.
+        QCOMPARE(f.Window().focusWidget(), field);
+        QCOMPARE(field->selectedText(), QStringLiteral("abc"));
+        QVERIFY(f.Window().isVisible());
+    }
+
+    void loss_totals_are_red_for_the_side_that_lost_more_data() {
+        QTest::addColumn<int>("defenderLoss");
+        QTest::addColumn<int>("attackerLoss");
+        QTest::addColumn<QColor>("defenderColour");
+        QTest::addColumn<QColor>("attackerColour");
+        const QColor plain = QApplication::palette().color(QPalette::WindowText);
+        QTest::newRow("defender lost more") << 900 << 300 << kRed << kGreen;
+        QTest::newRow("attacker lost more") << 300 << 900 << kGreen << kRed;
+        QTest::newRow("equal losses") << 900 << 900 << plain << plain;
+    }
+    void loss_totals_are_red_for_the_side_that_lost_more() {
+        QFETCH(int, defenderLoss);
+        QFETCH(int, attackerLoss);
+        QFETCH(QColor, defenderColour);
+        QFETCH(QColor, attackerColour);
+        WindowFixture f;
+        f.Start();
+        // Start from the opposite colours, so that a colour left over from before would show.
+        f.Dlg().State().m_defenderLoss = {attackerLoss, attackerLoss, attackerLoss};
+        f.Dlg().State().m_attackerLoss = {defenderLoss, defenderLoss, defenderLoss};
+        for (int r = 0; r < kResourceCount; ++r) {
+            f.Window().Redraw(kDefenderTotalCells[r]);
+            f.Window().Redraw(kAttackerLossCells[r]);
+        }
+        f.Dlg().State().m_defenderLoss = {defenderLoss, defenderLoss, defenderLoss};
+        f.Dlg().State().m_attackerLoss = {attackerLoss, attackerLoss, attackerLoss};
+        for (int r = 0; r < kResourceCount; ++r) {
+            f.Window().Redraw(kDefenderTotalCells[r]);
+            f.Window().Redraw(kAttackerLossCells[r]);
+            QCOMPARE(TextColourOf(f.Window().Control(kDefenderTotalCells[r])), defenderColour);
+            QCOMPARE(TextColourOf(f.Window().Control(kAttackerLossCells[r])), attackerColour);
+        }
+        // Cells outside the six totals keep the window's colour.
+        QCOMPARE(TextColourOf(f.Window().Control(ControlId::RocketLauncherMetal)),
+                 QApplication::palette().color(QPalette::WindowText));
+    }
+
+    void f1_and_the_context_menu_entry_open_the_about_box() {
+        WindowFixture f;
+        f.Start();
+        QWidget* field = f.Window().Control(ControlId::MissileInput);
+        field->setFocus();
+        QString version;
+        const auto readAndClose = [&](QWidget& modal) {
+            QVERIFY(qobject_cast<CAboutDlg*>(&modal) != nullptr);
+            auto* label = modal.findChild<QLabel*>(QStringLiteral("aboutVersion"));
+            QVERIFY(label != nullptr);
+            version = label->text();
+            static_cast<QDialog&>(modal).accept();
+        };
+        QVERIFY(f.WithNextModal([&] { QTest::keyClick(field, Qt::Key_F1); }, readAndClose));
+        QVERIFY(version.contains(QStringLiteral("1.0.9a")));
+
+        QAction* entry = nullptr;
+        for (QAction* action : f.Window().actions()) {
+            if (action->text() == QString::fromUtf8("&Info über Quorvel...")) entry = action;
+        }
+        QVERIFY(entry != nullptr);
+        QCOMPARE(f.Window().contextMenuPolicy(), Qt::ActionsContextMenu);
+        version.clear();
+        QVERIFY(f.WithNextModal([&] { entry->trigger(); }, readAndClose));
+        QVERIFY(version.contains(QStringLiteral("1.0.9a")));
+        QVERIFY(f.Window().isVisible());
+    }
+
+    void exit_closes_the_window_and_text_keeps_it_open() {
+        WindowFixture f;
+        f.Start();
+        f.Type(ControlId::ArmourInput, QStringLiteral("abc"));
+        QVERIFY(f.WithNextModal([&] { f.Click(ControlId::ExitButton); },
+                                [](QWidget& modal) { static_cast<QDialog&>(modal).accept(); }));
+        QVERIFY(f.Window().isVisible());
+        f.Type(ControlId::ArmourInput, QStringLiteral("x"));
+        f.Click(ControlId::ExitButton);
+        QVERIFY(!f.Window().isVisible());
+        QCOMPARE(f.Window().result(), int(QDialog::Accepted));
+    }
+
+    void list_changes_by_the_program_keep_the_selection_rules() {
+        WindowFixture f;
+        f.Start();
+        QuorvelWindow& w = f.Window();
+        const ControlId book = ControlId::BookList;
+        w.ClearList(book);
+        w.InsertListItem(book, 0, "1:2:3");
+        QCOMPARE(w.GetSelection(book), -1);  // inserting never selects
+        w.InsertListItem(book, 5, "beyond the end");
+        QCOMPARE(f.Control<QComboBox>(book)->count(), 1);
+        w.InsertListItem(book, 1, "4:5:6");
+        w.SelectListItem(book, 1);
+        w.RemoveListItem(book, 1);
+        QCOMPARE(w.GetSelection(book), -1);  // the selected entry is gone, no neighbour takes over
+        w.SelectListItem(book, 7);
+        QCOMPARE(w.GetSelection(book), -1);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
