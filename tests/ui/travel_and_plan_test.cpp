@@ -1,0 +1,91 @@
+// The flight time from the coordinate book and the attack plan export, driven through real widgets
+// and the real save dialog.
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTest>
+
+#include "window_fixture.h"
+
+using namespace quorvel;
+
+class TravelAndPlanTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void flight_time_takes_the_start_from_the_selected_book_entry() {
+        WindowFixture f;
+        f.WriteHomeFile(QStringLiteral("data/QuorvelData.dat"), "1 1 1\n2 2 2\n4 150 1\n");
+        f.Start();
+        auto* book = f.Control<QComboBox>(ControlId::BookList);
+        book->setFocus();
+        QTest::keyClick(book, Qt::Key_Down);
+        QTest::keyClick(book, Qt::Key_Down);
+        QCOMPARE(book->currentIndex(), 2);
+        f.Type(ControlId::TargetGalaxyInput, QStringLiteral("4"));
+        f.Type(ControlId::TargetSystemInput, QStringLiteral("200"));
+        f.Type(ControlId::TargetPlanetInput, QStringLiteral("8"));
+        f.Click(ControlId::FlightTimeButton);
+        QCOMPARE(f.Text(ControlId::FlightSystems), QStringLiteral("50"));
+        QCOMPARE(f.Text(ControlId::FlightFixed), QStringLiteral("30"));
+        QCOMPARE(f.Text(ControlId::FlightMessage), QString());
+        QCOMPARE(f.Text(ControlId::StartGalaxyInput), QString());
+        QCOMPARE(f.Text(ControlId::StartSystemInput), QString());
+    }
+
+    void saving_after_a_simulation_exports_that_attack_through_the_save_dialog() {
+        WindowFixture f;
+        f.Start();
+        f.Type(ControlId::RocketLauncherInput, QStringLiteral("100"));
+        f.Type(ControlId::MissileInput, QStringLiteral("1"));
+        f.Click(ControlId::SimulateButton);
+
+        const QString target = f.HomePath(QStringLiteral("plan.txt"));
+        const bool dialogShown = f.WithNextModal([&] { f.Click(ControlId::SavePlanButton); },
+                                                 [&](QWidget& modal) {
+                                                     auto* dialog = qobject_cast<QFileDialog*>(&modal);
+                                                     QVERIFY(dialog != nullptr);
+                                                     QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+                                                     QCOMPARE(dialog->nameFilters(),
+                                                              QStringList{QStringLiteral("Text-Dateien (*.txt)")});
+                                                     dialog->selectFile(target);
+                                                     // accept() is protected in QFileDialog; it is a slot.
+                                                     QMetaObject::invokeMethod(dialog, "accept");
+                                                 });
+        QVERIFY(dialogShown);
+        const QByteArray expected =
+            "1. Attack\n"
+            "=========\n"
+            "Primary Target: Rocket Launcher\n"
+            "Interplanetary missiles: 1\n"
+            "\n"
+            "Rocket Launcher 40 (-60)\n"
+            "Light Laser 0 (*)\n"
+            "Heavy Laser 0 (*)\n"
+            "Gauss Cannon 0 (*)\n"
+            "Ion Cannon 0 (*)\n"
+            "Plasma Turret 0 (*)\n"
+            "Small Shield Dome 0 (*)\n"
+            "Large Shield Dome 0 (*)\n"
+            "Anti-Ballistic Missiles 0 (*)\n"
+            "\n"
+            "\n";
+        QCOMPARE(f.ReadHomeFile(QStringLiteral("plan.txt")), expected);
+        QVERIFY(!QFile::exists(f.HomePath(QStringLiteral("data/IRakAttackPlan.tmp"))));
+    }
+
+    void cancelling_the_save_dialog_keeps_the_plan() {
+        WindowFixture f;
+        f.Start();
+        f.Type(ControlId::RocketLauncherInput, QStringLiteral("100"));
+        f.Type(ControlId::MissileInput, QStringLiteral("1"));
+        f.Click(ControlId::SimulateButton);
+        QVERIFY(f.WithNextModal([&] { f.Click(ControlId::SavePlanButton); },
+                                [](QWidget& modal) { qobject_cast<QDialog*>(&modal)->reject(); }));
+        QVERIFY(f.ReadHomeFile(QStringLiteral("data/IRakAttackPlan.tmp")).startsWith("1. Attack\n"));
+    }
+};
+
+QTEST_MAIN(TravelAndPlanTest)
+#include "travel_and_plan_test.moc"
