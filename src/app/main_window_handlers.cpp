@@ -6,6 +6,7 @@
 #include "app/control_table.h"
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
+#include "fileio/atomic_file.h"
 #include "i18n/language_table.h"
 #include "i18n/saved_choice.h"
 
@@ -25,6 +26,10 @@ void CSimulatorDlg::OnMainWindowInit() {
     // through HomePath. A folder that cannot be entered is no reason to stop.
     std::error_code ignored;
     std::filesystem::current_path(m_home, ignored);
+
+    // Rewrites of a program that was killed mid-way leave their temporaries behind.
+    RemoveAbandonedTemporaries(HomePath(kBookFile));
+    RemoveAbandonedTemporaries(HomePath(kLanguageSaveFile));
 
     ApplyLanguageFile(LanguagePath(SavedLanguageIndex(HomePath(kLanguageSaveFile))));
 

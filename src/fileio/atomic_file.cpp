@@ -24,11 +24,28 @@ bool WriteAll(int fd, std::string_view content) {
     return true;
 }
 
+// Temporaries are named <target name>.tmp-<pid>-<counter>.
+std::string TemporaryPrefix(const std::filesystem::path& target) { return target.filename().string() + ".tmp-"; }
+
 std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
     std::ostringstream name;
-    name << target.filename().string() << ".tmp-" << ::getpid() << '-' << counter++;
+    name << TemporaryPrefix(target) << ::getpid() << '-' << counter++;
     return target.parent_path() / name.str();
+}
+
+// The process id in a temporary's name, or nothing when the name is not one of ours.
+std::optional<long> TemporaryOwner(const std::string& name, const std::string& prefix) {
+    if (name.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+    const std::string rest = name.substr(prefix.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == 0 || dash == std::string::npos || dash > 9) return std::nullopt;
+    long pid = 0;
+    for (std::size_t i = 0; i < dash; ++i) {
+        if (rest[i] < '0' || rest[i] > '9') return std::nullopt;
+        pid = pid * 10 + (rest[i] - '0');
+    }
+    return pid;
 }
 
 }  // namespace
@@ -53,6 +70,19 @@ WriteOutcome ReplaceFileAtomically(const std::filesystem::path& target, std::str
         ::close(dirFd);
     }
     return WriteOutcome::Ok;
+}
+
+void RemoveAbandonedTemporaries(const std::filesystem::path& target) {
+    const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    const std::string prefix = TemporaryPrefix(target);
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::optional<long> owner = TemporaryOwner(entry.path().filename().string(), prefix);
+        if (!owner || *owner == ::getpid()) continue;
+        // A process that still runs may be about to rename it.
+        if (std::filesystem::exists("/proc/" + std::to_string(*owner), error)) continue;
+        std::filesystem::remove(entry.path(), error);
+    }
 }
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {

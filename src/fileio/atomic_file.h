@@ -18,6 +18,10 @@ enum class WriteOutcome {
 // then renamed over it.
 WriteOutcome ReplaceFileAtomically(const std::filesystem::path& target, std::string_view content);
 
+// Removes temporary files that a rewrite of target left behind when its process was killed before
+// the rename. Temporaries of processes still running are left alone.
+void RemoveAbandonedTemporaries(const std::filesystem::path& target);
+
 // The whole file as bytes; nothing when it cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 

@@ -6,8 +6,8 @@
 
 namespace quorvel {
 
-// Decimal with "." before every third digit from the right; the minus sign is never a
-// character of the digits: 1234567 -> "1.234.567", -1000 -> "-1.000", -100000 -> "-100.000".
+// Decimal with "." before every third digit from the right; the minus sign takes no part in the
+// grouping: 1234567 -> "1.234.567", -1000 -> "-1.000", -100000 -> "-100.000".
 std::string FormatGrouped(Wide value);
 
 }  // namespace quorvel
