@@ -27,8 +27,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* version = new QLabel(QStringLiteral("Version %1").arg(ToQString(kVersion)), this);
     version->setObjectName(QStringLiteral("aboutVersion"));
     auto* purpose = new QLabel(
-        tr("Works out what interplanetary missiles destroy of a planet's defences "
-           "and what the strike costs both sides."),
+        tr("Works out which of a planet's defences interplanetary missiles "
+           "destroy, and what the strike costs both sides."),
         this);
     purpose->setWordWrap(true);
 
