@@ -60,9 +60,7 @@ void CSimulatorDlg::ResetResultDisplay() {
     for (int t = 0; t < kDefenceTypeCount; ++t) {
         m_form.SetText(kDefenceRows[t].destroyed, " ");
         m_form.SetText(kDefenceRows[t].remaining, " ");
-        for (int r = 0; r < kResourceCount; ++r) {
-            if (kDefenceSpecs[t].cost[r] != 0) m_form.SetText(kDefenceRows[t].loss[r], "-");
-        }
+        ClearTypeLossCells(t);
     }
     m_form.SetText(ControlId::AbmMetal, "-");
     m_form.SetText(ControlId::AbmDeuterium, "-");

@@ -1,7 +1,7 @@
 // Espionage report import: the pure reader of report/ turns the pasted text into writes of the
 // defender inputs and the target position; this file resets the display and applies them.
 
-#include <array>
+#include <span>
 
 #include "app/control_table.h"
 #include "app/simulator_dialog.h"
@@ -10,12 +10,9 @@
 namespace quorvel {
 namespace {
 
-// The ten defender inputs an import fills, in the order they are emptied before it reads.
-constexpr std::array<ControlId, 10> kDefenderInputs = {
-    kDefenceRows[0].input, kDefenceRows[1].input,  kDefenceRows[2].input, kDefenceRows[3].input,
-    kDefenceRows[4].input, kDefenceRows[5].input,  kDefenceRows[6].input, kDefenceRows[7].input,
-    ControlId::AbmInput,   ControlId::ArmourInput,
-};
+// The ten defender inputs an import fills: the eight counts, the interceptors and the armour,
+// which lead the exchange order.
+constexpr std::span<const ControlId> kDefenderInputs = std::span(kNumericInputs).first<10>();
 
 }  // namespace
 

@@ -54,6 +54,8 @@ public:
     void StrikeDefenceType(int type);
     void ShowNumber(ControlId id, Wide value);
     void AddTypeLoss(int type, std::int64_t destroyed);
+    // "-" into the loss cells of a type for every resource it costs.
+    void ClearTypeLossCells(int type);
     void AddInterceptorLoss(std::int64_t interceptors);
     void FinishTotals();
     void OnRequiredMissiles();

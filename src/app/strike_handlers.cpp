@@ -36,6 +36,12 @@ void CSimulatorDlg::AddTypeLoss(int type, std::int64_t destroyed) {
     }
 }
 
+void CSimulatorDlg::ClearTypeLossCells(int type) {
+    for (int r = 0; r < kResourceCount; ++r) {
+        if (kDefenceSpecs[type].cost[r] != 0) m_form.SetText(kDefenceRows[type].loss[r], "-");
+    }
+}
+
 void CSimulatorDlg::AddInterceptorLoss(std::int64_t interceptors) {
     for (int r = 0; r < kResourceCount; ++r) {
         const std::int64_t cost = kInterceptorCost[r];
@@ -65,9 +71,7 @@ void CSimulatorDlg::OnSimulate() {
 
     for (int t = 0; t < kDefenceTypeCount; ++t) {
         m_form.SetText(kDefenceRows[t].destroyed, " ");
-        for (int r = 0; r < kResourceCount; ++r) {
-            if (kDefenceSpecs[t].cost[r] != 0) m_form.SetText(kDefenceRows[t].loss[r], "-");
-        }
+        ClearTypeLossCells(t);
     }
 
     s.m_countAtStart = s.m_defenceCount;
@@ -117,9 +121,7 @@ void CSimulatorDlg::OnSimulate() {
         } else {
             m_form.SetText(kDefenceRows[t].remaining, " ");
             m_form.SetText(kDefenceRows[t].destroyed, " ");
-            for (int r = 0; r < kResourceCount; ++r) {
-                if (kDefenceSpecs[t].cost[r] != 0) m_form.SetText(kDefenceRows[t].loss[r], "-");
-            }
+            ClearTypeLossCells(t);
         }
     }
 
