@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 
@@ -50,6 +51,12 @@ private slots:
                                                      QCOMPARE(dialog->nameFilters(),
                                                               QStringList{QStringLiteral("Text-Dateien (*.txt)")});
                                                      dialog->selectFile(target);
+                                                     // selectFile leaves the name field alone once it
+                                                     // has focus, which depends on timing: type it.
+                                                     auto* name = dialog->findChild<QLineEdit*>(
+                                                         QStringLiteral("fileNameEdit"));
+                                                     QVERIFY(name != nullptr);
+                                                     name->setText(QFileInfo(target).fileName());
                                                      // accept() is protected in QFileDialog; it is a slot.
                                                      QMetaObject::invokeMethod(dialog, "accept");
                                                  });

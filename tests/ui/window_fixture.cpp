@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QDialog>
 #include <QTimer>
 
 #include "i18n/language_file.h"
@@ -77,6 +78,11 @@ bool WindowFixture::WithNextModal(const std::function<void()>& action, const std
         poll.stop();
         seen = true;
         act(*modal);
+        // A check that failed inside act returns early and leaves the dialog open: close it, so the
+        // test fails instead of waiting for ever.
+        if (modal->isVisible()) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+        }
     });
     poll.start();
     action();
