@@ -6,6 +6,7 @@
 #include "app/control_table.h"
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
+#include "app/strike_view.h"
 #include "fileio/atomic_file.h"
 #include "i18n/language_table.h"
 #include "i18n/saved_choice.h"
@@ -60,7 +61,7 @@ void CSimulatorDlg::ResetResultDisplay() {
     for (int t = 0; t < kDefenceTypeCount; ++t) {
         m_form.SetText(kDefenceRows[t].destroyed, " ");
         m_form.SetText(kDefenceRows[t].remaining, " ");
-        ClearTypeLossCells(t);
+        ClearTypeLossCells(m_form, t);
     }
     m_form.SetText(ControlId::AbmMetal, "-");
     m_form.SetText(ControlId::AbmDeuterium, "-");

@@ -4,6 +4,7 @@
 //   a button, list or key of the window  ->  one On... handler below
 //   handler frame: NormaliseEmptyInputs -> ReadInputs (edit texts -> SimulatorState)
 //   the calculation: pure functions of strike/, travel/, report/, plan/, i18n/
+//     (the strike: StrikeInput -> SimulateStrike -> StrikeResult -> strike_view.cpp)
 //   results -> texts of cells through MainForm -> ClearZeroInputs
 // The window itself is only a MainForm; nothing here knows about Qt.
 
@@ -51,15 +52,7 @@ public:
 
     // Strike, losses, required missiles.
     void OnSimulate();
-    void StrikeDefenceType(int type);
-    void ShowNumber(ControlId id, Wide value);
-    void AddTypeLoss(int type, std::int64_t destroyed);
-    // "-" into the loss cells of a type for every resource it costs.
-    void ClearTypeLossCells(int type);
-    void AddInterceptorLoss(std::int64_t interceptors);
-    void FinishTotals();
     void OnRequiredMissiles();
-    void RequiredMissilesForType(std::int64_t count, std::int64_t structure);
 
     // Travel.
     void OnCalcFlightTime();

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "strike/defence_table.h"
-#include "strike/wide_int.h"
 
 namespace quorvel {
 
@@ -29,22 +28,15 @@ struct SimulatorState {
     std::int32_t m_impulseDriveLevel = 0;
     std::string m_reportText;
 
-    // Strike.
-    std::int64_t m_missileDamage = 0;
-    PerType<std::int64_t> m_structure{};
-    Wide m_damageTotal = 0;
-    float m_damagePool = 0.0f;
+    // The last strike, as far as other handlers need it.
     std::int64_t m_missilesAtStart = 0;
     PerType<std::int32_t> m_countAtStart{};
     std::int32_t m_abmAtStart = 0;
     PerType<std::int64_t> m_destroyed{};
-    std::int64_t m_remainingTotal = 0;
-    std::int64_t m_destroyedTotal = 0;
     Resources m_defenderLoss{};
     Resources m_attackerLoss{};
     std::int64_t m_missilesFired = 0;
     std::int64_t m_missilesLeft = 0;
-    Wide m_missilesNeeded = 0;
     int m_resultValid = 0;
     int m_attackRecordable = 0;
 
