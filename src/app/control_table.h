@@ -33,6 +33,7 @@ struct ControlSpec {
     int row;
     int column;
     int columnSpan = 1;
+    int captionLine = 0;  // the language line that replaces the caption; 0: the caption stays
 };
 
 std::span<const ControlSpec> ControlTable();

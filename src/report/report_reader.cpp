@@ -72,21 +72,15 @@ std::optional<Position> ReadTargetPosition(std::u32string_view text) {
     return Position{*galaxy, *system, *planet};
 }
 
-std::vector<FieldWrite> ReadReport(std::string_view utf8Text) {
-    std::vector<FieldWrite> writes;
-    if (utf8Text.empty()) return writes;
+SpyReport ReadReport(std::string_view utf8Text) {
+    SpyReport spyReport;
+    if (utf8Text.empty()) return spyReport;
     const ReportText report(utf8Text);
     for (std::size_t row = 0; row < kReportKeywordCount; ++row) {
-        if (const std::optional<std::int32_t> value = ReadKeywordNumber(report, row)) {
-            writes.push_back({kReportKeywords[row].field, *value});
-        }
+        spyReport.keywordNumbers[row] = ReadKeywordNumber(report, row);
     }
-    if (const std::optional<Position> target = ReadTargetPosition(report.Characters())) {
-        writes.push_back({ControlId::TargetGalaxyInput, target->galaxy});
-        writes.push_back({ControlId::TargetSystemInput, target->system});
-        writes.push_back({ControlId::TargetPlanetInput, target->planet});
-    }
-    return writes;
+    spyReport.target = ReadTargetPosition(report.Characters());
+    return spyReport;
 }
 
 }  // namespace quorvel
