@@ -14,7 +14,7 @@
 #include "app/memory_form.h"
 #include "app/report_fields.h"
 #include "app/simulator_dialog.h"
-#include "fileio/utf8.h"
+#include "text/utf8.h"
 #include "report/report_reader.h"
 #include "report/report_text.h"
 

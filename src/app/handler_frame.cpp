@@ -1,15 +1,13 @@
 // The frame every calculating handler runs in: empty fields become "0", all numeric fields are
 // read into the state record, and fields showing "0" are emptied again at the end.
 
-#include <cctype>
-#include <charconv>
-#include <limits>
 #include <optional>
 
 #include "app/control_table.h"
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
-#include "fileio/utf8.h"
+#include "text/decimal.h"
+#include "text/utf8.h"
 
 namespace quorvel {
 namespace {
@@ -21,21 +19,8 @@ constexpr std::size_t kReadableCharacters = 63;
 // Nothing when there are no digits or the number does not fit in 32 bits.
 std::optional<std::int32_t> ParseFieldInteger(std::string_view text) {
     text = Utf8Prefix(text, kReadableCharacters);
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    const std::size_t digitsStart = i;
-    std::int64_t value = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        value = value * 10 + (text[i] - '0');
-        if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) return std::nullopt;
-        ++i;
-    }
-    if (i == digitsStart) return std::nullopt;
-    if (negative) value = -value;
-    if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
-    return static_cast<std::int32_t>(value);
+    auto it = text.begin();
+    return ScanInt32(it, text.end());
 }
 
 void StoreInput(SimulatorState& s, ControlId id, std::int32_t value) {

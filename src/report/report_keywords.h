@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "text/utf8.h"
+
 namespace quorvel {
 
 inline constexpr std::size_t kReportLanguageCount = 9;
@@ -45,15 +47,6 @@ inline constexpr std::array<std::array<std::string_view, kReportItemCount>, kRep
          "Grande Escudo Planetário"},
     }};
 
-// Characters of UTF-8 text: every byte that is not a continuation byte begins one.
-constexpr std::size_t Utf8CharacterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (char byte : text) {
-        if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) ++count;
-    }
-    return count;
-}
-
 // One row of the import: a keyword and how many characters from the keyword's start the number
 // begins (the keyword's length and the one character after it, whatever that is). Row r is item
 // r % kReportItemCount of its language block.
@@ -69,7 +62,7 @@ inline constexpr std::array<ReportKeyword, kReportKeywordCount> kReportKeywords 
     for (std::size_t language = 0; language < kReportLanguageCount; ++language) {
         for (std::size_t item = 0; item < kReportItemCount; ++item) {
             const std::string_view text = kReportKeywordTexts[language][item];
-            rows[language * kReportItemCount + item] = {text, Utf8CharacterCount(text) + 1};
+            rows[language * kReportItemCount + item] = {text, Utf8Length(text) + 1};
         }
     }
     return rows;

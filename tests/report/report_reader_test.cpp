@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "fileio/utf8.h"
+#include "text/utf8.h"
 #include "report/report_samples.h"
 
 namespace quorvel {
