@@ -12,7 +12,7 @@ using K = ControlKind;
 
 // Default captions are the German template's; the language file replaces those of labels, group
 // boxes and buttons. Cells that are never written show "-" from the start.
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     // Group boxes; their row and column place them in the window's own grid.
     {C::DefenderBox, K::GroupBox, "Verteidiger", kWindowGrid, 0, 0, 1, kLineDefenderBox},
     {C::DefenderLossBox, K::GroupBox, "Verluste Verteidiger", kWindowGrid, 0, 1, 1, kLineDefenderLossBox},
@@ -70,31 +70,31 @@ constexpr ControlSpec kControls[] = {
     {C::CrystalHeading, K::Label, "Kristall", C::DefenderLossBox, 0, 1, 1, kLineCrystalHeading},
     {C::DeuteriumHeading, K::Label, "Deuterium", C::DefenderLossBox, 0, 2, 1, kLineDeuteriumHeading},
     {C::RocketLauncherMetal, K::Cell, "", C::DefenderLossBox, 1, 0},
-    {C::RocketLauncherCrystal, K::Cell, "-", C::DefenderLossBox, 1, 1},
-    {C::RocketLauncherDeuterium, K::Cell, "-", C::DefenderLossBox, 1, 2},
+    {C::RocketLauncherCrystal, K::Cell, kNoLossCell, C::DefenderLossBox, 1, 1},
+    {C::RocketLauncherDeuterium, K::Cell, kNoLossCell, C::DefenderLossBox, 1, 2},
     {C::LightLaserMetal, K::Cell, "", C::DefenderLossBox, 2, 0},
     {C::LightLaserCrystal, K::Cell, "", C::DefenderLossBox, 2, 1},
-    {C::LightLaserDeuterium, K::Cell, "-", C::DefenderLossBox, 2, 2},
+    {C::LightLaserDeuterium, K::Cell, kNoLossCell, C::DefenderLossBox, 2, 2},
     {C::HeavyLaserMetal, K::Cell, "", C::DefenderLossBox, 3, 0},
     {C::HeavyLaserCrystal, K::Cell, "", C::DefenderLossBox, 3, 1},
-    {C::HeavyLaserDeuterium, K::Cell, "-", C::DefenderLossBox, 3, 2},
+    {C::HeavyLaserDeuterium, K::Cell, kNoLossCell, C::DefenderLossBox, 3, 2},
     {C::GaussCannonMetal, K::Cell, "", C::DefenderLossBox, 4, 0},
     {C::GaussCannonCrystal, K::Cell, "", C::DefenderLossBox, 4, 1},
     {C::GaussCannonDeuterium, K::Cell, "", C::DefenderLossBox, 4, 2},
     {C::IonCannonMetal, K::Cell, "", C::DefenderLossBox, 5, 0},
     {C::IonCannonCrystal, K::Cell, "", C::DefenderLossBox, 5, 1},
-    {C::IonCannonDeuterium, K::Cell, "-", C::DefenderLossBox, 5, 2},
+    {C::IonCannonDeuterium, K::Cell, kNoLossCell, C::DefenderLossBox, 5, 2},
     {C::PlasmaTurretMetal, K::Cell, "", C::DefenderLossBox, 6, 0},
     {C::PlasmaTurretCrystal, K::Cell, "", C::DefenderLossBox, 6, 1},
     {C::PlasmaTurretDeuterium, K::Cell, "", C::DefenderLossBox, 6, 2},
     {C::SmallShieldDomeMetal, K::Cell, "", C::DefenderLossBox, 7, 0},
     {C::SmallShieldDomeCrystal, K::Cell, "", C::DefenderLossBox, 7, 1},
-    {C::SmallShieldDomeDeuterium, K::Cell, "-", C::DefenderLossBox, 7, 2},
+    {C::SmallShieldDomeDeuterium, K::Cell, kNoLossCell, C::DefenderLossBox, 7, 2},
     {C::LargeShieldDomeMetal, K::Cell, "", C::DefenderLossBox, 8, 0},
     {C::LargeShieldDomeCrystal, K::Cell, "", C::DefenderLossBox, 8, 1},
-    {C::LargeShieldDomeDeuterium, K::Cell, "-", C::DefenderLossBox, 8, 2},
+    {C::LargeShieldDomeDeuterium, K::Cell, kNoLossCell, C::DefenderLossBox, 8, 2},
     {C::AbmMetal, K::Cell, "", C::DefenderLossBox, 9, 0},
-    {C::AbmCrystal, K::Cell, "-", C::DefenderLossBox, 9, 1},
+    {C::AbmCrystal, K::Cell, kNoLossCell, C::DefenderLossBox, 9, 1},
     {C::AbmDeuterium, K::Cell, "", C::DefenderLossBox, 9, 2},
     {C::DefenderMetalTotal, K::Cell, "", C::DefenderLossBox, 11, 0},
     {C::DefenderCrystalTotal, K::Cell, "", C::DefenderLossBox, 11, 1},
@@ -164,11 +164,11 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> ControlTable() { return kControls; }
+std::span<const ControlRow> ControlTable() { return kControls; }
 
-const ControlSpec* FindControl(int number) {
+const ControlRow* FindControl(int number) {
     const auto it = std::find_if(std::begin(kControls), std::end(kControls),
-                                 [number](const ControlSpec& spec) { return ToInt(spec.id) == number; });
+                                 [number](const ControlRow& control) { return ToInt(control.id) == number; });
     return it == std::end(kControls) ? nullptr : &*it;
 }
 

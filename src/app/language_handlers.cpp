@@ -18,7 +18,7 @@ void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path& relativePath)
     if (!lines) return;  // an unreadable file changes nothing at all
 
     m_texts = TextsFromLines(*lines);
-    for (const ControlSpec& control : ControlTable()) {
+    for (const ControlRow& control : ControlTable()) {
         if (control.captionLine != 0) m_form.SetText(control.id, LineText(*lines, control.captionLine));
     }
 

@@ -59,20 +59,20 @@ void CSimulatorDlg::OnResetAll() {
 
 void CSimulatorDlg::ResetResultDisplay() {
     for (int t = 0; t < kDefenceTypeCount; ++t) {
-        m_form.SetText(kDefenceRows[t].destroyed, " ");
-        m_form.SetText(kDefenceRows[t].remaining, " ");
+        m_form.SetText(kDefenceRows[t].destroyed, kNoCountCell);
+        m_form.SetText(kDefenceRows[t].remaining, kNoCountCell);
         ClearTypeLossCells(m_form, t);
     }
-    m_form.SetText(ControlId::AbmMetal, "-");
-    m_form.SetText(ControlId::AbmDeuterium, "-");
-    for (ControlId id : kDefenderTotalCells) m_form.SetText(id, "-");
+    m_form.SetText(ControlId::AbmMetal, kNoLossCell);
+    m_form.SetText(ControlId::AbmDeuterium, kNoLossCell);
+    for (ControlId id : kDefenderTotalCells) m_form.SetText(id, kNoLossCell);
 
-    m_form.SetText(ControlId::DestroyedTotal, " ");
-    m_form.SetText(ControlId::RemainingTotal, " ");
-    for (ControlId id : kAttackerLossCells) m_form.SetText(id, "-");
-    m_form.SetText(ControlId::MissilesFired, " ");
-    m_form.SetText(ControlId::MissilesLeft, " ");
-    m_form.SetText(ControlId::RequiredMissilesResult, " ");
+    m_form.SetText(ControlId::DestroyedTotal, kNoCountCell);
+    m_form.SetText(ControlId::RemainingTotal, kNoCountCell);
+    for (ControlId id : kAttackerLossCells) m_form.SetText(id, kNoLossCell);
+    m_form.SetText(ControlId::MissilesFired, kNoCountCell);
+    m_form.SetText(ControlId::MissilesLeft, kNoCountCell);
+    m_form.SetText(ControlId::RequiredMissilesResult, kNoCountCell);
     m_form.SetText(ControlId::StatusLine, "");
 }
 

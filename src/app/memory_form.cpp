@@ -5,11 +5,11 @@
 namespace quorvel {
 
 MemoryForm::MemoryForm() {
-    for (const ControlSpec& spec : ControlTable()) {
-        if (spec.kind == ControlKind::DropDown) {
-            m_lists[spec.id] = {};
+    for (const ControlRow& control : ControlTable()) {
+        if (control.kind == ControlKind::DropDown) {
+            m_lists[control.id] = {};
         } else {
-            m_texts[spec.id] = spec.caption;
+            m_texts[control.id] = control.caption;
         }
     }
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "app/version.h"
 #include "i18n/language_table.h"
 
 namespace quorvel {
@@ -20,8 +21,6 @@ inline std::filesystem::path LanguagePath(int index) {
     return std::filesystem::path(kLanguageFolder) / LanguageFileName(index);
 }
 
-inline constexpr std::string_view kWindowTitle = "Quorvel  v. 1.0.9a";
-inline constexpr std::string_view kVersion = "1.0.9a";
 inline constexpr std::string_view kIntegerPrompt = "Please enter an integer.";
 
 }  // namespace quorvel

@@ -16,7 +16,7 @@ void ShowLossRow(MainForm& form, const std::array<ControlId, kResourceCount>& ce
         if (shown) {
             ShowNumber(form, cells[r], loss[r]);
         } else {
-            form.SetText(cells[r], "-");
+            form.SetText(cells[r], kNoLossCell);
         }
     }
 }
@@ -49,10 +49,10 @@ void ShowLossTotals(MainForm& form, std::int64_t missiles, const StrikeResult& r
             ShowNumber(form, defender, r.defenderLoss[res]);
             ShowNumber(form, attacker, r.attackerLoss[res]);
         } else if (missiles == 0) {
-            form.SetText(defender, "-");
-            form.SetText(attacker, "-");
+            form.SetText(defender, kNoLossCell);
+            form.SetText(attacker, kNoLossCell);
         } else if (r.noDefenceUnits) {
-            form.SetText(defender, "-");
+            form.SetText(defender, kNoLossCell);
         }
     }
 }
@@ -60,7 +60,7 @@ void ShowLossTotals(MainForm& form, std::int64_t missiles, const StrikeResult& r
 }  // namespace
 
 void ClearTypeLossCells(MainForm& form, int type) {
-    ShowLossRow(form, kDefenceRows[type].loss, kDefenceSpecs[type].cost, {}, false);
+    ShowLossRow(form, kDefenceRows[type].loss, kDefenceStats[type].cost, {}, false);
 }
 
 void ShowStrike(MainForm& form, const LanguageTexts& texts, const StrikeInput& in, const StrikeResult& r) {
@@ -70,22 +70,22 @@ void ShowStrike(MainForm& form, const LanguageTexts& texts, const StrikeInput& i
         if (present) {
             ShowNumber(form, row.remaining, r.surviving[t]);
         } else {
-            form.SetText(row.remaining, " ");
+            form.SetText(row.remaining, kNoCountCell);
         }
         if (present && r.struck[t]) {
             ShowNumber(form, row.destroyed, r.destroyed[t]);
         } else {
-            form.SetText(row.destroyed, " ");
+            form.SetText(row.destroyed, kNoCountCell);
         }
-        ShowLossRow(form, row.loss, kDefenceSpecs[t].cost, r.typeLoss[t], present && r.struck[t]);
+        ShowLossRow(form, row.loss, kDefenceStats[t].cost, r.typeLoss[t], present && r.struck[t]);
     }
     ShowLossRow(form, kAbmLossCells, kInterceptorCost, r.interceptorLoss, in.interceptors != 0 && in.missiles != 0);
-    form.SetText(ControlId::RequiredMissilesResult, " ");
+    form.SetText(ControlId::RequiredMissilesResult, kNoCountCell);
     ShowStatus(form, texts, in.missiles, r.outcome);
 
     if (r.noDefenceUnits) {
-        form.SetText(ControlId::RemainingTotal, " ");
-        form.SetText(ControlId::DestroyedTotal, " ");
+        form.SetText(ControlId::RemainingTotal, kNoCountCell);
+        form.SetText(ControlId::DestroyedTotal, kNoCountCell);
     } else {
         ShowNumber(form, ControlId::RemainingTotal, r.remainingTotal);
         ShowNumber(form, ControlId::DestroyedTotal, r.destroyedTotal);
@@ -93,8 +93,8 @@ void ShowStrike(MainForm& form, const LanguageTexts& texts, const StrikeInput& i
     ShowLossTotals(form, in.missiles, r);
 
     if (in.missiles == 0) {
-        form.SetText(ControlId::MissilesFired, " ");
-        form.SetText(ControlId::MissilesLeft, " ");
+        form.SetText(ControlId::MissilesFired, kNoCountCell);
+        form.SetText(ControlId::MissilesLeft, kNoCountCell);
     } else if (in.missiles > 0) {
         ShowNumber(form, ControlId::MissilesFired, r.missilesFired);
         ShowNumber(form, ControlId::MissilesLeft, r.missilesLeft);

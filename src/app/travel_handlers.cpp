@@ -47,8 +47,8 @@ void CSimulatorDlg::OnCalcFlightTime() {
         m_form.SetInt(ControlId::FlightSystems, flight.systems);
         m_form.SetInt(ControlId::FlightFixed, s.m_flightFixed);
     } else {
-        m_form.SetText(ControlId::FlightSystems, "----");
-        m_form.SetText(ControlId::FlightFixed, "----");
+        m_form.SetText(ControlId::FlightSystems, kNoFlightTimeCell);
+        m_form.SetText(ControlId::FlightFixed, kNoFlightTimeCell);
     }
     ClearZeroInputs();
 }

@@ -126,7 +126,7 @@ StrikeResult SimulateStrike(const StrikeInput& in) {
                 r.destroyed[t] = spend.destroyed;
                 // destroyed lies between 0 and the count, or equals a negative count.
                 r.surviving[t] = static_cast<std::int32_t>(in.counts[t] - spend.destroyed);
-                AddTimes(r.defenderLoss, r.typeLoss[t], spend.destroyed, kDefenceSpecs[t].cost);
+                AddTimes(r.defenderLoss, r.typeLoss[t], spend.destroyed, kDefenceStats[t].cost);
             }
         }
     }

@@ -90,7 +90,7 @@ TEST(ApplyLanguageFile, StoredOnlyLinesAndDialogLinesNeverReachAControl) {
     w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
 
     std::set<std::string> shown;
-    for (const ControlSpec& spec : ControlTable()) shown.insert(w.Get(spec.id));
+    for (const ControlRow& control : ControlTable()) shown.insert(w.Get(control.id));
     for (int line : {20, 28, 49, 53, 59, 61, 62, 63, 64, 65, 67, 68, 71, 72}) {
         EXPECT_EQ(shown.count(NumberedLine("de", line)), 0u) << "line " << line;
     }

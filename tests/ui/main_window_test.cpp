@@ -58,9 +58,9 @@ private slots:
     void builds_every_control_of_the_table_with_its_number() {
         WindowFixture f;
         f.Start();
-        for (const ControlSpec& spec : ControlTable()) {
-            QWidget* widget = f.Window().findChild<QWidget*>(QStringLiteral("control%1").arg(ToInt(spec.id)));
-            QVERIFY2(widget != nullptr, qPrintable(QString::number(ToInt(spec.id))));
+        for (const ControlRow& control : ControlTable()) {
+            QWidget* widget = f.Window().findChild<QWidget*>(QStringLiteral("control%1").arg(ToInt(control.id)));
+            QVERIFY2(widget != nullptr, qPrintable(QString::number(ToInt(control.id))));
             QVERIFY(widget->isVisible());
         }
         QCOMPARE(f.Window().windowTitle(), QStringLiteral("Quorvel  v. 1.0.9a"));
