@@ -67,6 +67,25 @@ private slots:
         QVERIFY(!f.Window().windowIcon().isNull());
     }
 
+    void defender_loss_and_attacker_rows_and_columns_line_up() {
+        WindowFixture f;
+        f.Start();
+        const auto at = [&f](ControlId id) {
+            auto* widget = f.Window().findChild<QWidget*>(QStringLiteral("control%1").arg(ToInt(id)));
+            return widget->mapTo(&f.Window(), QPoint(0, widget->height() / 2));
+        };
+        for (const DefenceRowControls& row : kDefenceRows) {
+            for (ControlId cell : row.loss) QCOMPARE(at(cell).y(), at(row.input).y());
+        }
+        for (ControlId cell : kAbmLossCells) QCOMPARE(at(cell).y(), at(ControlId::AbmInput).y());
+        for (ControlId cell : kAttackerLossCells) QCOMPARE(at(cell).y(), at(ControlId::MissileInput).y());
+        // The attacker's columns stand below the defender's.
+        QCOMPARE(at(ControlId::MissileInput).x(), at(ControlId::RocketLauncherInput).x());
+        for (int r = 0; r < kResourceCount; ++r) {
+            QCOMPARE(at(kAttackerLossCells[r]).x(), at(kDefenceRows[0].loss[r]).x());
+        }
+    }
+
     void simulate_button_shows_the_worked_example() {
         WindowFixture f;
         f.Start();
