@@ -1,8 +1,10 @@
 #pragma once
 
-// Reading a pasted espionage report: the numbers after the keywords of the import table and the
-// target position after the first "[". Everything here is a pure function of the text; the import
-// handler only applies the writes it returns.
+// Reading a pasted espionage report. Data flow:
+//   UTF-8 text -> ReportText (code points, first occurrence of every keyword, report_text.h)
+//   -> ReadKeywordNumber per row of the keyword table (report_keywords.h), ReadTargetPosition
+//   -> SpyReport; app/report_fields.h maps it onto the input fields.
+// Everything here is a pure function of the text.
 
 #include <array>
 #include <cstddef>

@@ -1,5 +1,8 @@
 #pragma once
 
+// Text below every other folder: UTF-8 (this header) and decimal numbers (decimal.h). No files, no
+// controls; everything here is a pure function of its text.
+
 #include <cstddef>
 #include <string>
 #include <string_view>
