@@ -40,9 +40,9 @@ void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path& relativePath)
     OnResetAll();
 
     m_form.SelectListItem(ControlId::RequiredTargetList, 0);
-    m_state.m_neededTarget = 0;
+    m_state.inputs.neededTarget = 0;
     m_form.SelectListItem(ControlId::PrimaryTargetList, 0);
-    m_state.m_primaryTarget = 0;
+    m_state.inputs.primaryTarget = 0;
 }
 
 void CSimulatorDlg::OnChooseLanguage() {

@@ -45,9 +45,9 @@ void CSimulatorDlg::OnMainWindowInit() {
 void CSimulatorDlg::OnResetAll() {
     ResetResultDisplay();
 
-    m_state.m_defenceCount.fill(0);
-    m_state.m_abmCount = 0;
-    m_state.m_missileCount = 0;
+    m_state.inputs.defenceCount.fill(0);
+    m_state.inputs.abmCount = 0;
+    m_state.inputs.missileCount = 0;
 
     for (ControlId id : kNumericInputs) m_form.SetText(id, "");
     for (ControlId id : {ControlId::FlightUnitSecond, ControlId::FlightUnitFirst, ControlId::FlightSystems,
@@ -88,22 +88,22 @@ void CSimulatorDlg::OnExit() {
 
 void CSimulatorDlg::OnApplyResult() {
     NormaliseEmptyInputs();
-    if (m_state.m_resultValid == 1) {
-        for (int t = 0; t < kDefenceTypeCount; ++t) m_form.SetInt(kDefenceRows[t].input, m_state.m_defenceCount[t]);
-        m_form.SetInt(ControlId::MissileInput, m_state.m_missilesLeft);
-        const std::int64_t interceptorsLeft = std::int64_t{m_state.m_abmCount} - m_state.m_missilesAtStart;
+    if (m_state.strike.resultValid) {
+        for (int t = 0; t < kDefenceTypeCount; ++t) m_form.SetInt(kDefenceRows[t].input, m_state.inputs.defenceCount[t]);
+        m_form.SetInt(ControlId::MissileInput, m_state.strike.missilesLeft);
+        const std::int64_t interceptorsLeft = std::int64_t{m_state.inputs.abmCount} - m_state.strike.missilesAtStart;
         m_form.SetInt(ControlId::AbmInput, interceptorsLeft > 0 ? interceptorsLeft : 0);
-        m_state.m_resultValid = 0;
+        m_state.strike.resultValid = false;
     }
     ClearZeroInputs();
 }
 
 void CSimulatorDlg::OnPrimaryTargetChanged() {
-    m_state.m_primaryTarget = m_form.GetSelection(ControlId::PrimaryTargetList);
+    m_state.inputs.primaryTarget = m_form.GetSelection(ControlId::PrimaryTargetList);
 }
 
 void CSimulatorDlg::OnNeededTargetChanged() {
-    m_state.m_neededTarget = m_form.GetSelection(ControlId::RequiredTargetList);
+    m_state.inputs.neededTarget = m_form.GetSelection(ControlId::RequiredTargetList);
 }
 
 void CSimulatorDlg::OnShowAbout() { m_form.ShowAbout(); }
@@ -113,8 +113,8 @@ TextColour CSimulatorDlg::OnControlColour(ControlId id) const {
         const bool defenderCell = id == kDefenderTotalCells[r];
         const bool attackerCell = id == kAttackerLossCells[r];
         if (!defenderCell && !attackerCell) continue;
-        const std::int64_t defender = m_state.m_defenderLoss[r];
-        const std::int64_t attacker = m_state.m_attackerLoss[r];
+        const std::int64_t defender = m_state.strike.defenderLoss[r];
+        const std::int64_t attacker = m_state.strike.attackerLoss[r];
         if (attacker == defender) return TextColour::Default;
         const bool defenderLostMore = attacker < defender;
         return (defenderCell == defenderLostMore) ? TextColour::Red : TextColour::Green;

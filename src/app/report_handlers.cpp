@@ -36,14 +36,14 @@ void CSimulatorDlg::OnReadReport() {
     ReadInputs();
     ResetResultDisplay();
     for (ControlId id : kDefenderInputs) m_form.SetText(id, "");
-    m_state.m_defenceCount.fill(0);
-    m_state.m_abmCount = 0;
-    m_state.m_armourLevel = 0;
+    m_state.inputs.defenceCount.fill(0);
+    m_state.inputs.abmCount = 0;
+    m_state.inputs.armourLevel = 0;
 
     // The numbers reach the fields only; the state picks them up at the next calculation's read.
     // The reader has no failure: a report that ends early or holds malformed parts writes less.
-    m_state.m_reportText = m_form.GetText(ControlId::ReportText);
-    for (const FieldWrite& write : ReportFieldWrites(ReadReport(m_state.m_reportText))) m_form.SetInt(write.field, write.value);
+    m_state.inputs.reportText = m_form.GetText(ControlId::ReportText);
+    for (const FieldWrite& write : ReportFieldWrites(ReadReport(m_state.inputs.reportText))) m_form.SetInt(write.field, write.value);
     ClearZeroInputs();
 }
 
@@ -52,7 +52,7 @@ void CSimulatorDlg::OnClearReport() {
     ReadInputs();
     m_form.SetText(ControlId::ReportText, "");
     // Keep the state's copy in step with the field, so that nothing writes the old report back.
-    m_state.m_reportText.clear();
+    m_state.inputs.reportText.clear();
     ClearZeroInputs();
 }
 

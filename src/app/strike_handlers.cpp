@@ -9,19 +9,19 @@ namespace {
 
 StrikeInput InputOf(const SimulatorState& s) {
     StrikeInput in;
-    in.counts = s.m_defenceCount;
-    in.interceptors = s.m_abmCount;
-    in.missiles = s.m_missileCount;
-    in.armourLevel = s.m_armourLevel;
-    in.weaponsLevel = s.m_weaponsLevel;
-    in.primaryTarget = s.m_primaryTarget;
+    in.counts = s.inputs.defenceCount;
+    in.interceptors = s.inputs.abmCount;
+    in.missiles = s.inputs.missileCount;
+    in.armourLevel = s.inputs.armourLevel;
+    in.weaponsLevel = s.inputs.weaponsLevel;
+    in.primaryTarget = s.inputs.primaryTarget;
     return in;
 }
 
 void KeepStartValues(SimulatorState& s, const StrikeInput& in) {
-    s.m_countAtStart = in.counts;
-    s.m_abmAtStart = in.interceptors;
-    s.m_missilesAtStart = in.missiles;
+    s.strike.countAtStart = in.counts;
+    s.strike.abmAtStart = in.interceptors;
+    s.strike.missilesAtStart = in.missiles;
 }
 
 }  // namespace
@@ -34,15 +34,15 @@ void CSimulatorDlg::OnSimulate() {
     const StrikeResult result = SimulateStrike(in);
 
     KeepStartValues(s, in);
-    s.m_defenceCount = result.surviving;
-    if (result.missilesThrough > 0) s.m_missileCount = result.missilesThrough;
-    s.m_destroyed = result.destroyed;
-    s.m_defenderLoss = result.defenderLoss;
-    s.m_attackerLoss = result.attackerLoss;
-    s.m_missilesFired = result.missilesFired;
-    s.m_missilesLeft = result.missilesLeft;
-    s.m_resultValid = 1;
-    s.m_attackRecordable = 1;
+    s.inputs.defenceCount = result.surviving;
+    if (result.missilesThrough > 0) s.inputs.missileCount = result.missilesThrough;
+    s.strike.destroyed = result.destroyed;
+    s.strike.defenderLoss = result.defenderLoss;
+    s.strike.attackerLoss = result.attackerLoss;
+    s.strike.missilesFired = result.missilesFired;
+    s.strike.missilesLeft = result.missilesLeft;
+    s.strike.resultValid = true;
+    s.strike.attackRecordable = true;
 
     ShowStrike(m_form, m_texts, in, result);
     ClearZeroInputs();
@@ -53,7 +53,7 @@ void CSimulatorDlg::OnRequiredMissiles() {
     ReadInputs();
     const StrikeInput in = InputOf(m_state);
     KeepStartValues(m_state, in);
-    ShowRequiredMissiles(m_form, m_texts, RequiredMissiles(in, m_state.m_neededTarget));
+    ShowRequiredMissiles(m_form, m_texts, RequiredMissiles(in, m_state.inputs.neededTarget));
     ClearZeroInputs();
 }
 

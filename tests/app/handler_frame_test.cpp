@@ -21,7 +21,7 @@ TEST(ReadInputs, ReadsTheLeadingInteger) {
         p.Set(C::RocketLauncherInput, text);
         p.dlg.NormaliseEmptyInputs();
         EXPECT_TRUE(p.dlg.ReadInputs()) << text;
-        EXPECT_EQ(p.dlg.State().m_defenceCount[0], value) << text;
+        EXPECT_EQ(p.dlg.State().inputs.defenceCount[0], value) << text;
         EXPECT_TRUE(p.form.Events().empty()) << text;
     }
 }
@@ -29,7 +29,7 @@ TEST(ReadInputs, ReadsTheLeadingInteger) {
 TEST(ReadInputs, RefusesTextAndNumbersBeyond32Bits) {
     for (const char* text : {"abc", " ", "-", "2147483648", "-2147483649", "99999999999999999999999"}) {
         Program p;
-        p.dlg.State().m_abmCount = 77;
+        p.dlg.State().inputs.abmCount = 77;
         p.Set(C::GaussCannonInput, "3");
         p.Set(C::LargeShieldDomeInput, text);  // read after 1009, before 1010
         p.Set(C::AbmInput, "5");
@@ -39,8 +39,8 @@ TEST(ReadInputs, RefusesTextAndNumbersBeyond32Bits) {
         EXPECT_EQ(p.form.Events()[0].kind, "message");
         EXPECT_EQ(p.form.Events()[0].text, "Please enter an integer.");
         EXPECT_EQ(p.form.Focus(), C::LargeShieldDomeInput);
-        EXPECT_EQ(p.dlg.State().m_defenceCount[3], 3) << "fields before it are read";
-        EXPECT_EQ(p.dlg.State().m_abmCount, 77) << "fields after it keep their values";
+        EXPECT_EQ(p.dlg.State().inputs.defenceCount[3], 3) << "fields before it are read";
+        EXPECT_EQ(p.dlg.State().inputs.abmCount, 77) << "fields after it keep their values";
     }
 }
 
@@ -49,18 +49,18 @@ TEST(ReadInputs, LooksAtNoMoreThan63Characters) {
     p.Set(C::RocketLauncherInput, std::string(62, ' ') + "12");
     p.dlg.NormaliseEmptyInputs();
     EXPECT_TRUE(p.dlg.ReadInputs());
-    EXPECT_EQ(p.dlg.State().m_defenceCount[0], 1);
+    EXPECT_EQ(p.dlg.State().inputs.defenceCount[0], 1);
     p.Set(C::RocketLauncherInput, std::string(63, ' ') + "12");
     EXPECT_FALSE(p.dlg.ReadInputs());
 }
 
 TEST(HandlerFrame, EmptyFieldsReadAsZeroAndShowEmptyAgain) {
     Program p;
-    p.dlg.State().m_weaponsLevel = 9;
+    p.dlg.State().inputs.weaponsLevel = 9;
     p.Set(C::RocketLauncherInput, "0");
     p.dlg.NormaliseEmptyInputs();
     EXPECT_EQ(p.Get(C::WeaponsInput), "0");
-    EXPECT_EQ(p.dlg.State().m_weaponsLevel, 0);
+    EXPECT_EQ(p.dlg.State().inputs.weaponsLevel, 0);
     p.dlg.ClearZeroInputs();
     for (ControlId id : kNumericInputs) EXPECT_EQ(p.Get(id), "");
 }
@@ -144,8 +144,8 @@ TEST(ResetAll, ClearsInputsAndResultsButKeepsSelections) {
     EXPECT_EQ(p.Get(C::MissilesFired), " ");
     EXPECT_EQ(p.Get(C::StatusLine), "");
     EXPECT_EQ(p.form.GetSelection(C::PrimaryTargetList), 3);
-    EXPECT_EQ(p.dlg.State().m_primaryTarget, 3);
-    EXPECT_EQ(p.dlg.State().m_missileCount, 0);
+    EXPECT_EQ(p.dlg.State().inputs.primaryTarget, 3);
+    EXPECT_EQ(p.dlg.State().inputs.missileCount, 0);
 }
 
 }  // namespace

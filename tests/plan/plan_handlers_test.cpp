@@ -113,9 +113,9 @@ TEST_F(PlanHandlers, SimulateThenSaveExportsThatOneAttack) {
     EXPECT_EQ(p.home.Read("plan.txt"), expected);
     EXPECT_EQ(RecordCount(expected), 1);
     EXPECT_FALSE(PlanOnDisk());
-    EXPECT_EQ(p.dlg.State().m_rememberRequested, 0);
-    EXPECT_EQ(p.dlg.State().m_planFileOpen, 0);
-    EXPECT_EQ(p.dlg.State().m_attackNumber, 2);
+    EXPECT_FALSE(p.dlg.State().plan.rememberRequested);
+    EXPECT_FALSE(p.dlg.State().plan.planFileOpen);
+    EXPECT_EQ(p.dlg.State().plan.attackNumber, 2);
     ExpectOnlySaveDialogs();
 }
 
@@ -152,7 +152,7 @@ TEST_F(PlanHandlers, TwoRemembersThenSaveExportsBothInOrderAndNoThird) {
     p.dlg.OnRememberAttack();
     SaveAs(p, "plan.txt");
     EXPECT_EQ(p.home.Read("plan.txt"), first + second);
-    EXPECT_EQ(p.dlg.State().m_attackNumber, 3);
+    EXPECT_EQ(p.dlg.State().plan.attackNumber, 3);
 }
 
 TEST_F(PlanHandlers, RememberTakesTheSurvivorsAsNextInput) {
@@ -161,7 +161,7 @@ TEST_F(PlanHandlers, RememberTakesTheSurvivorsAsNextInput) {
     EXPECT_EQ(p.Get(ControlId::RocketLauncherInput), "40");
     EXPECT_EQ(p.Get(ControlId::LightLaserInput), "10");
     EXPECT_EQ(p.Get(ControlId::HeavyLaserInput), "");
-    EXPECT_EQ(p.dlg.State().m_resultValid, 0);
+    EXPECT_FALSE(p.dlg.State().strike.resultValid);
 }
 
 TEST_F(PlanHandlers, RecordReachesTheDiskWhenRemembered) {
@@ -180,8 +180,8 @@ TEST_F(PlanHandlers, CancelKeepsThePlanForTheNextSave) {
     const std::string expected = LaunchersOnlyRecord(1);
     SaveCancelled(p);
     EXPECT_EQ(PlanText(), expected);
-    EXPECT_EQ(p.dlg.State().m_planFileOpen, 0);
-    EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
+    EXPECT_FALSE(p.dlg.State().plan.planFileOpen);
+    EXPECT_TRUE(p.dlg.State().plan.rememberRequested);
     EXPECT_FALSE(p.home.Exists("plan.txt"));
 
     SaveAs(p, "plan.txt");
@@ -208,15 +208,15 @@ TEST_F(PlanHandlers, NumberingContinuesAfterAnExport) {
     SaveAs(p, "second.txt");
     EXPECT_EQ(p.home.Read("second.txt"), second);
     EXPECT_TRUE(second.starts_with("2. "));
-    EXPECT_EQ(p.dlg.State().m_attackNumber, 3);
+    EXPECT_EQ(p.dlg.State().plan.attackNumber, 3);
 }
 
 TEST_F(PlanHandlers, NothingRecordableWritesNoExportAndNoMessage) {
     SaveAs(p, "plan.txt");
     EXPECT_FALSE(p.home.Exists("plan.txt"));
     EXPECT_FALSE(PlanOnDisk());
-    EXPECT_EQ(p.dlg.State().m_rememberRequested, 0);
-    EXPECT_EQ(p.dlg.State().m_attackNumber, 1);
+    EXPECT_FALSE(p.dlg.State().plan.rememberRequested);
+    EXPECT_EQ(p.dlg.State().plan.attackNumber, 1);
     EXPECT_EQ(p.form.Events().size(), 1u);
     ExpectOnlySaveDialogs();
 }
@@ -241,7 +241,7 @@ TEST_P(PlanRepeat, RememberTwiceAfterOneSimulation) {
     if (GetParam().secondRecords == 1) {
         EXPECT_EQ(PlanText(), first + GetParam().record(2));
     }
-    EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
+    EXPECT_TRUE(p.dlg.State().plan.rememberRequested);
 }
 
 TEST_P(PlanRepeat, TwoExportsInARow) {
@@ -314,7 +314,7 @@ TEST_F(PlanHandlers, ExportIntoReadOnlyFolderKeepsThePlan) {
         EXPECT_EQ(p.form.Events()[1].kind, "error");
         EXPECT_EQ(p.form.Events()[1].text, "Cannot create " + target + ".");
         EXPECT_EQ(PlanText(), expected);
-        EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
+        EXPECT_TRUE(p.dlg.State().plan.rememberRequested);
 
         // Another place takes the same plan, without a second record.
         SaveAs(p, "plan.txt");
@@ -333,7 +333,7 @@ TEST_F(PlanHandlers, FailedReplaceReportsDiskFullAndKeepsThePlan) {
     EXPECT_EQ(p.form.Events()[1].kind, "error");
     EXPECT_EQ(p.form.Events()[1].text, "Disk full while accessing " + Export(p, "taken.txt") + ".");
     EXPECT_EQ(PlanText(), expected);
-    EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
+    EXPECT_TRUE(p.dlg.State().plan.rememberRequested);
     EXPECT_TRUE(std::filesystem::is_directory(p.home.Path() / "taken.txt" / "inside"));
 }
 
@@ -342,11 +342,11 @@ TEST_F(PlanHandlers, MissingDataFolderDropsRecordsSilently) {
     Simulate(p, kEverything);
     p.dlg.OnRememberAttack();
     p.dlg.OnRememberAttack();
-    EXPECT_EQ(p.dlg.State().m_attackNumber, 3);
-    EXPECT_EQ(p.dlg.State().m_planFileOpen, 1);
+    EXPECT_EQ(p.dlg.State().plan.attackNumber, 3);
+    EXPECT_TRUE(p.dlg.State().plan.planFileOpen);
     SaveAs(p, "plan.txt");
     EXPECT_FALSE(p.home.Exists("plan.txt"));
-    EXPECT_EQ(p.dlg.State().m_rememberRequested, 0);
+    EXPECT_FALSE(p.dlg.State().plan.rememberRequested);
     ExpectOnlySaveDialogs();
 
     // With the folder back, the next plan is written again.

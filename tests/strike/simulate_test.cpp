@@ -26,7 +26,7 @@ class SimulateTable : public ::testing::TestWithParam<SimulateCase> {};
 TEST_P(SimulateTable, ShowsExpectedCells) {
     const SimulateCase& c = GetParam();
     Program p;
-    p.dlg.State().m_primaryTarget = c.primaryTarget;
+    p.dlg.State().inputs.primaryTarget = c.primaryTarget;
     for (const auto& [id, text] : c.inputs) p.Set(id, text);
     p.dlg.OnSimulate();
     for (const auto& [id, text] : c.expected) EXPECT_EQ(p.Get(id), text) << "control " << ToInt(id);
@@ -165,8 +165,8 @@ TEST(Simulate, LossTotalsColourTheSideThatLostMore) {
     EXPECT_EQ(p.dlg.OnControlColour(C::AttackerCrystalLoss), TextColour::Red);
     EXPECT_EQ(p.dlg.OnControlColour(C::RocketLauncherMetal), TextColour::Default);
 
-    p.dlg.State().m_defenderLoss = {300, 5, 0};
-    p.dlg.State().m_attackerLoss = {900, 5, 0};
+    p.dlg.State().strike.defenderLoss = {300, 5, 0};
+    p.dlg.State().strike.attackerLoss = {900, 5, 0};
     EXPECT_EQ(p.dlg.OnControlColour(C::DefenderMetalTotal), TextColour::Green);
     EXPECT_EQ(p.dlg.OnControlColour(C::AttackerMetalLoss), TextColour::Red);
     EXPECT_EQ(p.dlg.OnControlColour(C::DefenderCrystalTotal), TextColour::Default);
@@ -187,7 +187,7 @@ class RequiredMissilesTable : public ::testing::TestWithParam<RequiredCase> {};
 TEST_P(RequiredMissilesTable, AnswersInCell1083) {
     const RequiredCase& c = GetParam();
     Program p;
-    p.dlg.State().m_neededTarget = c.neededTarget;
+    p.dlg.State().inputs.neededTarget = c.neededTarget;
     for (const auto& [id, text] : c.inputs) p.Set(id, text);
     p.dlg.OnRequiredMissiles();
     EXPECT_EQ(p.Get(C::RequiredMissilesResult), c.expected);
@@ -219,7 +219,7 @@ TEST(RequiredMissiles, LeavesTheSimulationResultAlone) {
     p.dlg.OnSimulate();
     p.dlg.OnRequiredMissiles();
     EXPECT_EQ(p.Get(C::RocketLauncherDestroyed), "100");
-    EXPECT_EQ(p.dlg.State().m_resultValid, 1);
+    EXPECT_TRUE(p.dlg.State().strike.resultValid);
     p.dlg.OnSimulate();
     EXPECT_EQ(p.Get(C::RequiredMissilesResult), " ");
 }

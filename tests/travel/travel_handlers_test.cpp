@@ -123,7 +123,7 @@ TEST_F(TravelHandlers, FlightTimeTakesAnEmptyStartFromTheSelectedBookEntry) {
     EXPECT_EQ(Text(C::StartGalaxyInput), "");
     EXPECT_EQ(Text(C::StartSystemInput), "");
     EXPECT_EQ(Text(C::StartPlanetInput), "");
-    EXPECT_EQ(dlg.State().m_startSystem, 150);
+    EXPECT_EQ(dlg.State().inputs.startSystem, 150);
 }
 
 TEST_F(TravelHandlers, FlightTimeReadsTheBookOnlyForAWhollyEmptyStartAndSomeTarget) {
@@ -134,13 +134,13 @@ TEST_F(TravelHandlers, FlightTimeReadsTheBookOnlyForAWhollyEmptyStartAndSomeTarg
     TypeTarget("4", "200", "8");
     dlg.OnCalcFlightTime();
     EXPECT_EQ(Text(C::FlightSystems), "----");
-    EXPECT_EQ(dlg.State().m_startGalaxy, 0);
+    EXPECT_EQ(dlg.State().inputs.startGalaxy, 0);
 
     TypeStart("", "", "");
     TypeTarget("", "", "");
     dlg.OnCalcFlightTime();
     EXPECT_EQ(Text(C::FlightSystems), "----");
-    EXPECT_EQ(dlg.State().m_startGalaxy, 0);
+    EXPECT_EQ(dlg.State().inputs.startGalaxy, 0);
 }
 
 TEST_F(TravelHandlers, HandEditedBookShowsRecordsUpToTheFirstUnlistable) {
@@ -187,7 +187,7 @@ TEST_F(TravelHandlers, RangeShowsTheExactRangeWithItsUnit) {
         EXPECT_EQ(Text(C::RangeUnit), dlg.Texts().rangeUnit);
         EXPECT_EQ(Text(C::ImpulseDriveInput), c.levelAfter);
     }
-    EXPECT_EQ(dlg.State().m_missileRange, 4294967293LL);
+    EXPECT_EQ(dlg.State().travel.missileRange, 4294967293LL);
 }
 
 TEST_F(TravelHandlers, NegativeRangeLevelChangesNothing) {
@@ -198,7 +198,7 @@ TEST_F(TravelHandlers, NegativeRangeLevelChangesNothing) {
     dlg.OnCalcRange();
     EXPECT_EQ(Text(C::RangeResult), "9");
     EXPECT_EQ(Text(C::RangeUnit), "unit shown before");
-    EXPECT_EQ(dlg.State().m_missileRange, 9);
+    EXPECT_EQ(dlg.State().travel.missileRange, 9);
 }
 
 // ---- Coordinate book ---------------------------------------------------------------------------

@@ -191,14 +191,14 @@ private slots:
         WindowFixture f;
         f.Start();
         // Start from the opposite colours, so that a colour left over from before would show.
-        f.Dlg().State().m_defenderLoss = {attackerLoss, attackerLoss, attackerLoss};
-        f.Dlg().State().m_attackerLoss = {defenderLoss, defenderLoss, defenderLoss};
+        f.Dlg().State().strike.defenderLoss = {attackerLoss, attackerLoss, attackerLoss};
+        f.Dlg().State().strike.attackerLoss = {defenderLoss, defenderLoss, defenderLoss};
         for (int r = 0; r < kResourceCount; ++r) {
             f.Window().Redraw(kDefenderTotalCells[r]);
             f.Window().Redraw(kAttackerLossCells[r]);
         }
-        f.Dlg().State().m_defenderLoss = {defenderLoss, defenderLoss, defenderLoss};
-        f.Dlg().State().m_attackerLoss = {attackerLoss, attackerLoss, attackerLoss};
+        f.Dlg().State().strike.defenderLoss = {defenderLoss, defenderLoss, defenderLoss};
+        f.Dlg().State().strike.attackerLoss = {attackerLoss, attackerLoss, attackerLoss};
         for (int r = 0; r < kResourceCount; ++r) {
             f.Window().Redraw(kDefenderTotalCells[r]);
             f.Window().Redraw(kAttackerLossCells[r]);
