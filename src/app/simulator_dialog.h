@@ -32,7 +32,7 @@ public:
     // Start-up once the window exists: working folder, saved language, tooltip, empty edits, book.
     void OnMainWindowInit();
 
-    // Handler frame.
+    // Handler frame; public for its own tests, the handlers run it themselves.
     void NormaliseEmptyInputs();
     bool ReadInputs();
     void ClearZeroInputs();
@@ -41,8 +41,6 @@ public:
 
     // Main window.
     void OnResetAll();
-    // The result cells as Reset all leaves them: no values, no losses, no status.
-    void ResetResultDisplay();
     void OnExit();
     void OnApplyResult();
     void OnPrimaryTargetChanged();
@@ -82,6 +80,9 @@ public:
     std::filesystem::path HomePath(std::string_view relative) const;
 
 private:
+    // The result cells as Reset all leaves them: no values, no losses, no status.
+    void ResetResultDisplay();
+
     MainForm& m_form;
     std::filesystem::path m_home;
     SimulatorState m_state;

@@ -108,9 +108,12 @@ TEST(ApplyLanguageFile, ResetsInputsAndResultsAndSelectsTheFirstEntries) {
     w.form.SetText(ControlId::StatusLine, "hit");
     w.form.SelectListItem(ControlId::PrimaryTargetList, 4);
     w.form.SelectListItem(ControlId::RequiredTargetList, 6);
-    w.dlg.State().inputs.primaryTarget = 4;
-    w.dlg.State().inputs.neededTarget = 6;
-    w.dlg.State().inputs.defenceCount[0] = 12;
+    w.dlg.OnPrimaryTargetChanged();
+    w.dlg.OnNeededTargetChanged();
+    w.dlg.OnRequiredMissiles();  // reads the 12 rocket launchers
+    w.form.SetText(ControlId::RocketLauncherInput, "12");
+    w.form.SetText(ControlId::RocketLauncherDestroyed, "7");
+    w.form.SetText(ControlId::StatusLine, "hit");
 
     w.home.WriteLanguage(kGerman, "de");
     w.dlg.ApplyLanguageFile(LanguagePath(kGerman));

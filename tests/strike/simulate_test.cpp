@@ -26,7 +26,8 @@ class SimulateTable : public ::testing::TestWithParam<SimulateCase> {};
 TEST_P(SimulateTable, ShowsExpectedCells) {
     const SimulateCase& c = GetParam();
     Program p;
-    p.dlg.State().inputs.primaryTarget = c.primaryTarget;
+    p.form.SelectListItem(C::PrimaryTargetList, c.primaryTarget);
+    p.dlg.OnPrimaryTargetChanged();
     for (const auto& [id, text] : c.inputs) p.Set(id, text);
     p.dlg.OnSimulate();
     for (const auto& [id, text] : c.expected) EXPECT_EQ(p.Get(id), text) << "control " << ToInt(id);
@@ -187,7 +188,8 @@ class RequiredMissilesTable : public ::testing::TestWithParam<RequiredCase> {};
 TEST_P(RequiredMissilesTable, AnswersInCell1083) {
     const RequiredCase& c = GetParam();
     Program p;
-    p.dlg.State().inputs.neededTarget = c.neededTarget;
+    p.form.SelectListItem(C::RequiredTargetList, c.neededTarget);
+    p.dlg.OnNeededTargetChanged();
     for (const auto& [id, text] : c.inputs) p.Set(id, text);
     p.dlg.OnRequiredMissiles();
     EXPECT_EQ(p.Get(C::RequiredMissilesResult), c.expected);
