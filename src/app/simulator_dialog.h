@@ -32,11 +32,7 @@ public:
     // Start-up once the window exists: working folder, saved language, tooltip, empty edits, book.
     void OnMainWindowInit();
 
-    // Handler frame; public for its own tests, the handlers run it themselves.
-    void NormaliseEmptyInputs();
-    bool ReadInputs();
-    void ClearZeroInputs();
-    // The reverse of ReadInputs: every numeric state value and the report text into its field.
+    // The reverse of reading the inputs: every numeric state value and the report text into its field.
     void WriteBackInputs();
 
     // Main window.
@@ -80,6 +76,12 @@ public:
     std::filesystem::path HomePath(std::string_view relative) const;
 
 private:
+    // Handler frame: empty fields become "0", every numeric field is read into the state (false,
+    // after a message and the focus on it, at the first field that is no integer), and fields
+    // showing "0" are emptied again.
+    void NormaliseEmptyInputs();
+    bool ReadInputs();
+    void ClearZeroInputs();
     // The result cells as Reset all leaves them: no values, no losses, no status.
     void ResetResultDisplay();
 

@@ -1,4 +1,5 @@
-// Reading the numeric fields, Exit, '<-x' and Reset all through the in-memory form.
+// Reading the numeric fields (through Required missiles, which only reads and answers), Exit, '<-x'
+// and Reset all through the in-memory form.
 
 #include <gtest/gtest.h>
 
@@ -19,8 +20,7 @@ TEST(ReadInputs, ReadsTheLeadingInteger) {
     for (const auto& [text, value] : cases) {
         Program p;
         p.Set(C::RocketLauncherInput, text);
-        p.dlg.NormaliseEmptyInputs();
-        EXPECT_TRUE(p.dlg.ReadInputs()) << text;
+        p.dlg.OnRequiredMissiles();
         EXPECT_EQ(p.dlg.State().inputs.defenceCount[0], value) << text;
         EXPECT_TRUE(p.form.Events().empty()) << text;
     }
@@ -29,12 +29,13 @@ TEST(ReadInputs, ReadsTheLeadingInteger) {
 TEST(ReadInputs, RefusesTextAndNumbersBeyond32Bits) {
     for (const char* text : {"abc", " ", "-", "2147483648", "-2147483649", "99999999999999999999999"}) {
         Program p;
-        p.dlg.State().inputs.abmCount = 77;
+        p.Set(C::AbmInput, "77");
+        p.dlg.OnRequiredMissiles();
+        p.form.ClearEvents();
         p.Set(C::GaussCannonInput, "3");
         p.Set(C::LargeShieldDomeInput, text);  // read after 1009, before 1010
         p.Set(C::AbmInput, "5");
-        p.dlg.NormaliseEmptyInputs();
-        EXPECT_FALSE(p.dlg.ReadInputs()) << text;
+        p.dlg.OnRequiredMissiles();
         ASSERT_EQ(p.form.Events().size(), 2u) << text;
         EXPECT_EQ(p.form.Events()[0].kind, "message");
         EXPECT_EQ(p.form.Events()[0].text, "Please enter an integer.");
@@ -47,21 +48,22 @@ TEST(ReadInputs, RefusesTextAndNumbersBeyond32Bits) {
 TEST(ReadInputs, LooksAtNoMoreThan63Characters) {
     Program p;
     p.Set(C::RocketLauncherInput, std::string(62, ' ') + "12");
-    p.dlg.NormaliseEmptyInputs();
-    EXPECT_TRUE(p.dlg.ReadInputs());
+    p.dlg.OnRequiredMissiles();
+    EXPECT_TRUE(p.form.Events().empty());
     EXPECT_EQ(p.dlg.State().inputs.defenceCount[0], 1);
     p.Set(C::RocketLauncherInput, std::string(63, ' ') + "12");
-    EXPECT_FALSE(p.dlg.ReadInputs());
+    p.dlg.OnRequiredMissiles();
+    EXPECT_FALSE(p.form.Events().empty());
 }
 
 TEST(HandlerFrame, EmptyFieldsReadAsZeroAndShowEmptyAgain) {
     Program p;
-    p.dlg.State().inputs.weaponsLevel = 9;
+    p.Set(C::WeaponsInput, "9");
+    p.dlg.OnRequiredMissiles();
+    p.Set(C::WeaponsInput, "");
     p.Set(C::RocketLauncherInput, "0");
-    p.dlg.NormaliseEmptyInputs();
-    EXPECT_EQ(p.Get(C::WeaponsInput), "0");
+    p.dlg.OnRequiredMissiles();
     EXPECT_EQ(p.dlg.State().inputs.weaponsLevel, 0);
-    p.dlg.ClearZeroInputs();
     for (ControlId id : kNumericInputs) EXPECT_EQ(p.Get(id), "");
 }
 
