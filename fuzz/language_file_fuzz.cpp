@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "fileio/utf8.h"
+#include "text/utf8.h"
 #include "i18n/language_file.h"
 
 namespace {

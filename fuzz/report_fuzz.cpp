@@ -12,8 +12,9 @@
 #include <vector>
 
 #include "app/memory_form.h"
+#include "app/report_fields.h"
 #include "app/simulator_dialog.h"
-#include "fileio/utf8.h"
+#include "text/utf8.h"
 #include "report/report_reader.h"
 #include "report/report_text.h"
 
@@ -42,7 +43,7 @@ void CheckSearch(std::string_view text) {
 }
 
 void CheckWrites(std::string_view text) {
-    const std::vector<FieldWrite> writes = ReadReport(text);
+    const std::vector<FieldWrite> writes = ReportFieldWrites(ReadReport(text));
     std::size_t positionWrites = 0;
     for (const FieldWrite& write : writes) {
         Check(write.value >= 0);  // no sign is ever read

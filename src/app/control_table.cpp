@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "i18n/language_lines.h"
+
 namespace quorvel {
 namespace {
 
@@ -10,133 +12,133 @@ using K = ControlKind;
 
 // Default captions are the German template's; the language file replaces those of labels, group
 // boxes and buttons. Cells that are never written show "-" from the start.
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     // Group boxes; their row and column place them in the window's own grid.
-    {C::DefenderBox, K::GroupBox, "Verteidiger", kWindowGrid, 0, 0},
-    {C::DefenderLossBox, K::GroupBox, "Verluste Verteidiger", kWindowGrid, 0, 1},
-    {C::AttackerBox, K::GroupBox, "Angreifer", kWindowGrid, 1, 0},
-    {C::AttackerLossBox, K::GroupBox, "Verluste Angreifer", kWindowGrid, 1, 1},
-    {C::FlightTimeBox, K::GroupBox, "Flugzeit der IRaks", kWindowGrid, 0, 2},
-    {C::RangeBox, K::GroupBox, "Reichweite der IRaks", kWindowGrid, 1, 2},
+    {C::DefenderBox, K::GroupBox, "Verteidiger", kWindowGrid, 0, 0, 1, kLineDefenderBox},
+    {C::DefenderLossBox, K::GroupBox, "Verluste Verteidiger", kWindowGrid, 0, 1, 1, kLineDefenderLossBox},
+    {C::AttackerBox, K::GroupBox, "Angreifer", kWindowGrid, 1, 0, 1, kLineAttackerBox},
+    {C::AttackerLossBox, K::GroupBox, "Verluste Angreifer", kWindowGrid, 1, 1, 1, kLineAttackerLossBox},
+    {C::FlightTimeBox, K::GroupBox, "Flugzeit der IRaks", kWindowGrid, 0, 2, 1, kLineFlightTimeBox},
+    {C::RangeBox, K::GroupBox, "Reichweite der IRaks", kWindowGrid, 1, 2, 1, kLineRangeBox},
 
     // Defender box: label, input, remaining, destroyed.
-    {C::RemainingHeading, K::Label, "Verbleibend", C::DefenderBox, 0, 2},
-    {C::DestroyedHeading, K::Label, "Zerstört", C::DefenderBox, 0, 3},
-    {C::RocketLauncherLabel, K::Label, "Raketenwerfer", C::DefenderBox, 1, 0},
+    {C::RemainingHeading, K::Label, "Verbleibend", C::DefenderBox, 0, 2, 1, kLineRemainingHeading},
+    {C::DestroyedHeading, K::Label, "Zerstört", C::DefenderBox, 0, 3, 1, kLineDestroyedHeading},
+    {C::RocketLauncherLabel, K::Label, "Raketenwerfer", C::DefenderBox, 1, 0, 1, kLineFirstDefenceLabel + 0},
     {C::RocketLauncherInput, K::NumericEdit, "", C::DefenderBox, 1, 1},
     {C::RocketLauncherRemaining, K::Cell, "", C::DefenderBox, 1, 2},
     {C::RocketLauncherDestroyed, K::Cell, "", C::DefenderBox, 1, 3},
-    {C::LightLaserLabel, K::Label, "Leichtes Lasergeschütz", C::DefenderBox, 2, 0},
+    {C::LightLaserLabel, K::Label, "Leichtes Lasergeschütz", C::DefenderBox, 2, 0, 1, kLineFirstDefenceLabel + 1},
     {C::LightLaserInput, K::NumericEdit, "", C::DefenderBox, 2, 1},
     {C::LightLaserRemaining, K::Cell, "", C::DefenderBox, 2, 2},
     {C::LightLaserDestroyed, K::Cell, "", C::DefenderBox, 2, 3},
-    {C::HeavyLaserLabel, K::Label, "Schweres Lasergeschütz", C::DefenderBox, 3, 0},
+    {C::HeavyLaserLabel, K::Label, "Schweres Lasergeschütz", C::DefenderBox, 3, 0, 1, kLineFirstDefenceLabel + 2},
     {C::HeavyLaserInput, K::NumericEdit, "", C::DefenderBox, 3, 1},
     {C::HeavyLaserRemaining, K::Cell, "", C::DefenderBox, 3, 2},
     {C::HeavyLaserDestroyed, K::Cell, "", C::DefenderBox, 3, 3},
-    {C::GaussCannonLabel, K::Label, "Gaußkanone", C::DefenderBox, 4, 0},
+    {C::GaussCannonLabel, K::Label, "Gaußkanone", C::DefenderBox, 4, 0, 1, kLineFirstDefenceLabel + 3},
     {C::GaussCannonInput, K::NumericEdit, "", C::DefenderBox, 4, 1},
     {C::GaussCannonRemaining, K::Cell, "", C::DefenderBox, 4, 2},
     {C::GaussCannonDestroyed, K::Cell, "", C::DefenderBox, 4, 3},
-    {C::IonCannonLabel, K::Label, "Ionengeschütz", C::DefenderBox, 5, 0},
+    {C::IonCannonLabel, K::Label, "Ionengeschütz", C::DefenderBox, 5, 0, 1, kLineFirstDefenceLabel + 4},
     {C::IonCannonInput, K::NumericEdit, "", C::DefenderBox, 5, 1},
     {C::IonCannonRemaining, K::Cell, "", C::DefenderBox, 5, 2},
     {C::IonCannonDestroyed, K::Cell, "", C::DefenderBox, 5, 3},
-    {C::PlasmaTurretLabel, K::Label, "Plasmawerfer", C::DefenderBox, 6, 0},
+    {C::PlasmaTurretLabel, K::Label, "Plasmawerfer", C::DefenderBox, 6, 0, 1, kLineFirstDefenceLabel + 5},
     {C::PlasmaTurretInput, K::NumericEdit, "", C::DefenderBox, 6, 1},
     {C::PlasmaTurretRemaining, K::Cell, "", C::DefenderBox, 6, 2},
     {C::PlasmaTurretDestroyed, K::Cell, "", C::DefenderBox, 6, 3},
-    {C::SmallShieldDomeLabel, K::Label, "Kleine Schildkuppel", C::DefenderBox, 7, 0},
+    {C::SmallShieldDomeLabel, K::Label, "Kleine Schildkuppel", C::DefenderBox, 7, 0, 1, kLineFirstDefenceLabel + 6},
     {C::SmallShieldDomeInput, K::NumericEdit, "", C::DefenderBox, 7, 1},
     {C::SmallShieldDomeRemaining, K::Cell, "", C::DefenderBox, 7, 2},
     {C::SmallShieldDomeDestroyed, K::Cell, "", C::DefenderBox, 7, 3},
-    {C::LargeShieldDomeLabel, K::Label, "Große Schildkuppel", C::DefenderBox, 8, 0},
+    {C::LargeShieldDomeLabel, K::Label, "Große Schildkuppel", C::DefenderBox, 8, 0, 1, kLineFirstDefenceLabel + 7},
     {C::LargeShieldDomeInput, K::NumericEdit, "", C::DefenderBox, 8, 1},
     {C::LargeShieldDomeRemaining, K::Cell, "", C::DefenderBox, 8, 2},
     {C::LargeShieldDomeDestroyed, K::Cell, "", C::DefenderBox, 8, 3},
-    {C::AbmLabel, K::Label, "Abfangraketen", C::DefenderBox, 9, 0},
+    {C::AbmLabel, K::Label, "Abfangraketen", C::DefenderBox, 9, 0, 1, kLineAbmLabel},
     {C::AbmInput, K::NumericEdit, "", C::DefenderBox, 9, 1},
-    {C::ArmourLabel, K::Label, "Raumschiffpanzerung", C::DefenderBox, 10, 0},
+    {C::ArmourLabel, K::Label, "Raumschiffpanzerung", C::DefenderBox, 10, 0, 1, kLineArmourLabel},
     {C::ArmourInput, K::NumericEdit, "", C::DefenderBox, 10, 1},
-    {C::TotalLabel, K::Label, "Gesamt", C::DefenderBox, 11, 0},
+    {C::TotalLabel, K::Label, "Gesamt", C::DefenderBox, 11, 0, 1, kLineTotalLabel},
     {C::ApplyResultButton, K::Button, "<-x", C::DefenderBox, 11, 1},
     {C::RemainingTotal, K::Cell, "", C::DefenderBox, 11, 2},
     {C::DestroyedTotal, K::Cell, "", C::DefenderBox, 11, 3},
 
     // Defender-loss box: metal, crystal, deuterium, rows lined up with the defender box.
-    {C::MetalHeading, K::Label, "Metall", C::DefenderLossBox, 0, 0},
-    {C::CrystalHeading, K::Label, "Kristall", C::DefenderLossBox, 0, 1},
-    {C::DeuteriumHeading, K::Label, "Deuterium", C::DefenderLossBox, 0, 2},
+    {C::MetalHeading, K::Label, "Metall", C::DefenderLossBox, 0, 0, 1, kLineMetalHeading},
+    {C::CrystalHeading, K::Label, "Kristall", C::DefenderLossBox, 0, 1, 1, kLineCrystalHeading},
+    {C::DeuteriumHeading, K::Label, "Deuterium", C::DefenderLossBox, 0, 2, 1, kLineDeuteriumHeading},
     {C::RocketLauncherMetal, K::Cell, "", C::DefenderLossBox, 1, 0},
-    {C::RocketLauncherCrystal, K::Cell, "-", C::DefenderLossBox, 1, 1},
-    {C::RocketLauncherDeuterium, K::Cell, "-", C::DefenderLossBox, 1, 2},
+    {C::RocketLauncherCrystal, K::Cell, kNoLossCell, C::DefenderLossBox, 1, 1},
+    {C::RocketLauncherDeuterium, K::Cell, kNoLossCell, C::DefenderLossBox, 1, 2},
     {C::LightLaserMetal, K::Cell, "", C::DefenderLossBox, 2, 0},
     {C::LightLaserCrystal, K::Cell, "", C::DefenderLossBox, 2, 1},
-    {C::LightLaserDeuterium, K::Cell, "-", C::DefenderLossBox, 2, 2},
+    {C::LightLaserDeuterium, K::Cell, kNoLossCell, C::DefenderLossBox, 2, 2},
     {C::HeavyLaserMetal, K::Cell, "", C::DefenderLossBox, 3, 0},
     {C::HeavyLaserCrystal, K::Cell, "", C::DefenderLossBox, 3, 1},
-    {C::HeavyLaserDeuterium, K::Cell, "-", C::DefenderLossBox, 3, 2},
+    {C::HeavyLaserDeuterium, K::Cell, kNoLossCell, C::DefenderLossBox, 3, 2},
     {C::GaussCannonMetal, K::Cell, "", C::DefenderLossBox, 4, 0},
     {C::GaussCannonCrystal, K::Cell, "", C::DefenderLossBox, 4, 1},
     {C::GaussCannonDeuterium, K::Cell, "", C::DefenderLossBox, 4, 2},
     {C::IonCannonMetal, K::Cell, "", C::DefenderLossBox, 5, 0},
     {C::IonCannonCrystal, K::Cell, "", C::DefenderLossBox, 5, 1},
-    {C::IonCannonDeuterium, K::Cell, "-", C::DefenderLossBox, 5, 2},
+    {C::IonCannonDeuterium, K::Cell, kNoLossCell, C::DefenderLossBox, 5, 2},
     {C::PlasmaTurretMetal, K::Cell, "", C::DefenderLossBox, 6, 0},
     {C::PlasmaTurretCrystal, K::Cell, "", C::DefenderLossBox, 6, 1},
     {C::PlasmaTurretDeuterium, K::Cell, "", C::DefenderLossBox, 6, 2},
     {C::SmallShieldDomeMetal, K::Cell, "", C::DefenderLossBox, 7, 0},
     {C::SmallShieldDomeCrystal, K::Cell, "", C::DefenderLossBox, 7, 1},
-    {C::SmallShieldDomeDeuterium, K::Cell, "-", C::DefenderLossBox, 7, 2},
+    {C::SmallShieldDomeDeuterium, K::Cell, kNoLossCell, C::DefenderLossBox, 7, 2},
     {C::LargeShieldDomeMetal, K::Cell, "", C::DefenderLossBox, 8, 0},
     {C::LargeShieldDomeCrystal, K::Cell, "", C::DefenderLossBox, 8, 1},
-    {C::LargeShieldDomeDeuterium, K::Cell, "-", C::DefenderLossBox, 8, 2},
+    {C::LargeShieldDomeDeuterium, K::Cell, kNoLossCell, C::DefenderLossBox, 8, 2},
     {C::AbmMetal, K::Cell, "", C::DefenderLossBox, 9, 0},
-    {C::AbmCrystal, K::Cell, "-", C::DefenderLossBox, 9, 1},
+    {C::AbmCrystal, K::Cell, kNoLossCell, C::DefenderLossBox, 9, 1},
     {C::AbmDeuterium, K::Cell, "", C::DefenderLossBox, 9, 2},
     {C::DefenderMetalTotal, K::Cell, "", C::DefenderLossBox, 11, 0},
     {C::DefenderCrystalTotal, K::Cell, "", C::DefenderLossBox, 11, 1},
     {C::DefenderDeuteriumTotal, K::Cell, "", C::DefenderLossBox, 11, 2},
 
     // Attacker box: label, input, missiles left, missiles fired.
-    {C::MissileLabel, K::Label, "Anzahl der Interplanetarraketen", C::AttackerBox, 0, 0},
+    {C::MissileLabel, K::Label, "Anzahl der Interplanetarraketen", C::AttackerBox, 0, 0, 1, kLineMissileLabel},
     {C::MissileInput, K::NumericEdit, "", C::AttackerBox, 0, 1},
     {C::MissilesLeft, K::Cell, "", C::AttackerBox, 0, 2},
     {C::MissilesFired, K::Cell, "", C::AttackerBox, 0, 3},
-    {C::WeaponsLabel, K::Label, "Waffentechnik", C::AttackerBox, 1, 0},
+    {C::WeaponsLabel, K::Label, "Waffentechnik", C::AttackerBox, 1, 0, 1, kLineWeaponsLabel},
     {C::WeaponsInput, K::NumericEdit, "", C::AttackerBox, 1, 1},
-    {C::PrimaryTargetLabel, K::Label, "Primärziel", C::AttackerBox, 2, 0},
+    {C::PrimaryTargetLabel, K::Label, "Primärziel", C::AttackerBox, 2, 0, 1, kLinePrimaryTargetLabel},
     {C::PrimaryTargetList, K::DropDown, "", C::AttackerBox, 2, 1, 3},
     {C::StatusLine, K::Cell, "", C::AttackerBox, 3, 0, 4},
     {C::ReportText, K::ReportEdit, "", C::AttackerBox, 4, 0, 4},
-    {C::ReadReportButton, K::Button, "Spionagebericht einlesen", C::AttackerBox, 5, 0, 3},
+    {C::ReadReportButton, K::Button, "Spionagebericht einlesen", C::AttackerBox, 5, 0, 3, kLineReadReportButton},
     {C::ClearReportButton, K::Button, "X", C::AttackerBox, 5, 3},
 
     // Attacker-loss box: the attacker's loss, then the required-missiles sentence.
     {C::AttackerMetalLoss, K::Cell, "", C::AttackerLossBox, 0, 0},
     {C::AttackerCrystalLoss, K::Cell, "", C::AttackerLossBox, 0, 1},
     {C::AttackerDeuteriumLoss, K::Cell, "", C::AttackerLossBox, 0, 2},
-    {C::RequiredMissilesLead, K::Label, "Benötigte IRaks ausrechnen um alle", C::AttackerLossBox, 1, 0, 3},
+    {C::RequiredMissilesLead, K::Label, "Benötigte IRaks ausrechnen um alle", C::AttackerLossBox, 1, 0, 3, kLineRequiredMissilesLead},
     {C::RequiredTargetList, K::DropDown, "", C::AttackerLossBox, 2, 0, 2},
-    {C::RequiredMissilesTail, K::Label, "zu zerstören!", C::AttackerLossBox, 2, 2},
-    {C::RequiredMissilesButton, K::Button, "IRaks berechnen", C::AttackerLossBox, 3, 0, 2},
-    {C::RequiredMissilesLabel, K::Label, "Benötigte IRaks:", C::AttackerLossBox, 4, 0, 2},
+    {C::RequiredMissilesTail, K::Label, "zu zerstören!", C::AttackerLossBox, 2, 2, 1, kLineRequiredMissilesTail},
+    {C::RequiredMissilesButton, K::Button, "IRaks berechnen", C::AttackerLossBox, 3, 0, 2, kLineRequiredMissilesButton},
+    {C::RequiredMissilesLabel, K::Label, "Benötigte IRaks:", C::AttackerLossBox, 4, 0, 2, kLineRequiredMissilesLabel},
     {C::RequiredMissilesResult, K::Cell, "", C::AttackerLossBox, 4, 2},
 
     // Flight-time box: start position with the book, target position, result.
-    {C::StartPositionLabel, K::Label, "Start:", C::FlightTimeBox, 0, 0, 4},
+    {C::StartPositionLabel, K::Label, "Start:", C::FlightTimeBox, 0, 0, 4, kLineStartPositionLabel},
     {C::StartGalaxyInput, K::NumericEdit, "", C::FlightTimeBox, 1, 0},
     {C::StartSystemInput, K::NumericEdit, "", C::FlightTimeBox, 1, 1},
     {C::StartPlanetInput, K::NumericEdit, "", C::FlightTimeBox, 1, 2},
     {C::BookSaveButton, K::Button, "s", C::FlightTimeBox, 1, 3},
     {C::BookList, K::DropDown, "", C::FlightTimeBox, 2, 0, 3},
     {C::BookDeleteButton, K::Button, "x", C::FlightTimeBox, 2, 3},
-    {C::TargetPositionLabel, K::Label, "Ziel:", C::FlightTimeBox, 3, 0, 4},
+    {C::TargetPositionLabel, K::Label, "Ziel:", C::FlightTimeBox, 3, 0, 4, kLineTargetPositionLabel},
     {C::TargetGalaxyInput, K::NumericEdit, "", C::FlightTimeBox, 4, 0},
     {C::TargetSystemInput, K::NumericEdit, "", C::FlightTimeBox, 4, 1},
     {C::TargetPlanetInput, K::NumericEdit, "", C::FlightTimeBox, 4, 2},
-    {C::FlightTimeButton, K::Button, "Flugzeit berechnen", C::FlightTimeBox, 5, 0, 4},
-    {C::FlightTimeLabel, K::Label, "Flugzeit:", C::FlightTimeBox, 6, 0, 4},
+    {C::FlightTimeButton, K::Button, "Flugzeit berechnen", C::FlightTimeBox, 5, 0, 4, kLineFlightTimeButton},
+    {C::FlightTimeLabel, K::Label, "Flugzeit:", C::FlightTimeBox, 6, 0, 4, kLineFlightTimeLabel},
     {C::FlightSystems, K::Cell, "", C::FlightTimeBox, 7, 0},
     {C::FlightUnitFirst, K::Cell, "", C::FlightTimeBox, 7, 1},
     {C::FlightFixed, K::Cell, "", C::FlightTimeBox, 7, 2},
@@ -144,29 +146,29 @@ constexpr ControlSpec kControls[] = {
     {C::FlightMessage, K::Cell, "", C::FlightTimeBox, 8, 0, 4},
 
     // Range box.
-    {C::ImpulseDriveLabel, K::Label, "Impulstriebwerk", C::RangeBox, 0, 0, 3},
+    {C::ImpulseDriveLabel, K::Label, "Impulstriebwerk", C::RangeBox, 0, 0, 3, kLineImpulseDriveLabel},
     {C::ImpulseDriveInput, K::NumericEdit, "", C::RangeBox, 1, 0},
-    {C::RangeButton, K::Button, "Reichweite berechnen", C::RangeBox, 1, 1, 2},
-    {C::RangeLabel, K::Label, "Reichweite:", C::RangeBox, 2, 0},
+    {C::RangeButton, K::Button, "Reichweite berechnen", C::RangeBox, 1, 1, 2, kLineRangeButton},
+    {C::RangeLabel, K::Label, "Reichweite:", C::RangeBox, 2, 0, 1, kLineRangeLabel},
     {C::RangeResult, K::Cell, "", C::RangeBox, 2, 1},
     {C::RangeUnit, K::Cell, "", C::RangeBox, 2, 2},
 
     // The button column.
-    {C::LanguageButton, K::Button, "Sprache", kButtonColumn, 0, 0, 2},
-    {C::SimulateButton, K::Button, "Simulieren", kButtonColumn, 1, 0, 2},
-    {C::RememberAttackButton, K::Button, "Angriff merken", kButtonColumn, 2, 0},
-    {C::SavePlanButton, K::Button, "Speichern", kButtonColumn, 2, 1},
-    {C::ResetAllButton, K::Button, "Alles zurücksetzen", kButtonColumn, 3, 0, 2},
-    {C::ExitButton, K::Button, "Exit", kButtonColumn, 4, 0, 2},
+    {C::LanguageButton, K::Button, "Sprache", kButtonColumn, 0, 0, 2, kLineLanguageButton},
+    {C::SimulateButton, K::Button, "Simulieren", kButtonColumn, 1, 0, 2, kLineSimulateButton},
+    {C::RememberAttackButton, K::Button, "Angriff merken", kButtonColumn, 2, 0, 1, kLineRememberAttackButton},
+    {C::SavePlanButton, K::Button, "Speichern", kButtonColumn, 2, 1, 1, kLineSavePlanButton},
+    {C::ResetAllButton, K::Button, "Alles zurücksetzen", kButtonColumn, 3, 0, 2, kLineResetAllButton},
+    {C::ExitButton, K::Button, "Exit", kButtonColumn, 4, 0, 2, kLineExitButton},
 };
 
 }  // namespace
 
-std::span<const ControlSpec> ControlTable() { return kControls; }
+std::span<const ControlRow> ControlTable() { return kControls; }
 
-const ControlSpec* FindControl(int number) {
+const ControlRow* FindControl(int number) {
     const auto it = std::find_if(std::begin(kControls), std::end(kControls),
-                                 [number](const ControlSpec& spec) { return ToInt(spec.id) == number; });
+                                 [number](const ControlRow& control) { return ToInt(control.id) == number; });
     return it == std::end(kControls) ? nullptr : &*it;
 }
 

@@ -25,7 +25,7 @@ inline constexpr ControlId kButtonColumn = ControlId{0};
 
 // One control of the main window: what it is, its caption in the form's template, and its place
 // as a cell of its box's grid. The window builds itself from this table.
-struct ControlSpec {
+struct ControlRow {
     ControlId id;
     ControlKind kind;
     const char* caption;
@@ -33,10 +33,17 @@ struct ControlSpec {
     int row;
     int column;
     int columnSpan = 1;
+    int captionLine = 0;  // the language line that replaces the caption; 0: the caption stays
 };
 
-std::span<const ControlSpec> ControlTable();
-const ControlSpec* FindControl(int number);
+std::span<const ControlRow> ControlTable();
+const ControlRow* FindControl(int number);
+
+// What a result cell shows without a value: no count, no loss (or a resource the type does not
+// cost), no reachable flight time.
+inline constexpr const char* kNoCountCell = " ";
+inline constexpr const char* kNoLossCell = "-";
+inline constexpr const char* kNoFlightTimeCell = "----";
 
 // The 19 numeric edits in exchange order: the order in which they are read, normalised and cleared.
 inline constexpr std::array<ControlId, 19> kNumericInputs = {

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "app/control_table.h"
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
 #include "i18n/language_dialog.h"
@@ -17,8 +18,8 @@ void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path& relativePath)
     if (!lines) return;  // an unreadable file changes nothing at all
 
     m_texts = TextsFromLines(*lines);
-    for (const LineCaption& caption : kLineCaptions) {
-        m_form.SetText(caption.control, LineText(*lines, caption.line));
+    for (const ControlRow& control : ControlTable()) {
+        if (control.captionLine != 0) m_form.SetText(control.id, LineText(*lines, control.captionLine));
     }
 
     m_form.ClearList(ControlId::PrimaryTargetList);
@@ -39,13 +40,13 @@ void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path& relativePath)
     OnResetAll();
 
     m_form.SelectListItem(ControlId::RequiredTargetList, 0);
-    m_state.m_neededTarget = 0;
+    m_state.inputs.neededTarget = 0;
     m_form.SelectListItem(ControlId::PrimaryTargetList, 0);
-    m_state.m_primaryTarget = 0;
+    m_state.inputs.primaryTarget = 0;
 }
 
 void CSimulatorDlg::OnChooseLanguage() {
-    CLanguage dialog(m_home);
+    CLanguage dialog(HomePath(kLanguageFolder), HomePath(kLanguageSaveFile));
     dialog.PrepareLanguageDialog();
     const LanguageDialogAnswer answer = m_form.RunLanguageDialog(dialog.Texts());
     if (answer.accepted) {

@@ -6,6 +6,7 @@
 #include "app/control_table.h"
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
+#include "app/strike_view.h"
 #include "fileio/atomic_file.h"
 #include "i18n/language_table.h"
 #include "i18n/saved_choice.h"
@@ -44,9 +45,9 @@ void CSimulatorDlg::OnMainWindowInit() {
 void CSimulatorDlg::OnResetAll() {
     ResetResultDisplay();
 
-    m_state.m_defenceCount.fill(0);
-    m_state.m_abmCount = 0;
-    m_state.m_missileCount = 0;
+    m_state.inputs.defenceCount.fill(0);
+    m_state.inputs.abmCount = 0;
+    m_state.inputs.missileCount = 0;
 
     for (ControlId id : kNumericInputs) m_form.SetText(id, "");
     for (ControlId id : {ControlId::FlightUnitSecond, ControlId::FlightUnitFirst, ControlId::FlightSystems,
@@ -58,20 +59,20 @@ void CSimulatorDlg::OnResetAll() {
 
 void CSimulatorDlg::ResetResultDisplay() {
     for (int t = 0; t < kDefenceTypeCount; ++t) {
-        m_form.SetText(kDefenceRows[t].destroyed, " ");
-        m_form.SetText(kDefenceRows[t].remaining, " ");
-        ClearTypeLossCells(t);
+        m_form.SetText(kDefenceRows[t].destroyed, kNoCountCell);
+        m_form.SetText(kDefenceRows[t].remaining, kNoCountCell);
+        ClearTypeLossCells(m_form, t);
     }
-    m_form.SetText(ControlId::AbmMetal, "-");
-    m_form.SetText(ControlId::AbmDeuterium, "-");
-    for (ControlId id : kDefenderTotalCells) m_form.SetText(id, "-");
+    m_form.SetText(ControlId::AbmMetal, kNoLossCell);
+    m_form.SetText(ControlId::AbmDeuterium, kNoLossCell);
+    for (ControlId id : kDefenderTotalCells) m_form.SetText(id, kNoLossCell);
 
-    m_form.SetText(ControlId::DestroyedTotal, " ");
-    m_form.SetText(ControlId::RemainingTotal, " ");
-    for (ControlId id : kAttackerLossCells) m_form.SetText(id, "-");
-    m_form.SetText(ControlId::MissilesFired, " ");
-    m_form.SetText(ControlId::MissilesLeft, " ");
-    m_form.SetText(ControlId::RequiredMissilesResult, " ");
+    m_form.SetText(ControlId::DestroyedTotal, kNoCountCell);
+    m_form.SetText(ControlId::RemainingTotal, kNoCountCell);
+    for (ControlId id : kAttackerLossCells) m_form.SetText(id, kNoLossCell);
+    m_form.SetText(ControlId::MissilesFired, kNoCountCell);
+    m_form.SetText(ControlId::MissilesLeft, kNoCountCell);
+    m_form.SetText(ControlId::RequiredMissilesResult, kNoCountCell);
     m_form.SetText(ControlId::StatusLine, "");
 }
 
@@ -87,22 +88,22 @@ void CSimulatorDlg::OnExit() {
 
 void CSimulatorDlg::OnApplyResult() {
     NormaliseEmptyInputs();
-    if (m_state.m_resultValid == 1) {
-        for (int t = 0; t < kDefenceTypeCount; ++t) m_form.SetInt(kDefenceRows[t].input, m_state.m_defenceCount[t]);
-        m_form.SetInt(ControlId::MissileInput, m_state.m_missilesLeft);
-        const std::int64_t interceptorsLeft = std::int64_t{m_state.m_abmCount} - m_state.m_missilesAtStart;
+    if (m_state.strike.resultValid) {
+        for (int t = 0; t < kDefenceTypeCount; ++t) m_form.SetInt(kDefenceRows[t].input, m_state.inputs.defenceCount[t]);
+        m_form.SetInt(ControlId::MissileInput, m_state.strike.missilesLeft);
+        const std::int64_t interceptorsLeft = std::int64_t{m_state.inputs.abmCount} - m_state.strike.missilesAtStart;
         m_form.SetInt(ControlId::AbmInput, interceptorsLeft > 0 ? interceptorsLeft : 0);
-        m_state.m_resultValid = 0;
+        m_state.strike.resultValid = false;
     }
     ClearZeroInputs();
 }
 
 void CSimulatorDlg::OnPrimaryTargetChanged() {
-    m_state.m_primaryTarget = m_form.GetSelection(ControlId::PrimaryTargetList);
+    m_state.inputs.primaryTarget = m_form.GetSelection(ControlId::PrimaryTargetList);
 }
 
 void CSimulatorDlg::OnNeededTargetChanged() {
-    m_state.m_neededTarget = m_form.GetSelection(ControlId::RequiredTargetList);
+    m_state.inputs.neededTarget = m_form.GetSelection(ControlId::RequiredTargetList);
 }
 
 void CSimulatorDlg::OnShowAbout() { m_form.ShowAbout(); }
@@ -112,8 +113,8 @@ TextColour CSimulatorDlg::OnControlColour(ControlId id) const {
         const bool defenderCell = id == kDefenderTotalCells[r];
         const bool attackerCell = id == kAttackerLossCells[r];
         if (!defenderCell && !attackerCell) continue;
-        const std::int64_t defender = m_state.m_defenderLoss[r];
-        const std::int64_t attacker = m_state.m_attackerLoss[r];
+        const std::int64_t defender = m_state.strike.defenderLoss[r];
+        const std::int64_t attacker = m_state.strike.attackerLoss[r];
         if (attacker == defender) return TextColour::Default;
         const bool defenderLostMore = attacker < defender;
         return (defenderCell == defenderLostMore) ? TextColour::Red : TextColour::Green;

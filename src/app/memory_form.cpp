@@ -5,11 +5,11 @@
 namespace quorvel {
 
 MemoryForm::MemoryForm() {
-    for (const ControlSpec& spec : ControlTable()) {
-        if (spec.kind == ControlKind::DropDown) {
-            m_lists[spec.id] = {};
+    for (const ControlRow& control : ControlTable()) {
+        if (control.kind == ControlKind::DropDown) {
+            m_lists[control.id] = {};
         } else {
-            m_texts[spec.id] = spec.caption;
+            m_texts[control.id] = control.caption;
         }
     }
 }
@@ -86,11 +86,15 @@ std::optional<std::string> MemoryForm::AskSavePath() {
     return answer;
 }
 
+std::array<std::string, 6> LanguageDialogFields(const LanguageDialogTexts& texts) {
+    return {texts.title, texts.acceptCaption, texts.cancelCaption, texts.columnHeading[0], texts.columnHeading[1],
+            std::to_string(texts.rows.size())};
+}
+
 LanguageDialogAnswer MemoryForm::RunLanguageDialog(const LanguageDialogTexts& texts) {
     m_lastLanguageDialog = texts;
-    std::string line = texts.title + '\t' + texts.acceptCaption + '\t' + texts.cancelCaption + '\t' +
-                       texts.columnHeading[0] + '\t' + texts.columnHeading[1] + '\t' +
-                       std::to_string(texts.rows.size());
+    std::string line;
+    for (const std::string& field : LanguageDialogFields(texts)) line += (line.empty() ? "" : "\t") + field;
     Notify({"language-dialog", line});
     if (m_languageAnswers.empty()) return {};
     LanguageDialogAnswer answer = std::move(m_languageAnswers.front());

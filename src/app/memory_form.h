@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <deque>
 #include <map>
 #include <optional>
@@ -9,6 +10,10 @@
 #include "app/main_form.h"
 
 namespace quorvel {
+
+// What a language dialog shows, field by field as a batch line lists it: title, accept and cancel
+// captions, the two column headings, the number of rows.
+std::array<std::string, 6> LanguageDialogFields(const LanguageDialogTexts& texts);
 
 // A MainForm over plain data: control texts, lists and queued dialog answers. The core tests and
 // the batch mode drive the program through it. Everything the program shows on its own (messages,

@@ -27,22 +27,22 @@ AttackRecordWords RecordWords(const LanguageTexts& texts) {
 
 AttackRecordFacts RecordFacts(const SimulatorState& s) {
     AttackRecordFacts facts;
-    facts.number = s.m_attackNumber;
-    facts.primaryTarget = s.m_primaryTarget;
+    facts.number = s.plan.attackNumber;
+    facts.primaryTarget = s.inputs.primaryTarget;
     for (int t = 0; t < kDefenceTypeCount; ++t) {
-        facts.countAtStart[t] = s.m_countAtStart[t];
-        facts.destroyed[t] = s.m_destroyed[t];
+        facts.countAtStart[t] = s.strike.countAtStart[t];
+        facts.destroyed[t] = s.strike.destroyed[t];
     }
-    facts.abmAtStart = s.m_abmAtStart;
-    facts.missilesAtStart = s.m_missilesAtStart;
-    facts.missilesFired = s.m_missilesFired;
+    facts.abmAtStart = s.strike.abmAtStart;
+    facts.missilesAtStart = s.strike.missilesAtStart;
+    facts.missilesFired = s.strike.missilesFired;
     return facts;
 }
 
 // A simulation with every type and the interceptors present may be recorded again.
 bool EverythingPresentAtStart(const SimulatorState& s) {
-    return s.m_abmAtStart != 0 &&
-           std::all_of(s.m_countAtStart.begin(), s.m_countAtStart.end(), [](std::int32_t n) { return n != 0; });
+    return s.strike.abmAtStart != 0 &&
+           std::all_of(s.strike.countAtStart.begin(), s.strike.countAtStart.end(), [](std::int32_t n) { return n != 0; });
 }
 
 }  // namespace
@@ -50,21 +50,21 @@ bool EverythingPresentAtStart(const SimulatorState& s) {
 void CSimulatorDlg::OnRememberAttack() {
     // The record tells the last simulation, not the current inputs, so the fields are not read.
     NormaliseEmptyInputs();
-    m_state.m_rememberRequested = 1;
-    if (m_state.m_attackRecordable == 1 || EverythingPresentAtStart(m_state)) {
-        if (m_state.m_planFileOpen == 0) {
+    m_state.plan.rememberRequested = true;
+    if (m_state.strike.attackRecordable || EverythingPresentAtStart(m_state)) {
+        if (!m_state.plan.planFileOpen) {
             // A new plan empties the file. A plan file that cannot be opened drops this plan's
             // records silently; the next export attempt tries again.
             if (m_planStream.is_open()) m_planStream.close();
             m_planStream.clear();
             m_planStream.open(HomePath(kPlanFile), std::ios::out | std::ios::trunc);
-            m_state.m_planFileOpen = 1;
+            m_state.plan.planFileOpen = true;
         }
         // Flushed at once, so the plan so far survives a crash.
         m_planStream << FormatAttackRecord(RecordWords(m_texts), RecordFacts(m_state));
         m_planStream.flush();
-        ++m_state.m_attackNumber;
-        m_state.m_attackRecordable = 0;
+        ++m_state.plan.attackNumber;
+        m_state.strike.attackRecordable = false;
         OnApplyResult();
     }
     ClearZeroInputs();
@@ -74,11 +74,11 @@ void CSimulatorDlg::OnSavePlan() {
     NormaliseEmptyInputs();
     ReadInputs();
     // A single click after a simulation exports that one attack.
-    if (m_state.m_rememberRequested == 0) OnRememberAttack();
+    if (!m_state.plan.rememberRequested) OnRememberAttack();
 
     if (m_planStream.is_open()) m_planStream.close();
     m_planStream.clear();
-    m_state.m_planFileOpen = 0;
+    m_state.plan.planFileOpen = false;
 
     if (const std::optional<std::string> chosen = m_form.AskSavePath()) {
         const std::filesystem::path planFile = HomePath(kPlanFile);
@@ -93,7 +93,7 @@ void CSimulatorDlg::OnSavePlan() {
         }
         std::error_code ignored;
         std::filesystem::remove(planFile, ignored);
-        m_state.m_rememberRequested = 0;
+        m_state.plan.rememberRequested = false;
     }
 
     WriteBackInputs();

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <filesystem>
 #include <string_view>
+
+#include "app/version.h"
+#include "i18n/language_table.h"
 
 namespace quorvel {
 
@@ -12,8 +16,11 @@ inline constexpr std::string_view kBookFile = "data/QuorvelData.dat";
 inline constexpr std::string_view kLanguageSaveFile = "data/LanguageSave.dat";
 inline constexpr std::string_view kPlanFile = "data/IRakAttackPlan.tmp";
 
-inline constexpr std::string_view kWindowTitle = "Quorvel  v. 1.0.9a";
-inline constexpr std::string_view kVersion = "1.0.9a";
+// "languages/<file name>" for a language index; any index outside the table gives English.
+inline std::filesystem::path LanguagePath(int index) {
+    return std::filesystem::path(kLanguageFolder) / LanguageFileName(index);
+}
+
 inline constexpr std::string_view kIntegerPrompt = "Please enter an integer.";
 
 }  // namespace quorvel

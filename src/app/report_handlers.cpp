@@ -5,7 +5,7 @@
 
 #include "app/control_table.h"
 #include "app/simulator_dialog.h"
-#include "report/report_reader.h"
+#include "app/report_fields.h"
 
 namespace quorvel {
 namespace {
@@ -16,19 +16,34 @@ constexpr std::span<const ControlId> kDefenderInputs = std::span(kNumericInputs)
 
 }  // namespace
 
+std::vector<FieldWrite> ReportFieldWrites(const SpyReport& report) {
+    std::vector<FieldWrite> writes;
+    for (std::size_t row = 0; row < kReportKeywordCount; ++row) {
+        if (const std::optional<std::int32_t> value = report.keywordNumbers[row]) {
+            writes.push_back({kReportItemFields[row % kReportItemCount], *value});
+        }
+    }
+    if (const std::optional<Position> target = report.target) {
+        writes.push_back({ControlId::TargetGalaxyInput, target->galaxy});
+        writes.push_back({ControlId::TargetSystemInput, target->system});
+        writes.push_back({ControlId::TargetPlanetInput, target->planet});
+    }
+    return writes;
+}
+
 void CSimulatorDlg::OnReadReport() {
     NormaliseEmptyInputs();
     ReadInputs();
     ResetResultDisplay();
     for (ControlId id : kDefenderInputs) m_form.SetText(id, "");
-    m_state.m_defenceCount.fill(0);
-    m_state.m_abmCount = 0;
-    m_state.m_armourLevel = 0;
+    m_state.inputs.defenceCount.fill(0);
+    m_state.inputs.abmCount = 0;
+    m_state.inputs.armourLevel = 0;
 
     // The numbers reach the fields only; the state picks them up at the next calculation's read.
     // The reader has no failure: a report that ends early or holds malformed parts writes less.
-    m_state.m_reportText = m_form.GetText(ControlId::ReportText);
-    for (const FieldWrite& write : ReadReport(m_state.m_reportText)) m_form.SetInt(write.field, write.value);
+    m_state.inputs.reportText = m_form.GetText(ControlId::ReportText);
+    for (const FieldWrite& write : ReportFieldWrites(ReadReport(m_state.inputs.reportText))) m_form.SetInt(write.field, write.value);
     ClearZeroInputs();
 }
 
@@ -37,7 +52,7 @@ void CSimulatorDlg::OnClearReport() {
     ReadInputs();
     m_form.SetText(ControlId::ReportText, "");
     // Keep the state's copy in step with the field, so that nothing writes the old report back.
-    m_state.m_reportText.clear();
+    m_state.inputs.reportText.clear();
     ClearZeroInputs();
 }
 

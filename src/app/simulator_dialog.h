@@ -4,6 +4,7 @@
 //   a button, list or key of the window  ->  one On... handler below
 //   handler frame: NormaliseEmptyInputs -> ReadInputs (edit texts -> SimulatorState)
 //   the calculation: pure functions of strike/, travel/, report/, plan/, i18n/
+//     (the strike: StrikeInput -> SimulateStrike -> StrikeResult -> strike_view.cpp)
 //   results -> texts of cells through MainForm -> ClearZeroInputs
 // The window itself is only a MainForm; nothing here knows about Qt.
 
@@ -31,17 +32,11 @@ public:
     // Start-up once the window exists: working folder, saved language, tooltip, empty edits, book.
     void OnMainWindowInit();
 
-    // Handler frame.
-    void NormaliseEmptyInputs();
-    bool ReadInputs();
-    void ClearZeroInputs();
-    // The reverse of ReadInputs: every numeric state value and the report text into its field.
+    // The reverse of reading the inputs: every numeric state value and the report text into its field.
     void WriteBackInputs();
 
     // Main window.
     void OnResetAll();
-    // The result cells as Reset all leaves them: no values, no losses, no status.
-    void ResetResultDisplay();
     void OnExit();
     void OnApplyResult();
     void OnPrimaryTargetChanged();
@@ -51,15 +46,7 @@ public:
 
     // Strike, losses, required missiles.
     void OnSimulate();
-    void StrikeDefenceType(int type);
-    void ShowNumber(ControlId id, Wide value);
-    void AddTypeLoss(int type, std::int64_t destroyed);
-    // "-" into the loss cells of a type for every resource it costs.
-    void ClearTypeLossCells(int type);
-    void AddInterceptorLoss(std::int64_t interceptors);
-    void FinishTotals();
     void OnRequiredMissiles();
-    void RequiredMissilesForType(std::int64_t count, std::int64_t structure);
 
     // Travel.
     void OnCalcFlightTime();
@@ -89,6 +76,15 @@ public:
     std::filesystem::path HomePath(std::string_view relative) const;
 
 private:
+    // Handler frame: empty fields become "0", every numeric field is read into the state (false,
+    // after a message and the focus on it, at the first field that is no integer), and fields
+    // showing "0" are emptied again.
+    void NormaliseEmptyInputs();
+    bool ReadInputs();
+    void ClearZeroInputs();
+    // The result cells as Reset all leaves them: no values, no losses, no status.
+    void ResetResultDisplay();
+
     MainForm& m_form;
     std::filesystem::path m_home;
     SimulatorState m_state;

@@ -4,59 +4,61 @@
 #include <string>
 
 #include "strike/defence_table.h"
-#include "strike/wide_int.h"
 
 namespace quorvel {
 
-// The record behind the main window: the inputs as last read, the strike's intermediate values and
-// results, and the flags that tie handlers together. Inputs are 32-bit; derived values are wider so
-// that no input can overflow them.
+// The inputs as last read from the numeric edits and the report field. Inputs are 32-bit; the
+// missile count is wider because a simulation leaves the missiles that got through in it.
+struct InputValues {
+    PerType<std::int32_t> defenceCount{};  // after a simulation: the units left
+    std::int32_t abmCount = 0;
+    std::int32_t armourLevel = 0;
+    std::int64_t missileCount = 0;  // after a simulation: the missiles that got through
+    std::int32_t weaponsLevel = 0;
+    std::int32_t primaryTarget = 0;
+    std::int32_t neededTarget = 0;
+    std::int32_t startGalaxy = 0;
+    std::int32_t startSystem = 0;
+    std::int32_t startPlanet = 0;
+    std::int32_t targetGalaxy = 0;
+    std::int32_t targetSystem = 0;
+    std::int32_t targetPlanet = 0;
+    std::int32_t impulseDriveLevel = 0;
+    std::string reportText;
+};
+
+// The last strike, as far as '<-x' and the attack plan need it.
+struct LastStrike {
+    std::int64_t missilesAtStart = 0;
+    PerType<std::int32_t> countAtStart{};
+    std::int32_t abmAtStart = 0;
+    PerType<std::int64_t> destroyed{};
+    Resources defenderLoss{};
+    Resources attackerLoss{};
+    std::int64_t missilesFired = 0;
+    std::int64_t missilesLeft = 0;
+    bool resultValid = false;       // '<-x' may take the survivors as the next input
+    bool attackRecordable = false;  // remember-attack may record this strike
+};
+
+struct TravelResults {
+    std::int64_t flightSystems = 0;
+    std::int32_t flightFixed = 0;
+    std::int64_t missileRange = 0;
+};
+
+struct AttackPlan {
+    std::int64_t attackNumber = 1;
+    bool planFileOpen = false;       // records of this plan go to the open plan file
+    bool rememberRequested = false;  // remember-attack was pressed since the last export
+};
+
+// The record behind the main window, by what it holds.
 struct SimulatorState {
-    // Inputs, bound to the numeric edits.
-    PerType<std::int32_t> m_defenceCount{};  // after a simulation: the units left
-    std::int32_t m_abmCount = 0;
-    std::int32_t m_armourLevel = 0;
-    std::int64_t m_missileCount = 0;  // after a simulation: the missiles that got through
-    std::int32_t m_weaponsLevel = 0;
-    std::int32_t m_primaryTarget = 0;
-    std::int32_t m_neededTarget = 0;
-    std::int32_t m_startGalaxy = 0;
-    std::int32_t m_startSystem = 0;
-    std::int32_t m_startPlanet = 0;
-    std::int32_t m_targetGalaxy = 0;
-    std::int32_t m_targetSystem = 0;
-    std::int32_t m_targetPlanet = 0;
-    std::int32_t m_impulseDriveLevel = 0;
-    std::string m_reportText;
-
-    // Strike.
-    std::int64_t m_missileDamage = 0;
-    PerType<std::int64_t> m_structure{};
-    Wide m_damageTotal = 0;
-    float m_damagePool = 0.0f;
-    std::int64_t m_missilesAtStart = 0;
-    PerType<std::int32_t> m_countAtStart{};
-    std::int32_t m_abmAtStart = 0;
-    PerType<std::int64_t> m_destroyed{};
-    std::int64_t m_remainingTotal = 0;
-    std::int64_t m_destroyedTotal = 0;
-    Resources m_defenderLoss{};
-    Resources m_attackerLoss{};
-    std::int64_t m_missilesFired = 0;
-    std::int64_t m_missilesLeft = 0;
-    Wide m_missilesNeeded = 0;
-    int m_resultValid = 0;
-    int m_attackRecordable = 0;
-
-    // Travel.
-    std::int64_t m_flightSystems = 0;
-    std::int32_t m_flightFixed = 0;
-    std::int64_t m_missileRange = 0;
-
-    // Attack plan.
-    std::int64_t m_attackNumber = 1;
-    int m_planFileOpen = 0;
-    int m_rememberRequested = 0;
+    InputValues inputs;
+    LastStrike strike;
+    TravelResults travel;
+    AttackPlan plan;
 };
 
 }  // namespace quorvel

@@ -14,27 +14,27 @@ void CSimulatorDlg::OnCalcFlightTime() {
     NormaliseEmptyInputs();
     ReadInputs();
     SimulatorState& s = m_state;
-    s.m_flightFixed = kFlightFixed;
+    s.travel.flightFixed = kFlightFixed;
     for (ControlId id : {ControlId::FlightSystems, ControlId::FlightUnitFirst, ControlId::FlightFixed,
                          ControlId::FlightUnitSecond, ControlId::FlightMessage}) {
         m_form.SetText(id, "");
     }
 
-    const Position target{s.m_targetGalaxy, s.m_targetSystem, s.m_targetPlanet};
+    const Position target{s.inputs.targetGalaxy, s.inputs.targetSystem, s.inputs.targetPlanet};
     // An empty start means the book's selected entry; the start edits stay empty.
-    if (s.m_startGalaxy == 0 && s.m_startSystem == 0 && s.m_startPlanet == 0 && target != Position{}) {
+    if (s.inputs.startGalaxy == 0 && s.inputs.startSystem == 0 && s.inputs.startPlanet == 0 && target != Position{}) {
         const BookRecords book = ReadBookRecords(HomePath(kBookFile));
         const int selected = m_form.GetSelection(ControlId::BookList);
         if (selected >= 0 && selected < kBookCapacity && IsListable(book[selected])) {
-            s.m_startGalaxy = book[selected].galaxy;
-            s.m_startSystem = book[selected].system;
-            s.m_startPlanet = book[selected].planet;
+            s.inputs.startGalaxy = book[selected].galaxy;
+            s.inputs.startSystem = book[selected].system;
+            s.inputs.startPlanet = book[selected].planet;
         }
     }
 
-    const FlightTime flight = EvaluateFlightTime({s.m_startGalaxy, s.m_startSystem, s.m_startPlanet}, target);
+    const FlightTime flight = EvaluateFlightTime({s.inputs.startGalaxy, s.inputs.startSystem, s.inputs.startPlanet}, target);
     if (flight.outcome == FlightOutcome::Success) {
-        s.m_flightSystems = flight.systems;
+        s.travel.flightSystems = flight.systems;
         m_form.SetText(ControlId::FlightMessage, "");
     } else {
         m_form.SetText(ControlId::FlightMessage, flight.outcome == FlightOutcome::OtherGalaxy
@@ -45,10 +45,10 @@ void CSimulatorDlg::OnCalcFlightTime() {
     m_form.SetText(ControlId::FlightUnitSecond, m_texts.flightUnitSecond);
     if (flight.outcome == FlightOutcome::Success) {
         m_form.SetInt(ControlId::FlightSystems, flight.systems);
-        m_form.SetInt(ControlId::FlightFixed, s.m_flightFixed);
+        m_form.SetInt(ControlId::FlightFixed, s.travel.flightFixed);
     } else {
-        m_form.SetText(ControlId::FlightSystems, "----");
-        m_form.SetText(ControlId::FlightFixed, "----");
+        m_form.SetText(ControlId::FlightSystems, kNoFlightTimeCell);
+        m_form.SetText(ControlId::FlightFixed, kNoFlightTimeCell);
     }
     ClearZeroInputs();
 }
@@ -57,8 +57,8 @@ void CSimulatorDlg::OnCalcRange() {
     NormaliseEmptyInputs();
     ReadInputs();
     // A negative level leaves the last result on screen.
-    if (const std::optional<std::int64_t> range = MissileRange(m_state.m_impulseDriveLevel)) {
-        m_state.m_missileRange = *range;
+    if (const std::optional<std::int64_t> range = MissileRange(m_state.inputs.impulseDriveLevel)) {
+        m_state.travel.missileRange = *range;
         m_form.SetInt(ControlId::RangeResult, *range);
         m_form.SetText(ControlId::RangeUnit, m_texts.rangeUnit);
     }
@@ -82,7 +82,7 @@ void CSimulatorDlg::OnBookSave() {
     ReadInputs();
     const std::filesystem::path file = HomePath(kBookFile);
     EnsureBookFile(file);
-    const BookRecord start{m_state.m_startGalaxy, m_state.m_startSystem, m_state.m_startPlanet};
+    const BookRecord start{m_state.inputs.startGalaxy, m_state.inputs.startSystem, m_state.inputs.startPlanet};
     if (IsInUniverse(start)) {
         // A position already in the book, a full book or a file that cannot be written: nothing is
         // written and, as with every file problem, nothing is said.

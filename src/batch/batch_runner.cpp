@@ -34,8 +34,8 @@ const char* ColourName(TextColour colour) {
 // Every control that shows a text, in ascending number.
 std::vector<ControlId> TextControls() {
     std::vector<ControlId> ids;
-    for (const ControlSpec& spec : ControlTable()) {
-        if (spec.kind != ControlKind::DropDown) ids.push_back(spec.id);
+    for (const ControlRow& control : ControlTable()) {
+        if (control.kind != ControlKind::DropDown) ids.push_back(control.id);
     }
     std::sort(ids.begin(), ids.end(), [](ControlId a, ControlId b) { return ToInt(a) < ToInt(b); });
     return ids;

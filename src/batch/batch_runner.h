@@ -1,5 +1,9 @@
 #pragma once
 
+// The batch mode. Data flow:
+//   script line -> ParseScriptLine (script_command.h) -> ScriptForm, a MemoryForm that prints
+//   what a window would show (script_form.h) -> the same CSimulatorDlg handlers as the window.
+
 #include <filesystem>
 #include <istream>
 #include <ostream>

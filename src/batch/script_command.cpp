@@ -80,11 +80,11 @@ const char* KindName(Needs needs) {
 std::string ReadControl(std::string_view word, Needs needs, ScriptCommand& command) {
     const std::optional<int> number = ParseNumber(word);
     if (!number) return "malformed control number \"" + std::string(word) + "\"";
-    const ControlSpec* spec = FindControl(*number);
-    if (spec == nullptr) return "no control " + std::to_string(*number);
-    if (!KindFits(spec->kind, needs))
+    const ControlRow* control = FindControl(*number);
+    if (control == nullptr) return "no control " + std::to_string(*number);
+    if (!KindFits(control->kind, needs))
         return "control " + std::to_string(*number) + " is not " + KindName(needs);
-    command.control = spec->id;
+    command.control = control->id;
     return {};
 }
 

@@ -10,12 +10,9 @@ void ScriptForm::Notify(const Event& event) {
     std::string line = event.kind;
     if (event.kind == "language-dialog") {
         // The fields are escaped one by one: the tabs between them separate, those inside are text.
-        const LanguageDialogTexts& texts = LastLanguageDialog();
-        for (const std::string& field : {texts.title, texts.acceptCaption, texts.cancelCaption,
-                                         texts.columnHeading[0], texts.columnHeading[1]}) {
+        for (const std::string& field : LanguageDialogFields(LastLanguageDialog())) {
             line += '\t' + EscapeScriptText(field);
         }
-        line += '\t' + std::to_string(texts.rows.size());
     } else if (event.kind == "message" || event.kind == "error" || event.kind == "focus") {
         line += '\t' + EscapeScriptText(event.text);
     }

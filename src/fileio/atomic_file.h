@@ -1,5 +1,8 @@
 #pragma once
 
+// Replacing files: content -> a temporary beside the target -> fsync -> rename over the target, so a
+// crash leaves either the old file or the new one. Used by the book, the saved choice, the export.
+
 #include <filesystem>
 #include <optional>
 #include <string>

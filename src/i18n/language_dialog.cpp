@@ -2,26 +2,26 @@
 
 #include <optional>
 
-#include "app/program_files.h"
 #include "i18n/language_file.h"
 #include "i18n/language_table.h"
 #include "i18n/saved_choice.h"
 
 namespace quorvel {
 
-CLanguage::CLanguage(std::filesystem::path home) : m_home(std::move(home)) {}
+CLanguage::CLanguage(std::filesystem::path languageFolder, std::filesystem::path savedChoiceFile)
+    : m_languageFolder(std::move(languageFolder)), m_savedChoiceFile(std::move(savedChoiceFile)) {}
 
 void CLanguage::PrepareLanguageDialog() {
     m_texts = LanguageDialogTexts{};
-    const int saved = SavedLanguageIndex(m_home / std::filesystem::path(kLanguageSaveFile));
-    if (LoadDialogTexts(LanguagePath(saved))) return;
-    if (saved != kEnglish && LoadDialogTexts(LanguagePath(kEnglish))) return;
+    const int saved = SavedLanguageIndex(m_savedChoiceFile);
+    if (LoadDialogTexts(LanguageFileName(saved))) return;
+    if (saved != kEnglish && LoadDialogTexts(LanguageFileName(kEnglish))) return;
     // Without any readable file the template's captions stay, but the player can still choose.
     ListLanguages();
 }
 
-bool CLanguage::LoadDialogTexts(const std::filesystem::path& relativePath) {
-    const std::optional<LanguageLines> lines = ReadLanguageFile(m_home / relativePath);
+bool CLanguage::LoadDialogTexts(std::string_view fileName) {
+    const std::optional<LanguageLines> lines = ReadLanguageFile(m_languageFolder / fileName);
     if (!lines) return false;
     m_texts.title = LineText(*lines, kLineDialogTitle);
     m_texts.acceptCaption = LineText(*lines, kLineDialogAccept);

@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "i18n/language_dialog_texts.h"
@@ -14,15 +15,15 @@ namespace quorvel {
 
 class CLanguage {
 public:
-    // home: the folder holding languages/ and data/.
-    explicit CLanguage(std::filesystem::path home);
+    // languageFolder: where the language files are; savedChoiceFile: the saved language choice.
+    CLanguage(std::filesystem::path languageFolder, std::filesystem::path savedChoiceFile);
 
     // Texts from the language of the saved choice (any value but 1 to 8 is English), else from
     // the English file, else the template's own; the nine languages are listed in every case.
     void PrepareLanguageDialog();
-    // Title, button captions and column headings from lines 61 to 65 of a language file (relative
-    // to the home folder), and the nine rows. False, changing nothing, when it cannot be read.
-    bool LoadDialogTexts(const std::filesystem::path& relativePath);
+    // Title, button captions and column headings from lines 61 to 65 of a language file (named
+    // within the language folder), and the nine rows. False, changing nothing, when it cannot be read.
+    bool LoadDialogTexts(std::string_view fileName);
 
     // The accept button: the lowest selected row is the language, -1 when no row is selected.
     void OnLanguageAccept(const std::vector<int>& selectedRows);
@@ -38,7 +39,8 @@ public:
 private:
     void ListLanguages();
 
-    std::filesystem::path m_home;
+    std::filesystem::path m_languageFolder;
+    std::filesystem::path m_savedChoiceFile;
     LanguageDialogTexts m_texts;
     int m_selectedIndex = -1;
     std::array<std::string, 2> m_columnHeading;

@@ -5,7 +5,7 @@
 #include <system_error>
 #include <vector>
 
-#include "fileio/utf8.h"
+#include "text/utf8.h"
 #include "i18n/language_table.h"
 
 namespace quorvel {

@@ -1,5 +1,10 @@
 #pragma once
 
+// Languages. Data flow:
+//   languages/<file> -> ReadLanguageFile (this header) -> LanguageLines, by the numbers of
+//   language_lines.h -> LanguageTexts (language_texts.h) for the handlers, dialog texts for the
+//   language dialog (language_dialog.h); the saved choice (saved_choice.h) picks the file.
+
 // Reading a language file by the line rule:
 // - a line ends at a line feed; a carriage return right before it (or at the end of the file) is
 //   not part of the text;

@@ -7,8 +7,6 @@
 #include <cstddef>
 #include <string>
 
-#include "app/control_id.h"
-
 namespace quorvel {
 
 inline constexpr int kLanguageLineCount = 72;
@@ -79,57 +77,4 @@ inline constexpr int kLineRememberAttackButton = 69;
 inline constexpr int kLineSavePlanButton = 70;
 inline constexpr int kLinePlanHeading = 71;
 inline constexpr int kLinePlanMissilesCaption = 72;
-
-// Lines that become the caption of a main-window control, in line order.
-struct LineCaption {
-    int line;
-    ControlId control;
-};
-
-inline constexpr std::array<LineCaption, 43> kLineCaptions = {{
-    {kLineFirstDefenceLabel + 0, ControlId::RocketLauncherLabel},
-    {kLineFirstDefenceLabel + 1, ControlId::LightLaserLabel},
-    {kLineFirstDefenceLabel + 2, ControlId::HeavyLaserLabel},
-    {kLineFirstDefenceLabel + 3, ControlId::GaussCannonLabel},
-    {kLineFirstDefenceLabel + 4, ControlId::IonCannonLabel},
-    {kLineFirstDefenceLabel + 5, ControlId::PlasmaTurretLabel},
-    {kLineFirstDefenceLabel + 6, ControlId::SmallShieldDomeLabel},
-    {kLineFirstDefenceLabel + 7, ControlId::LargeShieldDomeLabel},
-    {kLineAbmLabel, ControlId::AbmLabel},
-    {kLineArmourLabel, ControlId::ArmourLabel},
-    {kLineTotalLabel, ControlId::TotalLabel},
-    {kLineMissileLabel, ControlId::MissileLabel},
-    {kLineWeaponsLabel, ControlId::WeaponsLabel},
-    {kLinePrimaryTargetLabel, ControlId::PrimaryTargetLabel},
-    {kLineDefenderBox, ControlId::DefenderBox},
-    {kLineAttackerBox, ControlId::AttackerBox},
-    {kLineReadReportButton, ControlId::ReadReportButton},
-    {kLineRemainingHeading, ControlId::RemainingHeading},
-    {kLineDestroyedHeading, ControlId::DestroyedHeading},
-    {kLineDefenderLossBox, ControlId::DefenderLossBox},
-    {kLineMetalHeading, ControlId::MetalHeading},
-    {kLineCrystalHeading, ControlId::CrystalHeading},
-    {kLineDeuteriumHeading, ControlId::DeuteriumHeading},
-    {kLineAttackerLossBox, ControlId::AttackerLossBox},
-    {kLineRequiredMissilesLead, ControlId::RequiredMissilesLead},
-    {kLineRequiredMissilesButton, ControlId::RequiredMissilesButton},
-    {kLineRequiredMissilesLabel, ControlId::RequiredMissilesLabel},
-    {kLineFlightTimeBox, ControlId::FlightTimeBox},
-    {kLineStartPositionLabel, ControlId::StartPositionLabel},
-    {kLineTargetPositionLabel, ControlId::TargetPositionLabel},
-    {kLineFlightTimeButton, ControlId::FlightTimeButton},
-    {kLineRangeBox, ControlId::RangeBox},
-    {kLineImpulseDriveLabel, ControlId::ImpulseDriveLabel},
-    {kLineRangeButton, ControlId::RangeButton},
-    {kLineRangeLabel, ControlId::RangeLabel},
-    {kLineSimulateButton, ControlId::SimulateButton},
-    {kLineResetAllButton, ControlId::ResetAllButton},
-    {kLineExitButton, ControlId::ExitButton},
-    {kLineFlightTimeLabel, ControlId::FlightTimeLabel},
-    {kLineLanguageButton, ControlId::LanguageButton},
-    {kLineRequiredMissilesTail, ControlId::RequiredMissilesTail},
-    {kLineRememberAttackButton, ControlId::RememberAttackButton},
-    {kLineSavePlanButton, ControlId::SavePlanButton},
-}};
-
 }  // namespace quorvel

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <filesystem>
 #include <string_view>
 
 namespace quorvel {
@@ -27,7 +26,10 @@ inline constexpr std::array<LanguageEntry, 9> kLanguages = {{
 inline constexpr int kEnglish = 0;
 inline constexpr int kPolish = 4;
 
-// "languages/<file name>" for a language index; any index outside the table gives English.
-std::filesystem::path LanguagePath(int index);
+// The file name of a language index; any index outside the table gives English.
+constexpr std::string_view LanguageFileName(int index) {
+    const bool known = index >= 0 && index < static_cast<int>(kLanguages.size());
+    return kLanguages[known ? index : kEnglish].fileName;
+}
 
 }  // namespace quorvel

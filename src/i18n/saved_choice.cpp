@@ -7,31 +7,13 @@
 
 #include "fileio/atomic_file.h"
 #include "i18n/language_table.h"
+#include "text/decimal.h"
 
 namespace quorvel {
 namespace {
 
 // The choice is one short number; a file of any size is judged by its beginning.
 constexpr std::streamsize kReadLimit = 4096;
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Formatted integer extraction: blanks skipped, an optional sign, decimal digits. Only whether the
-// number is one of the language indexes matters, so larger values need not be kept exactly.
-std::optional<long long> ExtractInteger(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    if (i == text.size() || !IsDigit(text[i])) return std::nullopt;
-    constexpr long long kCap = 1'000'000'000;
-    long long value = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i) {
-        if (value < kCap) value = value * 10 + (text[i] - '0');
-    }
-    return negative ? -value : value;
-}
 
 }  // namespace
 
@@ -41,9 +23,11 @@ int SavedLanguageIndex(const std::filesystem::path& file) {
     std::string text(static_cast<std::size_t>(kReadLimit), '\0');
     in.read(text.data(), kReadLimit);
     text.resize(static_cast<std::size_t>(in.gcount()));
-    const std::optional<long long> value = ExtractInteger(text);
-    const bool chosen = value && *value >= 1 && *value < static_cast<long long>(kLanguages.size());
-    return chosen ? static_cast<int>(*value) : kEnglish;
+    // Only whether the number is one of the language indexes matters: one beyond 32 bits is none.
+    auto it = text.cbegin();
+    const std::optional<std::int32_t> value = ScanInt32(it, text.cend());
+    const bool chosen = value && *value >= 1 && *value < static_cast<int>(kLanguages.size());
+    return chosen ? *value : kEnglish;
 }
 
 bool SaveLanguageIndex(const std::filesystem::path& file, int index) {

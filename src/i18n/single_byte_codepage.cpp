@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "fileio/utf8.h"
+#include "text/utf8.h"
 
 namespace quorvel {
 namespace {

@@ -1,6 +1,6 @@
 #include "plan/attack_record.h"
 
-#include "fileio/utf8.h"
+#include "text/utf8.h"
 
 namespace quorvel {
 namespace {

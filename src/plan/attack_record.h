@@ -1,5 +1,9 @@
 #pragma once
 
+// The attack plan. Data flow:
+//   the last strike's facts + the active language's words -> FormatAttackRecord -> one record
+//   app/ appends records to the plan file; plan_export.h copies that file where the player chose.
+
 #include <cstdint>
 #include <string>
 #include <string_view>

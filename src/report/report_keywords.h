@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "app/control_id.h"
+#include "text/utf8.h"
 
 namespace quorvel {
 
@@ -12,16 +12,8 @@ inline constexpr std::size_t kReportLanguageCount = 9;
 inline constexpr std::size_t kReportItemCount = 10;
 inline constexpr std::size_t kReportKeywordCount = kReportLanguageCount * kReportItemCount;
 
-// The input each item of a language block fills, in item order: armour technology, anti-ballistic
-// missiles, then the eight defence types in their usual order.
-inline constexpr std::array<ControlId, kReportItemCount> kReportItemFields = {
-    ControlId::ArmourInput,          ControlId::AbmInput,          ControlId::RocketLauncherInput,
-    ControlId::LightLaserInput,      ControlId::HeavyLaserInput,   ControlId::GaussCannonInput,
-    ControlId::IonCannonInput,       ControlId::PlasmaTurretInput, ControlId::SmallShieldDomeInput,
-    ControlId::LargeShieldDomeInput,
-};
-
-// The words the game's espionage reports use for those items, one block per language in the order
+// The words the game's espionage reports use for the ten items of a language block, in item order:
+// armour technology, anti-ballistic missiles, then the eight defence types in their usual order, one block per language in the order
 // German, English, Dutch, Italian, Polish, French, Spanish, Turkish, Portuguese. UTF-8; letter case
 // and accents matter. Some look odd (the Dutch and French armour rows say "weapons", the Spanish one
 // lacks its first letter); they are kept exactly as they are.
@@ -55,21 +47,12 @@ inline constexpr std::array<std::array<std::string_view, kReportItemCount>, kRep
          "Grande Escudo Planetário"},
     }};
 
-// Characters of UTF-8 text: every byte that is not a continuation byte begins one.
-constexpr std::size_t Utf8CharacterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (char byte : text) {
-        if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) ++count;
-    }
-    return count;
-}
-
-// One row of the import: a keyword, how many characters from the keyword's start the number begins
-// (the keyword's length and the one character after it, whatever that is), and the input it fills.
+// One row of the import: a keyword and how many characters from the keyword's start the number
+// begins (the keyword's length and the one character after it, whatever that is). Row r is item
+// r % kReportItemCount of its language block.
 struct ReportKeyword {
     std::string_view text;
     std::size_t skip;
-    ControlId field;
 };
 
 // The 90 rows, language block by language block, each block in item order. The import reads them
@@ -79,8 +62,7 @@ inline constexpr std::array<ReportKeyword, kReportKeywordCount> kReportKeywords 
     for (std::size_t language = 0; language < kReportLanguageCount; ++language) {
         for (std::size_t item = 0; item < kReportItemCount; ++item) {
             const std::string_view text = kReportKeywordTexts[language][item];
-            rows[language * kReportItemCount + item] = {text, Utf8CharacterCount(text) + 1,
-                                                        kReportItemFields[item]};
+            rows[language * kReportItemCount + item] = {text, Utf8Length(text) + 1};
         }
     }
     return rows;

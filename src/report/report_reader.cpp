@@ -1,6 +1,9 @@
 #include "report/report_reader.h"
 
+#include <algorithm>
 #include <limits>
+
+#include "text/decimal.h"
 
 namespace quorvel {
 namespace {
@@ -34,14 +37,11 @@ std::int32_t ReadNumberAt(std::u32string_view text, std::size_t start) {
 // One part of a position: at least one and at most `maxDigits` digits starting at `i`, which is
 // moved past them. A further digit makes the part malformed.
 std::optional<std::int32_t> ReadPositionPart(std::u32string_view text, std::size_t& i, int maxDigits) {
-    std::int32_t value = 0;
-    int digits = 0;
-    for (int d = ClassifyAt(text, i); IsDigitClass(d); d = ClassifyAt(text, ++i)) {
-        if (++digits > maxDigits) return std::nullopt;
-        value = value * 10 + d;
-    }
-    if (digits == 0) return std::nullopt;
-    return value;
+    auto it = text.begin() + static_cast<std::ptrdiff_t>(std::min(i, text.size()));
+    const DigitRun run = ScanDigits(it, text.end(), kLargest, maxDigits + 1);
+    i = static_cast<std::size_t>(it - text.begin());
+    if (run.digits == 0 || run.digits > maxDigits) return std::nullopt;
+    return static_cast<std::int32_t>(run.value);
 }
 
 bool SkipColon(std::u32string_view text, std::size_t& i) {
@@ -72,21 +72,15 @@ std::optional<Position> ReadTargetPosition(std::u32string_view text) {
     return Position{*galaxy, *system, *planet};
 }
 
-std::vector<FieldWrite> ReadReport(std::string_view utf8Text) {
-    std::vector<FieldWrite> writes;
-    if (utf8Text.empty()) return writes;
+SpyReport ReadReport(std::string_view utf8Text) {
+    SpyReport spyReport;
+    if (utf8Text.empty()) return spyReport;
     const ReportText report(utf8Text);
     for (std::size_t row = 0; row < kReportKeywordCount; ++row) {
-        if (const std::optional<std::int32_t> value = ReadKeywordNumber(report, row)) {
-            writes.push_back({kReportKeywords[row].field, *value});
-        }
+        spyReport.keywordNumbers[row] = ReadKeywordNumber(report, row);
     }
-    if (const std::optional<Position> target = ReadTargetPosition(report.Characters())) {
-        writes.push_back({ControlId::TargetGalaxyInput, target->galaxy});
-        writes.push_back({ControlId::TargetSystemInput, target->system});
-        writes.push_back({ControlId::TargetPlanetInput, target->planet});
-    }
-    return writes;
+    spyReport.target = ReadTargetPosition(report.Characters());
+    return spyReport;
 }
 
 }  // namespace quorvel

@@ -1,16 +1,18 @@
 #pragma once
 
-// Reading a pasted espionage report: the numbers after the keywords of the import table and the
-// target position after the first "[". Everything here is a pure function of the text; the import
-// handler only applies the writes it returns.
+// Reading a pasted espionage report. Data flow:
+//   UTF-8 text -> ReportText (code points, first occurrence of every keyword, report_text.h)
+//   -> ReadKeywordNumber per row of the keyword table (report_keywords.h), ReadTargetPosition
+//   -> SpyReport; app/report_fields.h maps it onto the input fields.
+// Everything here is a pure function of the text.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
-#include <vector>
 
-#include "app/control_id.h"
+#include "report/report_keywords.h"
 #include "report/report_text.h"
 #include "travel/position.h"
 
@@ -34,14 +36,6 @@ constexpr int ClassifyAt(std::u32string_view text, std::size_t i) {
 
 constexpr bool IsDigitClass(int characterClass) { return characterClass >= 0 && characterClass <= 9; }
 
-// One input the import fills, with the number it writes there.
-struct FieldWrite {
-    ControlId field;
-    std::int32_t value;
-
-    bool operator==(const FieldWrite&) const = default;
-};
-
 // The number after the first occurrence of the keyword of table row `row`; nothing when the report
 // does not hold the keyword. The number starts `skip` characters after the keyword's start (the
 // character right after the keyword is passed over, whatever it is). Its first character counts as 0
@@ -55,8 +49,13 @@ std::optional<std::int32_t> ReadKeywordNumber(const ReportText& report, std::siz
 // malformed position writes no part of itself.
 std::optional<Position> ReadTargetPosition(std::u32string_view text);
 
-// Everything an import writes, in order: the keyword rows in table order (the later of two writes to
-// one input wins), then galaxy, system and planet. Empty for an empty report.
-std::vector<FieldWrite> ReadReport(std::string_view utf8Text);
+// What a report tells: the number of every keyword row found, and the target position.
+struct SpyReport {
+    std::array<std::optional<std::int32_t>, kReportKeywordCount> keywordNumbers{};
+    std::optional<Position> target;
+};
+
+// Everything an import reads; nothing at all for an empty report.
+SpyReport ReadReport(std::string_view utf8Text);
 
 }  // namespace quorvel

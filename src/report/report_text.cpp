@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "fileio/utf8.h"
+#include "text/utf8.h"
 
 namespace quorvel {
 namespace {

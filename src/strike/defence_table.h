@@ -26,12 +26,12 @@ using PerType = std::array<T, kDefenceTypeCount>;
 inline constexpr int kResourceCount = 3;
 using Resources = std::array<std::int64_t, kResourceCount>;
 
-struct DefenceSpec {
+struct DefenceStats {
     std::int32_t structure;  // structural integrity of one unit at armour level 0
     Resources cost;          // what one destroyed unit costs its owner
 };
 
-inline constexpr PerType<DefenceSpec> kDefenceSpecs = {{
+inline constexpr PerType<DefenceStats> kDefenceStats = {{
     {200, {2000, 0, 0}},
     {200, {1500, 500, 0}},
     {800, {6000, 2000, 0}},

@@ -1,8 +1,59 @@
 #include "strike/strike.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "strike/technology.h"
+
 namespace quorvel {
+namespace {
+
+bool AllZero(const PerType<std::int32_t>& counts) {
+    return std::all_of(counts.begin(), counts.end(), [](std::int32_t n) { return n == 0; });
+}
+
+Wide SummedStructure(const PerType<std::int32_t>& counts, const PerType<std::int64_t>& structure) {
+    Wide total = 0;
+    for (int t = 0; t < kDefenceTypeCount; ++t) total += Wide{counts[t]} * structure[t];
+    return total;
+}
+
+void AddTimes(Resources& sum, Resources& part, std::int64_t units, const Resources& cost) {
+    for (int r = 0; r < kResourceCount; ++r) {
+        part[r] = units * cost[r];
+        sum[r] += part[r];
+    }
+}
+
+// Missiles charged to the attacker: the intercepted ones, plus those that bring down the whole
+// structure, or all of them when the structure outlasts their damage.
+void ChargeMissiles(const StrikeInput& in, const PerType<std::int64_t>& structure, std::int64_t missileDamage,
+                    Wide damageTotal, StrikeResult& r) {
+    const std::int64_t missiles = in.missiles;
+    const std::int64_t interceptors = in.interceptors;
+    std::int64_t charged = 0;
+    if (missiles <= interceptors) {
+        charged = missiles;
+    } else if (r.noDefenceUnits) {
+        charged = interceptors;  // only the intercepted missiles were spent
+    } else {
+        const Wide total = SummedStructure(in.counts, structure);
+        if (total >= damageTotal) {
+            charged = missiles;
+            r.missilesFired = missiles;
+            r.missilesLeft = 0;
+        } else {
+            // Fewer missiles than got through bring down the whole structure, so this fits.
+            const auto needed = static_cast<std::int64_t>(MissilesToCover(total, missileDamage));
+            charged = interceptors + needed;
+            r.missilesFired = charged;
+            r.missilesLeft = r.missilesThrough - needed;
+        }
+    }
+    for (int res = 0; res < kResourceCount; ++res) r.attackerLoss[res] = charged * kMissileCost[res];
+}
+
+}  // namespace
 
 std::optional<PerType<int>> DamageOrder(int primaryTarget) {
     if (primaryTarget < 0 || primaryTarget >= kPrimaryTargetChoiceCount) return std::nullopt;
@@ -41,6 +92,80 @@ PoolSpend SpendPool(float pool, std::int64_t count, std::int64_t structure) {
                                              static_cast<double>(s));
     }
     return spend;
+}
+
+StrikeResult SimulateStrike(const StrikeInput& in) {
+    StrikeResult r;
+    const PerType<std::int64_t> structure = ArmouredStructure(in.armourLevel);
+    const std::int64_t missileDamage = MissileDamage(in.weaponsLevel);
+    const std::int64_t missiles = in.missiles;
+    const std::int64_t interceptors = in.interceptors;
+    r.noDefenceUnits = AllZero(in.counts);
+    r.emptyPlanet = r.noDefenceUnits && interceptors == 0;
+    r.surviving = in.counts;
+
+    Wide damageTotal = 0;
+    if (interceptors >= missiles) {
+        r.outcome = missiles == 0 ? StrikeOutcome::NoMissiles : StrikeOutcome::AllIntercepted;
+        r.missilesFired = missiles;
+        AddTimes(r.defenderLoss, r.interceptorLoss, missiles, kInterceptorCost);
+    } else {
+        r.outcome = r.emptyPlanet ? StrikeOutcome::NothingToHit : StrikeOutcome::Struck;
+        r.missilesThrough = missiles - interceptors;
+        r.missilesLeft = r.missilesThrough;
+        r.missilesFired = interceptors;
+        AddTimes(r.defenderLoss, r.interceptorLoss, interceptors, kInterceptorCost);
+        damageTotal = Wide{missileDamage} * r.missilesThrough;
+        float pool = static_cast<float>(damageTotal);
+        if (const auto order = DamageOrder(in.primaryTarget)) {
+            for (int t : *order) {
+                const PoolSpend spend = SpendPool(pool, in.counts[t], structure[t]);
+                pool = spend.poolAfter;
+                if (!spend.struck) continue;
+                r.struck[t] = true;
+                r.destroyed[t] = spend.destroyed;
+                // destroyed lies between 0 and the count, or equals a negative count.
+                r.surviving[t] = static_cast<std::int32_t>(in.counts[t] - spend.destroyed);
+                AddTimes(r.defenderLoss, r.typeLoss[t], spend.destroyed, kDefenceStats[t].cost);
+            }
+        }
+    }
+    for (int t = 0; t < kDefenceTypeCount; ++t) {
+        r.remainingTotal += r.surviving[t];
+        r.destroyedTotal += r.destroyed[t];
+    }
+
+    if (missiles > 0 && !r.emptyPlanet) {
+        ChargeMissiles(in, structure, missileDamage, damageTotal, r);
+    } else if (missiles > 0) {
+        r.missilesLeft = missiles;  // nothing to hit: no missile was fired, all are left
+    }
+    return r;
+}
+
+RequiredMissilesResult RequiredMissiles(const StrikeInput& in, int neededTarget) {
+    const PerType<std::int64_t> structure = ArmouredStructure(in.armourLevel);
+    const std::int64_t missileDamage = MissileDamage(in.weaponsLevel);
+    const bool noUnits = AllZero(in.counts);
+    RequiredMissilesResult result;
+    if (noUnits && in.interceptors == 0) {
+        result.outcome = RequiredOutcome::NothingToDestroy;
+    } else if (neededTarget == 0) {
+        result.outcome = RequiredOutcome::Count;
+        result.missiles = in.interceptors > 0 && noUnits
+                              ? Wide{in.interceptors}
+                              : in.interceptors + MissilesToCover(SummedStructure(in.counts, structure), missileDamage);
+    } else if (neededTarget >= 1 && neededTarget <= kDefenceTypeCount) {
+        const int type = neededTarget - 1;
+        const std::int64_t count = in.counts[type];
+        if (count <= 0) {
+            result.outcome = RequiredOutcome::NothingToDestroy;
+        } else {
+            result.outcome = RequiredOutcome::Count;
+            result.missiles = in.interceptors + MissilesToCover(Wide{count} * structure[type], missileDamage);
+        }
+    }
+    return result;
 }
 
 }  // namespace quorvel

@@ -1,9 +1,17 @@
 #pragma once
 
+// The strike as a pure calculation. Data flow:
+//   StrikeInput (counts, interceptors, missiles, levels, primary target)
+//   -> SimulateStrike: armour and weapons bonus (technology.h), interceptors take missiles one for
+//      one, the rest pool their damage and spend it type by type in DamageOrder (SpendPool)
+//   -> StrikeResult: everything the window shows; app/ maps it onto cells.
+// RequiredMissiles answers how many missiles a job needs from the same input.
+
 #include <cstdint>
 #include <optional>
 
 #include "strike/defence_table.h"
+#include "strike/wide_int.h"
 
 namespace quorvel {
 
@@ -23,5 +31,56 @@ struct PoolSpend {
 // on them: q = pool / structure in double precision, stored back as float; the unspent part of
 // the damage passes on to the next type.
 PoolSpend SpendPool(float pool, std::int64_t count, std::int64_t structure);
+
+struct StrikeInput {
+    PerType<std::int32_t> counts{};
+    std::int32_t interceptors = 0;
+    std::int64_t missiles = 0;
+    std::int32_t armourLevel = 0;
+    std::int32_t weaponsLevel = 0;
+    std::int32_t primaryTarget = 0;  // a choice of DamageOrder
+};
+
+enum class StrikeOutcome {
+    NoMissiles,      // no missile was entered
+    AllIntercepted,  // the interceptors took every missile (also when fewer than none were entered)
+    NothingToHit,    // missiles got through to a planet without defence units or interceptors
+    Struck,          // missiles got through and their damage was spent
+};
+
+struct StrikeResult {
+    StrikeOutcome outcome = StrikeOutcome::NoMissiles;
+    bool noDefenceUnits = false;  // every count is 0
+    bool emptyPlanet = false;     // no defence units and no interceptors
+    PerType<bool> struck{};       // the pool reached the type (see PoolSpend::struck)
+    PerType<std::int64_t> destroyed{};
+    PerType<std::int32_t> surviving{};
+    PerType<Resources> typeLoss{};  // destroyed units times their cost
+    Resources interceptorLoss{};
+    Resources defenderLoss{};  // interceptors and every type
+    Resources attackerLoss{};  // the missiles charged to the attacker
+    std::int64_t remainingTotal = 0;
+    std::int64_t destroyedTotal = 0;
+    std::int64_t missilesThrough = 0;  // past the interceptors; 0 when all were intercepted
+    std::int64_t missilesFired = 0;    // the intercepted ones and those the job needed
+    std::int64_t missilesLeft = 0;     // got through but not needed
+};
+
+StrikeResult SimulateStrike(const StrikeInput& input);
+
+enum class RequiredOutcome {
+    Count,             // `missiles` holds the answer
+    NothingToDestroy,  // the chosen target (or the whole planet) has nothing on it
+    NoTarget,          // the target choice is outside the list: no answer
+};
+
+struct RequiredMissilesResult {
+    RequiredOutcome outcome = RequiredOutcome::NoTarget;
+    Wide missiles = 0;
+};
+
+// Missiles needed to destroy everything (neededTarget 0) or every unit of type neededTarget - 1,
+// counting one extra missile per interceptor. The input's missile count plays no part.
+RequiredMissilesResult RequiredMissiles(const StrikeInput& input, int neededTarget);
 
 }  // namespace quorvel

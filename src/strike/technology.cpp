@@ -5,7 +5,7 @@ namespace quorvel {
 PerType<std::int64_t> ArmouredStructure(std::int32_t armourLevel) {
     PerType<std::int64_t> structure{};
     for (int t = 0; t < kDefenceTypeCount; ++t) {
-        const std::int64_t base = kDefenceSpecs[t].structure;
+        const std::int64_t base = kDefenceStats[t].structure;
         structure[t] = armourLevel > 0 ? base + (base * armourLevel * 10) / 100 : base;
     }
     return structure;

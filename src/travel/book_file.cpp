@@ -8,20 +8,14 @@
 #include <system_error>
 
 #include "fileio/atomic_file.h"
+#include "text/decimal.h"
 
 namespace quorvel {
 namespace {
 
-constexpr bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // One pass over the characters, so that a file is read only as far as the 27th value.
 template <typename Iterator>
 BookReading Parse(Iterator it, Iterator end) {
-    constexpr std::int64_t kLargestMagnitude = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     std::array<std::int32_t, kBookValues> values{};
     BookReading reading;
     reading.stop = BookStop::AllValuesRead;
@@ -31,26 +25,12 @@ BookReading Parse(Iterator it, Iterator end) {
             reading.stop = BookStop::EndOfText;
             break;
         }
-        bool negative = false;
-        if (*it == '+' || *it == '-') {
-            negative = *it == '-';
-            ++it;
-        }
-        bool anyDigit = false;
-        std::int64_t magnitude = 0;
-        // The magnitude stays at most 10 * 2^31 + 9 before the check stops it.
-        while (it != end && IsDigit(*it) && magnitude <= kLargestMagnitude) {
-            magnitude = magnitude * 10 + (*it - '0');
-            anyDigit = true;
-            ++it;
-        }
-        const std::int64_t value = negative ? -magnitude : magnitude;
-        if (!anyDigit || value > std::numeric_limits<std::int32_t>::max() ||
-            value < std::numeric_limits<std::int32_t>::min()) {
+        const std::optional<std::int32_t> value = ScanInt32(it, end);
+        if (!value) {
             reading.stop = BookStop::BadValue;
             break;
         }
-        values[reading.valuesRead++] = static_cast<std::int32_t>(value);
+        values[reading.valuesRead++] = *value;
     }
     for (int i = 0; i < kBookCapacity; ++i) {
         reading.records[i] = {values[3 * i], values[3 * i + 1], values[3 * i + 2]};

@@ -1,5 +1,10 @@
 #pragma once
 
+// Flight time, missile range and the coordinate book. Data flow:
+//   start and target position -> EvaluateFlightTime; impulse drive level -> MissileRange (pure)
+//   data file <-> ReadBookRecords / SaveToBook / DeleteFromBook (this header) <-> BookRecords
+//   -> the start list's entries; the handlers in app/ decide when to read and rewrite.
+
 #include <filesystem>
 #include <optional>
 #include <string>

@@ -17,8 +17,8 @@ using BookRecords = std::array<BookRecord, kBookCapacity>;
 // Shown in the start list: every value above 0.
 constexpr bool IsListable(const BookRecord& r) { return r.galaxy > 0 && r.system > 0 && r.planet > 0; }
 
-// Kept when the book is rewritten: listable and in a galaxy below 20.
-constexpr bool IsKeepable(const BookRecord& r) { return IsListable(r) && r.galaxy < 20; }
+// Kept when the book is rewritten: listable and in a galaxy of the universe.
+constexpr bool IsKeepable(const BookRecord& r) { return IsListable(r) && r.galaxy <= kMaxGalaxy; }
 
 // The start list's text for a record: "1:234:5".
 std::string BookEntryText(const BookRecord& r);

@@ -26,38 +26,38 @@ bool IsStrikeBox(ControlId box) {
 }
 
 // A heading is a label with a result cell right below it: it heads a column of numbers.
-bool IsColumnHeading(const ControlSpec& spec) {
-    if (spec.kind != ControlKind::Label || spec.columnSpan != 1) return false;
-    return std::any_of(ControlTable().begin(), ControlTable().end(), [&spec](const ControlSpec& other) {
-        return other.kind == ControlKind::Cell && other.columnSpan == 1 && other.box == spec.box &&
-               other.column == spec.column && other.row == spec.row + 1;
+bool IsColumnHeading(const ControlRow& control) {
+    if (control.kind != ControlKind::Label || control.columnSpan != 1) return false;
+    return std::any_of(ControlTable().begin(), ControlTable().end(), [&control](const ControlRow& other) {
+        return other.kind == ControlKind::Cell && other.columnSpan == 1 && other.box == control.box &&
+               other.column == control.column && other.row == control.row + 1;
     });
 }
 
-QLabel* CreateLabel(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(ToQString(spec.caption), parent);
+QLabel* CreateLabel(const ControlRow& control, QWidget* parent) {
+    auto* label = new QLabel(ToQString(control.caption), parent);
     label->setTextFormat(Qt::PlainText);
-    if (IsColumnHeading(spec)) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (IsColumnHeading(control)) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
 
-QLabel* CreateCell(const ControlSpec& spec, QWidget* parent) {
+QLabel* CreateCell(const ControlRow& control, QWidget* parent) {
     // Cells across several columns hold sentences; the others hold numbers.
-    if (spec.columnSpan > 1) return new MessageLine(parent);
-    auto* cell = new QLabel(ToQString(spec.caption), parent);
+    if (control.columnSpan > 1) return new MessageLine(parent);
+    auto* cell = new QLabel(ToQString(control.caption), parent);
     cell->setTextFormat(Qt::PlainText);
     cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (IsStrikeBox(spec.box)) {
+    if (IsStrikeBox(control.box)) {
         // Room for a usual result, so that the window does not jump with every simulation.
         cell->setMinimumWidth(cell->fontMetrics().horizontalAdvance(QStringLiteral("999.999.999")));
     }
     return cell;
 }
 
-QLineEdit* CreateNumericEdit(const ControlSpec& spec, QWidget* parent) {
+QLineEdit* CreateNumericEdit(const ControlRow& control, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     // Any text may be typed: reading it is the handlers' job, with their own error message.
-    const int digits = IsStrikeBox(spec.box) ? 11 : 4;
+    const int digits = IsStrikeBox(control.box) ? 11 : 4;
     const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
     const int textWidth = edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0')));
     edit->setFixedWidth(textWidth + 2 * frame + 8);
@@ -71,8 +71,8 @@ QPlainTextEdit* CreateReportEdit(QWidget* parent) {
     return edit;
 }
 
-QPushButton* CreateButton(const ControlSpec& spec, QWidget* parent) {
-    auto* button = new QPushButton(ToQString(spec.caption), parent);
+QPushButton* CreateButton(const ControlRow& control, QWidget* parent) {
+    auto* button = new QPushButton(ToQString(control.caption), parent);
     // Enter belongs to Simulate, never to a default button.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -183,19 +183,19 @@ void ControlWidgets::BuildBoxes(QDialog& window) {
     // One column of boxes per window grid cell, so that the button column can stand below a box.
     std::map<std::pair<int, int>, QVBoxLayout*> stacks;
     int rightmost = 0;
-    for (const ControlSpec& spec : ControlTable()) {
-        if (spec.kind != ControlKind::GroupBox) continue;
-        auto* box = new QGroupBox(ToQString(spec.caption), &window);
-        box->setObjectName(QStringLiteral("control%1").arg(ToInt(spec.id)));
-        m_widgets[spec.id] = box;
-        m_grids[spec.id] = new QGridLayout(box);
-        QVBoxLayout*& stack = stacks[{spec.row, spec.column}];
+    for (const ControlRow& control : ControlTable()) {
+        if (control.kind != ControlKind::GroupBox) continue;
+        auto* box = new QGroupBox(ToQString(control.caption), &window);
+        box->setObjectName(QStringLiteral("control%1").arg(ToInt(control.id)));
+        m_widgets[control.id] = box;
+        m_grids[control.id] = new QGridLayout(box);
+        QVBoxLayout*& stack = stacks[{control.row, control.column}];
         if (stack == nullptr) {
             stack = new QVBoxLayout;
-            windowGrid->addLayout(stack, spec.row, spec.column);
+            windowGrid->addLayout(stack, control.row, control.column);
         }
         stack->addWidget(box);
-        rightmost = std::max(rightmost, spec.column);
+        rightmost = std::max(rightmost, control.column);
     }
 
     // The buttons stand at the window's right edge, at the foot of the rightmost column.
@@ -217,16 +217,16 @@ void ControlWidgets::BuildBoxes(QDialog& window) {
 
 void ControlWidgets::BuildControls(QDialog& window) {
     std::map<ControlId, int> stretchRow;
-    for (const ControlSpec& spec : ControlTable()) {
-        if (spec.kind == ControlKind::GroupBox) continue;
-        const auto grid = m_grids.find(spec.box);
+    for (const ControlRow& control : ControlTable()) {
+        if (control.kind == ControlKind::GroupBox) continue;
+        const auto grid = m_grids.find(control.box);
         if (grid == m_grids.end()) continue;
-        QWidget* parent = spec.box == kButtonColumn ? static_cast<QWidget*>(&window) : m_widgets.at(spec.box);
-        QWidget* widget = Create(spec, parent);
-        widget->setObjectName(QStringLiteral("control%1").arg(ToInt(spec.id)));
-        m_widgets[spec.id] = widget;
-        grid->second->addWidget(widget, spec.row, spec.column, 1, spec.columnSpan);
-        if (spec.kind == ControlKind::ReportEdit) stretchRow[spec.box] = spec.row;
+        QWidget* parent = control.box == kButtonColumn ? static_cast<QWidget*>(&window) : m_widgets.at(control.box);
+        QWidget* widget = Create(control, parent);
+        widget->setObjectName(QStringLiteral("control%1").arg(ToInt(control.id)));
+        m_widgets[control.id] = widget;
+        grid->second->addWidget(widget, control.row, control.column, 1, control.columnSpan);
+        if (control.kind == ControlKind::ReportEdit) stretchRow[control.box] = control.row;
     }
     // Spare height of a box goes to its report field, or else below its last row, so that rows of
     // neighbouring boxes stay level.
@@ -237,17 +237,17 @@ void ControlWidgets::BuildControls(QDialog& window) {
     }
 }
 
-QWidget* ControlWidgets::Create(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
-        case ControlKind::Label: return CreateLabel(spec, parent);
-        case ControlKind::Cell: return CreateCell(spec, parent);
-        case ControlKind::NumericEdit: return CreateNumericEdit(spec, parent);
+QWidget* ControlWidgets::Create(const ControlRow& control, QWidget* parent) {
+    switch (control.kind) {
+        case ControlKind::Label: return CreateLabel(control, parent);
+        case ControlKind::Cell: return CreateCell(control, parent);
+        case ControlKind::NumericEdit: return CreateNumericEdit(control, parent);
         case ControlKind::ReportEdit: return CreateReportEdit(parent);
-        case ControlKind::Button: return CreateButton(spec, parent);
+        case ControlKind::Button: return CreateButton(control, parent);
         case ControlKind::DropDown: return CreateDropDown(parent);
         case ControlKind::GroupBox: break;
     }
-    return new QGroupBox(ToQString(spec.caption), parent);
+    return new QGroupBox(ToQString(control.caption), parent);
 }
 
 void ControlWidgets::LineUp() {

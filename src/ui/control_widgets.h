@@ -31,7 +31,7 @@ public:
 private:
     void BuildBoxes(QDialog& window);
     void BuildControls(QDialog& window);
-    QWidget* Create(const ControlSpec& spec, QWidget* parent);
+    QWidget* Create(const ControlRow& control, QWidget* parent);
 
     std::map<ControlId, QWidget*> m_widgets;
     std::map<ControlId, QGridLayout*> m_grids;  // per box, the button column included

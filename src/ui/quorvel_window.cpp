@@ -51,8 +51,8 @@ QuorvelWindow::QuorvelWindow() : QDialog(nullptr), m_controls(*this) {
 QuorvelWindow::~QuorvelWindow() = default;
 
 void QuorvelWindow::Wire() {
-    for (const ControlSpec& spec : ControlTable()) {
-        const ControlId id = spec.id;
+    for (const ControlRow& control : ControlTable()) {
+        const ControlId id = control.id;
         if (auto* button = m_controls.As<QPushButton>(id)) {
             connect(button, &QPushButton::clicked, this, [this, id] {
                 if (m_dlg != nullptr) PressButton(*m_dlg, id);
@@ -118,8 +118,8 @@ void QuorvelWindow::SetText(ControlId id, std::string_view text) {
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(value);
         // A new caption may change a column's width; a result in a cell does not move the grid.
-        const ControlSpec* spec = FindControl(ToInt(id));
-        if (spec != nullptr && spec->kind == ControlKind::Label) ScheduleLineUp();
+        const ControlRow* control = FindControl(ToInt(id));
+        if (control != nullptr && control->kind == ControlKind::Label) ScheduleLineUp();
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setText(value);
         ScheduleLineUp();

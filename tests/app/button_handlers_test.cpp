@@ -22,10 +22,10 @@ protected:
 // The window and the batch find handlers only through this table: a button or list of the control
 // table without a handler would be dead in both.
 TEST_F(ButtonHandlers, EveryButtonAndListOfTheWindowHasAHandler) {
-    for (const ControlSpec& spec : ControlTable()) {
-        EXPECT_EQ(PressButton(m_program.dlg, spec.id), spec.kind == ControlKind::Button) << ToInt(spec.id);
-        EXPECT_EQ(SelectionChanged(m_program.dlg, spec.id), spec.kind == ControlKind::DropDown)
-            << ToInt(spec.id);
+    for (const ControlRow& control : ControlTable()) {
+        EXPECT_EQ(PressButton(m_program.dlg, control.id), control.kind == ControlKind::Button) << ToInt(control.id);
+        EXPECT_EQ(SelectionChanged(m_program.dlg, control.id), control.kind == ControlKind::DropDown)
+            << ToInt(control.id);
     }
 }
 

@@ -1,4 +1,5 @@
-// Reading the numeric fields, Exit, '<-x' and Reset all through the in-memory form.
+// Reading the numeric fields (through Required missiles, which only reads and answers), Exit, '<-x'
+// and Reset all through the in-memory form.
 
 #include <gtest/gtest.h>
 
@@ -19,9 +20,8 @@ TEST(ReadInputs, ReadsTheLeadingInteger) {
     for (const auto& [text, value] : cases) {
         Program p;
         p.Set(C::RocketLauncherInput, text);
-        p.dlg.NormaliseEmptyInputs();
-        EXPECT_TRUE(p.dlg.ReadInputs()) << text;
-        EXPECT_EQ(p.dlg.State().m_defenceCount[0], value) << text;
+        p.dlg.OnRequiredMissiles();
+        EXPECT_EQ(p.dlg.State().inputs.defenceCount[0], value) << text;
         EXPECT_TRUE(p.form.Events().empty()) << text;
     }
 }
@@ -29,39 +29,41 @@ TEST(ReadInputs, ReadsTheLeadingInteger) {
 TEST(ReadInputs, RefusesTextAndNumbersBeyond32Bits) {
     for (const char* text : {"abc", " ", "-", "2147483648", "-2147483649", "99999999999999999999999"}) {
         Program p;
-        p.dlg.State().m_abmCount = 77;
+        p.Set(C::AbmInput, "77");
+        p.dlg.OnRequiredMissiles();
+        p.form.ClearEvents();
         p.Set(C::GaussCannonInput, "3");
         p.Set(C::LargeShieldDomeInput, text);  // read after 1009, before 1010
         p.Set(C::AbmInput, "5");
-        p.dlg.NormaliseEmptyInputs();
-        EXPECT_FALSE(p.dlg.ReadInputs()) << text;
+        p.dlg.OnRequiredMissiles();
         ASSERT_EQ(p.form.Events().size(), 2u) << text;
         EXPECT_EQ(p.form.Events()[0].kind, "message");
         EXPECT_EQ(p.form.Events()[0].text, "Please enter an integer.");
         EXPECT_EQ(p.form.Focus(), C::LargeShieldDomeInput);
-        EXPECT_EQ(p.dlg.State().m_defenceCount[3], 3) << "fields before it are read";
-        EXPECT_EQ(p.dlg.State().m_abmCount, 77) << "fields after it keep their values";
+        EXPECT_EQ(p.dlg.State().inputs.defenceCount[3], 3) << "fields before it are read";
+        EXPECT_EQ(p.dlg.State().inputs.abmCount, 77) << "fields after it keep their values";
     }
 }
 
 TEST(ReadInputs, LooksAtNoMoreThan63Characters) {
     Program p;
     p.Set(C::RocketLauncherInput, std::string(62, ' ') + "12");
-    p.dlg.NormaliseEmptyInputs();
-    EXPECT_TRUE(p.dlg.ReadInputs());
-    EXPECT_EQ(p.dlg.State().m_defenceCount[0], 1);
+    p.dlg.OnRequiredMissiles();
+    EXPECT_TRUE(p.form.Events().empty());
+    EXPECT_EQ(p.dlg.State().inputs.defenceCount[0], 1);
     p.Set(C::RocketLauncherInput, std::string(63, ' ') + "12");
-    EXPECT_FALSE(p.dlg.ReadInputs());
+    p.dlg.OnRequiredMissiles();
+    EXPECT_FALSE(p.form.Events().empty());
 }
 
 TEST(HandlerFrame, EmptyFieldsReadAsZeroAndShowEmptyAgain) {
     Program p;
-    p.dlg.State().m_weaponsLevel = 9;
+    p.Set(C::WeaponsInput, "9");
+    p.dlg.OnRequiredMissiles();
+    p.Set(C::WeaponsInput, "");
     p.Set(C::RocketLauncherInput, "0");
-    p.dlg.NormaliseEmptyInputs();
-    EXPECT_EQ(p.Get(C::WeaponsInput), "0");
-    EXPECT_EQ(p.dlg.State().m_weaponsLevel, 0);
-    p.dlg.ClearZeroInputs();
+    p.dlg.OnRequiredMissiles();
+    EXPECT_EQ(p.dlg.State().inputs.weaponsLevel, 0);
     for (ControlId id : kNumericInputs) EXPECT_EQ(p.Get(id), "");
 }
 
@@ -144,8 +146,8 @@ TEST(ResetAll, ClearsInputsAndResultsButKeepsSelections) {
     EXPECT_EQ(p.Get(C::MissilesFired), " ");
     EXPECT_EQ(p.Get(C::StatusLine), "");
     EXPECT_EQ(p.form.GetSelection(C::PrimaryTargetList), 3);
-    EXPECT_EQ(p.dlg.State().m_primaryTarget, 3);
-    EXPECT_EQ(p.dlg.State().m_missileCount, 0);
+    EXPECT_EQ(p.dlg.State().inputs.primaryTarget, 3);
+    EXPECT_EQ(p.dlg.State().inputs.missileCount, 0);
 }
 
 }  // namespace

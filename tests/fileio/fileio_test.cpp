@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include "fileio/atomic_file.h"
-#include "fileio/utf8.h"
+#include "text/utf8.h"
 #include "support/test_home.h"
 
 namespace quorvel {

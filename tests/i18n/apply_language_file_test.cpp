@@ -90,7 +90,7 @@ TEST(ApplyLanguageFile, StoredOnlyLinesAndDialogLinesNeverReachAControl) {
     w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
 
     std::set<std::string> shown;
-    for (const ControlSpec& spec : ControlTable()) shown.insert(w.Get(spec.id));
+    for (const ControlRow& control : ControlTable()) shown.insert(w.Get(control.id));
     for (int line : {20, 28, 49, 53, 59, 61, 62, 63, 64, 65, 67, 68, 71, 72}) {
         EXPECT_EQ(shown.count(NumberedLine("de", line)), 0u) << "line " << line;
     }
@@ -108,9 +108,12 @@ TEST(ApplyLanguageFile, ResetsInputsAndResultsAndSelectsTheFirstEntries) {
     w.form.SetText(ControlId::StatusLine, "hit");
     w.form.SelectListItem(ControlId::PrimaryTargetList, 4);
     w.form.SelectListItem(ControlId::RequiredTargetList, 6);
-    w.dlg.State().m_primaryTarget = 4;
-    w.dlg.State().m_neededTarget = 6;
-    w.dlg.State().m_defenceCount[0] = 12;
+    w.dlg.OnPrimaryTargetChanged();
+    w.dlg.OnNeededTargetChanged();
+    w.dlg.OnRequiredMissiles();  // reads the 12 rocket launchers
+    w.form.SetText(ControlId::RocketLauncherInput, "12");
+    w.form.SetText(ControlId::RocketLauncherDestroyed, "7");
+    w.form.SetText(ControlId::StatusLine, "hit");
 
     w.home.WriteLanguage(kGerman, "de");
     w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
@@ -119,11 +122,11 @@ TEST(ApplyLanguageFile, ResetsInputsAndResultsAndSelectsTheFirstEntries) {
     EXPECT_EQ(w.Get(ControlId::ReportText), "");
     EXPECT_EQ(w.Get(ControlId::RocketLauncherDestroyed), " ");
     EXPECT_EQ(w.Get(ControlId::StatusLine), "");
-    EXPECT_EQ(w.dlg.State().m_defenceCount[0], 0);
+    EXPECT_EQ(w.dlg.State().inputs.defenceCount[0], 0);
     EXPECT_EQ(w.List(ControlId::PrimaryTargetList).selected, 0);
     EXPECT_EQ(w.List(ControlId::RequiredTargetList).selected, 0);
-    EXPECT_EQ(w.dlg.State().m_primaryTarget, 0);
-    EXPECT_EQ(w.dlg.State().m_neededTarget, 0);
+    EXPECT_EQ(w.dlg.State().inputs.primaryTarget, 0);
+    EXPECT_EQ(w.dlg.State().inputs.neededTarget, 0);
     EXPECT_EQ(w.List(ControlId::PrimaryTargetList).entries.size(), 9u) << "refilled, not appended";
     EXPECT_EQ(w.List(ControlId::RequiredTargetList).entries.size(), 9u);
 }
@@ -181,13 +184,13 @@ TEST(ApplyLanguageFile, AnOverLongLineTenLeavesEverythingAfterItEmpty) {
 TEST(ApplyLanguageFile, AMissingFileChangesNothing) {
     Window w;
     w.form.SetText(ControlId::RocketLauncherInput, "12");
-    w.dlg.State().m_primaryTarget = 3;
+    w.dlg.State().inputs.primaryTarget = 3;
     w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
 
     EXPECT_EQ(w.Get(ControlId::RocketLauncherInput), "12");
     EXPECT_EQ(w.Get(ControlId::RocketLauncherLabel), "Raketenwerfer") << "template caption";
     EXPECT_TRUE(w.List(ControlId::PrimaryTargetList).entries.empty());
-    EXPECT_EQ(w.dlg.State().m_primaryTarget, 3);
+    EXPECT_EQ(w.dlg.State().inputs.primaryTarget, 3);
     EXPECT_EQ(w.dlg.Texts().msgMissilesHit, "");
 
     // A readable file later fills everything.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "fileio/utf8.h"
+#include "text/utf8.h"
 #include "support/test_home.h"
 
 namespace quorvel {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fileio/atomic_file.h"
-#include "fileio/utf8.h"
+#include "text/utf8.h"
 #include "i18n/language_file.h"
 #include "i18n/language_table.h"
 

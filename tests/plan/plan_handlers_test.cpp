@@ -8,7 +8,6 @@
 
 #include "app/control_table.h"
 #include "app/program_files.h"
-#include "plan/attack_record.h"
 #include "support/test_home.h"
 
 namespace quorvel {
@@ -35,27 +34,45 @@ void Simulate(Program& p, const Strike& strike) {
     p.dlg.OnSimulate();
 }
 
-// The record the plan must hold for the simulation the state describes, numbered n.
-std::string Record(const Program& p, std::int64_t n) {
-    const LanguageTexts& texts = p.dlg.Texts();
-    AttackRecordWords words;
-    words.heading = texts.planHeading;
-    words.missilesCaption = texts.planMissilesCaption;
-    for (int t = 0; t < kDefenceTypeCount; ++t) words.defenceLabel[t] = texts.defenceLabel[t];
-    words.abmLabel = texts.abmLabel;
-    words.primaryTargetLabel = texts.primaryTargetLabel;
-    const SimulatorState& s = p.dlg.State();
-    AttackRecordFacts facts;
-    facts.number = n;
-    facts.primaryTarget = s.m_primaryTarget;
-    for (int t = 0; t < kDefenceTypeCount; ++t) {
-        facts.countAtStart[t] = s.m_countAtStart[t];
-        facts.destroyed[t] = s.m_destroyed[t];
-    }
-    facts.abmAtStart = s.m_abmAtStart;
-    facts.missilesAtStart = s.m_missilesAtStart;
-    facts.missilesFired = s.m_missilesFired;
-    return FormatAttackRecord(words, facts);
+// The plan records of the two strikes, numbered n (1 to 9), in the short numbered language.
+std::string LaunchersOnlyRecord(int n) {
+    return std::to_string(n) +
+           ". L71\n"
+           "======\n"
+           "L14: L1\n"
+           "L72 2\n"
+           "\n"
+           "L1 0 (-100)\n"
+           "L2 0 (*)\n"
+           "L3 0 (*)\n"
+           "L4 0 (*)\n"
+           "L5 0 (*)\n"
+           "L6 0 (*)\n"
+           "L7 0 (*)\n"
+           "L8 0 (*)\n"
+           "L9 0 (*)\n"
+           "\n"
+           "\n";
+}
+
+std::string EverythingRecord(int n) {
+    return std::to_string(n) +
+           ". L71\n"
+           "======\n"
+           "L14: L1\n"
+           "L72 10\n"
+           "\n"
+           "L1 0 (-100)\n"
+           "L2 0 (-10)\n"
+           "L3 0 (-5)\n"
+           "L4 0 (-5)\n"
+           "L5 0 (-5)\n"
+           "L6 1 (-4)\n"
+           "L7 0 (-1)\n"
+           "L8 1 (*)\n"
+           "L9 0 (-2)\n"
+           "\n"
+           "\n";
 }
 
 std::string Export(const Program& p, const std::string& name) { return (p.home.Path() / name).string(); }
@@ -91,14 +108,14 @@ protected:
 
 TEST_F(PlanHandlers, SimulateThenSaveExportsThatOneAttack) {
     Simulate(p, kLaunchersOnly);
-    const std::string expected = Record(p, 1);
+    const std::string expected = LaunchersOnlyRecord(1);
     SaveAs(p, "plan.txt");
     EXPECT_EQ(p.home.Read("plan.txt"), expected);
     EXPECT_EQ(RecordCount(expected), 1);
     EXPECT_FALSE(PlanOnDisk());
-    EXPECT_EQ(p.dlg.State().m_rememberRequested, 0);
-    EXPECT_EQ(p.dlg.State().m_planFileOpen, 0);
-    EXPECT_EQ(p.dlg.State().m_attackNumber, 2);
+    EXPECT_FALSE(p.dlg.State().plan.rememberRequested);
+    EXPECT_FALSE(p.dlg.State().plan.planFileOpen);
+    EXPECT_EQ(p.dlg.State().plan.attackNumber, 2);
     ExpectOnlySaveDialogs();
 }
 
@@ -128,14 +145,14 @@ TEST_F(PlanHandlers, RecordUsesTheLanguageWordsOfItsLines) {
 
 TEST_F(PlanHandlers, TwoRemembersThenSaveExportsBothInOrderAndNoThird) {
     Simulate(p, kLaunchersOnly);
-    const std::string first = Record(p, 1);
+    const std::string first = LaunchersOnlyRecord(1);
     p.dlg.OnRememberAttack();
     Simulate(p, kEverything);
-    const std::string second = Record(p, 2);
+    const std::string second = EverythingRecord(2);
     p.dlg.OnRememberAttack();
     SaveAs(p, "plan.txt");
     EXPECT_EQ(p.home.Read("plan.txt"), first + second);
-    EXPECT_EQ(p.dlg.State().m_attackNumber, 3);
+    EXPECT_EQ(p.dlg.State().plan.attackNumber, 3);
 }
 
 TEST_F(PlanHandlers, RememberTakesTheSurvivorsAsNextInput) {
@@ -144,15 +161,15 @@ TEST_F(PlanHandlers, RememberTakesTheSurvivorsAsNextInput) {
     EXPECT_EQ(p.Get(ControlId::RocketLauncherInput), "40");
     EXPECT_EQ(p.Get(ControlId::LightLaserInput), "10");
     EXPECT_EQ(p.Get(ControlId::HeavyLaserInput), "");
-    EXPECT_EQ(p.dlg.State().m_resultValid, 0);
+    EXPECT_FALSE(p.dlg.State().strike.resultValid);
 }
 
 TEST_F(PlanHandlers, RecordReachesTheDiskWhenRemembered) {
     Simulate(p, kLaunchersOnly);
     p.dlg.OnRememberAttack();
-    EXPECT_EQ(PlanText(), Record(p, 1));
+    EXPECT_EQ(PlanText(), LaunchersOnlyRecord(1));
     Simulate(p, kEverything);
-    const std::string second = Record(p, 2);
+    const std::string second = EverythingRecord(2);
     p.dlg.OnRememberAttack();
     EXPECT_EQ(RecordCount(PlanText()), 2);
     EXPECT_TRUE(PlanText().ends_with(second));
@@ -160,11 +177,11 @@ TEST_F(PlanHandlers, RecordReachesTheDiskWhenRemembered) {
 
 TEST_F(PlanHandlers, CancelKeepsThePlanForTheNextSave) {
     Simulate(p, kLaunchersOnly);
-    const std::string expected = Record(p, 1);
+    const std::string expected = LaunchersOnlyRecord(1);
     SaveCancelled(p);
     EXPECT_EQ(PlanText(), expected);
-    EXPECT_EQ(p.dlg.State().m_planFileOpen, 0);
-    EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
+    EXPECT_FALSE(p.dlg.State().plan.planFileOpen);
+    EXPECT_TRUE(p.dlg.State().plan.rememberRequested);
     EXPECT_FALSE(p.home.Exists("plan.txt"));
 
     SaveAs(p, "plan.txt");
@@ -177,7 +194,7 @@ TEST_F(PlanHandlers, RecordAfterCancelStartsANewPlan) {
     Simulate(p, kLaunchersOnly);
     SaveCancelled(p);
     Simulate(p, kEverything);
-    const std::string second = Record(p, 2);
+    const std::string second = EverythingRecord(2);
     p.dlg.OnRememberAttack();
     SaveAs(p, "plan.txt");
     EXPECT_EQ(p.home.Read("plan.txt"), second);
@@ -187,19 +204,19 @@ TEST_F(PlanHandlers, NumberingContinuesAfterAnExport) {
     Simulate(p, kLaunchersOnly);
     SaveAs(p, "first.txt");
     Simulate(p, kLaunchersOnly);
-    const std::string second = Record(p, 2);
+    const std::string second = LaunchersOnlyRecord(2);
     SaveAs(p, "second.txt");
     EXPECT_EQ(p.home.Read("second.txt"), second);
     EXPECT_TRUE(second.starts_with("2. "));
-    EXPECT_EQ(p.dlg.State().m_attackNumber, 3);
+    EXPECT_EQ(p.dlg.State().plan.attackNumber, 3);
 }
 
 TEST_F(PlanHandlers, NothingRecordableWritesNoExportAndNoMessage) {
     SaveAs(p, "plan.txt");
     EXPECT_FALSE(p.home.Exists("plan.txt"));
     EXPECT_FALSE(PlanOnDisk());
-    EXPECT_EQ(p.dlg.State().m_rememberRequested, 0);
-    EXPECT_EQ(p.dlg.State().m_attackNumber, 1);
+    EXPECT_FALSE(p.dlg.State().plan.rememberRequested);
+    EXPECT_EQ(p.dlg.State().plan.attackNumber, 1);
     EXPECT_EQ(p.form.Events().size(), 1u);
     ExpectOnlySaveDialogs();
 }
@@ -209,6 +226,7 @@ TEST_F(PlanHandlers, NothingRecordableWritesNoExportAndNoMessage) {
 struct RepeatCase {
     const char* name;
     Strike strike;
+    std::string (*record)(int n);
     int secondRecords;
 };
 
@@ -216,14 +234,14 @@ class PlanRepeat : public PlanHandlers, public ::testing::WithParamInterface<Rep
 
 TEST_P(PlanRepeat, RememberTwiceAfterOneSimulation) {
     Simulate(p, GetParam().strike);
-    const std::string first = Record(p, 1);
+    const std::string first = GetParam().record(1);
     p.dlg.OnRememberAttack();
     p.dlg.OnRememberAttack();
     EXPECT_EQ(RecordCount(PlanText()), 1 + GetParam().secondRecords);
     if (GetParam().secondRecords == 1) {
-        EXPECT_EQ(PlanText(), first + Record(p, 2));
+        EXPECT_EQ(PlanText(), first + GetParam().record(2));
     }
-    EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
+    EXPECT_TRUE(p.dlg.State().plan.rememberRequested);
 }
 
 TEST_P(PlanRepeat, TwoExportsInARow) {
@@ -239,14 +257,14 @@ TEST_P(PlanRepeat, TwoExportsInARow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PlanRepeat,
-                         ::testing::Values(RepeatCase{"SomeTypeMissing", kLaunchersOnly, 0},
-                                           RepeatCase{"EverythingPresent", kEverything, 1}),
+                         ::testing::Values(RepeatCase{"SomeTypeMissing", kLaunchersOnly, LaunchersOnlyRecord, 0},
+                                           RepeatCase{"EverythingPresent", kEverything, EverythingRecord, 1}),
                          [](const ::testing::TestParamInfo<RepeatCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PlanHandlers, ExistingExportIsReplacedWhole) {
     p.home.Write("plan.txt", std::string(100000, 'x'));
     Simulate(p, kLaunchersOnly);
-    const std::string expected = Record(p, 1);
+    const std::string expected = LaunchersOnlyRecord(1);
     SaveAs(p, "plan.txt");
     EXPECT_EQ(p.home.Read("plan.txt"), expected);
     for (const auto& entry : std::filesystem::directory_iterator(p.home.Path())) {
@@ -287,7 +305,7 @@ TEST_F(PlanHandlers, ExportIntoReadOnlyFolderKeepsThePlan) {
         const ReadOnlyFolder locked(p.home.Path() / "locked");
         ASSERT_TRUE(locked.Enforced()) << "this user can write into read-only folders";
         Simulate(p, kLaunchersOnly);
-        const std::string expected = Record(p, 1);
+        const std::string expected = LaunchersOnlyRecord(1);
         const std::string target = Export(p, "locked/plan.txt");
         p.form.QueueSaveAnswer(target);
         p.dlg.OnSavePlan();
@@ -296,7 +314,7 @@ TEST_F(PlanHandlers, ExportIntoReadOnlyFolderKeepsThePlan) {
         EXPECT_EQ(p.form.Events()[1].kind, "error");
         EXPECT_EQ(p.form.Events()[1].text, "Cannot create " + target + ".");
         EXPECT_EQ(PlanText(), expected);
-        EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
+        EXPECT_TRUE(p.dlg.State().plan.rememberRequested);
 
         // Another place takes the same plan, without a second record.
         SaveAs(p, "plan.txt");
@@ -309,13 +327,13 @@ TEST_F(PlanHandlers, FailedReplaceReportsDiskFullAndKeepsThePlan) {
     // A folder of that name cannot be replaced by the export.
     std::filesystem::create_directories(p.home.Path() / "taken.txt" / "inside");
     Simulate(p, kLaunchersOnly);
-    const std::string expected = Record(p, 1);
+    const std::string expected = LaunchersOnlyRecord(1);
     SaveAs(p, "taken.txt");
     ASSERT_EQ(p.form.Events().size(), 2u);
     EXPECT_EQ(p.form.Events()[1].kind, "error");
     EXPECT_EQ(p.form.Events()[1].text, "Disk full while accessing " + Export(p, "taken.txt") + ".");
     EXPECT_EQ(PlanText(), expected);
-    EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
+    EXPECT_TRUE(p.dlg.State().plan.rememberRequested);
     EXPECT_TRUE(std::filesystem::is_directory(p.home.Path() / "taken.txt" / "inside"));
 }
 
@@ -324,18 +342,18 @@ TEST_F(PlanHandlers, MissingDataFolderDropsRecordsSilently) {
     Simulate(p, kEverything);
     p.dlg.OnRememberAttack();
     p.dlg.OnRememberAttack();
-    EXPECT_EQ(p.dlg.State().m_attackNumber, 3);
-    EXPECT_EQ(p.dlg.State().m_planFileOpen, 1);
+    EXPECT_EQ(p.dlg.State().plan.attackNumber, 3);
+    EXPECT_TRUE(p.dlg.State().plan.planFileOpen);
     SaveAs(p, "plan.txt");
     EXPECT_FALSE(p.home.Exists("plan.txt"));
-    EXPECT_EQ(p.dlg.State().m_rememberRequested, 0);
+    EXPECT_FALSE(p.dlg.State().plan.rememberRequested);
     ExpectOnlySaveDialogs();
 
     // With the folder back, the next plan is written again.
     std::filesystem::create_directories(p.home.Path() / kDataFolder);
     Simulate(p, kLaunchersOnly);
     p.dlg.OnRememberAttack();
-    EXPECT_EQ(PlanText(), Record(p, 3));
+    EXPECT_EQ(PlanText(), LaunchersOnlyRecord(3));
 }
 
 TEST_F(PlanHandlers, SaveWritesEveryFieldBackWhetherConfirmedOrCancelled) {

@@ -79,10 +79,10 @@ TEST(OnReadReport, ResetsTheResultsAndEmptiesTheDefenderButNotTheAttacker) {
     EXPECT_EQ(p.Get(C::ImpulseDriveInput), "") << "the frame empties the fields it set to 0";
 
     // The state learns the numbers at the next read; until then the defender reads as nothing.
-    EXPECT_EQ(p.dlg.State().m_defenceCount, PerType<std::int32_t>{});
-    EXPECT_EQ(p.dlg.State().m_abmCount, 0);
-    EXPECT_EQ(p.dlg.State().m_armourLevel, 0);
-    EXPECT_EQ(p.dlg.State().m_weaponsLevel, 3);
+    EXPECT_EQ(p.dlg.State().inputs.defenceCount, PerType<std::int32_t>{});
+    EXPECT_EQ(p.dlg.State().inputs.abmCount, 0);
+    EXPECT_EQ(p.dlg.State().inputs.armourLevel, 0);
+    EXPECT_EQ(p.dlg.State().inputs.weaponsLevel, 3);
 }
 
 TEST(OnReadReport, AnEmptyReportOnlyClears) {
@@ -161,9 +161,9 @@ TEST(OnClearReport, EmptiesOnlyTheReport) {
     p.Set(C::RocketLauncherInput, "8");
     p.dlg.OnClearReport();
     EXPECT_EQ(p.Get(C::ReportText), "");
-    EXPECT_EQ(p.dlg.State().m_reportText, "");
+    EXPECT_EQ(p.dlg.State().inputs.reportText, "");
     EXPECT_EQ(p.Get(C::RocketLauncherInput), "8");
-    EXPECT_EQ(p.dlg.State().m_defenceCount[0], 8);
+    EXPECT_EQ(p.dlg.State().inputs.defenceCount[0], 8);
     EXPECT_EQ(p.Get(C::MissileInput), "");
     // Anything that later writes the inputs back cannot bring the old report back.
     p.dlg.WriteBackInputs();

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "fileio/utf8.h"
+#include "text/utf8.h"
 #include "report/report_samples.h"
 
 namespace quorvel {
@@ -18,7 +18,7 @@ using C = ControlId;
 // What the fields hold after applying the writes of an import in order.
 std::map<ControlId, std::int32_t> FieldsAfter(const std::string& report) {
     std::map<ControlId, std::int32_t> fields;
-    for (const FieldWrite& write : ReadReport(report)) fields[write.field] = write.value;
+    for (const FieldWrite& write : ReportFieldWrites(ReadReport(report))) fields[write.field] = write.value;
     return fields;
 }
 
@@ -35,7 +35,7 @@ TEST(ReportSamples, EachLanguageFillsItsTenItemsAndThePosition) {
         const std::string text = testing::ReadReportSample(sample);
         ASSERT_FALSE(text.empty()) << sample.file;
         // Exactly the writes of its own block: no keyword of another language hits by accident.
-        EXPECT_EQ(ReadReport(text), testing::ExpectedWrites(sample)) << sample.file;
+        EXPECT_EQ(ReportFieldWrites(ReadReport(text)), testing::ExpectedWrites(sample)) << sample.file;
     }
 }
 
@@ -120,7 +120,7 @@ TEST(ReadKeywordNumber, TheSmallItalianDomeHitsInsideTheLargeOne) {
 TEST(ReadKeywordNumber, CaseAndAccentsMatter) {
     for (const char* text : {"raketenwerfer 5", "RAKETENWERFER 5", "Gausskanone 5", "Cañon Gauss 5",
                              "Dzialo Gaussa 5", "Rocket launcher 5", "Kucuk Kalkan Kubbesi 5"}) {
-        EXPECT_TRUE(ReadReport(text).empty()) << text;
+        EXPECT_TRUE(ReportFieldWrites(ReadReport(text)).empty()) << text;
     }
 }
 

@@ -26,7 +26,8 @@ class SimulateTable : public ::testing::TestWithParam<SimulateCase> {};
 TEST_P(SimulateTable, ShowsExpectedCells) {
     const SimulateCase& c = GetParam();
     Program p;
-    p.dlg.State().m_primaryTarget = c.primaryTarget;
+    p.form.SelectListItem(C::PrimaryTargetList, c.primaryTarget);
+    p.dlg.OnPrimaryTargetChanged();
     for (const auto& [id, text] : c.inputs) p.Set(id, text);
     p.dlg.OnSimulate();
     for (const auto& [id, text] : c.expected) EXPECT_EQ(p.Get(id), text) << "control " << ToInt(id);
@@ -165,8 +166,8 @@ TEST(Simulate, LossTotalsColourTheSideThatLostMore) {
     EXPECT_EQ(p.dlg.OnControlColour(C::AttackerCrystalLoss), TextColour::Red);
     EXPECT_EQ(p.dlg.OnControlColour(C::RocketLauncherMetal), TextColour::Default);
 
-    p.dlg.State().m_defenderLoss = {300, 5, 0};
-    p.dlg.State().m_attackerLoss = {900, 5, 0};
+    p.dlg.State().strike.defenderLoss = {300, 5, 0};
+    p.dlg.State().strike.attackerLoss = {900, 5, 0};
     EXPECT_EQ(p.dlg.OnControlColour(C::DefenderMetalTotal), TextColour::Green);
     EXPECT_EQ(p.dlg.OnControlColour(C::AttackerMetalLoss), TextColour::Red);
     EXPECT_EQ(p.dlg.OnControlColour(C::DefenderCrystalTotal), TextColour::Default);
@@ -187,7 +188,8 @@ class RequiredMissilesTable : public ::testing::TestWithParam<RequiredCase> {};
 TEST_P(RequiredMissilesTable, AnswersInCell1083) {
     const RequiredCase& c = GetParam();
     Program p;
-    p.dlg.State().m_neededTarget = c.neededTarget;
+    p.form.SelectListItem(C::RequiredTargetList, c.neededTarget);
+    p.dlg.OnNeededTargetChanged();
     for (const auto& [id, text] : c.inputs) p.Set(id, text);
     p.dlg.OnRequiredMissiles();
     EXPECT_EQ(p.Get(C::RequiredMissilesResult), c.expected);
@@ -219,7 +221,7 @@ TEST(RequiredMissiles, LeavesTheSimulationResultAlone) {
     p.dlg.OnSimulate();
     p.dlg.OnRequiredMissiles();
     EXPECT_EQ(p.Get(C::RocketLauncherDestroyed), "100");
-    EXPECT_EQ(p.dlg.State().m_resultValid, 1);
+    EXPECT_TRUE(p.dlg.State().strike.resultValid);
     p.dlg.OnSimulate();
     EXPECT_EQ(p.Get(C::RequiredMissilesResult), " ");
 }

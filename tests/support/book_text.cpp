@@ -4,7 +4,7 @@
 
 namespace quorvel::testing {
 
-std::string BookText(std::initializer_list<Position> positions) {
+std::string BookText(const std::vector<Position>& positions) {
     std::string text;
     for (const Position& p : positions) text += BookLine(p);
     return text;

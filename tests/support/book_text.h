@@ -1,13 +1,13 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "travel/position.h"
 
 namespace quorvel::testing {
 
 // The data file text of these positions, one "g s p" line each.
-std::string BookText(std::initializer_list<Position> positions);
+std::string BookText(const std::vector<Position>& positions);
 
 }  // namespace quorvel::testing

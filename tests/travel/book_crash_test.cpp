@@ -17,6 +17,7 @@
 
 #include "app/memory_form.h"
 #include "app/simulator_dialog.h"
+#include "support/book_text.h"
 #include "support/test_home.h"
 #include "travel/book_file.h"
 
@@ -27,12 +28,6 @@ using C = ControlId;
 
 const std::vector<Position> kRecords = {{1, 111, 1}, {2, 222, 2}, {3, 333, 3}, {4, 444, 4}, {5, 55, 5},
                                         {6, 66, 6},  {7, 77, 7},  {8, 88, 8},  {9, 99, 9}};
-
-std::string TextOf(const std::vector<Position>& positions) {
-    std::string text;
-    for (const Position& p : positions) text += BookLine(p);
-    return text;
-}
 
 void SaveStart(MemoryForm& form, CSimulatorDlg& dlg, const Position& p) {
     form.SetText(C::StartGalaxyInput, std::to_string(p.galaxy));
@@ -87,12 +82,12 @@ TEST(BookCrashSafety, KilledRewriteLeavesACompleteBook) {
     for (std::size_t i = 0; i < kRecords.size(); ++i) {
         std::vector<Position> rotation = kRecords;
         std::rotate(rotation.begin(), rotation.begin() + static_cast<std::ptrdiff_t>(i), rotation.end());
-        complete.insert(TextOf(rotation));
-        complete.insert(TextOf({rotation.begin() + 1, rotation.end()}));
+        complete.insert(testing::BookText(rotation));
+        complete.insert(testing::BookText({rotation.begin() + 1, rotation.end()}));
     }
 
     testing::TestHome home;
-    home.WriteBook(TextOf(kRecords));
+    home.WriteBook(testing::BookText(kRecords));
     const unsigned seed = std::random_device{}();
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> delayMicroseconds(0, 30000);

@@ -123,7 +123,7 @@ TEST_F(TravelHandlers, FlightTimeTakesAnEmptyStartFromTheSelectedBookEntry) {
     EXPECT_EQ(Text(C::StartGalaxyInput), "");
     EXPECT_EQ(Text(C::StartSystemInput), "");
     EXPECT_EQ(Text(C::StartPlanetInput), "");
-    EXPECT_EQ(dlg.State().m_startSystem, 150);
+    EXPECT_EQ(dlg.State().inputs.startSystem, 150);
 }
 
 TEST_F(TravelHandlers, FlightTimeReadsTheBookOnlyForAWhollyEmptyStartAndSomeTarget) {
@@ -134,13 +134,13 @@ TEST_F(TravelHandlers, FlightTimeReadsTheBookOnlyForAWhollyEmptyStartAndSomeTarg
     TypeTarget("4", "200", "8");
     dlg.OnCalcFlightTime();
     EXPECT_EQ(Text(C::FlightSystems), "----");
-    EXPECT_EQ(dlg.State().m_startGalaxy, 0);
+    EXPECT_EQ(dlg.State().inputs.startGalaxy, 0);
 
     TypeStart("", "", "");
     TypeTarget("", "", "");
     dlg.OnCalcFlightTime();
     EXPECT_EQ(Text(C::FlightSystems), "----");
-    EXPECT_EQ(dlg.State().m_startGalaxy, 0);
+    EXPECT_EQ(dlg.State().inputs.startGalaxy, 0);
 }
 
 TEST_F(TravelHandlers, HandEditedBookShowsRecordsUpToTheFirstUnlistable) {
@@ -187,7 +187,7 @@ TEST_F(TravelHandlers, RangeShowsTheExactRangeWithItsUnit) {
         EXPECT_EQ(Text(C::RangeUnit), dlg.Texts().rangeUnit);
         EXPECT_EQ(Text(C::ImpulseDriveInput), c.levelAfter);
     }
-    EXPECT_EQ(dlg.State().m_missileRange, 4294967293LL);
+    EXPECT_EQ(dlg.State().travel.missileRange, 4294967293LL);
 }
 
 TEST_F(TravelHandlers, NegativeRangeLevelChangesNothing) {
@@ -198,19 +198,13 @@ TEST_F(TravelHandlers, NegativeRangeLevelChangesNothing) {
     dlg.OnCalcRange();
     EXPECT_EQ(Text(C::RangeResult), "9");
     EXPECT_EQ(Text(C::RangeUnit), "unit shown before");
-    EXPECT_EQ(dlg.State().m_missileRange, 9);
+    EXPECT_EQ(dlg.State().travel.missileRange, 9);
 }
 
 // ---- Coordinate book ---------------------------------------------------------------------------
 
 const std::vector<Position> kNine = {{1, 10, 1}, {2, 20, 2}, {3, 30, 3}, {4, 40, 4}, {5, 50, 5},
                                      {6, 60, 6}, {7, 70, 7}, {8, 80, 8}, {9, 90, 9}};
-
-std::string TextOf(const std::vector<Position>& positions) {
-    std::string text;
-    for (const Position& p : positions) text += BookLine(p);
-    return text;
-}
 
 std::vector<std::string> EntriesOf(const std::vector<Position>& positions) {
     std::vector<std::string> entries;
@@ -251,12 +245,12 @@ TEST_F(TravelHandlers, SavingAPositionOutsideTheUniverseShowsTheMessageAndWrites
 
 TEST_F(TravelHandlers, DeletingRemovesExactlyTheSelectedEntry) {
     for (int k = 0; k < kBookCapacity; ++k) {
-        home.WriteBook(TextOf(kNine));
+        home.WriteBook(testing::BookText(kNine));
         dlg.RefillBookList();
         Delete(k);
         std::vector<Position> left = kNine;
         left.erase(left.begin() + k);
-        EXPECT_EQ(home.BookText(), TextOf(left)) << "entry " << k;
+        EXPECT_EQ(home.BookText(), testing::BookText(left)) << "entry " << k;
         EXPECT_EQ(Entries(), EntriesOf(left)) << "entry " << k;
         EXPECT_EQ(Selected(), 0);
     }
@@ -286,18 +280,18 @@ TEST_F(TravelHandlers, DeletingWithNothingSelectedLeavesTheFileUntouched) {
 }
 
 TEST_F(TravelHandlers, FullBookTakesNoTenthPosition) {
-    home.WriteBook(TextOf(kNine));
+    home.WriteBook(testing::BookText(kNine));
     dlg.RefillBookList();
     Save({10, 100, 10});
     Save({10, 100, 10});
-    EXPECT_EQ(home.BookText(), TextOf(kNine));
+    EXPECT_EQ(home.BookText(), testing::BookText(kNine));
     EXPECT_EQ(Entries(), EntriesOf(kNine));
 
     Delete(8);  // now there is room
     Save({10, 100, 10});
     std::vector<Position> expected(kNine.begin(), kNine.end() - 1);
     expected.push_back({10, 100, 10});
-    EXPECT_EQ(home.BookText(), TextOf(expected));
+    EXPECT_EQ(home.BookText(), testing::BookText(expected));
     EXPECT_EQ(Entries(), EntriesOf(expected));
 }
 
@@ -305,11 +299,11 @@ TEST_F(TravelHandlers, LinesBeyondTheNinthRecordGoWithTheNextDelete) {
     std::vector<Position> eleven = kNine;
     eleven.push_back({10, 100, 10});
     eleven.push_back({11, 110, 11});
-    home.WriteBook(TextOf(eleven));
+    home.WriteBook(testing::BookText(eleven));
     dlg.RefillBookList();
     EXPECT_EQ(Entries(), EntriesOf(kNine));
     Delete(0);
-    EXPECT_EQ(home.BookText(), TextOf({kNine.begin() + 1, kNine.end()}));
+    EXPECT_EQ(home.BookText(), testing::BookText({kNine.begin() + 1, kNine.end()}));
 }
 
 TEST_F(TravelHandlers, GalaxyAbove19IsListedUntilTheNextDelete) {

@@ -58,13 +58,32 @@ private slots:
     void builds_every_control_of_the_table_with_its_number() {
         WindowFixture f;
         f.Start();
-        for (const ControlSpec& spec : ControlTable()) {
-            QWidget* widget = f.Window().findChild<QWidget*>(QStringLiteral("control%1").arg(ToInt(spec.id)));
-            QVERIFY2(widget != nullptr, qPrintable(QString::number(ToInt(spec.id))));
+        for (const ControlRow& control : ControlTable()) {
+            QWidget* widget = f.Window().findChild<QWidget*>(QStringLiteral("control%1").arg(ToInt(control.id)));
+            QVERIFY2(widget != nullptr, qPrintable(QString::number(ToInt(control.id))));
             QVERIFY(widget->isVisible());
         }
         QCOMPARE(f.Window().windowTitle(), QStringLiteral("Quorvel  v. 1.0.9a"));
         QVERIFY(!f.Window().windowIcon().isNull());
+    }
+
+    void defender_loss_and_attacker_rows_and_columns_line_up() {
+        WindowFixture f;
+        f.Start();
+        const auto at = [&f](ControlId id) {
+            auto* widget = f.Window().findChild<QWidget*>(QStringLiteral("control%1").arg(ToInt(id)));
+            return widget->mapTo(&f.Window(), QPoint(0, widget->height() / 2));
+        };
+        for (const DefenceRowControls& row : kDefenceRows) {
+            for (ControlId cell : row.loss) QCOMPARE(at(cell).y(), at(row.input).y());
+        }
+        for (ControlId cell : kAbmLossCells) QCOMPARE(at(cell).y(), at(ControlId::AbmInput).y());
+        for (ControlId cell : kAttackerLossCells) QCOMPARE(at(cell).y(), at(ControlId::MissileInput).y());
+        // The attacker's columns stand below the defender's.
+        QCOMPARE(at(ControlId::MissileInput).x(), at(ControlId::RocketLauncherInput).x());
+        for (int r = 0; r < kResourceCount; ++r) {
+            QCOMPARE(at(kAttackerLossCells[r]).x(), at(kDefenceRows[0].loss[r]).x());
+        }
     }
 
     void simulate_button_shows_the_worked_example() {
@@ -172,14 +191,14 @@ private slots:
         WindowFixture f;
         f.Start();
         // Start from the opposite colours, so that a colour left over from before would show.
-        f.Dlg().State().m_defenderLoss = {attackerLoss, attackerLoss, attackerLoss};
-        f.Dlg().State().m_attackerLoss = {defenderLoss, defenderLoss, defenderLoss};
+        f.Dlg().State().strike.defenderLoss = {attackerLoss, attackerLoss, attackerLoss};
+        f.Dlg().State().strike.attackerLoss = {defenderLoss, defenderLoss, defenderLoss};
         for (int r = 0; r < kResourceCount; ++r) {
             f.Window().Redraw(kDefenderTotalCells[r]);
             f.Window().Redraw(kAttackerLossCells[r]);
         }
-        f.Dlg().State().m_defenderLoss = {defenderLoss, defenderLoss, defenderLoss};
-        f.Dlg().State().m_attackerLoss = {attackerLoss, attackerLoss, attackerLoss};
+        f.Dlg().State().strike.defenderLoss = {defenderLoss, defenderLoss, defenderLoss};
+        f.Dlg().State().strike.attackerLoss = {attackerLoss, attackerLoss, attackerLoss};
         for (int r = 0; r < kResourceCount; ++r) {
             f.Window().Redraw(kDefenderTotalCells[r]);
             f.Window().Redraw(kAttackerLossCells[r]);

@@ -216,7 +216,7 @@ TEST_F(BatchRun, DumpListsEveryTextControlInAscendingNumber) {
         numbers.push_back(std::stoi(line.substr(0, line.find('\t'))));
     const auto texts =
         std::count_if(ControlTable().begin(), ControlTable().end(),
-                      [](const ControlSpec& spec) { return spec.kind != ControlKind::DropDown; });
+                      [](const ControlRow& control) { return control.kind != ControlKind::DropDown; });
     EXPECT_EQ(static_cast<long>(numbers.size()), texts);
     EXPECT_TRUE(std::is_sorted(numbers.begin(), numbers.end()));
     EXPECT_EQ(std::adjacent_find(numbers.begin(), numbers.end()), numbers.end());
