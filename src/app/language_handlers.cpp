@@ -45,7 +45,7 @@ void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path& relativePath)
 }
 
 void CSimulatorDlg::OnChooseLanguage() {
-    CLanguage dialog(m_home);
+    CLanguage dialog(m_folders.languageFolders, HomePath(kLanguageSaveFile));
     dialog.PrepareLanguageDialog();
     const LanguageDialogAnswer answer = m_form.RunLanguageDialog(dialog.Texts());
     if (answer.accepted) {

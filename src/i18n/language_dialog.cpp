@@ -9,11 +9,15 @@
 
 namespace quorvel {
 
-CLanguage::CLanguage(std::filesystem::path home) : m_home(std::move(home)) {}
+CLanguage::CLanguage(const std::filesystem::path& home)
+    : CLanguage({home / kLanguageFolder}, home / kLanguageSaveFile) {}
+
+CLanguage::CLanguage(std::vector<std::filesystem::path> languageFolders, std::filesystem::path languageSaveFile)
+    : m_languageFolders(std::move(languageFolders)), m_languageSaveFile(std::move(languageSaveFile)) {}
 
 void CLanguage::PrepareLanguageDialog() {
     m_texts = LanguageDialogTexts{};
-    const int saved = SavedLanguageIndex(m_home / std::filesystem::path(kLanguageSaveFile));
+    const int saved = SavedLanguageIndex(m_languageSaveFile);
     if (LoadDialogTexts(LanguagePath(saved))) return;
     if (saved != kEnglish && LoadDialogTexts(LanguagePath(kEnglish))) return;
     // Without any readable file the template's captions stay, but the player can still choose.
@@ -21,7 +25,7 @@ void CLanguage::PrepareLanguageDialog() {
 }
 
 bool CLanguage::LoadDialogTexts(const std::filesystem::path& relativePath) {
-    const std::optional<LanguageLines> lines = ReadLanguageFile(m_home / relativePath);
+    const std::optional<LanguageLines> lines = ReadLanguageFile(FindLanguageFile(m_languageFolders, relativePath.filename()));
     if (!lines) return false;
     m_texts.title = LineText(*lines, kLineDialogTitle);
     m_texts.acceptCaption = LineText(*lines, kLineDialogAccept);

@@ -15,13 +15,15 @@ namespace quorvel {
 class CLanguage {
 public:
     // home: the folder holding languages/ and data/.
-    explicit CLanguage(std::filesystem::path home);
+    explicit CLanguage(const std::filesystem::path& home);
+    // languageFolders: searched in order for each language file; languageSaveFile: the saved choice.
+    CLanguage(std::vector<std::filesystem::path> languageFolders, std::filesystem::path languageSaveFile);
 
     // Texts from the language of the saved choice (any value but 1 to 8 is English), else from
     // the English file, else the template's own; the nine languages are listed in every case.
     void PrepareLanguageDialog();
-    // Title, button captions and column headings from lines 61 to 65 of a language file (relative
-    // to the home folder), and the nine rows. False, changing nothing, when it cannot be read.
+    // Title, button captions and column headings from lines 61 to 65 of a language file (its name
+    // under a language folder), and the nine rows. False, changing nothing, when it cannot be read.
     bool LoadDialogTexts(const std::filesystem::path& relativePath);
 
     // The accept button: the lowest selected row is the language, -1 when no row is selected.
@@ -38,7 +40,8 @@ public:
 private:
     void ListLanguages();
 
-    std::filesystem::path m_home;
+    std::vector<std::filesystem::path> m_languageFolders;
+    std::filesystem::path m_languageSaveFile;
     LanguageDialogTexts m_texts;
     int m_selectedIndex = -1;
     std::array<std::string, 2> m_columnHeading;

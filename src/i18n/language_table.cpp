@@ -1,5 +1,7 @@
 #include "i18n/language_table.h"
 
+#include <system_error>
+
 #include "app/program_files.h"
 
 namespace quorvel {
@@ -7,6 +9,15 @@ namespace quorvel {
 std::filesystem::path LanguagePath(int index) {
     const bool known = index >= 0 && index < static_cast<int>(kLanguages.size());
     return std::filesystem::path(kLanguageFolder) / kLanguages[known ? index : kEnglish].fileName;
+}
+
+std::filesystem::path FindLanguageFile(const std::vector<std::filesystem::path>& folders,
+                                       const std::filesystem::path& fileName) {
+    for (const std::filesystem::path& folder : folders) {
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(folder / fileName, ignored)) return folder / fileName;
+    }
+    return folders.empty() ? fileName : folders.back() / fileName;
 }
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 namespace quorvel {
 
@@ -29,5 +30,10 @@ inline constexpr int kPolish = 4;
 
 // "languages/<file name>" for a language index; any index outside the table gives English.
 std::filesystem::path LanguagePath(int index);
+
+// The file of that name in the first of the folders that holds one (a player's own copy before the
+// installed one); in the last folder when none does.
+std::filesystem::path FindLanguageFile(const std::vector<std::filesystem::path>& folders,
+                                       const std::filesystem::path& fileName);
 
 }  // namespace quorvel
