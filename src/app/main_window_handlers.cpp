@@ -15,7 +15,8 @@ namespace quorvel {
 CSimulatorDlg::CSimulatorDlg(MainForm& form, const std::filesystem::path& home)
     : CSimulatorDlg(form, ProgramFolders::InOneFolder(home)) {}
 
-CSimulatorDlg::CSimulatorDlg(MainForm& form, ProgramFolders folders) : m_form(form), m_folders(std::move(folders)) {}
+CSimulatorDlg::CSimulatorDlg(MainForm& form, ProgramFolders folders)
+    : m_form(form), m_folders(std::move(folders)) {}
 
 CSimulatorDlg::~CSimulatorDlg() = default;
 

@@ -37,9 +37,12 @@ std::filesystem::path UserDataHome(const FolderEnvironment& environment) {
 
 std::string_view ModeName(FolderMode mode) {
     switch (mode) {
-        case FolderMode::Portable: return "portable (files beside the executable)";
-        case FolderMode::Installed: return "installed (player's files in the XDG data folder)";
-        case FolderMode::Home: return "--home";
+        case FolderMode::Portable:
+            return "portable (files beside the executable)";
+        case FolderMode::Installed:
+            return "installed (player's files in the XDG data folder)";
+        case FolderMode::Home:
+            return "--home";
     }
     return "";
 }

@@ -48,8 +48,8 @@ int main(int argc, char** argv) {
     if (help) {
         std::cout << kUsage << '\n'
                   << kHelp
-                  << quorvel::FoldersHelpText(
-                         quorvel::DecideProgramFolders(home.value_or(""), quorvel::CurrentFolderEnvironment()));
+                  << quorvel::FoldersHelpText(quorvel::DecideProgramFolders(
+                         home.value_or(""), quorvel::CurrentFolderEnvironment()));
         return 0;
     }
     if (version) {

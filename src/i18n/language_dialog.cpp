@@ -12,7 +12,8 @@ namespace quorvel {
 CLanguage::CLanguage(const std::filesystem::path& home)
     : CLanguage({home / kLanguageFolder}, home / kLanguageSaveFile) {}
 
-CLanguage::CLanguage(std::vector<std::filesystem::path> languageFolders, std::filesystem::path languageSaveFile)
+CLanguage::CLanguage(std::vector<std::filesystem::path> languageFolders,
+                     std::filesystem::path languageSaveFile)
     : m_languageFolders(std::move(languageFolders)), m_languageSaveFile(std::move(languageSaveFile)) {}
 
 void CLanguage::PrepareLanguageDialog() {
@@ -25,7 +26,8 @@ void CLanguage::PrepareLanguageDialog() {
 }
 
 bool CLanguage::LoadDialogTexts(const std::filesystem::path& relativePath) {
-    const std::optional<LanguageLines> lines = ReadLanguageFile(FindLanguageFile(m_languageFolders, relativePath.filename()));
+    const std::optional<LanguageLines> lines =
+        ReadLanguageFile(FindLanguageFile(m_languageFolders, relativePath.filename()));
     if (!lines) return false;
     m_texts.title = LineText(*lines, kLineDialogTitle);
     m_texts.acceptCaption = LineText(*lines, kLineDialogAccept);

@@ -1,8 +1,7 @@
-#include "ui/simulator_app.h"
-
 #include <string>
 #include <vector>
 
+#include "ui/simulator_app.h"
 #include "ui/start_options.h"
 
 int main(int argc, char** argv) {

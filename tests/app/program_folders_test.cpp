@@ -45,9 +45,9 @@ TEST(ProgramFolders, AnInstalledPrefixKeepsThePlayersFilesInTheXdgDataFolder) {
         std::string xdgDataHome;
         fs::path player;
     };
-    for (const Case& c : {Case{"set", "/xdg", "/xdg/quorvel"},
-                          Case{"unset", "", "/home/p/.local/share/quorvel"},
-                          Case{"relative, so ignored", "xdg", "/home/p/.local/share/quorvel"}}) {
+    for (const Case& c :
+         {Case{"set", "/xdg", "/xdg/quorvel"}, Case{"unset", "", "/home/p/.local/share/quorvel"},
+          Case{"relative, so ignored", "xdg", "/home/p/.local/share/quorvel"}}) {
         SCOPED_TRACE(c.name);
         const ProgramFolders f = DecideProgramFolders("", {l.installedBin, c.xdgDataHome, "/home/p"});
         EXPECT_EQ(f.mode, FolderMode::Installed);
@@ -76,8 +76,8 @@ TEST(ProgramFolders, HomeOverridesBothModesAndIsMadeAbsolute) {
 
 TEST(ProgramFolders, ResolvesPlayersFilesAndTakesThePlayersLanguageFileFirst) {
     TestHome h;
-    const ProgramFolders f{FolderMode::Installed, {h / "player/languages", h / "share/languages"}, h / "player",
-                           h / "player"};
+    const ProgramFolders f{
+        FolderMode::Installed, {h / "player/languages", h / "share/languages"}, h / "player", h / "player"};
     h.Write("share/languages/eng_lang.dat", "installed");
     h.Write("share/languages/ger_lang.dat", "installed");
     h.Write("player/languages/ger_lang.dat", "player's");
