@@ -46,7 +46,7 @@ void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path& relativePath)
 }
 
 void CSimulatorDlg::OnChooseLanguage() {
-    CLanguage dialog(HomePath(kLanguageFolder), HomePath(kLanguageSaveFile));
+    CLanguage dialog(m_folders.languageFolders, HomePath(kLanguageSaveFile));
     dialog.PrepareLanguageDialog();
     const LanguageDialogAnswer answer = m_form.RunLanguageDialog(dialog.Texts());
     if (answer.accepted) {

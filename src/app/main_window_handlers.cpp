@@ -13,20 +13,23 @@
 
 namespace quorvel {
 
-CSimulatorDlg::CSimulatorDlg(MainForm& form, std::filesystem::path home)
-    : m_form(form), m_home(std::move(home)) {}
+CSimulatorDlg::CSimulatorDlg(MainForm& form, const std::filesystem::path& home)
+    : CSimulatorDlg(form, ProgramFolders::InOneFolder(home)) {}
+
+CSimulatorDlg::CSimulatorDlg(MainForm& form, ProgramFolders folders)
+    : m_form(form), m_folders(std::move(folders)) {}
 
 CSimulatorDlg::~CSimulatorDlg() = default;
 
 std::filesystem::path CSimulatorDlg::HomePath(std::string_view relative) const {
-    return m_home / std::filesystem::path(relative);
+    return m_folders.Resolve(std::filesystem::path(relative));
 }
 
 void CSimulatorDlg::OnMainWindowInit() {
-    // Relative names then resolve beside the program, as they do for the files the logic opens
-    // through HomePath. A folder that cannot be entered is no reason to stop.
+    // Relative names then resolve beside the player's files, as they do for the files the logic
+    // opens through HomePath. A folder that cannot be entered is no reason to stop.
     std::error_code ignored;
-    std::filesystem::current_path(m_home, ignored);
+    std::filesystem::current_path(m_folders.workingFolder, ignored);
 
     // Rewrites of a program that was killed mid-way leave their temporaries behind.
     RemoveAbandonedTemporaries(HomePath(kBookFile));

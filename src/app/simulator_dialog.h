@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "app/main_form.h"
+#include "app/program_folders.h"
 #include "app/simulator_state.h"
 #include "i18n/language_texts.h"
 
@@ -24,7 +25,9 @@ enum class TextColour { Default, Red, Green };
 class CSimulatorDlg {
 public:
     // home: the folder holding languages/ and data/.
-    CSimulatorDlg(MainForm& form, std::filesystem::path home);
+    CSimulatorDlg(MainForm& form, const std::filesystem::path& home);
+    // folders: where the language files and the player's files are, as start-up decided.
+    CSimulatorDlg(MainForm& form, ProgramFolders folders);
     ~CSimulatorDlg();
     CSimulatorDlg(const CSimulatorDlg&) = delete;
     CSimulatorDlg& operator=(const CSimulatorDlg&) = delete;
@@ -71,8 +74,8 @@ public:
     SimulatorState& State() { return m_state; }
     const SimulatorState& State() const { return m_state; }
     const LanguageTexts& Texts() const { return m_texts; }
-    const std::filesystem::path& Home() const { return m_home; }
-    // A program file (kBookFile, kPlanFile, ...) resolved against the home folder.
+    const ProgramFolders& Folders() const { return m_folders; }
+    // A program file (kBookFile, kPlanFile, a language file, ...) resolved against the folders.
     std::filesystem::path HomePath(std::string_view relative) const;
 
 private:
@@ -86,7 +89,7 @@ private:
     void ResetResultDisplay();
 
     MainForm& m_form;
-    std::filesystem::path m_home;
+    ProgramFolders m_folders;
     SimulatorState m_state;
     LanguageTexts m_texts;
     std::ofstream m_planStream;

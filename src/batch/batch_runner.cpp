@@ -95,8 +95,12 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
 
 int RunBatchScript(std::istream& script, const std::filesystem::path& home, std::ostream& out,
                    std::ostream& err) {
+    return RunBatchScript(script, ProgramFolders::InOneFolder(home), out, err);
+}
+
+int RunBatchScript(std::istream& script, ProgramFolders folders, std::ostream& out, std::ostream& err) {
     ScriptForm form(out);
-    CSimulatorDlg dlg(form, home);
+    CSimulatorDlg dlg(form, std::move(folders));
     dlg.OnMainWindowInit();
 
     std::string line;

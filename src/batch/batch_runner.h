@@ -8,16 +8,20 @@
 #include <istream>
 #include <ostream>
 
+#include "app/program_folders.h"
+
 namespace quorvel {
 
 // Exit statuses of the batch mode.
 inline constexpr int kBatchOk = 0;
 inline constexpr int kBatchScriptError = 2;
 
-// Starts the program on a script form with home as its folder, then runs the script one line at a
+// Starts the program on a script form with home as its folder (or with the folders start-up
+// decided), then runs the script one line at a
 // time, printing to out. Ends when the script ends or the main window closes (kBatchOk), or at the
 // first line that is no valid command, which is reported on err (kBatchScriptError).
 int RunBatchScript(std::istream& script, const std::filesystem::path& home, std::ostream& out,
                    std::ostream& err);
+int RunBatchScript(std::istream& script, ProgramFolders folders, std::ostream& out, std::ostream& err);
 
 }  // namespace quorvel

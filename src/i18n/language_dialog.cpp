@@ -8,8 +8,8 @@
 
 namespace quorvel {
 
-CLanguage::CLanguage(std::filesystem::path languageFolder, std::filesystem::path savedChoiceFile)
-    : m_languageFolder(std::move(languageFolder)), m_savedChoiceFile(std::move(savedChoiceFile)) {}
+CLanguage::CLanguage(std::vector<std::filesystem::path> languageFolders, std::filesystem::path savedChoiceFile)
+    : m_languageFolders(std::move(languageFolders)), m_savedChoiceFile(std::move(savedChoiceFile)) {}
 
 void CLanguage::PrepareLanguageDialog() {
     m_texts = LanguageDialogTexts{};
@@ -21,7 +21,7 @@ void CLanguage::PrepareLanguageDialog() {
 }
 
 bool CLanguage::LoadDialogTexts(std::string_view fileName) {
-    const std::optional<LanguageLines> lines = ReadLanguageFile(m_languageFolder / fileName);
+    const std::optional<LanguageLines> lines = ReadLanguageFile(FindLanguageFile(m_languageFolders, fileName));
     if (!lines) return false;
     m_texts.title = LineText(*lines, kLineDialogTitle);
     m_texts.acceptCaption = LineText(*lines, kLineDialogAccept);

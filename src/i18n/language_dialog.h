@@ -15,14 +15,14 @@ namespace quorvel {
 
 class CLanguage {
 public:
-    // languageFolder: where the language files are; savedChoiceFile: the saved language choice.
-    CLanguage(std::filesystem::path languageFolder, std::filesystem::path savedChoiceFile);
+    // languageFolders: searched in order for each language file; savedChoiceFile: the saved choice.
+    CLanguage(std::vector<std::filesystem::path> languageFolders, std::filesystem::path savedChoiceFile);
 
     // Texts from the language of the saved choice (any value but 1 to 8 is English), else from
     // the English file, else the template's own; the nine languages are listed in every case.
     void PrepareLanguageDialog();
     // Title, button captions and column headings from lines 61 to 65 of a language file (named
-    // within the language folder), and the nine rows. False, changing nothing, when it cannot be read.
+    // within the language folders), and the nine rows. False, changing nothing, when it cannot be read.
     bool LoadDialogTexts(std::string_view fileName);
 
     // The accept button: the lowest selected row is the language, -1 when no row is selected.
@@ -39,7 +39,7 @@ public:
 private:
     void ListLanguages();
 
-    std::filesystem::path m_languageFolder;
+    std::vector<std::filesystem::path> m_languageFolders;
     std::filesystem::path m_savedChoiceFile;
     LanguageDialogTexts m_texts;
     int m_selectedIndex = -1;

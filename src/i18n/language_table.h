@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace quorvel {
 
@@ -31,5 +32,10 @@ constexpr std::string_view LanguageFileName(int index) {
     const bool known = index >= 0 && index < static_cast<int>(kLanguages.size());
     return kLanguages[known ? index : kEnglish].fileName;
 }
+
+// The file of that name in the first of the folders that holds one (a player's own copy before the
+// installed one); in the last folder when none does.
+std::filesystem::path FindLanguageFile(const std::vector<std::filesystem::path>& folders,
+                                       const std::filesystem::path& fileName);
 
 }  // namespace quorvel

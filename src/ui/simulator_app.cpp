@@ -2,8 +2,8 @@
 
 #include <QTimer>
 #include <cstdio>
-#include <system_error>
 
+#include "app/version.h"
 #include "app/simulator_dialog.h"
 #include "ui/program_icon.h"
 #include "ui/qt_text.h"
@@ -21,20 +21,13 @@ std::vector<std::string> ProgramArguments() {
     return arguments;
 }
 
-std::filesystem::path HomeFolder(const StartOptions& options) {
-    std::filesystem::path home =
-        options.home.empty() ? std::filesystem::path(ToUtf8(QCoreApplication::applicationDirPath()))
-                             : options.home;
-    std::error_code ignored;
-    const std::filesystem::path absolute = std::filesystem::absolute(home, ignored);
-    return absolute.empty() ? home : absolute;
-}
 
 }  // namespace
 
 CSimulatorApp::CSimulatorApp(int& argc, char** argv) : m_app(argc, argv) {
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setDesktopFileName(QStringLiteral("quorvel"));
+    QApplication::setApplicationVersion(QString::fromUtf8(kVersion.data(), kVersion.size()));
+    QApplication::setDesktopFileName(QString::fromUtf8(kApplicationId.data(), kApplicationId.size()));
     QApplication::setWindowIcon(ProgramIcon());
 }
 
@@ -44,16 +37,17 @@ int CSimulatorApp::StartApplication() {
         std::fprintf(stderr, "%s\n", kStartUsage);
         return 2;
     }
+    if (PrintStartInformation(*options)) return 0;
 
     QuorvelWindow window;
-    CSimulatorDlg dlg(window, HomeFolder(*options));
+    CSimulatorDlg dlg(window, StartProgramFolders(options->home));
     window.Attach(dlg);
     dlg.OnMainWindowInit();
 
     if (options->startupCheck) {
         QTimer::singleShot(0, &window, [&window, &dlg] {
-            // What the start found: the home folder and the caption the language gave Simulate.
-            std::printf("startup-check\t%s\t%s\n", dlg.Home().string().c_str(),
+            // What the start found: the working folder and the caption the language gave Simulate.
+            std::printf("startup-check\t%s\t%s\n", dlg.Folders().workingFolder.string().c_str(),
                         window.GetText(ControlId::SimulateButton).c_str());
             std::fflush(stdout);
             window.done(QDialog::Accepted);

@@ -46,7 +46,7 @@ struct Home : testing::TestHome {
         WriteLanguage(kFrench, "fr");
     }
     CLanguage Prepared() const {
-        CLanguage dialog(*this / kLanguageFolder, *this / kLanguageSaveFile);
+        CLanguage dialog({*this / kLanguageFolder}, *this / kLanguageSaveFile);
         dialog.PrepareLanguageDialog();
         return dialog;
     }
@@ -81,7 +81,7 @@ TEST(LanguageDialogTexts, AMissingSavedLanguageFileFallsBackToEnglish) {
 TEST(LanguageDialogTexts, WithoutAnyFileTheTemplateTextsStayButTheLanguagesAreListed) {
     testing::TestHome home;
     home.Write(kLanguageSaveFile, "3");
-    CLanguage dialog(home / kLanguageFolder, home / kLanguageSaveFile);
+    CLanguage dialog({home / kLanguageFolder}, home / kLanguageSaveFile);
     dialog.PrepareLanguageDialog();
     EXPECT_EQ(dialog.Texts().title, "Sprachwahl");
     EXPECT_EQ(dialog.Texts().acceptCaption, "ERROR");

@@ -1,32 +1,46 @@
 #!/bin/sh
-# Installs the build into a fresh folder and checks the portable layout: executables, languages
-# and an empty book beside them, the desktop entry and the icons; then starts the installed window
-# from another folder.
+# Installs the build into a fresh prefix and checks the Linux layout (executables, languages under
+# share/quorvel, desktop entry, metainfo, icons, man pages, documents), then starts the installed
+# window from another folder: it keeps the player's files under $HOME/.local/share/quorvel.
+# Then the portable component: one folder with the executables, languages/ and an empty book,
+# which a second installation keeps, and which the window uses as it is.
 set -eu
 build="$1"
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix="$work/prefix"
+id=io.github.quorvel.Quorvel
+fail() { echo "install layout: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-fail() { echo "install layout: $*"; exit 1; }
-for f in bin/quorvel bin/quorvel-batch bin/languages/eng_lang.dat bin/data/QuorvelData.dat \
-         share/applications/quorvel.desktop share/icons/hicolor/scalable/apps/quorvel.svg; do
+for f in bin/quorvel bin/quorvel-batch share/quorvel/languages/eng_lang.dat \
+         share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         share/icons/hicolor/scalable/apps/$id.svg share/man/man1/quorvel.1.gz \
+         share/man/man1/quorvel-batch.1.gz share/doc/quorvel/LICENSE share/doc/quorvel/README.md; do
     [ -e "$prefix/$f" ] || fail "$f missing"
 done
 for size in 16 32 48 64 128 256; do
-    [ -e "$prefix/share/icons/hicolor/${size}x${size}/apps/quorvel.png" ] || fail "icon $size missing"
+    [ -e "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" ] || fail "icon $size missing"
 done
-[ -s "$prefix/bin/data/QuorvelData.dat" ] && fail "the installed book is not empty"
-grep -q "^Exec=\"$prefix/bin/quorvel\"$" "$prefix/share/applications/quorvel.desktop" || fail "Exec line"
+[ -e "$prefix/bin/data" ] || [ -e "$prefix/bin/languages" ] && fail "player's folders installed into bin/"
+grep -q "^Exec=$prefix/bin/quorvel$" "$prefix/share/applications/$id.desktop" || fail "Exec line"
 if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$prefix/share/applications/quorvel.desktop"
+    desktop-file-validate "$prefix/share/applications/$id.desktop"
 fi
+mkdir "$work/home"
+out=$(cd / && HOME="$work/home" XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$prefix/bin/quorvel" --startup-check 2>/dev/null)
+[ "$(printf '%s' "$out" | cut -f2)" = "$work/home/.local/share/quorvel" ] || fail "installed window runs in '$out'"
+[ "$(printf '%s' "$out" | cut -f3)" = "Simulate" ] || fail "installed window found no language: '$out'"
 
-# A second installation keeps the player's book.
-echo "1 2 3" >"$prefix/bin/data/QuorvelData.dat"
-cmake --install "$build" --prefix "$prefix" >/dev/null
-[ "$(cat "$prefix/bin/data/QuorvelData.dat")" = "1 2 3" ] || fail "reinstalling replaced the book"
-
-out=$(cd / && QT_QPA_PLATFORM=offscreen "$prefix/bin/quorvel" --startup-check 2>/dev/null)
-[ "$(printf '%s' "$out" | cut -f2)" = "$prefix/bin" ] || fail "installed window runs from '$out'"
-echo "install layout ok: $out"
+portable="$work/portable"
+cmake --install "$build" --component portable --prefix "$portable" >/dev/null
+for f in quorvel quorvel-batch languages/eng_lang.dat data/QuorvelData.dat LICENSE; do
+    [ -e "$portable/$f" ] || fail "portable $f missing"
+done
+[ -s "$portable/data/QuorvelData.dat" ] && fail "the installed book is not empty"
+echo "1 2 3" >"$portable/data/QuorvelData.dat"
+cmake --install "$build" --component portable --prefix "$portable" >/dev/null
+[ "$(cat "$portable/data/QuorvelData.dat")" = "1 2 3" ] || fail "reinstalling replaced the book"
+out=$(cd / && QT_QPA_PLATFORM=offscreen "$portable/quorvel" --startup-check 2>/dev/null)
+[ "$(printf '%s' "$out" | cut -f2)" = "$portable" ] || fail "portable window runs in '$out'"
+echo "install layout ok"

@@ -1,0 +1,127 @@
+#include "app/program_folders.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <system_error>
+
+#include "app/program_files.h"
+#include "app/version.h"
+#include "i18n/language_table.h"
+
+namespace quorvel {
+namespace {
+
+constexpr std::string_view kPlayerFolderName = "quorvel";
+
+bool IsFolder(const std::filesystem::path& path) {
+    std::error_code ignored;
+    return std::filesystem::is_directory(path, ignored);
+}
+
+std::filesystem::path ExecutableFolder() {
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return std::filesystem::current_path(error);
+    return executable.parent_path();
+}
+
+// $XDG_DATA_HOME when it is an absolute path (as the XDG base directory rules ask), else
+// ~/.local/share.
+std::filesystem::path UserDataHome(const FolderEnvironment& environment) {
+    const std::filesystem::path xdg = environment.xdgDataHome;
+    if (xdg.is_absolute()) return xdg;
+    return std::filesystem::path(environment.userHome) / ".local" / "share";
+}
+
+std::string_view ModeName(FolderMode mode) {
+    switch (mode) {
+        case FolderMode::Portable:
+            return "portable (files beside the executable)";
+        case FolderMode::Installed:
+            return "installed (player's files in the XDG data folder)";
+        case FolderMode::Home:
+            return "--home";
+    }
+    return "";
+}
+
+}  // namespace
+
+ProgramFolders ProgramFolders::InOneFolder(const std::filesystem::path& home, FolderMode mode) {
+    return ProgramFolders{mode, {home / kLanguageFolder}, home / kDataFolder, home};
+}
+
+std::filesystem::path ProgramFolders::Resolve(const std::filesystem::path& relative) const {
+    if (relative.is_absolute() || relative.empty()) return relative;
+    auto part = relative.begin();
+    const std::filesystem::path first = *part;
+    std::filesystem::path rest;
+    for (++part; part != relative.end(); ++part) rest /= *part;
+    if (first == kLanguageFolder && !rest.empty()) return FindLanguageFile(languageFolders, rest);
+    if (first == kDataFolder) return dataFolder / rest;
+    return dataFolder / relative;
+}
+
+FolderEnvironment CurrentFolderEnvironment() {
+    FolderEnvironment environment;
+    environment.executableFolder = ExecutableFolder();
+    if (const char* xdg = std::getenv("XDG_DATA_HOME")) environment.xdgDataHome = xdg;
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        environment.userHome = home;
+    } else if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr) {
+        environment.userHome = entry->pw_dir;
+    }
+    return environment;
+}
+
+ProgramFolders DecideProgramFolders(const std::filesystem::path& home, const FolderEnvironment& environment) {
+    if (!home.empty()) {
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(home, error);
+        return ProgramFolders::InOneFolder(error ? home : absolute, FolderMode::Home);
+    }
+
+    const std::filesystem::path& bin = environment.executableFolder;
+    const std::filesystem::path data = bin / kDataFolder;
+    if (IsFolder(bin / kLanguageFolder) && IsFolder(data) && ::access(data.c_str(), W_OK) == 0) {
+        return ProgramFolders::InOneFolder(bin, FolderMode::Portable);
+    }
+
+    const std::filesystem::path player = UserDataHome(environment) / kPlayerFolderName;
+    const std::filesystem::path installed =
+        (bin / std::filesystem::path(kInstalledLanguagesFromBin)).lexically_normal();
+    return ProgramFolders{FolderMode::Installed, {player / kLanguageFolder, installed}, player, player};
+}
+
+ProgramFolders StartProgramFolders(const std::filesystem::path& home) {
+    ProgramFolders folders = DecideProgramFolders(home, CurrentFolderEnvironment());
+    if (folders.mode == FolderMode::Installed) {
+        std::error_code ignored;
+        std::filesystem::create_directories(folders.dataFolder, ignored);
+    }
+    return folders;
+}
+
+std::string FoldersHelpText(const ProgramFolders& folders) {
+    std::string text = "Mode: ";
+    text += ModeName(folders.mode);
+    text += "\nLanguage files (first found wins):\n";
+    for (const std::filesystem::path& folder : folders.languageFolders) text += "  " + folder.string() + "\n";
+    text += "Player's files (book, language choice, attack plan):\n  " + folders.dataFolder.string() + "\n";
+    return text;
+}
+
+std::string VersionText(std::string_view programName) {
+    std::string text(programName);
+    text += " ";
+    text += kVersion;
+    text +=
+        "\nLicense GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+        "This is free software: you are free to change and redistribute it.\n"
+        "There is NO WARRANTY, to the extent permitted by law.\n";
+    return text;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,58 @@
+#pragma once
+
+// Where the program reads its language files and keeps the player's files. Each executable decides
+// this once at start-up and hands the result to the logic; nothing else knows which mode is in force.
+//   portable:  the executable's folder holds languages/ and a writable data/ (build folder, copied bin/)
+//   installed: languages from <prefix>/share/quorvel/languages, the player's files in
+//              $XDG_DATA_HOME/quorvel (default ~/.local/share/quorvel), whose languages/ wins
+//   --home DIR: DIR/languages and DIR/data, over both
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+enum class FolderMode { Portable, Installed, Home };
+
+struct ProgramFolders {
+    FolderMode mode = FolderMode::Home;
+    // Searched in order: the first folder holding a language file gives it.
+    std::vector<std::filesystem::path> languageFolders;
+    // The book, the saved language choice and the attack plan.
+    std::filesystem::path dataFolder;
+    // The working folder of the running program: the one folder, or the player's folder.
+    std::filesystem::path workingFolder;
+
+    // languages/ and data/ side by side in one folder: the portable layout and --home.
+    static ProgramFolders InOneFolder(const std::filesystem::path& home, FolderMode mode = FolderMode::Home);
+
+    // A program file as the logic names it (kBookFile, a language file under kLanguageFolder) made
+    // into the file to open. Absolute paths stay as they are.
+    std::filesystem::path Resolve(const std::filesystem::path& relative) const;
+};
+
+// What the decision reads from the system, so that tests can set it.
+struct FolderEnvironment {
+    std::filesystem::path executableFolder;
+    std::string xdgDataHome;  // empty when unset
+    std::string userHome;     // $HOME, else the password database
+};
+
+FolderEnvironment CurrentFolderEnvironment();
+
+// home: the --home folder (made absolute against the working folder); empty when none was given.
+ProgramFolders DecideProgramFolders(const std::filesystem::path& home, const FolderEnvironment& environment);
+
+// What an executable does once at start-up: decides for this process and, in the installed mode,
+// creates the player's folder (if that fails, the first save says why).
+ProgramFolders StartProgramFolders(const std::filesystem::path& home);
+
+// Lines for --help: the mode in force and its folders.
+std::string FoldersHelpText(const ProgramFolders& folders);
+
+// The --version text of an executable.
+std::string VersionText(std::string_view programName);
+
+}  // namespace quorvel

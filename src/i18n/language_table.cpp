@@ -1,0 +1,16 @@
+#include "i18n/language_table.h"
+
+#include <system_error>
+
+namespace quorvel {
+
+std::filesystem::path FindLanguageFile(const std::vector<std::filesystem::path>& folders,
+                                       const std::filesystem::path& fileName) {
+    for (const std::filesystem::path& folder : folders) {
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(folder / fileName, ignored)) return folder / fileName;
+    }
+    return folders.empty() ? fileName : folders.back() / fileName;
+}
+
+}  // namespace quorvel
