@@ -8,13 +8,15 @@
 // The window itself is only a MainForm; nothing here knows about Qt.
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/main_form.h"
 #include "app/simulator_state.h"
 #include "i18n/language_texts.h"
+#include "plan/plan_file.h"
+#include "travel/book_record.h"
 
 namespace quorvel {
 
@@ -68,6 +70,9 @@ public:
     void OnBookSave();
     void OnBookDelete();
     void OnBookSelChange();
+    // The book file changed on disk (another window saved or deleted): the list shows it anew and
+    // keeps the selected position when it is still there.
+    void OnBookFileChanged();
 
     // Espionage report.
     void OnReadReport();
@@ -87,14 +92,23 @@ public:
     const std::filesystem::path& Home() const { return m_home; }
     // A program file (kBookFile, kPlanFile, ...) resolved against the home folder.
     std::filesystem::path HomePath(std::string_view relative) const;
+    // This process's own attack plan file.
+    std::filesystem::path PlanFile() const;
 
 private:
+    // The error box for a file that could not be written (cannotSave) or read (cannotRead).
+    void ShowFileError(const std::string& pattern, const std::filesystem::path& file, int errorNumber);
+
     MainForm& m_form;
     std::filesystem::path m_home;
     SimulatorState m_state;
     LanguageTexts m_texts;
-    std::ofstream m_planStream;
+    PlanWriter m_planWriter;
     bool m_toolTipCreated = false;
+    // The records the book list shows, in list order; what a delete or the flight time refers to.
+    std::vector<BookRecord> m_shownBook;
+    // The last remember-attack could not write its record.
+    bool m_recordFailed = false;
 };
 
 }  // namespace quorvel

@@ -1,6 +1,6 @@
 #include "i18n/saved_choice.h"
 
-#include <fstream>
+#include <cerrno>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -12,7 +12,7 @@ namespace quorvel {
 namespace {
 
 // The choice is one short number; a file of any size is judged by its beginning.
-constexpr std::streamsize kReadLimit = 4096;
+constexpr std::size_t kReadLimit = 4096;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -36,20 +36,25 @@ std::optional<long long> ExtractInteger(std::string_view text) {
 }  // namespace
 
 int SavedLanguageIndex(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return kEnglish;
-    std::string text(static_cast<std::size_t>(kReadLimit), '\0');
-    in.read(text.data(), kReadLimit);
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    const std::optional<long long> value = ExtractInteger(text);
+    const std::optional<std::string> text = ReadRegularFile(file, kReadLimit);
+    return text ? ParseSavedLanguageIndex(*text) : kEnglish;
+}
+
+int ParseSavedLanguageIndex(std::string_view text) {
+    const std::optional<long long> value = ExtractInteger(text.substr(0, kReadLimit));
     const bool chosen = value && *value >= 1 && *value < static_cast<long long>(kLanguages.size());
     return chosen ? static_cast<int>(*value) : kEnglish;
 }
 
-bool SaveLanguageIndex(const std::filesystem::path& file, int index) {
+bool SaveLanguageIndex(const std::filesystem::path& file, int index, int* errorNumber) {
     std::error_code ignored;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ignored);
-    return ReplaceFileAtomically(file, std::to_string(index)) == WriteOutcome::Ok;
+    const FolderLock lock(file);
+    if (lock.Busy()) {
+        if (errorNumber) *errorNumber = EWOULDBLOCK;
+        return false;
+    }
+    return ReplaceFileAtomically(file, std::to_string(index), errorNumber) == WriteOutcome::Ok;
 }
 
 }  // namespace quorvel

@@ -53,7 +53,8 @@ void TestHome::WriteLanguage(int index, std::string_view tag) const {
 
 void TestHome::WriteShortNumberedLanguage() const {
     std::string text;
-    for (int n = 1; n <= kLanguageLineCount; ++n) text += "L" + std::to_string(n) + "\n";
+    // Written as before the file-error lines existed, so that those texts are the English fallback.
+    for (int n = 1; n <= kLinePlanMissilesCaption; ++n) text += "L" + std::to_string(n) + "\n";
     Write(LanguagePath(kEnglish).string(), text);
 }
 

@@ -6,9 +6,22 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <unistd.h>
+
+#include "app/program_files.h"
+#include "plan/plan_file.h"
 #include "window_fixture.h"
 
 using namespace quorvel;
+
+namespace {
+
+// The window runs in this process, so its plan file carries this process's id.
+QString PlanFileOfThisWindow() {
+    return QString::fromStdString(PlanFileOfProcess(std::string(kPlanFile), ::getpid()).string());
+}
+
+}  // namespace
 
 class TravelAndPlanTest : public QObject {
     Q_OBJECT
@@ -72,7 +85,7 @@ private slots:
             "\n"
             "\n";
         QCOMPARE(f.ReadHomeFile(QStringLiteral("plan.txt")), expected);
-        QVERIFY(!QFile::exists(f.HomePath(QStringLiteral("data/IRakAttackPlan.tmp"))));
+        QVERIFY(!QFile::exists(f.HomePath(PlanFileOfThisWindow())));
     }
 
     void cancelling_the_save_dialog_keeps_the_plan() {
@@ -83,7 +96,7 @@ private slots:
         f.Click(ControlId::SimulateButton);
         QVERIFY(f.WithNextModal([&] { f.Click(ControlId::SavePlanButton); },
                                 [](QWidget& modal) { qobject_cast<QDialog*>(&modal)->reject(); }));
-        QVERIFY(f.ReadHomeFile(QStringLiteral("data/IRakAttackPlan.tmp")).startsWith("1. Attack\n"));
+        QVERIFY(f.ReadHomeFile(PlanFileOfThisWindow()).startsWith("1. Attack\n"));
     }
 };
 
