@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "app/simulator_dialog.h"
+#include "ui/book_file_watcher.h"
 #include "ui/program_icon.h"
 #include "ui/qt_text.h"
 #include "ui/quorvel_window.h"
@@ -49,6 +50,7 @@ int CSimulatorApp::StartApplication() {
     CSimulatorDlg dlg(window, HomeFolder(*options));
     window.Attach(dlg);
     dlg.OnMainWindowInit();
+    WatchBookFile(window, dlg);
 
     if (options->startupCheck) {
         QTimer::singleShot(0, &window, [&window, &dlg] {

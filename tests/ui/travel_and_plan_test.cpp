@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include "app/program_files.h"
+#include "app/simulator_dialog.h"
+#include "fileio/atomic_file.h"
 #include "plan/plan_file.h"
 #include "window_fixture.h"
 
@@ -97,6 +99,23 @@ private slots:
         QVERIFY(f.WithNextModal([&] { f.Click(ControlId::SavePlanButton); },
                                 [](QWidget& modal) { qobject_cast<QDialog*>(&modal)->reject(); }));
         QVERIFY(f.ReadHomeFile(PlanFileOfThisWindow()).startsWith("1. Attack\n"));
+    }
+
+    // Another window rewrites the book (a new file renamed over the old one): the list follows,
+    // keeping the selected position, and keeps following after the rename.
+    void the_book_list_follows_the_file_when_another_window_changes_it() {
+        WindowFixture f;
+        f.WriteHomeFile(QStringLiteral("data/QuorvelData.dat"), "1 1 1\n2 2 2\n");
+        f.Start();
+        auto* book = f.Control<QComboBox>(ControlId::BookList);
+        book->setCurrentIndex(1);
+        const std::filesystem::path file = f.Dlg().HomePath(kBookFile);
+        QCOMPARE(ReplaceFileAtomically(file, "3 3 3\n1 1 1\n2 2 2\n"), WriteOutcome::Ok);
+        QTRY_COMPARE(book->count(), 3);
+        QCOMPARE(book->currentText(), QStringLiteral("2:2:2"));
+        QCOMPARE(ReplaceFileAtomically(file, "4 4 4\n"), WriteOutcome::Ok);
+        QTRY_COMPARE(book->count(), 1);
+        QCOMPARE(book->currentText(), QStringLiteral("4:4:4"));
     }
 };
 
