@@ -248,6 +248,54 @@ TEST(FailingWrites, ARecordThatDoesNotFitLeavesTheEarlierOnesWhole) {
     EXPECT_TRUE(ReadWholeFile(p.dlg.PlanFile()).value_or("").find("2. ") != std::string::npos);
 }
 
+// ---- Rewrites keep what the player set up ---------------------------------------------------------
+
+unsigned Mode(const std::filesystem::path& path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+    return info.st_mode & 07777;
+}
+
+// The book and the saved choice live elsewhere, linked into data/ with mode 0600: saving, deleting
+// and choosing a language update the real files and leave links and modes as they were.
+TEST(KeptSetUp, BookAndChoiceAreWrittenThroughLinksAndKeepTheirMode) {
+    Program p;
+    p.home.Write("elsewhere/book.dat", "1 1 1\n");
+    p.home.Write("elsewhere/choice.dat", "0");
+    for (const char* name : {"elsewhere/book.dat", "elsewhere/choice.dat"}) ASSERT_EQ(::chmod((p.home / name).c_str(), 0600), 0);
+    std::filesystem::create_symlink("../elsewhere/book.dat", p.home.BookFile());
+    std::filesystem::create_symlink(p.home / "elsewhere/choice.dat", p.home / kLanguageSaveFile);
+    p.dlg.RefillBookList();
+    TypeStart(p, {2, 2, 2});
+    p.dlg.OnBookSave();
+    p.form.SelectListItem(C::BookList, 0);
+    p.dlg.OnBookDelete();
+    p.form.QueueLanguageAnswer({true, {3}});
+    p.dlg.OnChooseLanguage();
+    EXPECT_TRUE(Errors(p).empty());
+    EXPECT_EQ(p.home.Read("elsewhere/book.dat"), "2 2 2\n");
+    EXPECT_EQ(p.home.Read("elsewhere/choice.dat"), "3");
+    EXPECT_TRUE(std::filesystem::is_symlink(p.home.BookFile()));
+    EXPECT_TRUE(std::filesystem::is_symlink(p.home / kLanguageSaveFile));
+    EXPECT_EQ(Mode(p.home / "elsewhere/book.dat"), 0600u);
+    EXPECT_EQ(Mode(p.home / "elsewhere/choice.dat"), 0600u);
+}
+
+TEST(KeptSetUp, AReadOnlyChoiceIsLeftAloneLikeAReadOnlyBook) {
+    Program p;
+    p.home.Write(kLanguageSaveFile, "0");
+    std::filesystem::permissions(p.home / kDataFolder, std::filesystem::perms::all);
+    ASSERT_EQ(::chmod((p.home / kLanguageSaveFile).c_str(), 0444), 0);
+    testing::RunWithFilePermissions(p.home, [&] {
+        p.form.ClearEvents();
+        p.form.QueueLanguageAnswer({true, {3}});
+        p.dlg.OnChooseLanguage();
+        EXPECT_EQ(p.home.Read(kLanguageSaveFile), "0");
+        ASSERT_EQ(Errors(p).size(), 1u);
+        EXPECT_EQ(Errors(p)[0].text, (p.home / kLanguageSaveFile).string() + " could not be saved: permission denied.");
+    });
+}
+
 // ---- Two windows on one data folder --------------------------------------------------------------
 
 TEST(TwoWindows, ADeleteTakesTheEntryAsShownWhereverItIsNow) {
