@@ -59,8 +59,12 @@ void CSimulatorDlg::OnChooseLanguage() {
     const int index = dialog.SelectedIndex();
     if (index < 0 || index >= static_cast<int>(kLanguages.size())) return;  // accepted without a row
     ApplyLanguageFile(LanguagePath(index));
-    // A choice that cannot be saved still holds until the program ends; no message is shown.
-    SaveLanguageIndex(HomePath(kLanguageSaveFile), index);
+    // A choice that cannot be saved still holds until the program ends; the error box, already in
+    // the new language, says that it was not kept.
+    int error = 0;
+    if (!SaveLanguageIndex(HomePath(kLanguageSaveFile), index, &error)) {
+        ShowFileError(m_texts.fileErrors.cannotSave, HomePath(kLanguageSaveFile), error);
+    }
 }
 
 }  // namespace quorvel

@@ -1,6 +1,8 @@
 // Handlers of the main window that belong to no calculation: reset, exit, '<-x', the two target
 // lists, start-up, the about box and the colours of the loss totals.
 
+#include <unistd.h>
+
 #include <system_error>
 
 #include "app/control_table.h"
@@ -10,6 +12,7 @@
 #include "fileio/atomic_file.h"
 #include "i18n/language_table.h"
 #include "i18n/saved_choice.h"
+#include "plan/plan_file.h"
 
 namespace quorvel {
 
@@ -25,6 +28,12 @@ std::filesystem::path CSimulatorDlg::HomePath(std::string_view relative) const {
     return m_folders.Resolve(std::filesystem::path(relative));
 }
 
+std::filesystem::path CSimulatorDlg::PlanFile() const { return PlanFileOfProcess(HomePath(kPlanFile), ::getpid()); }
+
+void CSimulatorDlg::ShowFileError(const std::string& pattern, const std::filesystem::path& file, int errorNumber) {
+    m_form.ShowError(FileErrorMessage(m_texts.fileErrors, pattern, file.string(), errorNumber));
+}
+
 void CSimulatorDlg::OnMainWindowInit() {
     // Relative names then resolve beside the player's files, as they do for the files the logic
     // opens through HomePath. A folder that cannot be entered is no reason to stop.
@@ -34,6 +43,8 @@ void CSimulatorDlg::OnMainWindowInit() {
     // Rewrites of a program that was killed mid-way leave their temporaries behind.
     RemoveAbandonedTemporaries(HomePath(kBookFile));
     RemoveAbandonedTemporaries(HomePath(kLanguageSaveFile));
+    // Plan files of windows that were killed or crashed.
+    RemoveAbandonedPlanFiles(HomePath(kPlanFile));
 
     ApplyLanguageFile(LanguagePath(SavedLanguageIndex(HomePath(kLanguageSaveFile))));
 

@@ -51,18 +51,22 @@ void CSimulatorDlg::OnRememberAttack() {
     // The record tells the last simulation, not the current inputs, so the fields are not read.
     NormaliseEmptyInputs();
     m_state.plan.rememberRequested = true;
+    m_recordFailed = false;
     if (m_state.strike.attackRecordable || EverythingPresentAtStart(m_state)) {
-        if (!m_state.plan.planFileOpen) {
-            // A new plan empties the file. A plan file that cannot be opened drops this plan's
-            // records silently; the next export attempt tries again.
-            if (m_planStream.is_open()) m_planStream.close();
-            m_planStream.clear();
-            m_planStream.open(HomePath(kPlanFile), std::ios::out | std::ios::trunc);
-            m_state.plan.planFileOpen = true;
+        const std::filesystem::path planFile = PlanFile();
+        int error = 0;
+        // A new plan empties the file. Each record reaches the disk at once, so the plan so far
+        // survives a crash.
+        const bool started = m_state.plan.planFileOpen || m_planWriter.Start(planFile, &error);
+        if (started) m_state.plan.planFileOpen = true;
+        if (!started || !m_planWriter.Append(FormatAttackRecord(RecordWords(m_texts), RecordFacts(m_state)), &error)) {
+            // Nothing changes but the message: the inputs, the number and the pending result stay,
+            // so the player can try again.
+            m_recordFailed = true;
+            ShowFileError(m_texts.fileErrors.cannotSave, planFile, error);
+            ClearZeroInputs();
+            return;
         }
-        // Flushed at once, so the plan so far survives a crash.
-        m_planStream << FormatAttackRecord(RecordWords(m_texts), RecordFacts(m_state));
-        m_planStream.flush();
         ++m_state.plan.attackNumber;
         m_state.strike.attackRecordable = false;
         OnApplyResult();
@@ -74,17 +78,23 @@ void CSimulatorDlg::OnSavePlan() {
     NormaliseEmptyInputs();
     ReadInputs();
     // A single click after a simulation exports that one attack.
-    if (!m_state.plan.rememberRequested) OnRememberAttack();
+    if (!m_state.plan.rememberRequested) {
+        OnRememberAttack();
+        // The record could not be written, and the error box said so: there is nothing to export.
+        if (m_recordFailed) return;
+    }
 
-    if (m_planStream.is_open()) m_planStream.close();
-    m_planStream.clear();
+    m_planWriter.Close();
     m_state.plan.planFileOpen = false;
 
     if (const std::optional<std::string> chosen = m_form.AskSavePath()) {
-        const std::filesystem::path planFile = HomePath(kPlanFile);
-        // A missing plan file (nothing was recordable) is no error: nothing to export.
-        const PlanExportOutcome outcome = ExportPlan(planFile, *chosen);
-        if (const std::optional<std::string> error = PlanExportError(outcome, *chosen)) {
+        const std::filesystem::path planFile = PlanFile();
+        // A missing plan file (nothing was recordable) is no error: nothing to export. Any other
+        // failure leaves an existing export file exactly as it was.
+        int errorNumber = 0;
+        const PlanExportOutcome outcome = ExportPlan(planFile, *chosen, &errorNumber);
+        if (const std::optional<std::string> error =
+                PlanExportError(outcome, *chosen, planFile.string(), errorNumber, m_texts.fileErrors)) {
             // The plan stays on disk and the request flag unchanged, so the player can choose
             // another place and export the same plan.
             m_form.ShowError(*error);

@@ -9,14 +9,16 @@
 // The window itself is only a MainForm; nothing here knows about Qt.
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/main_form.h"
 #include "app/program_folders.h"
 #include "app/simulator_state.h"
 #include "i18n/language_texts.h"
+#include "plan/plan_file.h"
+#include "travel/book_record.h"
 
 namespace quorvel {
 
@@ -58,6 +60,9 @@ public:
     void OnBookSave();
     void OnBookDelete();
     void OnBookSelChange();
+    // The book file changed on disk (another window saved or deleted): the list shows it anew and
+    // keeps the selected position when it is still there.
+    void OnBookFileChanged();
 
     // Espionage report.
     void OnReadReport();
@@ -77,6 +82,8 @@ public:
     const ProgramFolders& Folders() const { return m_folders; }
     // A program file (kBookFile, kPlanFile, a language file, ...) resolved against the folders.
     std::filesystem::path HomePath(std::string_view relative) const;
+    // This process's own attack plan file.
+    std::filesystem::path PlanFile() const;
 
 private:
     // Handler frame: empty fields become "0", every numeric field is read into the state (false,
@@ -87,13 +94,19 @@ private:
     void ClearZeroInputs();
     // The result cells as Reset all leaves them: no values, no losses, no status.
     void ResetResultDisplay();
+    // The error box for a file that could not be written (cannotSave) or read (cannotRead).
+    void ShowFileError(const std::string& pattern, const std::filesystem::path& file, int errorNumber);
 
     MainForm& m_form;
     ProgramFolders m_folders;
     SimulatorState m_state;
     LanguageTexts m_texts;
-    std::ofstream m_planStream;
+    PlanWriter m_planWriter;
     bool m_toolTipCreated = false;
+    // The records the book list shows, in list order; what a delete or the flight time refers to.
+    std::vector<BookRecord> m_shownBook;
+    // The last remember-attack could not write its record.
+    bool m_recordFailed = false;
 };
 
 }  // namespace quorvel

@@ -1,6 +1,9 @@
 // Flight time, missile range and the coordinate book: the pure functions of travel/ do the work,
 // the handlers read the fields and place the results and the language's words.
 
+#include <algorithm>
+#include <optional>
+
 #include "app/control_table.h"
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
@@ -68,10 +71,12 @@ void CSimulatorDlg::OnCalcRange() {
 void CSimulatorDlg::RefillBookList() {
     const BookRecords book = ReadBookRecords(HomePath(kBookFile));
     m_form.ClearList(ControlId::BookList);
+    m_shownBook.clear();
     // List position i is record i, so the list ends before the first record it cannot show.
     int shown = 0;
     while (shown < kBookCapacity && IsListable(book[shown])) {
         m_form.InsertListItem(ControlId::BookList, shown, BookEntryText(book[shown]));
+        m_shownBook.push_back(book[shown]);
         ++shown;
     }
     m_form.SelectListItem(ControlId::BookList, shown > 0 ? 0 : -1);
@@ -84,9 +89,12 @@ void CSimulatorDlg::OnBookSave() {
     EnsureBookFile(file);
     const BookRecord start{m_state.inputs.startGalaxy, m_state.inputs.startSystem, m_state.inputs.startPlanet};
     if (IsInUniverse(start)) {
-        // A position already in the book, a full book or a file that cannot be written: nothing is
-        // written and, as with every file problem, nothing is said.
-        SaveToBook(file, start);
+        // A position already in the book or a full book: nothing is written and nothing said. A file
+        // that cannot be written is said; the list then shows the book as it is on disk.
+        int error = 0;
+        if (SaveToBook(file, start, &error) == BookWrite::NotWritten) {
+            ShowFileError(m_texts.fileErrors.cannotSave, file, error);
+        }
     } else {
         m_form.SetText(ControlId::FlightMessage, m_texts.msgOutOfRange);
     }
@@ -97,9 +105,30 @@ void CSimulatorDlg::OnBookSave() {
 void CSimulatorDlg::OnBookDelete() {
     NormaliseEmptyInputs();
     ReadInputs();
-    DeleteFromBook(HomePath(kBookFile), m_form.GetSelection(ControlId::BookList));
+    const std::filesystem::path file = HomePath(kBookFile);
+    const int selected = m_form.GetSelection(ControlId::BookList);
+    int error = 0;
+    // The entry the player sees is deleted where it is in the file now; an entry another window
+    // has deleted already deletes nothing. With nothing selected the file is left as it is.
+    const BookWrite outcome = selected >= 0 && selected < static_cast<int>(m_shownBook.size())
+                                  ? DeleteBookRecord(file, m_shownBook[selected], &error)
+                                  : DeleteFromBook(file, -1, &error);
+    if (outcome == BookWrite::NotWritten) ShowFileError(m_texts.fileErrors.cannotSave, file, error);
     RefillBookList();
     ClearZeroInputs();
+}
+
+void CSimulatorDlg::OnBookFileChanged() {
+    const int selected = m_form.GetSelection(ControlId::BookList);
+    const std::optional<BookRecord> kept = selected >= 0 && selected < static_cast<int>(m_shownBook.size())
+                                               ? std::optional<BookRecord>(m_shownBook[selected])
+                                               : std::nullopt;
+    RefillBookList();
+    if (!kept) return;
+    const auto found = std::find(m_shownBook.begin(), m_shownBook.end(), *kept);
+    if (found != m_shownBook.end()) {
+        m_form.SelectListItem(ControlId::BookList, static_cast<int>(found - m_shownBook.begin()));
+    }
 }
 
 // The selection is read when it is needed, by deleting and by the flight time.

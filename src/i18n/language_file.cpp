@@ -1,10 +1,9 @@
 #include "i18n/language_file.h"
 
-#include <fstream>
 #include <string>
-#include <system_error>
 #include <vector>
 
+#include "fileio/atomic_file.h"
 #include "text/utf8.h"
 #include "i18n/language_table.h"
 
@@ -51,15 +50,10 @@ LanguageLines ParseLanguageLines(std::string_view bytes, SingleByteCodepage fall
 }
 
 std::optional<LanguageLines> ReadLanguageFile(const std::filesystem::path& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes(kLanguageFileReadLimit, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return ParseLanguageLines(bytes, FallbackCodepageFor(path));
+    // A folder, FIFO or device in place of the file counts as unreadable, and opening never blocks.
+    const std::optional<std::string> bytes = ReadRegularFile(path, kLanguageFileReadLimit);
+    if (!bytes) return std::nullopt;
+    return ParseLanguageLines(*bytes, FallbackCodepageFor(path));
 }
 
 SingleByteCodepage FallbackCodepageFor(const std::filesystem::path& path) {

@@ -9,11 +9,11 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 72;
+inline constexpr int kLanguageLineCount = 83;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
-// The 72 texts of a language file; a line the file does not have is empty.
+// The texts of a language file; a line the file does not have is empty.
 using LanguageLines = std::array<std::string, kLanguageLineCount>;
 
 inline const std::string& LineText(const LanguageLines& lines, int lineNumber) {
@@ -77,4 +77,18 @@ inline constexpr int kLineRememberAttackButton = 69;
 inline constexpr int kLineSavePlanButton = 70;
 inline constexpr int kLinePlanHeading = 71;
 inline constexpr int kLinePlanMissilesCaption = 72;
+// Error boxes about files: lines 73-83. Files written before these lines existed end at line 72;
+// their texts then fall back to English.
+inline constexpr int kLineMsgCannotSave = 73;  // "%1 could not be saved: %2." (%1 file, %2 reason)
+inline constexpr int kLineMsgCannotRead = 74;
+inline constexpr int kLineReasonDiskFull = 75;
+inline constexpr int kLineReasonPermissionDenied = 76;
+inline constexpr int kLineReasonReadOnlyFileSystem = 77;
+inline constexpr int kLineReasonQuotaExceeded = 78;
+inline constexpr int kLineReasonIsFolder = 79;
+inline constexpr int kLineReasonNotRegularFile = 80;
+inline constexpr int kLineReasonFolderMissing = 81;
+inline constexpr int kLineReasonBusy = 82;
+inline constexpr int kLineReasonInputOutput = 83;
+
 }  // namespace quorvel

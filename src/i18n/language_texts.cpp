@@ -25,6 +25,22 @@ LanguageTexts TextsFromLines(const LanguageLines& lines) {
     texts.applyResultTip = line(kLineApplyResultTip);
     texts.planHeading = line(kLinePlanHeading);
     texts.planMissilesCaption = line(kLinePlanMissilesCaption);
+    // A file without these lines (or with one left empty) keeps the English text.
+    const auto lineOrEnglish = [&](int number, std::string& text) {
+        if (!line(number).empty()) text = line(number);
+    };
+    FileErrorTexts& errors = texts.fileErrors;
+    lineOrEnglish(kLineMsgCannotSave, errors.cannotSave);
+    lineOrEnglish(kLineMsgCannotRead, errors.cannotRead);
+    lineOrEnglish(kLineReasonDiskFull, errors.diskFull);
+    lineOrEnglish(kLineReasonPermissionDenied, errors.permissionDenied);
+    lineOrEnglish(kLineReasonReadOnlyFileSystem, errors.readOnlyFileSystem);
+    lineOrEnglish(kLineReasonQuotaExceeded, errors.quotaExceeded);
+    lineOrEnglish(kLineReasonIsFolder, errors.isFolder);
+    lineOrEnglish(kLineReasonNotRegularFile, errors.notRegularFile);
+    lineOrEnglish(kLineReasonFolderMissing, errors.folderMissing);
+    lineOrEnglish(kLineReasonBusy, errors.busy);
+    lineOrEnglish(kLineReasonInputOutput, errors.inputOutput);
     return texts;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "fileio/file_error.h"
 #include "i18n/language_lines.h"
 #include "strike/defence_table.h"
 
@@ -30,6 +31,7 @@ struct LanguageTexts {
     std::string applyResultTip;                                 // line 68
     std::string planHeading;                                    // line 71
     std::string planMissilesCaption;                            // line 72
+    FileErrorTexts fileErrors;                                  // lines 73-83, English when missing
 };
 
 // The kept texts of a language file's lines.

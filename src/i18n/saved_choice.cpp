@@ -1,6 +1,6 @@
 #include "i18n/saved_choice.h"
 
-#include <fstream>
+#include <cerrno>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -13,16 +13,17 @@ namespace quorvel {
 namespace {
 
 // The choice is one short number; a file of any size is judged by its beginning.
-constexpr std::streamsize kReadLimit = 4096;
+constexpr std::size_t kReadLimit = 4096;
 
 }  // namespace
 
 int SavedLanguageIndex(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return kEnglish;
-    std::string text(static_cast<std::size_t>(kReadLimit), '\0');
-    in.read(text.data(), kReadLimit);
-    text.resize(static_cast<std::size_t>(in.gcount()));
+    const std::optional<std::string> text = ReadRegularFile(file, kReadLimit);
+    return text ? ParseSavedLanguageIndex(*text) : kEnglish;
+}
+
+int ParseSavedLanguageIndex(std::string_view text) {
+    text = text.substr(0, kReadLimit);
     // Only whether the number is one of the language indexes matters: one beyond 32 bits is none.
     auto it = text.cbegin();
     const std::optional<std::int32_t> value = ScanInt32(it, text.cend());
@@ -30,10 +31,15 @@ int SavedLanguageIndex(const std::filesystem::path& file) {
     return chosen ? *value : kEnglish;
 }
 
-bool SaveLanguageIndex(const std::filesystem::path& file, int index) {
+bool SaveLanguageIndex(const std::filesystem::path& file, int index, int* errorNumber) {
     std::error_code ignored;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ignored);
-    return ReplaceFileAtomically(file, std::to_string(index)) == WriteOutcome::Ok;
+    const FolderLock lock(file);
+    if (lock.Busy()) {
+        if (errorNumber) *errorNumber = EWOULDBLOCK;
+        return false;
+    }
+    return ReplaceFileAtomically(file, std::to_string(index), errorNumber) == WriteOutcome::Ok;
 }
 
 }  // namespace quorvel

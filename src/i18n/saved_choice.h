@@ -1,15 +1,22 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 namespace quorvel {
 
 // The language index kept in the saved-choice file: 1 to 8 that language; any other value, no
-// number or no readable file, English (0).
+// number or no readable file, English (0). Only a regular file is read; a folder or FIFO counts as
+// no readable file.
 int SavedLanguageIndex(const std::filesystem::path& file);
 
-// Replaces the file's whole content with the index (the data folder is created when missing).
-// False when it could not be written; the old file then stays as it was.
-bool SaveLanguageIndex(const std::filesystem::path& file, int index);
+// The same rule over the file's first bytes.
+int ParseSavedLanguageIndex(std::string_view text);
+
+// Replaces the file's whole content with the index (the data folder is created when missing),
+// under the lock of the data folder, through a symlink, keeping the file's permission bits. A
+// read-only file is left alone. False when it could not be written; the old file then stays as it
+// was and errorNumber (when given) receives the reason.
+bool SaveLanguageIndex(const std::filesystem::path& file, int index, int* errorNumber = nullptr);
 
 }  // namespace quorvel

@@ -1,9 +1,11 @@
 #include "travel/book_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <iterator>
+#include <cerrno>
 #include <limits>
 #include <system_error>
 
@@ -38,15 +40,14 @@ BookReading Parse(Iterator it, Iterator end) {
     return reading;
 }
 
-// Whether the existing file may be written in place: the atomic replacement would otherwise
-// overwrite a file the user made read-only.
-bool CanOpenForWriting(const std::filesystem::path& file) {
-    std::fstream probe(file, std::ios::in | std::ios::out | std::ios::binary);
-    return probe.is_open();
+BookWrite Replace(const std::filesystem::path& file, std::string_view text, int* errorNumber) {
+    return ReplaceFileAtomically(file, text, errorNumber) == WriteOutcome::Ok ? BookWrite::Written
+                                                                               : BookWrite::NotWritten;
 }
 
-BookWrite Replace(const std::filesystem::path& file, std::string_view text) {
-    return ReplaceFileAtomically(file, text) == WriteOutcome::Ok ? BookWrite::Written : BookWrite::NotWritten;
+BookWrite NotWritten(int* errorNumber, int reason) {
+    if (errorNumber) *errorNumber = reason;
+    return BookWrite::NotWritten;
 }
 
 }  // namespace
@@ -58,10 +59,10 @@ std::optional<int> BookReading::NextFreeRecord() const {
 
 BookReading ParseBook(std::string_view text) { return Parse(text.begin(), text.end()); }
 
-std::optional<BookReading> ReadBookFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    return Parse(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+std::optional<BookReading> ReadBookFile(const std::filesystem::path& file, int* errorNumber) {
+    const std::optional<std::string> text = ReadRegularFile(file, std::numeric_limits<std::size_t>::max(), errorNumber);
+    if (!text) return std::nullopt;
+    return ParseBook(*text);
 }
 
 BookRecords ReadBookRecords(const std::filesystem::path& file) {
@@ -78,34 +79,52 @@ std::string BookTextWithout(const BookRecords& records, int index) {
 }
 
 bool EnsureBookFile(const std::filesystem::path& file) {
-    // Appending creates a missing file and never truncates an existing one.
-    std::ofstream out(file, std::ios::app | std::ios::binary);
-    return out.is_open();
+    // Appending creates a missing file and never truncates an existing one; O_NONBLOCK keeps a FIFO
+    // in its place from blocking.
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
 }
 
-BookWrite SaveToBook(const std::filesystem::path& file, const BookRecord& record) {
-    const std::optional<BookReading> reading = ReadBookFile(file);
-    if (!reading) return BookWrite::NotWritten;
-    const BookRecords& records = reading->records;
-    if (std::find(records.begin(), records.end(), record) != records.end()) return BookWrite::AlreadyInBook;
-    if (!reading->NextFreeRecord()) return BookWrite::NotReachable;
-    if (!CanOpenForWriting(file)) return BookWrite::NotWritten;
-    std::optional<std::string> text = ReadWholeFile(file);
+BookWrite SaveToBook(const std::filesystem::path& file, const BookRecord& record, int* errorNumber) {
+    const FolderLock lock(file);
+    if (lock.Busy()) return NotWritten(errorNumber, EWOULDBLOCK);
+    std::optional<std::string> text = ReadRegularFile(file, std::numeric_limits<std::size_t>::max(), errorNumber);
     if (!text) return BookWrite::NotWritten;
+    const BookReading reading = ParseBook(*text);
+    const BookRecords& records = reading.records;
+    if (std::find(records.begin(), records.end(), record) != records.end()) return BookWrite::AlreadyInBook;
+    if (!reading.NextFreeRecord()) return BookWrite::NotReachable;
     if (!text->empty() && text->back() != '\n') text->push_back('\n');
     text->append(BookLine(record));
-    return Replace(file, *text);
+    return Replace(file, *text, errorNumber);
 }
 
-BookWrite DeleteFromBook(const std::filesystem::path& file, int index) {
+BookWrite DeleteFromBook(const std::filesystem::path& file, int index, int* errorNumber) {
+    const FolderLock lock(file);
+    if (lock.Busy()) return NotWritten(errorNumber, EWOULDBLOCK);
     std::error_code error;
     if (!std::filesystem::exists(file, error)) {
-        return !error && EnsureBookFile(file) ? BookWrite::Written : BookWrite::NotWritten;
+        if (!error && EnsureBookFile(file)) return BookWrite::Written;
+        return NotWritten(errorNumber, error ? error.value() : errno);
     }
     if (index < 0 || index >= kBookCapacity) return BookWrite::NothingSelected;
-    const std::optional<BookReading> reading = ReadBookFile(file);
-    if (!reading || !CanOpenForWriting(file)) return BookWrite::NotWritten;
-    return Replace(file, BookTextWithout(reading->records, index));
+    const std::optional<BookReading> reading = ReadBookFile(file, errorNumber);
+    if (!reading) return BookWrite::NotWritten;
+    return Replace(file, BookTextWithout(reading->records, index), errorNumber);
+}
+
+BookWrite DeleteBookRecord(const std::filesystem::path& file, const BookRecord& shown, int* errorNumber) {
+    const FolderLock lock(file);
+    if (lock.Busy()) return NotWritten(errorNumber, EWOULDBLOCK);
+    int readError = 0;
+    const std::optional<BookReading> reading = ReadBookFile(file, &readError);
+    if (!reading) return readError == ENOENT ? BookWrite::NotInBook : NotWritten(errorNumber, readError);
+    const auto found = std::find(reading->records.begin(), reading->records.end(), shown);
+    if (found == reading->records.end()) return BookWrite::NotInBook;
+    return Replace(file, BookTextWithout(reading->records, static_cast<int>(found - reading->records.begin())),
+                   errorNumber);
 }
 
 }  // namespace quorvel

@@ -41,8 +41,9 @@ struct BookReading {
 
 BookReading ParseBook(std::string_view text);
 
-// Nothing when the file cannot be opened. Reads no further than the 27th value.
-std::optional<BookReading> ReadBookFile(const std::filesystem::path& file);
+// Nothing when the file cannot be opened or read, or is no regular file (a folder, a FIFO);
+// errorNumber (when given) then receives the reason.
+std::optional<BookReading> ReadBookFile(const std::filesystem::path& file, int* errorNumber = nullptr);
 
 // The book's nine records; zeros when the file is missing or cannot be read.
 BookRecords ReadBookRecords(const std::filesystem::path& file);
@@ -56,19 +57,29 @@ enum class BookWrite {
     NotReachable,     // saving: an appended line would never be read back (see NextFreeRecord)
     NothingSelected,  // deleting: no record chosen
     NotWritten,       // the file could not be read, opened for writing or replaced; it is as it was
+    NotInBook,        // deleting: the entry is no longer in the file; nothing was written
 };
 
 // Creates an empty data file when none exists; never changes an existing one. False when the file
 // neither existed nor could be created (a missing data folder, for example).
 bool EnsureBookFile(const std::filesystem::path& file);
 
-// Appends the record's line to the book (a line break first when the text does not end in one).
-// The whole file is replaced atomically, so a crash leaves the old book or the new one. The caller
-// has checked that the position lies in the universe.
-BookWrite SaveToBook(const std::filesystem::path& file, const BookRecord& record);
+// The writers below hold the lock of the book's folder (FolderLock) from reading the file to
+// replacing it, so that programs sharing the book never undo each other's changes. When they
+// return NotWritten, errorNumber (when given) receives the reason.
+
+// Appends the record's line to the book as it is on disk (a line break first when the text does
+// not end in one). The whole file is replaced atomically, so a crash leaves the old book or the new
+// one. The caller has checked that the position lies in the universe.
+BookWrite SaveToBook(const std::filesystem::path& file, const BookRecord& record, int* errorNumber = nullptr);
 
 // Rewrites the book atomically without record `index` and without the records that are not
 // keepable. With no index in 0..8 the file is left alone. A missing file becomes an empty one.
-BookWrite DeleteFromBook(const std::filesystem::path& file, int index);
+BookWrite DeleteFromBook(const std::filesystem::path& file, int index, int* errorNumber = nullptr);
+
+// Deletes the first of the nine records that is `shown` (the entry as the player saw it in the
+// list), from the book as it is on disk at that moment, like DeleteFromBook. NotInBook when no
+// record is that position any more: then nothing is written.
+BookWrite DeleteBookRecord(const std::filesystem::path& file, const BookRecord& shown, int* errorNumber = nullptr);
 
 }  // namespace quorvel

@@ -5,6 +5,7 @@
 
 #include "app/version.h"
 #include "app/simulator_dialog.h"
+#include "ui/book_file_watcher.h"
 #include "ui/program_icon.h"
 #include "ui/qt_text.h"
 #include "ui/quorvel_window.h"
@@ -43,6 +44,7 @@ int CSimulatorApp::StartApplication() {
     CSimulatorDlg dlg(window, StartProgramFolders(options->home));
     window.Attach(dlg);
     dlg.OnMainWindowInit();
+    WatchBookFile(window, dlg);
 
     if (options->startupCheck) {
         QTimer::singleShot(0, &window, [&window, &dlg] {

@@ -169,7 +169,7 @@ TEST(ChooseLanguage, TheChoiceLastsWithoutASavedFileOrDataFolder) {
     EXPECT_EQ(next.GetText(ControlId::RocketLauncherLabel), NumberedLine("fr", 1));
 }
 
-TEST(ChooseLanguage, AChoiceThatCannotBeSavedStillAppliesSilently) {
+TEST(ChooseLanguage, AChoiceThatCannotBeSavedStillAppliesAndIsReported) {
     Window w;
     std::filesystem::remove_all(w.home / kDataFolder);
     w.home.Write(kDataFolder, "in the way");
@@ -179,8 +179,11 @@ TEST(ChooseLanguage, AChoiceThatCannotBeSavedStillAppliesSilently) {
 
     EXPECT_EQ(w.Caption(), NumberedLine("it", 1));
     EXPECT_EQ(w.home.Read(kDataFolder), "in the way");
-    ASSERT_EQ(w.form.Events().size(), 1u);
-    EXPECT_EQ(w.form.Events()[0].kind, "language-dialog") << "no message box";
+    ASSERT_EQ(w.form.Events().size(), 2u);
+    EXPECT_EQ(w.form.Events()[0].kind, "language-dialog");
+    // The error box speaks the new language: its text is the file's line for unsaved files.
+    EXPECT_EQ(w.form.Events()[1].kind, "error");
+    EXPECT_EQ(w.form.Events()[1].text, NumberedLine("it", kLineMsgCannotSave));
 }
 
 TEST(ChooseLanguage, AMissingLanguageFileAppliesNothingButIsRemembered) {

@@ -96,8 +96,10 @@ int RecordCount(const std::string& plan) {
 class PlanHandlers : public ::testing::Test {
 protected:
     void SetUp() override { p.form.ClearEvents(); }
-    bool PlanOnDisk() const { return p.home.Exists(kPlanFile); }
-    std::string PlanText() const { return p.home.Read(kPlanFile); }
+    // This process's own plan file.
+    std::string PlanName() const { return std::filesystem::relative(p.dlg.PlanFile(), p.home.Path()).string(); }
+    bool PlanOnDisk() const { return p.home.Exists(PlanName()); }
+    std::string PlanText() const { return p.home.Read(PlanName()); }
     // Only the save dialog opened: no message and no error box.
     void ExpectOnlySaveDialogs() const {
         for (const MemoryForm::Event& event : p.form.Events()) EXPECT_EQ(event.kind, "save-dialog") << event.text;
@@ -312,7 +314,7 @@ TEST_F(PlanHandlers, ExportIntoReadOnlyFolderKeepsThePlan) {
 
         ASSERT_EQ(p.form.Events().size(), 2u);
         EXPECT_EQ(p.form.Events()[1].kind, "error");
-        EXPECT_EQ(p.form.Events()[1].text, "Cannot create " + target + ".");
+        EXPECT_EQ(p.form.Events()[1].text, target + " could not be saved: permission denied.");
         EXPECT_EQ(PlanText(), expected);
         EXPECT_TRUE(p.dlg.State().plan.rememberRequested);
 
@@ -323,7 +325,7 @@ TEST_F(PlanHandlers, ExportIntoReadOnlyFolderKeepsThePlan) {
     });
 }
 
-TEST_F(PlanHandlers, FailedReplaceReportsDiskFullAndKeepsThePlan) {
+TEST_F(PlanHandlers, FailedReplaceSaysWhyAndKeepsThePlan) {
     // A folder of that name cannot be replaced by the export.
     std::filesystem::create_directories(p.home.Path() / "taken.txt" / "inside");
     Simulate(p, kLaunchersOnly);
@@ -331,29 +333,33 @@ TEST_F(PlanHandlers, FailedReplaceReportsDiskFullAndKeepsThePlan) {
     SaveAs(p, "taken.txt");
     ASSERT_EQ(p.form.Events().size(), 2u);
     EXPECT_EQ(p.form.Events()[1].kind, "error");
-    EXPECT_EQ(p.form.Events()[1].text, "Disk full while accessing " + Export(p, "taken.txt") + ".");
+    EXPECT_EQ(p.form.Events()[1].text, Export(p, "taken.txt") + " could not be saved: it is a folder.");
     EXPECT_EQ(PlanText(), expected);
     EXPECT_TRUE(p.dlg.State().plan.rememberRequested);
     EXPECT_TRUE(std::filesystem::is_directory(p.home.Path() / "taken.txt" / "inside"));
 }
 
-TEST_F(PlanHandlers, MissingDataFolderDropsRecordsSilently) {
+TEST_F(PlanHandlers, MissingDataFolderReportsTheRecordThatWasNotWritten) {
     std::filesystem::remove_all(p.home.Path() / kDataFolder);
     Simulate(p, kEverything);
     p.dlg.OnRememberAttack();
-    p.dlg.OnRememberAttack();
-    EXPECT_EQ(p.dlg.State().plan.attackNumber, 3);
-    EXPECT_TRUE(p.dlg.State().plan.planFileOpen);
-    SaveAs(p, "plan.txt");
-    EXPECT_FALSE(p.home.Exists("plan.txt"));
-    EXPECT_FALSE(p.dlg.State().plan.rememberRequested);
-    ExpectOnlySaveDialogs();
+    ASSERT_EQ(p.form.Events().size(), 1u);
+    EXPECT_EQ(p.form.Events()[0].kind, "error");
+    EXPECT_EQ(p.form.Events()[0].text,
+              p.dlg.PlanFile().string() + " could not be saved: the file or its folder does not exist.");
+    // The failed record changed nothing: same number, the result is still pending.
+    EXPECT_EQ(p.dlg.State().plan.attackNumber, 1);
+    EXPECT_TRUE(p.dlg.State().strike.attackRecordable);
+    EXPECT_FALSE(p.dlg.State().plan.planFileOpen);
+    EXPECT_EQ(p.Get(ControlId::RocketLauncherInput), "100");
 
-    // With the folder back, the next plan is written again.
+    // With the folder back, the same attack is recorded as number 1.
     std::filesystem::create_directories(p.home.Path() / kDataFolder);
-    Simulate(p, kLaunchersOnly);
+    const std::string expected = EverythingRecord(1);
     p.dlg.OnRememberAttack();
-    EXPECT_EQ(PlanText(), LaunchersOnlyRecord(3));
+    EXPECT_EQ(PlanText(), expected);
+    SaveAs(p, "plan.txt");
+    EXPECT_EQ(p.home.Read("plan.txt"), expected);
 }
 
 TEST_F(PlanHandlers, SaveWritesEveryFieldBackWhetherConfirmedOrCancelled) {

@@ -7,9 +7,24 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <unistd.h>
+
+#include "app/program_files.h"
+#include "app/simulator_dialog.h"
+#include "fileio/atomic_file.h"
+#include "plan/plan_file.h"
 #include "window_fixture.h"
 
 using namespace quorvel;
+
+namespace {
+
+// The window runs in this process, so its plan file carries this process's id.
+QString PlanFileOfThisWindow() {
+    return QString::fromStdString(PlanFileOfProcess(std::string(kPlanFile), ::getpid()).string());
+}
+
+}  // namespace
 
 class TravelAndPlanTest : public QObject {
     Q_OBJECT
@@ -79,7 +94,7 @@ private slots:
             "\n"
             "\n";
         QCOMPARE(f.ReadHomeFile(QStringLiteral("plan.txt")), expected);
-        QVERIFY(!QFile::exists(f.HomePath(QStringLiteral("data/IRakAttackPlan.tmp"))));
+        QVERIFY(!QFile::exists(f.HomePath(PlanFileOfThisWindow())));
     }
 
     void cancelling_the_save_dialog_keeps_the_plan() {
@@ -90,7 +105,24 @@ private slots:
         f.Click(ControlId::SimulateButton);
         QVERIFY(f.WithNextModal([&] { f.Click(ControlId::SavePlanButton); },
                                 [](QWidget& modal) { qobject_cast<QDialog*>(&modal)->reject(); }));
-        QVERIFY(f.ReadHomeFile(QStringLiteral("data/IRakAttackPlan.tmp")).startsWith("1. Attack\n"));
+        QVERIFY(f.ReadHomeFile(PlanFileOfThisWindow()).startsWith("1. Attack\n"));
+    }
+
+    // Another window rewrites the book (a new file renamed over the old one): the list follows,
+    // keeping the selected position, and keeps following after the rename.
+    void the_book_list_follows_the_file_when_another_window_changes_it() {
+        WindowFixture f;
+        f.WriteHomeFile(QStringLiteral("data/QuorvelData.dat"), "1 1 1\n2 2 2\n");
+        f.Start();
+        auto* book = f.Control<QComboBox>(ControlId::BookList);
+        book->setCurrentIndex(1);
+        const std::filesystem::path file = f.Dlg().HomePath(kBookFile);
+        QCOMPARE(ReplaceFileAtomically(file, "3 3 3\n1 1 1\n2 2 2\n"), WriteOutcome::Ok);
+        QTRY_COMPARE(book->count(), 3);
+        QCOMPARE(book->currentText(), QStringLiteral("2:2:2"));
+        QCOMPARE(ReplaceFileAtomically(file, "4 4 4\n"), WriteOutcome::Ok);
+        QTRY_COMPARE(book->count(), 1);
+        QCOMPARE(book->currentText(), QStringLiteral("4:4:4"));
     }
 };
 

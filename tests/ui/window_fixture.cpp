@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "i18n/language_file.h"
+#include "ui/book_file_watcher.h"
 #include "i18n/language_lines.h"
 
 namespace quorvel {
@@ -48,6 +49,7 @@ void WindowFixture::Start() {
     m_dlg = std::make_unique<CSimulatorDlg>(*m_window, std::filesystem::path(m_home.path().toStdString()));
     m_window->Attach(*m_dlg);
     m_dlg->OnMainWindowInit();
+    WatchBookFile(*m_window, *m_dlg);
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
