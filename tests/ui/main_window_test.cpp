@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/control_table.h"
 #include "ui/about_dialog.h"
@@ -151,6 +153,63 @@ private slots:
         // The field holds the window's focus; it has the keyboard once the window is active again.
         QCOMPARE(f.Window().focusWidget(), field);
         QCOMPARE(field->selectedText(), QStringLiteral("abc"));
+        QVERIFY(f.Window().isVisible());
+    }
+
+    void the_key_that_dismisses_the_error_box_does_nothing_more_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("fromButton");
+        QTest::newRow("Return, Simulate button") << int(Qt::Key_Return) << 0 << true;
+        QTest::newRow("keypad Enter, Simulate button") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+        QTest::newRow("Space, Simulate button") << int(Qt::Key_Space) << 0 << true;
+        QTest::newRow("Return, Enter in a field") << int(Qt::Key_Return) << 0 << false;
+        QTest::newRow("keypad Enter, Enter in a field") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
+        QTest::newRow("Space, Enter in a field") << int(Qt::Key_Space) << 0 << false;
+    }
+    void the_key_that_dismisses_the_error_box_does_nothing_more() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, fromButton);
+        WindowFixture f;
+        f.Start();
+        f.Type(ControlId::HeavyLaserInput, QStringLiteral("abc"));
+        int boxes = 0;
+        int moreBoxes = 0;
+        bool keptOpen = false;
+        QTimer guard;  // closes any further box, so that a fault cannot hang the test
+        guard.setInterval(10);
+        QPointer<QWidget> first;
+        connect(&guard, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || modal == &f.Window() || !modal->isVisible() || modal == first.data()) return;
+            ++moreBoxes;
+            static_cast<QDialog*>(modal)->reject();
+        });
+        const auto open = [&] {
+            if (fromButton) {
+                f.Click(ControlId::SimulateButton);
+            } else {
+                QWidget* field = f.Control<QWidget>(ControlId::MissileInput);
+                field->setFocus();
+                QTest::keyClick(field, Qt::Key_Return);
+            }
+        };
+        QVERIFY(f.WithNextModal(open, [&](QWidget& modal) {
+            ++boxes;
+            first = &modal;
+            guard.start();
+            QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &modal;
+            QTest::keyClick(target, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+            if (first && first->isVisible()) {
+                keptOpen = true;
+                static_cast<QDialog*>(first.data())->reject();
+            }
+        }));
+        QVERIFY(!keptOpen);
+        if (!guard.isActive()) guard.start();
+        QTest::qWait(100);
+        QCOMPARE(boxes + moreBoxes, 1);
         QVERIFY(f.Window().isVisible());
     }
 
