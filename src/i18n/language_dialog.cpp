@@ -14,10 +14,11 @@ CLanguage::CLanguage(std::filesystem::path home) : m_home(std::move(home)) {}
 void CLanguage::PrepareLanguageDialog() {
     m_texts = LanguageDialogTexts{};
     const int saved = SavedLanguageIndex(m_home / std::filesystem::path(kLanguageSaveFile));
-    if (LoadDialogTexts(LanguagePath(saved))) return;
-    if (saved != kEnglish && LoadDialogTexts(LanguagePath(kEnglish))) return;
     // Without any readable file the template's captions stay, but the player can still choose.
-    ListLanguages();
+    const bool loaded =
+        LoadDialogTexts(LanguagePath(saved)) || (saved != kEnglish && LoadDialogTexts(LanguagePath(kEnglish)));
+    if (!loaded) ListLanguages();
+    m_texts.currentRow = saved;
 }
 
 bool CLanguage::LoadDialogTexts(const std::filesystem::path& relativePath) {
