@@ -7,19 +7,24 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/button_handlers.h"
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
 #include "ui/about_dialog.h"
 #include "ui/language_dialog.h"
+#include "ui/message_line.h"
 #include "ui/program_icon.h"
 #include "ui/qt_text.h"
+#include "ui/result_cell.h"
 #include "ui/window_key_filter.h"
 
 namespace quorvel {
@@ -56,16 +61,19 @@ void QuorvelWindow::Wire() {
         if (auto* button = m_controls.As<QPushButton>(id)) {
             connect(button, &QPushButton::clicked, this, [this, id] {
                 if (m_dlg != nullptr) PressButton(*m_dlg, id);
+                GrowToResults();
             });
         } else if (auto* list = m_controls.As<QComboBox>(id)) {
             // Only a choice the player makes counts; the program's own list changes do not.
             connect(list, &QComboBox::activated, this, [this, id] {
                 if (m_dlg != nullptr) SelectionChanged(*m_dlg, id);
+                GrowToResults();
             });
         }
     }
     qApp->installEventFilter(new WindowKeyFilter(*this, [this](Key key) {
         if (m_dlg != nullptr) PressKey(*m_dlg, key);
+        GrowToResults();
     }));
 }
 
@@ -115,8 +123,13 @@ void QuorvelWindow::SetText(ControlId id, std::string_view text) {
         edit->setText(value);
     } else if (auto* report = qobject_cast<QPlainTextEdit*>(widget)) {
         report->setPlainText(value);
+    } else if (auto* cell = qobject_cast<ResultCell*>(widget)) {
+        const int before = cell->sizeHint().width();
+        cell->SetValue(value);
+        if (cell->sizeHint().width() > before) m_resultsGrew = true;
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(value);
+        if (qobject_cast<MessageLine*>(label) != nullptr) m_resultsGrew = true;
         // A new caption may change a column's width; a result in a cell does not move the grid.
         const ControlSpec* spec = FindControl(ToInt(id));
         if (spec != nullptr && spec->kind == ControlKind::Label) ScheduleLineUp();
@@ -134,8 +147,31 @@ void QuorvelWindow::ScheduleLineUp() {
     m_lineUpPending = true;
     QTimer::singleShot(0, this, [this] {
         m_lineUpPending = false;
-        m_controls.LineUp();
+        m_resultsGrew = true;
+        GrowToResults();
     });
+}
+
+void QuorvelWindow::GrowToResults() {
+    if (!m_resultsGrew) return;
+    m_resultsGrew = false;
+    m_controls.LineUp();
+    layout()->activate();
+    // As large as the contents ask, up to the screen; never smaller than it is.
+    const QScreen* display = screen();
+    if (display == nullptr) return;
+    const QRect room = display->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize wanted = sizeHint().boundedTo(room.size() - frame).expandedTo(size()).expandedTo(minimumSize());
+    if (wanted == size()) return;
+    resize(wanted);
+    // A window that grew past the screen's edge moves back onto it.
+    QRect placed = frameGeometry();
+    placed.moveRight(std::min(placed.right(), room.right()));
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveLeft(std::max(placed.left(), room.left()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    if (placed.topLeft() != frameGeometry().topLeft()) move(placed.topLeft());
 }
 
 int QuorvelWindow::GetSelection(ControlId id) const {

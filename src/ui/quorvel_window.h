@@ -47,10 +47,14 @@ private:
     void Wire();
     void AddAboutEntry();
     void ScheduleLineUp();
+    // After an action: when results or messages asked for more room, line the boxes up again and
+    // let the window grow to its contents, up to the screen.
+    void GrowToResults();
 
     ControlWidgets m_controls;
     CSimulatorDlg* m_dlg = nullptr;
     bool m_lineUpPending = false;
+    bool m_resultsGrew = false;
 };
 
 }  // namespace quorvel
