@@ -96,7 +96,7 @@ bool CSimulatorDlg::ReadInputs() {
     for (ControlId id : kNumericInputs) {
         const std::optional<std::int32_t> value = ParseFieldInteger(m_form.GetText(id));
         if (!value) {
-            m_form.ShowMessage(kIntegerPrompt);
+            m_form.ShowMessage(m_texts.msgIntegerPrompt);
             m_form.FocusField(id);
             return false;
         }

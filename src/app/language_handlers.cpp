@@ -17,6 +17,7 @@ void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path& relativePath)
     if (!lines) return;  // an unreadable file changes nothing at all
 
     m_texts = TextsFromLines(*lines);
+    m_form.UseLanguage(m_texts, LanguageLocale(relativePath));
     for (const LineCaption& caption : kLineCaptions) {
         m_form.SetText(caption.control, LineText(*lines, caption.line));
     }

@@ -84,7 +84,7 @@ void CSimulatorDlg::OnSavePlan() {
         const std::filesystem::path planFile = HomePath(kPlanFile);
         // A missing plan file (nothing was recordable) is no error: nothing to export.
         const PlanExportOutcome outcome = ExportPlan(planFile, *chosen);
-        if (const std::optional<std::string> error = PlanExportError(outcome, *chosen)) {
+        if (const std::optional<std::string> error = PlanExportError(outcome, *chosen, m_texts.exportMessages)) {
             // The plan stays on disk and the request flag unchanged, so the player can choose
             // another place and export the same plan.
             m_form.ShowError(*error);

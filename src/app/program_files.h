@@ -13,7 +13,6 @@ inline constexpr std::string_view kLanguageSaveFile = "data/LanguageSave.dat";
 inline constexpr std::string_view kPlanFile = "data/IRakAttackPlan.tmp";
 
 inline constexpr std::string_view kWindowTitle = "Quorvel  v. 1.0.9a";
-inline constexpr std::string_view kVersion = "1.0.9a";
 inline constexpr std::string_view kIntegerPrompt = "Please enter an integer.";
 
 }  // namespace quorvel

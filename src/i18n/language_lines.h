@@ -11,11 +11,11 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 72;
+inline constexpr int kLanguageLineCount = 83;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
-// The 72 texts of a language file; a line the file does not have is empty.
+// The texts of a language file; a line the file does not have is empty.
 using LanguageLines = std::array<std::string, kLanguageLineCount>;
 
 inline const std::string& LineText(const LanguageLines& lines, int lineNumber) {
@@ -79,6 +79,18 @@ inline constexpr int kLineRememberAttackButton = 69;
 inline constexpr int kLineSavePlanButton = 70;
 inline constexpr int kLinePlanHeading = 71;
 inline constexpr int kLinePlanMissilesCaption = 72;
+// Texts of the window's own boxes and dialogs. A file without them shows them in English.
+inline constexpr int kLineMsgIntegerPrompt = 73;
+inline constexpr int kLineMsgCannotCreate = 74;  // %1 stands for the file name
+inline constexpr int kLineMsgWriteFailed = 75;   // %1 stands for the file name
+inline constexpr int kLineAboutEntry = 76;        // the context-menu entry opening the about box
+inline constexpr int kLineAboutTitle = 77;
+inline constexpr int kLineAboutPurpose = 78;
+inline constexpr int kLineAboutVersion = 79;  // %1 stands for the version number
+inline constexpr int kLineAboutLicense = 80;
+inline constexpr int kLineSaveFilter = 81;
+inline constexpr int kLineSaveTitle = 82;
+inline constexpr int kLineSaveFileName = 83;  // the name the save dialog suggests
 
 // Lines that become the caption of a main-window control, in line order.
 struct LineCaption {

@@ -9,4 +9,12 @@ std::filesystem::path LanguagePath(int index) {
     return std::filesystem::path(kLanguageFolder) / kLanguages[known ? index : kEnglish].fileName;
 }
 
+std::string_view LanguageLocale(const std::filesystem::path& languageFile) {
+    const std::string name = languageFile.filename().string();
+    for (const LanguageEntry& language : kLanguages) {
+        if (language.fileName == name) return language.locale;
+    }
+    return kLanguages[kEnglish].locale;
+}
+
 }  // namespace quorvel

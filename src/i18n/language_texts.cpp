@@ -25,6 +25,21 @@ LanguageTexts TextsFromLines(const LanguageLines& lines) {
     texts.applyResultTip = line(kLineApplyResultTip);
     texts.planHeading = line(kLinePlanHeading);
     texts.planMissilesCaption = line(kLinePlanMissilesCaption);
+    // The window's own texts keep their English when the file lacks the line.
+    const auto unlessEmpty = [&](std::string& text, int number) {
+        if (!line(number).empty()) text = line(number);
+    };
+    unlessEmpty(texts.msgIntegerPrompt, kLineMsgIntegerPrompt);
+    unlessEmpty(texts.exportMessages.cannotCreate, kLineMsgCannotCreate);
+    unlessEmpty(texts.exportMessages.writeFailed, kLineMsgWriteFailed);
+    unlessEmpty(texts.aboutEntry, kLineAboutEntry);
+    unlessEmpty(texts.aboutTitle, kLineAboutTitle);
+    unlessEmpty(texts.aboutPurpose, kLineAboutPurpose);
+    unlessEmpty(texts.aboutVersion, kLineAboutVersion);
+    unlessEmpty(texts.aboutLicense, kLineAboutLicense);
+    unlessEmpty(texts.saveFilter, kLineSaveFilter);
+    unlessEmpty(texts.saveTitle, kLineSaveTitle);
+    unlessEmpty(texts.saveFileName, kLineSaveFileName);
     return texts;
 }
 

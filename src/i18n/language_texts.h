@@ -3,7 +3,9 @@
 #include <array>
 #include <string>
 
+#include "app/program_files.h"
 #include "i18n/language_lines.h"
+#include "plan/plan_export.h"
 #include "strike/defence_table.h"
 
 namespace quorvel {
@@ -30,6 +32,21 @@ struct LanguageTexts {
     std::string applyResultTip;                                 // line 68
     std::string planHeading;                                    // line 71
     std::string planMissilesCaption;                            // line 72
+    // Lines 73 on: English until a file gives them, so that a file without them shows English.
+    std::string msgIntegerPrompt{kIntegerPrompt};               // line 73
+    PlanExportMessages exportMessages;                          // lines 74-75
+    std::string aboutEntry = "&About Quorvel...";               // line 76
+    std::string aboutTitle = "About Quorvel";                   // line 77
+    std::string aboutPurpose =                                  // line 78
+        "Works out which of a planet's defences interplanetary missiles destroy, and what the strike "
+        "costs both sides.";
+    std::string aboutVersion = "Version %1";                    // line 79
+    std::string aboutLicense =                                  // line 80
+        "Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later). "
+        "It comes with no warranty.";
+    std::string saveFilter = "Text files (*.txt)";              // line 81
+    std::string saveTitle = "Save attack plan";                 // line 82
+    std::string saveFileName = "attack-plan.txt";               // line 83
 };
 
 // The kept texts of a language file's lines.

@@ -17,8 +17,15 @@ enum class PlanExportOutcome {
 // Copies the plan file's text unchanged into exportFile, replacing an existing file atomically.
 PlanExportOutcome ExportPlan(const std::filesystem::path& planFile, const std::filesystem::path& exportFile);
 
+// The error box texts of a failed export; %1 stands for the file name.
+struct PlanExportMessages {
+    std::string cannotCreate = "Cannot create %1.";
+    std::string writeFailed = "Disk full while accessing %1.";
+};
+
 // The error box text for a failed export naming the file as the player chose it; nothing when the
 // outcome is no failure.
-std::optional<std::string> PlanExportError(PlanExportOutcome outcome, std::string_view fileName);
+std::optional<std::string> PlanExportError(PlanExportOutcome outcome, std::string_view fileName,
+                                           const PlanExportMessages& messages = {});
 
 }  // namespace quorvel

@@ -3,16 +3,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
 
@@ -30,8 +35,9 @@
 namespace quorvel {
 namespace {
 
-// Text of the about entry in the window's context menu.
-const char* const kAboutEntry = "&Info über Quorvel...";
+// The template's texts, shown until a language file is applied.
+const char* const kTemplateAboutEntry = "&Info über Quorvel...";
+const char* const kTemplateSaveFilter = "Text-Dateien (*.txt)";
 
 const QColor kRed(255, 0, 0);
 const QColor kGreen(35, 135, 37);
@@ -80,7 +86,8 @@ void QuorvelWindow::Wire() {
 void QuorvelWindow::AddAboutEntry() {
     // Linux window managers own the title-bar menu: the entry lives in the window's context menu
     // and on F1.
-    auto* about = new QAction(QString::fromUtf8(kAboutEntry), this);
+    auto* about = new QAction(QString::fromUtf8(kTemplateAboutEntry), this);
+    m_aboutEntry = about;
     about->setObjectName(QStringLiteral("aboutAction"));
     about->setShortcut(QKeySequence(Qt::Key_F1));
     about->setShortcutContext(Qt::WindowShortcut);
@@ -239,10 +246,23 @@ void QuorvelWindow::SetToolTip(ControlId id, std::string_view text) {
 }
 
 std::optional<std::string> QuorvelWindow::AskSavePath() {
-    // The file dialog asks before overwriting and leaves the working folder alone.
-    const QString path = QFileDialog::getSaveFileName(this, QString(), QString(),
-                                                      QStringLiteral("Text-Dateien (*.txt)"));
+    // In the folder of the last export, else the player's documents, with a name to take or
+    // change; ".txt" is added to a name typed without an extension. The dialog asks before
+    // overwriting and leaves the working folder alone.
+    QString folder = m_lastExportFolder;
+    if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) folder = QDir::homePath();
+    const QString filter = m_languageApplied ? ToQString(m_texts.saveFilter) : QString::fromUtf8(kTemplateSaveFilter);
+    QFileDialog dialog(this, ToQString(m_texts.saveTitle), folder, filter);
+    dialog.setObjectName(QStringLiteral("saveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.selectFile(ToQString(m_texts.saveFileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
     if (path.isEmpty()) return std::nullopt;
+    m_lastExportFolder = QFileInfo(path).absolutePath();
     return ToUtf8(path);
 }
 
@@ -253,8 +273,22 @@ LanguageDialogAnswer QuorvelWindow::RunLanguageDialog(const LanguageDialogTexts&
 }
 
 void QuorvelWindow::ShowAbout() {
-    CAboutDlg about(this);
+    CAboutDlg about(m_texts, this);
     about.exec();
+}
+
+void QuorvelWindow::UseLanguage(const LanguageTexts& texts, std::string_view locale) {
+    m_texts = texts;
+    m_languageApplied = true;
+    m_aboutEntry->setText(ToQString(texts.aboutEntry));
+    // Qt's own texts follow: dialog buttons, the file dialog, the context menu of a field.
+    QCoreApplication::removeTranslator(&m_qtTexts);
+    const QLocale language(ToQString(locale));
+    QLocale::setDefault(language);
+    if (m_qtTexts.load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&m_qtTexts);
+    }
 }
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/control_table.h"
+#include "i18n/language_lines.h"
 #include "support/test_home.h"
 
 namespace quorvel {
@@ -37,7 +38,8 @@ TEST(ReadInputs, RefusesTextAndNumbersBeyond32Bits) {
         EXPECT_FALSE(p.dlg.ReadInputs()) << text;
         ASSERT_EQ(p.form.Events().size(), 2u) << text;
         EXPECT_EQ(p.form.Events()[0].kind, "message");
-        EXPECT_EQ(p.form.Events()[0].text, "Please enter an integer.");
+        // The prompt is the language file's line (the test file's lines read "L<n>").
+        EXPECT_EQ(p.form.Events()[0].text, "L" + std::to_string(kLineMsgIntegerPrompt));
         EXPECT_EQ(p.form.Focus(), C::LargeShieldDomeInput);
         EXPECT_EQ(p.dlg.State().m_defenceCount[3], 3) << "fields before it are read";
         EXPECT_EQ(p.dlg.State().m_abmCount, 77) << "fields after it keep their values";

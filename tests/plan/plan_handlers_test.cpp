@@ -8,6 +8,7 @@
 
 #include "app/control_table.h"
 #include "app/program_files.h"
+#include "i18n/language_lines.h"
 #include "plan/attack_record.h"
 #include "support/test_home.h"
 
@@ -294,7 +295,8 @@ TEST_F(PlanHandlers, ExportIntoReadOnlyFolderKeepsThePlan) {
 
         ASSERT_EQ(p.form.Events().size(), 2u);
         EXPECT_EQ(p.form.Events()[1].kind, "error");
-        EXPECT_EQ(p.form.Events()[1].text, "Cannot create " + target + ".");
+        // The language file's message (the test file's lines read "L<n>" and have no %1) with the name.
+        EXPECT_EQ(p.form.Events()[1].text, "L" + std::to_string(kLineMsgCannotCreate) + " " + target);
         EXPECT_EQ(PlanText(), expected);
         EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
 
@@ -313,7 +315,7 @@ TEST_F(PlanHandlers, FailedReplaceReportsDiskFullAndKeepsThePlan) {
     SaveAs(p, "taken.txt");
     ASSERT_EQ(p.form.Events().size(), 2u);
     EXPECT_EQ(p.form.Events()[1].kind, "error");
-    EXPECT_EQ(p.form.Events()[1].text, "Disk full while accessing " + Export(p, "taken.txt") + ".");
+    EXPECT_EQ(p.form.Events()[1].text, "L" + std::to_string(kLineMsgWriteFailed) + " " + Export(p, "taken.txt"));
     EXPECT_EQ(PlanText(), expected);
     EXPECT_EQ(p.dlg.State().m_rememberRequested, 1);
     EXPECT_TRUE(std::filesystem::is_directory(p.home.Path() / "taken.txt" / "inside"));

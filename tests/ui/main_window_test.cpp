@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "app/control_table.h"
+#include "i18n/language_lines.h"
 #include "ui/about_dialog.h"
 #include "window_fixture.h"
 
@@ -147,7 +148,7 @@ private slots:
                                                 box->accept();
                                             });
         QVERIFY(opened);
-        QCOMPARE(shown, QStringLiteral("Please enter an integer."));
+        QCOMPARE(shown, ShippedLanguageLine("eng_lang.dat", kLineMsgIntegerPrompt));
         QCOMPARE(icon, QMessageBox::Information);
         auto* field = f.Control<QLineEdit>(ControlId::HeavyLaserInput);
         // The field holds the window's focus; it has the keyboard once the window is active again.
@@ -256,25 +257,29 @@ private slots:
         QWidget* field = f.Window().Control(ControlId::MissileInput);
         field->setFocus();
         QString version;
+        QString license;
         const auto readAndClose = [&](QWidget& modal) {
             QVERIFY(qobject_cast<CAboutDlg*>(&modal) != nullptr);
             auto* label = modal.findChild<QLabel*>(QStringLiteral("aboutVersion"));
-            QVERIFY(label != nullptr);
-            version = label->text();
+            auto* licenseLabel = modal.findChild<QLabel*>(QStringLiteral("aboutLicense"));
+            if (label != nullptr) version = label->text();
+            if (licenseLabel != nullptr) license = licenseLabel->text();
             static_cast<QDialog&>(modal).accept();
         };
+        // The version is the project's, as CMake knows it.
         QVERIFY(f.WithNextModal([&] { QTest::keyClick(field, Qt::Key_F1); }, readAndClose));
-        QVERIFY(version.contains(QStringLiteral("1.0.9a")));
+        QVERIFY2(version.contains(QStringLiteral(QUORVEL_VERSION)), qPrintable(version));
+        QVERIFY(license.contains(QStringLiteral("GPL-3.0-or-later")));
 
         QAction* entry = nullptr;
         for (QAction* action : f.Window().actions()) {
-            if (action->text() == QString::fromUtf8("&Info über Quorvel...")) entry = action;
+            if (action->text() == ShippedLanguageLine("eng_lang.dat", kLineAboutEntry)) entry = action;
         }
         QVERIFY(entry != nullptr);
         QCOMPARE(f.Window().contextMenuPolicy(), Qt::ActionsContextMenu);
         version.clear();
         QVERIFY(f.WithNextModal([&] { entry->trigger(); }, readAndClose));
-        QVERIFY(version.contains(QStringLiteral("1.0.9a")));
+        QVERIFY(version.contains(QStringLiteral(QUORVEL_VERSION)));
         QVERIFY(f.Window().isVisible());
     }
 

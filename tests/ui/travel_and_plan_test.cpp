@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "i18n/language_lines.h"
 #include "window_fixture.h"
 
 using namespace quorvel;
@@ -48,7 +49,7 @@ private slots:
                                                      QVERIFY(dialog != nullptr);
                                                      QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
                                                      QCOMPARE(dialog->nameFilters(),
-                                                              QStringList{QStringLiteral("Text-Dateien (*.txt)")});
+                                                              QStringList{ShippedLanguageLine("eng_lang.dat", kLineSaveFilter)});
                                                      dialog->selectFile(target);
                                                      // accept() is protected in QFileDialog; it is a slot.
                                                      QMetaObject::invokeMethod(dialog, "accept");
