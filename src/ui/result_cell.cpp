@@ -10,6 +10,8 @@ ResultCell::ResultCell(const QString& caption, const QString& minimumText, QWidg
     : QLabel(caption, parent) {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A gap before the text, so that long numbers in neighbouring columns never run together.
+    setContentsMargins(fontMetrics().horizontalAdvance(QStringLiteral("00")), 0, 0, 0);
     if (!minimumText.isEmpty()) m_minimumTextWidth = fontMetrics().horizontalAdvance(minimumText);
 }
 
