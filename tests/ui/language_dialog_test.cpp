@@ -144,15 +144,7 @@ private slots:
         // The selected row's text must contrast with its background, on the light default palette
         // and on a dark one.
         for (const bool dark : {false, true}) {
-            QPalette palette = QApplication::palette();
-            if (dark) {
-                palette.setColor(QPalette::Base, QColor(30, 30, 30));
-                palette.setColor(QPalette::Text, QColor(230, 230, 230));
-                palette.setColor(QPalette::Window, QColor(45, 45, 45));
-                palette.setColor(QPalette::WindowText, QColor(230, 230, 230));
-                palette.setColor(QPalette::Highlight, QColor(40, 90, 160));
-                palette.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
-            }
+            const QPalette palette = dark ? DarkPalette() : QApplication::palette();
             WindowFixture f;
             f.Start();
             QVERIFY(f.WithNextModal([&] { f.Click(ControlId::LanguageButton); }, [&](QWidget& dialog) {

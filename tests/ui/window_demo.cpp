@@ -18,21 +18,6 @@ using namespace quorvel;
 
 namespace {
 
-QPalette DarkPalette() {
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(45, 45, 48));
-    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(QPalette::Button, QColor(55, 55, 58));
-    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Mid, QColor(90, 90, 90));
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    dark.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
-    return dark;
-}
-
 void ShowHugeResults(WindowFixture& f) {
     for (ControlId id : kNumericInputs) f.Type(id, QStringLiteral("2147483647"));
     f.Click(ControlId::SimulateButton);
