@@ -41,6 +41,11 @@ public:
         painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
         painter->restore();
     }
+
+    // A little room below the text, so that the grid line never covers an underscore.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 3);
+    }
 };
 
 }  // namespace

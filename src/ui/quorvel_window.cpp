@@ -249,9 +249,12 @@ std::optional<std::string> QuorvelWindow::AskSavePath() {
     // In the folder of the last export, else the player's documents, with a name to take or
     // change; ".txt" is added to a name typed without an extension. The dialog asks before
     // overwriting and leaves the working folder alone.
+    // A folder that no longer exists (or never did) gives way to the next choice.
     QString folder = m_lastExportFolder;
-    if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty()) folder = QDir::homePath();
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     const QString filter = m_languageApplied ? ToQString(m_texts.saveFilter) : QString::fromUtf8(kTemplateSaveFilter);
     QFileDialog dialog(this, ToQString(m_texts.saveTitle), folder, filter);
     dialog.setObjectName(QStringLiteral("saveDialog"));

@@ -50,7 +50,9 @@ bool WithSaveDialog(WindowFixture& f, const std::function<void(QFileDialog&)>& a
 // Types a name into the dialog's folder and accepts, as a player would.
 void AcceptWithName(QFileDialog& dialog, const QString& folder, const QString& name) {
     dialog.setDirectory(folder);
-    dialog.selectFile(name);
+    auto* nameField = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(nameField != nullptr);
+    nameField->setText(name);
     QMetaObject::invokeMethod(&dialog, "accept");
 }
 
