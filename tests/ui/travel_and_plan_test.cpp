@@ -50,7 +50,11 @@ private slots:
                                                      QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
                                                      QCOMPARE(dialog->nameFilters(),
                                                               QStringList{ShippedLanguageLine("eng_lang.dat", kLineSaveFilter)});
-                                                     dialog->selectFile(target);
+                                                     // Typed into the name field, as a player would.
+                                                     auto* name = dialog->findChild<QLineEdit*>(
+                                                         QStringLiteral("fileNameEdit"));
+                                                     QVERIFY(name != nullptr);
+                                                     name->setText(target);
                                                      // accept() is protected in QFileDialog; it is a slot.
                                                      QMetaObject::invokeMethod(dialog, "accept");
                                                  });
