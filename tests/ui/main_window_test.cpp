@@ -200,7 +200,8 @@ private slots:
             ++boxes;
             first = &modal;
             guard.start();
-            QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &modal;
+            // The box's own focus (its button), whether or not the box is active yet.
+            QWidget* target = modal.focusWidget() != nullptr ? modal.focusWidget() : &modal;
             QTest::keyClick(target, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
             if (first && first->isVisible()) {
                 keptOpen = true;
