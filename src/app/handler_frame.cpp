@@ -82,7 +82,7 @@ bool CSimulatorDlg::ReadInputs() {
     for (const NumericField& field : kNumericFields) {
         const std::optional<std::int32_t> value = ParseFieldInteger(m_form.GetText(field.id));
         if (!value) {
-            m_form.ShowMessage(kIntegerPrompt);
+            m_form.ShowMessage(m_texts.msgIntegerPrompt);
             m_form.FocusField(field.id);
             return false;
         }

@@ -18,6 +18,7 @@ void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path& relativePath)
     if (!lines) return;  // an unreadable file changes nothing at all
 
     m_texts = TextsFromLines(*lines);
+    m_form.UseLanguage(m_texts, LanguageLocale(relativePath));
     for (const ControlRow& control : ControlTable()) {
         if (control.captionLine != 0) m_form.SetText(control.id, LineText(*lines, control.captionLine));
     }

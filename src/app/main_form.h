@@ -6,6 +6,7 @@
 
 #include "app/control_id.h"
 #include "i18n/language_dialog_texts.h"
+#include "i18n/language_texts.h"
 
 namespace quorvel {
 
@@ -37,11 +38,17 @@ public:
 
     virtual void SetToolTip(ControlId id, std::string_view text) = 0;
 
-    // The save dialog ("Text-Dateien (*.txt)", overwrite prompt); nothing when cancelled.
+    // The save dialog (text-file filter, overwrite prompt); nothing when cancelled.
     virtual std::optional<std::string> AskSavePath() = 0;
     // The modal language dialog showing these texts; the rows the player left selected.
     virtual LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) = 0;
     virtual void ShowAbout() = 0;
+    // A language file has been applied: the form's own texts (boxes, dialogs) follow it, and
+    // locale ("de") names the language of the toolkit's texts. Forms without such texts ignore it.
+    virtual void UseLanguage(const LanguageTexts& texts, std::string_view locale) {
+        static_cast<void>(texts);
+        static_cast<void>(locale);
+    }
 
     // Convenience: a signed decimal integer without separators.
     void SetInt(ControlId id, long long value) { SetText(id, std::to_string(value)); }

@@ -21,6 +21,5 @@ inline std::filesystem::path LanguagePath(int index) {
     return std::filesystem::path(kLanguageFolder) / LanguageFileName(index);
 }
 
-inline constexpr std::string_view kIntegerPrompt = "Please enter an integer.";
 
 }  // namespace quorvel

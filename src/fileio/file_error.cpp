@@ -38,6 +38,11 @@ std::string FileErrorMessage(const FileErrorTexts& texts, std::string_view patte
             message += pattern[i];
         }
     }
+    // A translation that lost its %1 still says which file failed.
+    if (pattern.find("%1") == std::string_view::npos) {
+        message += ' ';
+        message += fileName;
+    }
     return message;
 }
 

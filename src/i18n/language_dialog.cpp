@@ -14,10 +14,11 @@ CLanguage::CLanguage(std::vector<std::filesystem::path> languageFolders, std::fi
 void CLanguage::PrepareLanguageDialog() {
     m_texts = LanguageDialogTexts{};
     const int saved = SavedLanguageIndex(m_savedChoiceFile);
-    if (LoadDialogTexts(LanguageFileName(saved))) return;
-    if (saved != kEnglish && LoadDialogTexts(LanguageFileName(kEnglish))) return;
     // Without any readable file the template's captions stay, but the player can still choose.
-    ListLanguages();
+    const bool loaded =
+        LoadDialogTexts(LanguageFileName(saved)) || (saved != kEnglish && LoadDialogTexts(LanguageFileName(kEnglish)));
+    if (!loaded) ListLanguages();
+    m_texts.currentRow = saved;
 }
 
 bool CLanguage::LoadDialogTexts(std::string_view fileName) {

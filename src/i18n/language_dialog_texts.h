@@ -16,6 +16,8 @@ struct LanguageDialogTexts {
     bool hasColumns = false;
     // Display name and file name of each row, in language-index order.
     std::vector<std::array<std::string, 2>> rows;
+    // The row of the language the window speaks, selected when the dialog opens; -1 for none.
+    int currentRow = -1;
 };
 
 // How the player left the dialog: accepted or not, and the rows selected at that moment.

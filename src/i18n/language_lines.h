@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 83;
+inline constexpr int kLanguageLineCount = 92;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -90,5 +90,15 @@ inline constexpr int kLineReasonNotRegularFile = 80;
 inline constexpr int kLineReasonFolderMissing = 81;
 inline constexpr int kLineReasonBusy = 82;
 inline constexpr int kLineReasonInputOutput = 83;
+// Texts of the window's own boxes and dialogs: lines 84-92. A file without them shows them in English.
+inline constexpr int kLineMsgIntegerPrompt = 84;
+inline constexpr int kLineAboutEntry = 85;  // the context-menu entry opening the about box
+inline constexpr int kLineAboutTitle = 86;
+inline constexpr int kLineAboutPurpose = 87;
+inline constexpr int kLineAboutVersion = 88;  // %1 stands for the version number
+inline constexpr int kLineAboutLicense = 89;
+inline constexpr int kLineSaveFilter = 90;
+inline constexpr int kLineSaveTitle = 91;
+inline constexpr int kLineSaveFileName = 92;  // the name the save dialog suggests
 
 }  // namespace quorvel

@@ -10,19 +10,20 @@ namespace quorvel {
 struct LanguageEntry {
     std::string_view displayName;
     std::string_view fileName;
+    std::string_view locale;  // the language of Qt's own texts (dialog buttons) beside the file
 };
 
 // Row number = language index, the value kept in the saved choice.
 inline constexpr std::array<LanguageEntry, 9> kLanguages = {{
-    {"English", "eng_lang.dat"},
-    {"Deutsch", "ger_lang.dat"},
-    {"Nederlands", "nl_lang.dat"},
-    {"Italiano", "it_lang.dat"},
-    {"Polski", "pl_lang.dat"},
-    {"Français", "fr_lang.dat"},
-    {"Español", "es_lang.dat"},
-    {"Türkçe", "tr_lang.dat"},
-    {"Português", "pt_lang.dat"},
+    {"English", "eng_lang.dat", "en"},
+    {"Deutsch", "ger_lang.dat", "de"},
+    {"Nederlands", "nl_lang.dat", "nl"},
+    {"Italiano", "it_lang.dat", "it"},
+    {"Polski", "pl_lang.dat", "pl"},
+    {"Français", "fr_lang.dat", "fr"},
+    {"Español", "es_lang.dat", "es"},
+    {"Türkçe", "tr_lang.dat", "tr"},
+    {"Português", "pt_lang.dat", "pt"},
 }};
 
 inline constexpr int kEnglish = 0;
@@ -38,5 +39,8 @@ constexpr std::string_view LanguageFileName(int index) {
 // installed one); in the last folder when none does.
 std::filesystem::path FindLanguageFile(const std::vector<std::filesystem::path>& folders,
                                        const std::filesystem::path& fileName);
+
+// The locale of the language whose file this is ("de"); English for a file not in the table.
+std::string_view LanguageLocale(const std::filesystem::path& languageFile);
 
 }  // namespace quorvel

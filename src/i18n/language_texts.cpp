@@ -41,6 +41,15 @@ LanguageTexts TextsFromLines(const LanguageLines& lines) {
     lineOrEnglish(kLineReasonFolderMissing, errors.folderMissing);
     lineOrEnglish(kLineReasonBusy, errors.busy);
     lineOrEnglish(kLineReasonInputOutput, errors.inputOutput);
+    lineOrEnglish(kLineMsgIntegerPrompt, texts.msgIntegerPrompt);
+    lineOrEnglish(kLineAboutEntry, texts.aboutEntry);
+    lineOrEnglish(kLineAboutTitle, texts.aboutTitle);
+    lineOrEnglish(kLineAboutPurpose, texts.aboutPurpose);
+    lineOrEnglish(kLineAboutVersion, texts.aboutVersion);
+    lineOrEnglish(kLineAboutLicense, texts.aboutLicense);
+    lineOrEnglish(kLineSaveFilter, texts.saveFilter);
+    lineOrEnglish(kLineSaveTitle, texts.saveTitle);
+    lineOrEnglish(kLineSaveFileName, texts.saveFileName);
     return texts;
 }
 

@@ -32,6 +32,20 @@ struct LanguageTexts {
     std::string planHeading;                                    // line 71
     std::string planMissilesCaption;                            // line 72
     FileErrorTexts fileErrors;                                  // lines 73-83, English when missing
+    // Lines 84 on: English until a file gives them, so that a file without them shows English.
+    std::string msgIntegerPrompt = "Please enter an integer.";  // line 84
+    std::string aboutEntry = "&About Quorvel...";               // line 85
+    std::string aboutTitle = "About Quorvel";                   // line 86
+    std::string aboutPurpose =                                  // line 87
+        "Works out which of a planet's defences interplanetary missiles destroy, and what the strike "
+        "costs both sides.";
+    std::string aboutVersion = "Version %1";                    // line 88
+    std::string aboutLicense =                                  // line 89
+        "Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later). "
+        "It comes with no warranty.";
+    std::string saveFilter = "Text files (*.txt)";              // line 90
+    std::string saveTitle = "Save attack plan";                 // line 91
+    std::string saveFileName = "attack-plan.txt";               // line 92
 };
 
 // The kept texts of a language file's lines.

@@ -4,14 +4,14 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "app/program_files.h"
+#include "app/version.h"
 #include "ui/program_icon.h"
 #include "ui/qt_text.h"
 
 namespace quorvel {
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(tr("About Quorvel"));
+CAboutDlg::CAboutDlg(const LanguageTexts& texts, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(ToQString(texts.aboutTitle));
     setObjectName(QStringLiteral("aboutDialog"));
 
     auto* icon = new QLabel(this);
@@ -24,23 +24,29 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     name->setFont(bold);
 
-    auto* version = new QLabel(QStringLiteral("Version %1").arg(ToQString(kVersion)), this);
+    // The version is the build's project version, given by CMake.
+    auto* version = new QLabel(ToQString(texts.aboutVersion).replace(QStringLiteral("%1"), ToQString(kVersion)),
+                               this);
     version->setObjectName(QStringLiteral("aboutVersion"));
-    auto* purpose = new QLabel(
-        tr("Works out which of a planet's defences interplanetary missiles "
-           "destroy, and what the strike costs both sides."),
-        this);
+    version->setTextFormat(Qt::PlainText);
+    auto* purpose = new QLabel(ToQString(texts.aboutPurpose), this);
+    purpose->setTextFormat(Qt::PlainText);
     purpose->setWordWrap(true);
+    auto* license = new QLabel(ToQString(texts.aboutLicense), this);
+    license->setObjectName(QStringLiteral("aboutLicense"));
+    license->setTextFormat(Qt::PlainText);
+    license->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(icon, 0, 0, 3, 1);
+    grid->addWidget(icon, 0, 0, 4, 1);
     grid->addWidget(name, 0, 1);
     grid->addWidget(version, 1, 1);
     grid->addWidget(purpose, 2, 1);
-    grid->addWidget(buttons, 3, 0, 1, 2);
+    grid->addWidget(license, 3, 1);
+    grid->addWidget(buttons, 4, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     purpose->setMinimumWidth(purpose->fontMetrics().averageCharWidth() * 40);
 }

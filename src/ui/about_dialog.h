@@ -2,14 +2,17 @@
 
 #include <QDialog>
 
+#include "i18n/language_texts.h"
+
 namespace quorvel {
 
-// The about box: program name, version, icon and what the program is for, with an OK button.
+// The about box: program name, version, icon, what the program is for and its license, with an OK
+// button, in the window's language.
 class CAboutDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CAboutDlg(QWidget* parent);
+    CAboutDlg(const LanguageTexts& texts, QWidget* parent);
 };
 
 }  // namespace quorvel

@@ -15,6 +15,7 @@
 
 #include "ui/message_line.h"
 #include "ui/qt_text.h"
+#include "ui/result_cell.h"
 
 namespace quorvel {
 namespace {
@@ -44,14 +45,10 @@ QLabel* CreateLabel(const ControlRow& control, QWidget* parent) {
 QLabel* CreateCell(const ControlRow& control, QWidget* parent) {
     // Cells across several columns hold sentences; the others hold numbers.
     if (control.columnSpan > 1) return new MessageLine(parent);
-    auto* cell = new QLabel(ToQString(control.caption), parent);
-    cell->setTextFormat(Qt::PlainText);
-    cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (IsStrikeBox(control.box)) {
-        // Room for a usual result, so that the window does not jump with every simulation.
-        cell->setMinimumWidth(cell->fontMetrics().horizontalAdvance(QStringLiteral("999.999.999")));
-    }
-    return cell;
+    // Strike cells keep room for a usual result, so that the window does not jump with every
+    // simulation.
+    return new ResultCell(ToQString(control.caption), IsStrikeBox(control.box) ? QStringLiteral("999.999.999") : QString(),
+                          parent);
 }
 
 QLineEdit* CreateNumericEdit(const ControlRow& control, QWidget* parent) {
@@ -257,6 +254,11 @@ void ControlWidgets::LineUp() {
     LineUpRows(grid(ControlId::AttackerBox), grid(ControlId::AttackerLossBox), 1);
     LineUpColumns(grid(ControlId::DefenderBox), grid(ControlId::AttackerBox));
     LineUpColumns(grid(ControlId::DefenderLossBox), grid(ControlId::AttackerLossBox));
+    // The boxes pass their grids' new sizes on to the window's layout at once rather than on the
+    // next turn of the event loop, so that the window can be sized for them right away.
+    for (const auto& [box, boxGrid] : m_grids) {
+        if (box != kButtonColumn) m_widgets.at(box)->updateGeometry();
+    }
 }
 
 }  // namespace quorvel

@@ -25,7 +25,7 @@ public:
     const std::map<ControlId, QWidget*>& All() const { return m_widgets; }
 
     // Gives the rows of the defender and loss boxes the same heights and the columns of the boxes
-    // stacked above each other the same widths. Run again after captions change.
+    // stacked above each other the same widths. Run again after captions or results change size.
     void LineUp();
 
 private:

@@ -2,8 +2,11 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -24,6 +27,27 @@ QPushButton* CreateButton(const std::string& caption, const QString& name, QWidg
     return button;
 }
 
+// Grid lines between the cells, as in a report-style list, drawn in the palette's own colour so
+// that the style keeps painting the selected row readably on light and dark palettes alike.
+class GridLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Mid));
+        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        painter->restore();
+    }
+
+    // A little room below the text, so that the grid line never covers an underscore.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 3);
+    }
+};
+
 }  // namespace
 
 LanguageDialog::LanguageDialog(const LanguageDialogTexts& texts, QWidget* parent)
@@ -41,9 +65,7 @@ LanguageDialog::LanguageDialog(const LanguageDialogTexts& texts, QWidget* parent
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Grid lines between the cells, as in a report-style list.
-    m_list->setStyleSheet(QStringLiteral(
-        "QTreeView::item { border-right: 1px solid palette(mid); border-bottom: 1px solid palette(mid); }"));
+    m_list->setItemDelegate(new GridLineDelegate(m_list));
     if (texts.hasColumns) {
         m_list->setColumnCount(2);
         m_list->setHeaderLabels({ToQString(texts.columnHeading[0]), ToQString(texts.columnHeading[1])});
@@ -58,12 +80,19 @@ LanguageDialog::LanguageDialog(const LanguageDialogTexts& texts, QWidget* parent
     for (const auto& row : texts.rows) {
         m_list->addTopLevelItem(new QTreeWidgetItem({ToQString(row[0]), ToQString(row[1])}));
     }
+    // The language the window speaks is selected and current, so that Enter keeps it.
+    if (QTreeWidgetItem* current = m_list->topLevelItem(texts.currentRow)) {
+        m_list->setCurrentItem(current);
+        current->setSelected(true);
+    }
     const int frame = 2 * m_list->frameWidth();
     m_list->setMinimumWidth(kFirstColumnWidth + kSecondColumnWidth + frame +
                             m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
     connect(m_accept, &QPushButton::clicked, this, &LanguageDialog::OnLanguageAccept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // A double-click takes the row it selected, as the accept button would.
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &LanguageDialog::OnLanguageAccept);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_accept);
@@ -71,6 +100,16 @@ LanguageDialog::LanguageDialog(const LanguageDialogTexts& texts, QWidget* parent
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addLayout(buttons);
+}
+
+void LanguageDialog::keyPressEvent(QKeyEvent* event) {
+    // Enter accepts the selected rows; there is no default button to press instead.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        OnLanguageAccept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void LanguageDialog::OnLanguageAccept() {

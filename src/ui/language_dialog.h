@@ -9,8 +9,9 @@ class QTreeWidget;
 
 namespace quorvel {
 
-// The language dialog: the nine languages in a two-column list. Only the accept button takes the
-// selection; cancel, Escape, the close box, Enter and double-clicks leave the answer "cancelled".
+// The language dialog: the nine languages in a two-column list, the current one selected. The
+// accept button, Enter and a double-click take the selection; cancel, Escape and the close box
+// leave the answer "cancelled".
 class LanguageDialog : public QDialog {
     Q_OBJECT
 
@@ -18,6 +19,9 @@ public:
     LanguageDialog(const LanguageDialogTexts& texts, QWidget* parent);
 
     const LanguageDialogAnswer& Answer() const { return m_answer; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnLanguageAccept();

@@ -3,30 +3,41 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/button_handlers.h"
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
 #include "ui/about_dialog.h"
 #include "ui/language_dialog.h"
+#include "ui/message_line.h"
 #include "ui/program_icon.h"
 #include "ui/qt_text.h"
+#include "ui/result_cell.h"
 #include "ui/window_key_filter.h"
 
 namespace quorvel {
 namespace {
 
-// Text of the about entry in the window's context menu.
-const char* const kAboutEntry = "&Info über Quorvel...";
+// The template's texts, shown until a language file is applied.
+const char* const kTemplateAboutEntry = "&Info über Quorvel...";
+const char* const kTemplateSaveFilter = "Text-Dateien (*.txt)";
 
 const QColor kRed(255, 0, 0);
 const QColor kGreen(35, 135, 37);
@@ -56,23 +67,27 @@ void QuorvelWindow::Wire() {
         if (auto* button = m_controls.As<QPushButton>(id)) {
             connect(button, &QPushButton::clicked, this, [this, id] {
                 if (m_dlg != nullptr) PressButton(*m_dlg, id);
+                GrowToResults();
             });
         } else if (auto* list = m_controls.As<QComboBox>(id)) {
             // Only a choice the player makes counts; the program's own list changes do not.
             connect(list, &QComboBox::activated, this, [this, id] {
                 if (m_dlg != nullptr) SelectionChanged(*m_dlg, id);
+                GrowToResults();
             });
         }
     }
     qApp->installEventFilter(new WindowKeyFilter(*this, [this](Key key) {
         if (m_dlg != nullptr) PressKey(*m_dlg, key);
+        GrowToResults();
     }));
 }
 
 void QuorvelWindow::AddAboutEntry() {
     // Linux window managers own the title-bar menu: the entry lives in the window's context menu
     // and on F1.
-    auto* about = new QAction(QString::fromUtf8(kAboutEntry), this);
+    auto* about = new QAction(QString::fromUtf8(kTemplateAboutEntry), this);
+    m_aboutEntry = about;
     about->setObjectName(QStringLiteral("aboutAction"));
     about->setShortcut(QKeySequence(Qt::Key_F1));
     about->setShortcutContext(Qt::WindowShortcut);
@@ -115,8 +130,13 @@ void QuorvelWindow::SetText(ControlId id, std::string_view text) {
         edit->setText(value);
     } else if (auto* report = qobject_cast<QPlainTextEdit*>(widget)) {
         report->setPlainText(value);
+    } else if (auto* cell = qobject_cast<ResultCell*>(widget)) {
+        const int before = cell->sizeHint().width();
+        cell->SetValue(value);
+        if (cell->sizeHint().width() > before) m_resultsGrew = true;
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(value);
+        if (qobject_cast<MessageLine*>(label) != nullptr) m_resultsGrew = true;
         // A new caption may change a column's width; a result in a cell does not move the grid.
         const ControlRow* control = FindControl(ToInt(id));
         if (control != nullptr && control->kind == ControlKind::Label) ScheduleLineUp();
@@ -134,8 +154,31 @@ void QuorvelWindow::ScheduleLineUp() {
     m_lineUpPending = true;
     QTimer::singleShot(0, this, [this] {
         m_lineUpPending = false;
-        m_controls.LineUp();
+        m_resultsGrew = true;
+        GrowToResults();
     });
+}
+
+void QuorvelWindow::GrowToResults() {
+    if (!m_resultsGrew) return;
+    m_resultsGrew = false;
+    m_controls.LineUp();
+    layout()->activate();
+    // As large as the contents ask, up to the screen; never smaller than it is.
+    const QScreen* display = screen();
+    if (display == nullptr) return;
+    const QRect room = display->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize wanted = sizeHint().boundedTo(room.size() - frame).expandedTo(size()).expandedTo(minimumSize());
+    if (wanted == size()) return;
+    resize(wanted);
+    // A window that grew past the screen's edge moves back onto it.
+    QRect placed = frameGeometry();
+    placed.moveRight(std::min(placed.right(), room.right()));
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveLeft(std::max(placed.left(), room.left()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    if (placed.topLeft() != frameGeometry().topLeft()) move(placed.topLeft());
 }
 
 int QuorvelWindow::GetSelection(ControlId id) const {
@@ -203,10 +246,26 @@ void QuorvelWindow::SetToolTip(ControlId id, std::string_view text) {
 }
 
 std::optional<std::string> QuorvelWindow::AskSavePath() {
-    // The file dialog asks before overwriting and leaves the working folder alone.
-    const QString path = QFileDialog::getSaveFileName(this, QString(), QString(),
-                                                      QStringLiteral("Text-Dateien (*.txt)"));
+    // In the folder of the last export, else the player's documents, with a name to take or
+    // change; ".txt" is added to a name typed without an extension. The dialog asks before
+    // overwriting and leaves the working folder alone.
+    // A folder that no longer exists (or never did) gives way to the next choice.
+    QString folder = m_lastExportFolder;
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    const QString filter = m_languageApplied ? ToQString(m_texts.saveFilter) : QString::fromUtf8(kTemplateSaveFilter);
+    QFileDialog dialog(this, ToQString(m_texts.saveTitle), folder, filter);
+    dialog.setObjectName(QStringLiteral("saveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.selectFile(ToQString(m_texts.saveFileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
     if (path.isEmpty()) return std::nullopt;
+    m_lastExportFolder = QFileInfo(path).absolutePath();
     return ToUtf8(path);
 }
 
@@ -217,8 +276,22 @@ LanguageDialogAnswer QuorvelWindow::RunLanguageDialog(const LanguageDialogTexts&
 }
 
 void QuorvelWindow::ShowAbout() {
-    CAboutDlg about(this);
+    CAboutDlg about(m_texts, this);
     about.exec();
+}
+
+void QuorvelWindow::UseLanguage(const LanguageTexts& texts, std::string_view locale) {
+    m_texts = texts;
+    m_languageApplied = true;
+    m_aboutEntry->setText(ToQString(texts.aboutEntry));
+    // Qt's own texts follow: dialog buttons, the file dialog, the context menu of a field.
+    QCoreApplication::removeTranslator(&m_qtTexts);
+    const QLocale language(ToQString(locale));
+    QLocale::setDefault(language);
+    if (m_qtTexts.load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&m_qtTexts);
+    }
 }
 
 }  // namespace quorvel

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <QTranslator>
 
 #include "app/main_form.h"
 #include "ui/control_widgets.h"
@@ -39,6 +41,7 @@ public:
     std::optional<std::string> AskSavePath() override;
     LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) override;
     void ShowAbout() override;
+    void UseLanguage(const LanguageTexts& texts, std::string_view locale) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -47,10 +50,21 @@ private:
     void Wire();
     void AddAboutEntry();
     void ScheduleLineUp();
+    // After an action: when results or messages asked for more room, line the boxes up again and
+    // let the window grow to its contents, up to the screen.
+    void GrowToResults();
 
     ControlWidgets m_controls;
     CSimulatorDlg* m_dlg = nullptr;
     bool m_lineUpPending = false;
+    bool m_resultsGrew = false;
+    // The texts of the window's own boxes and dialogs; until a language file is applied the save
+    // filter and the about entry keep the template's German.
+    LanguageTexts m_texts;
+    bool m_languageApplied = false;
+    QAction* m_aboutEntry = nullptr;
+    QTranslator m_qtTexts;  // Qt's own texts (dialog buttons) in the window's language
+    QString m_lastExportFolder;
 };
 
 }  // namespace quorvel

@@ -33,8 +33,13 @@ bool WindowKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     // receiver only, and only inside the main window (not in a message box or an open list).
     QWidget* first = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &m_window;
     if (widget != first || widget->window() != &m_window) return false;
-    if (const std::optional<Key> key = WindowKey(*static_cast<QKeyEvent*>(event), *widget)) m_onKey(*key);
-    return false;
+    const std::optional<Key> key = WindowKey(*static_cast<QKeyEvent*>(event), *widget);
+    if (!key) return false;
+    // One key, one action: the press ends here. Let through, it would travel on to the parents
+    // while a message box of the action has moved the focus, and act a second time there.
+    event->accept();
+    m_onKey(*key);
+    return true;
 }
 
 }  // namespace quorvel

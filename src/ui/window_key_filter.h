@@ -12,8 +12,9 @@ class QWidget;
 namespace quorvel {
 
 // Sees every key pressed in the main window before the focused control does: Enter simulates and
-// Escape resets, from whichever control has the focus. The key then goes on to that control.
-// In the multi-line report field Enter starts a new line; Ctrl+Enter simulates there.
+// Escape resets, from whichever control has the focus. A key the window acts on goes no further,
+// so one press is one action. In the multi-line report field Enter starts a new line; Ctrl+Enter
+// simulates there.
 class WindowKeyFilter : public QObject {
     Q_OBJECT
 

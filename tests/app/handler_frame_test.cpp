@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/control_table.h"
+#include "i18n/language_lines.h"
 #include "support/test_home.h"
 
 namespace quorvel {
@@ -38,6 +39,7 @@ TEST(ReadInputs, RefusesTextAndNumbersBeyond32Bits) {
         p.dlg.OnRequiredMissiles();
         ASSERT_EQ(p.form.Events().size(), 2u) << text;
         EXPECT_EQ(p.form.Events()[0].kind, "message");
+        // The test file ends at line 72, before the prompt's line: the prompt falls back to English.
         EXPECT_EQ(p.form.Events()[0].text, "Please enter an integer.");
         EXPECT_EQ(p.form.Focus(), C::LargeShieldDomeInput);
         EXPECT_EQ(p.dlg.State().inputs.defenceCount[3], 3) << "fields before it are read";

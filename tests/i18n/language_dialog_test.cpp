@@ -181,9 +181,11 @@ TEST(ChooseLanguage, AChoiceThatCannotBeSavedStillAppliesAndIsReported) {
     EXPECT_EQ(w.home.Read(kDataFolder), "in the way");
     ASSERT_EQ(w.form.Events().size(), 2u);
     EXPECT_EQ(w.form.Events()[0].kind, "language-dialog");
-    // The error box speaks the new language: its text is the file's line for unsaved files.
+    // The error box speaks the new language: the file's line for unsaved files, which has no %1
+    // here, so the file's name follows it.
     EXPECT_EQ(w.form.Events()[1].kind, "error");
-    EXPECT_EQ(w.form.Events()[1].text, NumberedLine("it", kLineMsgCannotSave));
+    EXPECT_EQ(w.form.Events()[1].text,
+              NumberedLine("it", kLineMsgCannotSave) + " " + (w.home.Path() / kLanguageSaveFile).string());
 }
 
 TEST(ChooseLanguage, AMissingLanguageFileAppliesNothingButIsRemembered) {

@@ -38,7 +38,7 @@ void ExpectEmpty(const LanguageLines& lines, int first, int last) {
     for (int n = first; n <= last; ++n) EXPECT_EQ(LineText(lines, n), "") << "line " << n;
 }
 
-TEST(LanguageFileLineRule, AllLinesAreReadAndALineMoreChangesNothing) {
+TEST(LanguageFileLineRule, EveryLineOfTheLayoutIsReadAndALineMoreChangesNothing) {
     const LanguageLines exact = Parse(NumberedLines("t"));
     ExpectNumbered(exact, 1, kLanguageLineCount);
     EXPECT_EQ(Parse(NumberedLines("t", kLanguageLineCount + 1)), exact);
@@ -131,8 +131,8 @@ TEST(LanguageFileDecoding, OneStrayByteMakesTheWholeFileSingleByte) {
 }
 
 TEST(LanguageFileDecoding, BytesThatAreNeverReadDoNotDecideTheEncoding) {
-    const LanguageLines afterLine72 = Parse(NumberedLines("\xC3\xA9") + "\xE7\n");
-    EXPECT_EQ(LineText(afterLine72, 1), "\xC3\xA9 1");
+    const LanguageLines afterLastLine = Parse(NumberedLines("\xC3\xA9") + "\xE7\n");
+    EXPECT_EQ(LineText(afterLastLine, 1), "\xC3\xA9 1");
 
     const std::string overLong = Repeat("\xC3\xA9", 300) + "\xE7";
     const LanguageLines afterTheCut = Parse(WithLine(3, overLong) + "\xE7\n");

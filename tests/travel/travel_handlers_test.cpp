@@ -317,12 +317,12 @@ TEST_F(TravelHandlers, GalaxyAbove19IsListedUntilTheNextDelete) {
     EXPECT_EQ(Entries(), std::vector<std::string>{"3:3:3"});
 }
 
-// Each failed write shows one error box in the active language.
-void ExpectSaveErrors(const MemoryForm& form, std::size_t count) {
+// Each failed write shows one error box in the active language, naming the book.
+void ExpectSaveErrors(const MemoryForm& form, std::size_t count, const std::filesystem::path& book) {
     ASSERT_EQ(form.Events().size(), count);
     for (const MemoryForm::Event& event : form.Events()) {
         EXPECT_EQ(event.kind, "error");
-        EXPECT_EQ(event.text, testing::NumberedLine("line", kLineMsgCannotSave));
+        EXPECT_EQ(event.text, testing::NumberedLine("line", kLineMsgCannotSave) + " " + book.string());
     }
 }
 
@@ -333,7 +333,7 @@ TEST_F(TravelHandlers, MissingDataFolderWritesNothingAndSaysSo) {
     dlg.OnBookDelete();
     EXPECT_FALSE(std::filesystem::exists(home.Path() / "data"));
     EXPECT_TRUE(Entries().empty());
-    ExpectSaveErrors(form, 2);
+    ExpectSaveErrors(form, 2, home.Path() / kBookFile);
 }
 
 TEST_F(TravelHandlers, ReadOnlyDataFileKeepsItsRecordsOnScreen) {
@@ -348,7 +348,7 @@ TEST_F(TravelHandlers, ReadOnlyDataFileKeepsItsRecordsOnScreen) {
         Delete(0);
         EXPECT_EQ(home.BookText(), text);
         EXPECT_EQ(Entries(), (std::vector<std::string>{"1:1:1", "2:2:2"}));
-        ExpectSaveErrors(form, 2);
+        ExpectSaveErrors(form, 2, home.Path() / kBookFile);
     });
 }
 

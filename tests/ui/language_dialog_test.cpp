@@ -1,6 +1,8 @@
 // The language button, its dialog and what accepting or cancelling changes in the window.
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QImage>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -15,11 +17,12 @@ namespace {
 
 QTreeWidget* ListOf(QWidget& dialog) { return dialog.findChild<QTreeWidget*>(QStringLiteral("languageList")); }
 
-// Selects the rows (none: leaves the selection empty) and presses the accept or cancel button.
+// Selects just these rows (none: empties the selection) and presses the accept or cancel button.
 std::function<void(QWidget&)> Choose(QList<int> rows, bool accept) {
     return [rows, accept](QWidget& dialog) {
         QTreeWidget* list = ListOf(dialog);
         QVERIFY(list != nullptr);
+        list->clearSelection();
         for (int row : rows) list->topLevelItem(row)->setSelected(true);
         const QString button = accept ? QStringLiteral("languageAccept") : QStringLiteral("languageCancel");
         QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
@@ -95,20 +98,74 @@ private slots:
         QCOMPARE(f.ReadHomeFile(QStringLiteral("data/LanguageSave.dat")), QByteArray("1"));
     }
 
-    void double_click_on_a_row_does_not_end_the_dialog() {
+    void the_current_language_is_selected_when_the_dialog_opens() {
         WindowFixture f;
+        f.WriteHomeFile(QStringLiteral("data/LanguageSave.dat"), "6");
         f.Start();
-        bool stillOpen = false;
+        QList<int> selected;
         QVERIFY(f.WithNextModal([&] { f.Click(ControlId::LanguageButton); }, [&](QWidget& dialog) {
             QTreeWidget* list = ListOf(dialog);
-            const QRect row = list->visualItemRect(list->topLevelItem(4));
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
-            QTest::keyClick(list, Qt::Key_Return);
-            stillOpen = dialog.isVisible();
+            for (QTreeWidgetItem* item : list->selectedItems()) selected << list->indexOfTopLevelItem(item);
             static_cast<QDialog&>(dialog).reject();
         }));
-        QVERIFY(stillOpen);
-        QCOMPARE(f.Text(ControlId::SimulateButton), ShippedLanguageLine("eng_lang.dat", kLineSimulateButton));
+        QCOMPARE(selected, QList<int>{6});
+    }
+
+    void enter_and_double_click_accept_data() {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<int>("key");
+        QTest::newRow("double-click") << true << 0;
+        QTest::newRow("Return") << false << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << false << int(Qt::Key_Enter);
+    }
+    void enter_and_double_click_accept() {
+        QFETCH(bool, doubleClick);
+        QFETCH(int, key);
+        WindowFixture f;
+        f.Start();
+        QVERIFY(f.WithNextModal([&] { f.Click(ControlId::LanguageButton); }, [&](QWidget& dialog) {
+            QTreeWidget* list = ListOf(dialog);
+            QTreeWidgetItem* polish = list->topLevelItem(4);
+            if (doubleClick) {
+                const QRect row = list->visualItemRect(polish);
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+            } else {
+                list->setCurrentItem(polish);
+                QTest::keyClick(list, static_cast<Qt::Key>(key), key == Qt::Key_Enter ? Qt::KeypadModifier
+                                                                                    : Qt::NoModifier);
+            }
+            if (dialog.isVisible()) static_cast<QDialog&>(dialog).reject();
+        }));
+        QCOMPARE(f.Text(ControlId::SimulateButton), ShippedLanguageLine("pl_lang.dat", kLineSimulateButton));
+    }
+
+    void the_selected_row_stands_out_from_the_others() {
+        // The selected row's text must contrast with its background, on the light default palette
+        // and on a dark one.
+        for (const bool dark : {false, true}) {
+            const QPalette palette = dark ? DarkPalette() : QApplication::palette();
+            WindowFixture f;
+            f.Start();
+            QVERIFY(f.WithNextModal([&] { f.Click(ControlId::LanguageButton); }, [&](QWidget& dialog) {
+                dialog.setPalette(palette);
+                QTreeWidget* list = ListOf(dialog);
+                QVERIFY(list->styleSheet().isEmpty());
+                const QRect row = list->visualItemRect(list->topLevelItem(0));
+                const QImage image = list->viewport()->grab().toImage();
+                // Ink in the row: pixels far from the row's own background colour.
+                const QColor background = image.pixelColor(row.left() + 2, row.top() + 2);
+                int ink = 0;
+                for (int x = row.left(); x < row.right(); ++x) {
+                    for (int y = row.top(); y < row.bottom(); ++y) {
+                        const QColor c = image.pixelColor(x, y);
+                        if (std::abs(c.lightness() - background.lightness()) > 100) ++ink;
+                    }
+                }
+                QVERIFY2(ink > 20, dark ? "dark palette" : "light palette");
+                static_cast<QDialog&>(dialog).reject();
+            }));
+        }
     }
 
     void tooltip_follows_the_second_language_change() {

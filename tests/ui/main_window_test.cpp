@@ -7,10 +7,14 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/control_table.h"
+#include "app/version.h"
+#include "i18n/language_lines.h"
 #include "ui/about_dialog.h"
 #include "window_fixture.h"
 
@@ -164,12 +168,70 @@ private slots:
                                                 box->accept();
                                             });
         QVERIFY(opened);
-        QCOMPARE(shown, QStringLiteral("Please enter an integer."));
+        QCOMPARE(shown, ShippedLanguageLine("eng_lang.dat", kLineMsgIntegerPrompt));
         QCOMPARE(icon, QMessageBox::Information);
         auto* field = f.Control<QLineEdit>(ControlId::HeavyLaserInput);
         // The field holds the window's focus; it has the keyboard once the window is active again.
         QCOMPARE(f.Window().focusWidget(), field);
         QCOMPARE(field->selectedText(), QStringLiteral("abc"));
+        QVERIFY(f.Window().isVisible());
+    }
+
+    void the_key_that_dismisses_the_error_box_does_nothing_more_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("fromButton");
+        QTest::newRow("Return, Simulate button") << int(Qt::Key_Return) << 0 << true;
+        QTest::newRow("keypad Enter, Simulate button") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+        QTest::newRow("Space, Simulate button") << int(Qt::Key_Space) << 0 << true;
+        QTest::newRow("Return, Enter in a field") << int(Qt::Key_Return) << 0 << false;
+        QTest::newRow("keypad Enter, Enter in a field") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
+        QTest::newRow("Space, Enter in a field") << int(Qt::Key_Space) << 0 << false;
+    }
+    void the_key_that_dismisses_the_error_box_does_nothing_more() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, fromButton);
+        WindowFixture f;
+        f.Start();
+        f.Type(ControlId::HeavyLaserInput, QStringLiteral("abc"));
+        int boxes = 0;
+        int moreBoxes = 0;
+        bool keptOpen = false;
+        QTimer guard;  // closes any further box, so that a fault cannot hang the test
+        guard.setInterval(10);
+        QPointer<QWidget> first;
+        connect(&guard, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || modal == &f.Window() || !modal->isVisible() || modal == first.data()) return;
+            ++moreBoxes;
+            static_cast<QDialog*>(modal)->reject();
+        });
+        const auto open = [&] {
+            if (fromButton) {
+                f.Click(ControlId::SimulateButton);
+            } else {
+                QWidget* field = f.Control<QWidget>(ControlId::MissileInput);
+                field->setFocus();
+                QTest::keyClick(field, Qt::Key_Return);
+            }
+        };
+        QVERIFY(f.WithNextModal(open, [&](QWidget& modal) {
+            ++boxes;
+            first = &modal;
+            guard.start();
+            // The box's own focus (its button), whether or not the box is active yet.
+            QWidget* target = modal.focusWidget() != nullptr ? modal.focusWidget() : &modal;
+            QTest::keyClick(target, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+            if (first && first->isVisible()) {
+                keptOpen = true;
+                static_cast<QDialog*>(first.data())->reject();
+            }
+        }));
+        QVERIFY(!keptOpen);
+        if (!guard.isActive()) guard.start();
+        QTest::qWait(100);
+        QCOMPARE(boxes + moreBoxes, 1);
         QVERIFY(f.Window().isVisible());
     }
 
@@ -216,25 +278,29 @@ private slots:
         QWidget* field = f.Window().Control(ControlId::MissileInput);
         field->setFocus();
         QString version;
+        QString license;
         const auto readAndClose = [&](QWidget& modal) {
             QVERIFY(qobject_cast<CAboutDlg*>(&modal) != nullptr);
             auto* label = modal.findChild<QLabel*>(QStringLiteral("aboutVersion"));
-            QVERIFY(label != nullptr);
-            version = label->text();
+            auto* licenseLabel = modal.findChild<QLabel*>(QStringLiteral("aboutLicense"));
+            if (label != nullptr) version = label->text();
+            if (licenseLabel != nullptr) license = licenseLabel->text();
             static_cast<QDialog&>(modal).accept();
         };
+        // The version is the project's, as CMake knows it.
         QVERIFY(f.WithNextModal([&] { QTest::keyClick(field, Qt::Key_F1); }, readAndClose));
-        QVERIFY(version.contains(QStringLiteral("1.0.9")));
+        QVERIFY2(version.contains(QString::fromUtf8(kVersion.data(), static_cast<int>(kVersion.size()))), qPrintable(version));
+        QVERIFY(license.contains(QStringLiteral("GPL-3.0-or-later")));
 
         QAction* entry = nullptr;
         for (QAction* action : f.Window().actions()) {
-            if (action->text() == QString::fromUtf8("&Info über Quorvel...")) entry = action;
+            if (action->text() == ShippedLanguageLine("eng_lang.dat", kLineAboutEntry)) entry = action;
         }
         QVERIFY(entry != nullptr);
         QCOMPARE(f.Window().contextMenuPolicy(), Qt::ActionsContextMenu);
         version.clear();
         QVERIFY(f.WithNextModal([&] { entry->trigger(); }, readAndClose));
-        QVERIFY(version.contains(QStringLiteral("1.0.9")));
+        QVERIFY(version.contains(QString::fromUtf8(kVersion.data(), static_cast<int>(kVersion.size()))));
         QVERIFY(f.Window().isVisible());
     }
 

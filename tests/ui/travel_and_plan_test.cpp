@@ -13,6 +13,7 @@
 #include "app/simulator_dialog.h"
 #include "fileio/atomic_file.h"
 #include "plan/plan_file.h"
+#include "i18n/language_lines.h"
 #include "window_fixture.h"
 
 using namespace quorvel;
@@ -64,14 +65,12 @@ private slots:
                                                      QVERIFY(dialog != nullptr);
                                                      QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
                                                      QCOMPARE(dialog->nameFilters(),
-                                                              QStringList{QStringLiteral("Text-Dateien (*.txt)")});
-                                                     dialog->selectFile(target);
-                                                     // selectFile leaves the name field alone once it
-                                                     // has focus, which depends on timing: type it.
+                                                              QStringList{ShippedLanguageLine("eng_lang.dat", kLineSaveFilter)});
+                                                     // Typed into the name field, as a player would.
                                                      auto* name = dialog->findChild<QLineEdit*>(
                                                          QStringLiteral("fileNameEdit"));
                                                      QVERIFY(name != nullptr);
-                                                     name->setText(QFileInfo(target).fileName());
+                                                     name->setText(target);
                                                      // accept() is protected in QFileDialog; it is a slot.
                                                      QMetaObject::invokeMethod(dialog, "accept");
                                                  });

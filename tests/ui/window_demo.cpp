@@ -2,7 +2,8 @@
 // for screenshots of the real window (docs/screenshot.png):
 //   xvfb-run -s "-screen 0 1280x800x24" sh -c 'window_demo 4000 & sleep 3; import -window root shot.png'
 // Arguments: how long to stay open in milliseconds (default 5000), an optional language index, and
-// optionally "about" or "language" to open that dialog over the window.
+// optionally "about", "language", "save" or "error" to open that dialog over the window, or "huge"
+// to show the widest results the program produces. QUORVEL_DEMO_DARK=1 shows a dark palette.
 
 #include <QApplication>
 #include <QLineEdit>
@@ -10,12 +11,30 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/control_table.h"
 #include "window_fixture.h"
 
 using namespace quorvel;
 
+namespace {
+
+void ShowHugeResults(WindowFixture& f) {
+    for (ControlId id : kNumericInputs) f.Type(id, QStringLiteral("2147483647"));
+    f.Click(ControlId::SimulateButton);
+    for (ControlId id : kNumericInputs) f.Type(id, QStringLiteral("2147483647"));
+    f.Click(ControlId::RequiredMissilesButton);
+    f.Click(ControlId::FlightTimeButton);
+    f.Click(ControlId::RangeButton);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    if (qEnvironmentVariableIntValue("QUORVEL_DEMO_DARK") == 1) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(DarkPalette());
+    }
     const QStringList args = QCoreApplication::arguments();
     const int holdMs = args.size() > 1 ? args[1].toInt() : 5000;
 
@@ -30,7 +49,14 @@ int main(int argc, char** argv) {
     f.Type(ControlId::MissileInput, QStringLiteral("10"));
     f.Click(ControlId::SimulateButton);
     QTimer::singleShot(holdMs, &app, &QApplication::quit);
-    if (args.size() > 3) {
+    const QString mode = args.size() > 3 ? args[3] : QString();
+    if (mode == QLatin1String("huge")) {
+        ShowHugeResults(f);
+    } else if (mode == QLatin1String("save") || mode == QLatin1String("error")) {
+        if (mode == QLatin1String("error")) f.Type(ControlId::MissileInput, QStringLiteral("abc"));
+        const ControlId button = mode == QLatin1String("save") ? ControlId::SavePlanButton : ControlId::SimulateButton;
+        QTimer::singleShot(0, &app, [&f, button] { f.Click(button); });
+    } else if (!mode.isEmpty()) {
         const ControlId button = args[3] == QLatin1String("about") ? ControlId{0} : ControlId::LanguageButton;
         QTimer::singleShot(0, &app, [&f, button] {
             if (button == ControlId::LanguageButton) {

@@ -92,6 +92,21 @@ bool WindowFixture::WithNextModal(const std::function<void()>& action, const std
     return seen;
 }
 
+QPalette DarkPalette() {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(55, 55, 58));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Mid, QColor(90, 90, 90));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+    return dark;
+}
+
 QString ShippedLanguageLine(const char* fileName, int lineNumber) {
     const std::optional<LanguageLines> lines =
         ReadLanguageFile(std::filesystem::path(QUORVEL_LANGUAGE_DIR) / fileName);

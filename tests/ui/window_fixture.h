@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPalette>
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
@@ -51,6 +52,9 @@ private:
     std::unique_ptr<QuorvelWindow> m_window;
     std::unique_ptr<CSimulatorDlg> m_dlg;
 };
+
+// A dark palette, as a dark desktop theme gives, for checking that texts stay readable.
+QPalette DarkPalette();
 
 // A line of a shipped language file, for comparing captions.
 QString ShippedLanguageLine(const char* fileName, int lineNumber);

@@ -1,0 +1,58 @@
+#include "ui/result_cell.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <algorithm>
+
+namespace quorvel {
+
+ResultCell::ResultCell(const QString& caption, const QString& minimumText, QWidget* parent)
+    : QLabel(caption, parent) {
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A gap before the text, so that long numbers in neighbouring columns never run together.
+    setContentsMargins(fontMetrics().horizontalAdvance(QStringLiteral("00")), 0, 0, 0);
+    if (!minimumText.isEmpty()) m_minimumTextWidth = fontMetrics().horizontalAdvance(minimumText);
+}
+
+void ResultCell::SetValue(const QString& text) {
+    if (text == this->text()) return;
+    setText(text);  // also asks the layout for the new size
+    UpdateToolTip();
+}
+
+bool ResultCell::IsElided() const { return fontMetrics().horizontalAdvance(text()) > contentsRect().width(); }
+
+QSize ResultCell::sizeHint() const {
+    const QMargins margins = contentsMargins();
+    const int textWidth = std::max(fontMetrics().horizontalAdvance(text()), m_minimumTextWidth);
+    return {textWidth + margins.left() + margins.right(), QLabel::sizeHint().height()};
+}
+
+QSize ResultCell::minimumSizeHint() const {
+    // Room for a few digits and the ellipsis when the screen cannot hold the whole text.
+    const QMargins margins = contentsMargins();
+    const int least = fontMetrics().horizontalAdvance(QStringLiteral("9.999…"));
+    return {std::min(sizeHint().width(), least + margins.left() + margins.right()), QLabel::sizeHint().height()};
+}
+
+void ResultCell::paintEvent(QPaintEvent* event) {
+    if (!IsElided()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+    style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(), shown,
+                          foregroundRole());
+}
+
+void ResultCell::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    UpdateToolTip();
+}
+
+void ResultCell::UpdateToolTip() { setToolTip(IsElided() ? text() : QString()); }
+
+}  // namespace quorvel

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QLabel>
+
+namespace quorvel {
+
+// A cell showing one result, right-aligned. It asks for the width of its whole text, so that its
+// column and the window widen with the results; given less (the screen is full), it shows the
+// text cut with "…" and the whole text as its tooltip, never a number missing its first digits.
+class ResultCell : public QLabel {
+    Q_OBJECT
+
+public:
+    // minimumText: the text whose width the cell keeps at least, so that usual results do not
+    // move the window; empty for none.
+    ResultCell(const QString& caption, const QString& minimumText, QWidget* parent);
+
+    // Shows a new text and sizes the cell for it.
+    void SetValue(const QString& text);
+    // The whole text does not fit: the cell shows it cut.
+    bool IsElided() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void UpdateToolTip();
+
+    int m_minimumTextWidth = 0;
+};
+
+}  // namespace quorvel
