@@ -141,6 +141,7 @@ enum class ControlId : int {
     ApplyResultButton = 1164,
     RememberAttackButton = 1165,
     SavePlanButton = 1166,
+    CopyButton = 1167,
 };
 
 constexpr int ToInt(ControlId id) { return static_cast<int>(id); }

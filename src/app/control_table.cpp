@@ -157,7 +157,8 @@ constexpr ControlSpec kControls[] = {
     {C::RememberAttackButton, K::Button, "Angriff merken", kButtonColumn, 2, 0},
     {C::SavePlanButton, K::Button, "Speichern", kButtonColumn, 2, 1},
     {C::ResetAllButton, K::Button, "Alles zurücksetzen", kButtonColumn, 3, 0, 2},
-    {C::ExitButton, K::Button, "Exit", kButtonColumn, 4, 0, 2},
+    {C::CopyButton, K::Button, "&Kopieren", kButtonColumn, 4, 0, 2},
+    {C::ExitButton, K::Button, "Exit", kButtonColumn, 5, 0, 2},
 };
 
 }  // namespace

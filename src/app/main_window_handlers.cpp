@@ -57,6 +57,7 @@ void CSimulatorDlg::OnResetAll() {
 }
 
 void CSimulatorDlg::ResetResultDisplay() {
+    m_strikeShown = false;
     for (int t = 0; t < kDefenceTypeCount; ++t) {
         m_form.SetText(kDefenceRows[t].destroyed, " ");
         m_form.SetText(kDefenceRows[t].remaining, " ");

@@ -8,12 +8,12 @@
 #include <system_error>
 
 #include "app/program_files.h"
+#include "app/record_data.h"
 #include "app/simulator_dialog.h"
 #include "plan/attack_record.h"
 #include "plan/plan_export.h"
 
 namespace quorvel {
-namespace {
 
 AttackRecordWords RecordWords(const LanguageTexts& texts) {
     AttackRecordWords words;
@@ -39,6 +39,8 @@ AttackRecordFacts RecordFacts(const SimulatorState& s) {
     return facts;
 }
 
+namespace {
+
 // A simulation with every type and the interceptors present may be recorded again.
 bool EverythingPresentAtStart(const SimulatorState& s) {
     return s.m_abmAtStart != 0 &&
@@ -59,9 +61,11 @@ void CSimulatorDlg::OnRememberAttack() {
             m_planStream.clear();
             m_planStream.open(HomePath(kPlanFile), std::ios::out | std::ios::trunc);
             m_state.m_planFileOpen = 1;
+            m_planRecords.clear();
         }
         // Flushed at once, so the plan so far survives a crash.
-        m_planStream << FormatAttackRecord(RecordWords(m_texts), RecordFacts(m_state));
+        m_planRecords.push_back(RecordFacts(m_state));
+        m_planStream << FormatAttackRecord(RecordWords(m_texts), m_planRecords.back());
         m_planStream.flush();
         ++m_state.m_attackNumber;
         m_state.m_attackRecordable = 0;

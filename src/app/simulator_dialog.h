@@ -11,10 +11,13 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/main_form.h"
 #include "app/simulator_state.h"
 #include "i18n/language_texts.h"
+#include "plan/attack_record.h"
+#include "plan/share_text.h"
 
 namespace quorvel {
 
@@ -77,6 +80,12 @@ public:
     void OnRememberAttack();
     void OnSavePlan();
 
+    // Sharing: the last strike or the plan onto the clipboard, a report from it.
+    void OnCopyStrike(ShareFormat format);
+    void OnCopyButton() { OnCopyStrike(ShareFormat::Text); }
+    void OnCopyPlan(ShareFormat format);
+    void OnPasteReport();
+
     // Languages.
     void ApplyLanguageFile(const std::filesystem::path& relativePath);
     void OnChooseLanguage();
@@ -94,6 +103,8 @@ private:
     SimulatorState m_state;
     LanguageTexts m_texts;
     std::ofstream m_planStream;
+    std::vector<AttackRecordFacts> m_planRecords;  // the records of the plan being written
+    bool m_strikeShown = false;                    // the result cells show a strike
     bool m_toolTipCreated = false;
 };
 

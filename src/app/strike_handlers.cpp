@@ -88,6 +88,7 @@ void CSimulatorDlg::OnSimulate() {
     s.m_damageTotal = 0;
     s.m_resultValid = 1;
     s.m_attackRecordable = 1;
+    m_strikeShown = true;
     m_form.SetText(ControlId::RequiredMissilesResult, " ");
     s.m_structure = ArmouredStructure(s.m_armourLevel);
     s.m_missileDamage = MissileDamage(s.m_weaponsLevel);

@@ -16,7 +16,8 @@ void ScriptForm::Notify(const Event& event) {
             line += '\t' + EscapeScriptText(field);
         }
         line += '\t' + std::to_string(texts.rows.size());
-    } else if (event.kind == "message" || event.kind == "error" || event.kind == "focus") {
+    } else if (event.kind == "message" || event.kind == "error" || event.kind == "focus" ||
+               event.kind == "clipboard") {
         line += '\t' + EscapeScriptText(event.text);
     }
     PrintScriptLine(m_out, line);

@@ -5,7 +5,7 @@
 //   not part of the text;
 // - a text keeps at most 255 characters, never half of one; a longer line is cut there and ends
 //   the reading, so every later text is empty, as if the file ended after that line;
-// - lines past the end of the file are empty, and lines after line 72 are never read.
+// - lines past the end of the file are empty, and lines after the last line of the table are never read.
 // Files are UTF-8. A file whose lines are not valid UTF-8 was written for an older single-byte
 // system and is decoded as Windows-1252, the Polish file as Windows-1250.
 
@@ -19,13 +19,13 @@
 
 namespace quorvel {
 
-// The most bytes the 72 lines can come from: each line at most 255 four-byte characters and a
+// The most bytes the lines can come from: each line at most 255 four-byte characters and a
 // CR LF, a byte-order mark before them, and enough of one more line to see that it is too long.
 // Reading never goes further, however large the file.
 inline constexpr std::size_t kLanguageFileReadLimit =
     3 + kLanguageLineCount * (4 * kMaxTextCharacters + 2) + 4 * (kMaxTextCharacters + 1);
 
-// The 72 texts of the file; nothing when it cannot be opened or read.
+// The texts of the file; nothing when it cannot be opened or read.
 std::optional<LanguageLines> ReadLanguageFile(const std::filesystem::path& path);
 
 // The same rule over bytes already in memory. The encoding is decided on the bytes the texts come

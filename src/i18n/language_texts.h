@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "i18n/language_lines.h"
 #include "strike/defence_table.h"
@@ -30,7 +31,29 @@ struct LanguageTexts {
     std::string applyResultTip;                                 // line 68
     std::string planHeading;                                    // line 71
     std::string planMissilesCaption;                            // line 72
+
+    // Words of the shared strike and plan texts; captions lose their mnemonic '&'.
+    std::string remainingHeading;                               // line 18
+    std::string destroyedHeading;                               // line 19
+    std::string defenderLosses;                                 // line 29
+    std::array<std::string, kResourceCount> resourceHeading;    // lines 30-32
+    std::string attackerLosses;                                 // line 33
+    std::array<std::string, 3> copyStrikeEntry;                 // lines 74-76
+    std::array<std::string, 3> copyPlanEntry;                   // lines 77-79
+    std::string pasteReportEntry;                               // line 80
+    std::string shareHeading;                                   // line 81
+    std::string shareBefore;                                    // line 82
+    std::string shareMissilesFired;                             // line 83
+    std::string shareIntercepted;                               // line 84
+    std::string shareMissilesLeft;                              // line 85
+    std::string lostMoreMark;                                   // line 86
+    std::string lostLessMark;                                   // line 87
+    std::string msgNoStrikeToCopy;                              // line 88
+    std::string msgNoPlanToCopy;                                // line 89
 };
+
+// A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".
+std::string WithoutMnemonic(std::string_view caption);
 
 // The kept texts of a language file's lines.
 LanguageTexts TextsFromLines(const LanguageLines& lines);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -201,6 +202,14 @@ void QuorvelWindow::SelectListItem(ControlId id, int position) {
 void QuorvelWindow::SetToolTip(ControlId id, std::string_view text) {
     if (QWidget* widget = m_controls.Widget(id)) widget->setToolTip(ToQString(text));
 }
+
+void QuorvelWindow::SetAccessibleName(ControlId id, std::string_view text) {
+    if (QWidget* widget = m_controls.Widget(id)) widget->setAccessibleName(ToQString(text));
+}
+
+void QuorvelWindow::SetClipboardText(std::string_view text) { QApplication::clipboard()->setText(ToQString(text)); }
+
+std::string QuorvelWindow::GetClipboardText() const { return ToUtf8(QApplication::clipboard()->text()); }
 
 std::optional<std::string> QuorvelWindow::AskSavePath() {
     // The file dialog asks before overwriting and leaves the working folder alone.

@@ -36,6 +36,9 @@ public:
     void RemoveListItem(ControlId id, int position) override;
     void SelectListItem(ControlId id, int position) override;
     void SetToolTip(ControlId id, std::string_view text) override;
+    void SetAccessibleName(ControlId id, std::string_view text) override;
+    void SetClipboardText(std::string_view text) override;
+    std::string GetClipboardText() const override;
     std::optional<std::string> AskSavePath() override;
     LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) override;
     void ShowAbout() override;

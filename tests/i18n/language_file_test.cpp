@@ -38,19 +38,19 @@ void ExpectEmpty(const LanguageLines& lines, int first, int last) {
     for (int n = first; n <= last; ++n) EXPECT_EQ(LineText(lines, n), "") << "line " << n;
 }
 
-TEST(LanguageFileLineRule, SeventyTwoLinesAreReadAndALineMoreChangesNothing) {
+TEST(LanguageFileLineRule, EveryLineIsReadAndALineMoreChangesNothing) {
     const LanguageLines exact = Parse(NumberedLines("t"));
     ExpectNumbered(exact, 1, kLanguageLineCount);
-    EXPECT_EQ(Parse(NumberedLines("t", 73)), exact);
+    EXPECT_EQ(Parse(NumberedLines("t", kLanguageLineCount + 1)), exact);
     EXPECT_EQ(Parse(NumberedLines("t", 500)), exact);
 }
 
 TEST(LanguageFileLineRule, LineEndsAndTheEndOfTheFile) {
     const LanguageLines expected = Parse(NumberedLines("t"));
-    EXPECT_EQ(Parse(NumberedLines("t", 72, "\r\n")), expected) << "CR LF";
+    EXPECT_EQ(Parse(NumberedLines("t", kLanguageLineCount, "\r\n")), expected) << "CR LF";
     std::string noFinalEnd = NumberedLines("t");
     noFinalEnd.pop_back();
-    EXPECT_EQ(Parse(noFinalEnd), expected) << "no line end after line 72";
+    EXPECT_EQ(Parse(noFinalEnd), expected) << "no line end after the last line";
     EXPECT_EQ(Parse("\xEF\xBB\xBF" + NumberedLines("t")), expected) << "byte-order mark";
 
     // A carriage return anywhere else is text; blanks are never trimmed.
