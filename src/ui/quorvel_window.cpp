@@ -21,6 +21,7 @@
 #include "ui/language_dialog.h"
 #include "ui/program_icon.h"
 #include "ui/qt_text.h"
+#include "ui/share_actions.h"
 #include "ui/window_key_filter.h"
 
 namespace quorvel {
@@ -81,6 +82,7 @@ void QuorvelWindow::AddAboutEntry() {
         if (m_dlg != nullptr) m_dlg->OnShowAbout();
     });
     addAction(about);
+    (new ShareActions(*this, [this] { return m_dlg; }))->AddToContextMenu(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
