@@ -97,6 +97,9 @@ constexpr ControlSpec kControls[] = {
     {C::DefenderMetalTotal, K::Cell, "", C::DefenderLossBox, 11, 0},
     {C::DefenderCrystalTotal, K::Cell, "", C::DefenderLossBox, 11, 1},
     {C::DefenderDeuteriumTotal, K::Cell, "", C::DefenderLossBox, 11, 2},
+    {C::DefenderMetalBalance, K::Cell, "", C::DefenderLossBox, 12, 0},
+    {C::DefenderCrystalBalance, K::Cell, "", C::DefenderLossBox, 12, 1},
+    {C::DefenderDeuteriumBalance, K::Cell, "", C::DefenderLossBox, 12, 2},
 
     // Attacker box: label, input, missiles left, missiles fired.
     {C::MissileLabel, K::Label, "Anzahl der Interplanetarraketen", C::AttackerBox, 0, 0},
@@ -112,16 +115,19 @@ constexpr ControlSpec kControls[] = {
     {C::ReadReportButton, K::Button, "Spionagebericht einlesen", C::AttackerBox, 5, 0, 3},
     {C::ClearReportButton, K::Button, "X", C::AttackerBox, 5, 3},
 
-    // Attacker-loss box: the attacker's loss, then the required-missiles sentence.
+    // Attacker-loss box: the attacker's loss with its balance, then the required-missiles sentence.
     {C::AttackerMetalLoss, K::Cell, "", C::AttackerLossBox, 0, 0},
     {C::AttackerCrystalLoss, K::Cell, "", C::AttackerLossBox, 0, 1},
     {C::AttackerDeuteriumLoss, K::Cell, "", C::AttackerLossBox, 0, 2},
-    {C::RequiredMissilesLead, K::Label, "Benötigte IRaks ausrechnen um alle", C::AttackerLossBox, 1, 0, 3},
-    {C::RequiredTargetList, K::DropDown, "", C::AttackerLossBox, 2, 0, 2},
-    {C::RequiredMissilesTail, K::Label, "zu zerstören!", C::AttackerLossBox, 2, 2},
-    {C::RequiredMissilesButton, K::Button, "IRaks berechnen", C::AttackerLossBox, 3, 0, 2},
-    {C::RequiredMissilesLabel, K::Label, "Benötigte IRaks:", C::AttackerLossBox, 4, 0, 2},
-    {C::RequiredMissilesResult, K::Cell, "", C::AttackerLossBox, 4, 2},
+    {C::AttackerMetalBalance, K::Cell, "", C::AttackerLossBox, 1, 0},
+    {C::AttackerCrystalBalance, K::Cell, "", C::AttackerLossBox, 1, 1},
+    {C::AttackerDeuteriumBalance, K::Cell, "", C::AttackerLossBox, 1, 2},
+    {C::RequiredMissilesLead, K::Label, "Benötigte IRaks ausrechnen um alle", C::AttackerLossBox, 2, 0, 3},
+    {C::RequiredTargetList, K::DropDown, "", C::AttackerLossBox, 3, 0, 2},
+    {C::RequiredMissilesTail, K::Label, "zu zerstören!", C::AttackerLossBox, 3, 2},
+    {C::RequiredMissilesButton, K::Button, "IRaks berechnen", C::AttackerLossBox, 4, 0, 2},
+    {C::RequiredMissilesLabel, K::Label, "Benötigte IRaks:", C::AttackerLossBox, 5, 0, 2},
+    {C::RequiredMissilesResult, K::Cell, "", C::AttackerLossBox, 5, 2},
 
     // Flight-time box: start position with the book, target position, result.
     {C::StartPositionLabel, K::Label, "Start:", C::FlightTimeBox, 0, 0, 4},

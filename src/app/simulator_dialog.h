@@ -51,6 +51,8 @@ public:
     void OnNeededTargetChanged();
     void OnShowAbout();
     TextColour OnControlColour(ControlId id) const;
+    // Beside each coloured loss total, whether that side lost more or less of it, in words.
+    void ShowLossBalance();
 
     // Strike, losses, required missiles.
     void OnSimulate();

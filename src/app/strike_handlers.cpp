@@ -146,6 +146,7 @@ void CSimulatorDlg::OnSimulate() {
     }
 
     FinishTotals();
+    ShowLossBalance();
 
     for (ControlId id : kAttackerLossCells) m_form.Redraw(id);
     for (ControlId id : kDefenderTotalCells) m_form.Redraw(id);

@@ -18,6 +18,7 @@
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
 #include "ui/about_dialog.h"
+#include "ui/contrast.h"
 #include "ui/language_dialog.h"
 #include "ui/program_icon.h"
 #include "ui/qt_text.h"
@@ -84,6 +85,15 @@ void QuorvelWindow::AddAboutEntry() {
     addAction(about);
     (new ShareActions(*this, [this] { return m_dlg; }))->AddToContextMenu(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void QuorvelWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // A new palette (a light or dark theme) needs new shades for the coloured cells.
+    if (event->type() != QEvent::PaletteChange || m_dlg == nullptr) return;
+    for (const auto& cells : {kDefenderTotalCells, kAttackerLossCells, kDefenderBalanceCells, kAttackerBalanceCells}) {
+        for (ControlId id : cells) Redraw(id);
+    }
 }
 
 void QuorvelWindow::keyPressEvent(QKeyEvent* event) {
@@ -164,8 +174,10 @@ void QuorvelWindow::Redraw(ControlId id) {
     const TextColour colour = m_dlg != nullptr ? m_dlg->OnControlColour(id) : TextColour::Default;
     QPalette palette;  // an empty palette falls back to the parent's colours
     if (colour != TextColour::Default) {
+        // The shade of red or green that stays readable on this palette's background.
         palette = widget->palette();
-        palette.setColor(QPalette::WindowText, colour == TextColour::Red ? kRed : kGreen);
+        const QColor background = palette.color(QPalette::Window);
+        palette.setColor(QPalette::WindowText, ReadableShade(colour == TextColour::Red ? kRed : kGreen, background));
     }
     widget->setPalette(palette);
     widget->update();

@@ -9,6 +9,8 @@
 #include <QMap>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 
 #include "app/control_table.h"
 #include "i18n/language_table.h"
@@ -38,6 +40,17 @@ QList<QWidget*> FocusChain(WindowFixture& f) {
         widget = widget->nextInFocusChain();
     } while (widget != first && chain.size() < 500);
     return chain;
+}
+
+// The WCAG contrast ratio, written out here rather than taken from the window's own code.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // The buttons whose caption is a symbol ("s", "x", "X", "<-x") have names and tooltips instead.
@@ -121,6 +134,49 @@ private slots:
         f.Dlg().ApplyLanguageFile(LanguagePath(1));
         QCOMPARE(nameOf(ControlId::RocketLauncherInput), QStringLiteral("Raketenwerfer"));
         QCOMPARE(nameOf(ControlId::StartSystemInput), QStringLiteral("Start-Sonnensystem"));
+    }
+
+    void loss_colours_are_readable_on_light_and_dark_palettes_and_said_in_words_data() {
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("light") << QColor(0xef, 0xef, 0xef) << QColor(Qt::black);
+        QTest::newRow("white") << QColor(Qt::white) << QColor(Qt::black);
+        QTest::newRow("dark") << QColor(0x2d, 0x2d, 0x2d) << QColor(Qt::white);
+        QTest::newRow("black") << QColor(Qt::black) << QColor(0xdd, 0xdd, 0xdd);
+    }
+    void loss_colours_are_readable_on_light_and_dark_palettes_and_said_in_words() {
+        QFETCH(QColor, background);
+        QFETCH(QColor, text);
+        const QPalette original = QApplication::palette();
+        QPalette palette = original;
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::WindowText, text);
+        QApplication::setPalette(palette);
+        {
+            WindowFixture f;
+            f.Start();
+            f.Type(ControlId::RocketLauncherInput, QStringLiteral("100"));
+            f.Type(ControlId::LightLaserInput, QStringLiteral("10"));
+            f.Type(ControlId::AbmInput, QStringLiteral("2"));
+            f.Type(ControlId::MissileInput, QStringLiteral("10"));
+            f.Click(ControlId::SimulateButton);
+            // Defender lost more metal, the attacker more crystal and deuterium.
+            const std::pair<ControlId, bool> cells[] = {
+                {ControlId::DefenderMetalTotal, true},     {ControlId::DefenderCrystalTotal, false},
+                {ControlId::AttackerMetalLoss, false},     {ControlId::AttackerDeuteriumLoss, true},
+                {ControlId::DefenderMetalBalance, true},   {ControlId::AttackerMetalBalance, false},
+            };
+            for (const auto& [id, red] : cells) {
+                const QColor shade = f.Control<QWidget>(id)->palette().color(QPalette::WindowText);
+                const QString where = QStringLiteral("cell %1 in %2").arg(ToInt(id)).arg(shade.name());
+                QVERIFY2(Contrast(shade, background) >= 4.5, qPrintable(where));
+                QVERIFY2(red ? shade.red() > shade.green() : shade.green() > shade.red(), qPrintable(where));
+            }
+            QCOMPARE(f.Text(ControlId::DefenderMetalBalance), QStringLiteral("\u25b2 more"));
+            QCOMPARE(f.Text(ControlId::DefenderCrystalBalance), QStringLiteral("\u25bc less"));
+            QCOMPARE(f.Text(ControlId::AttackerCrystalBalance), QStringLiteral("\u25b2 more"));
+        }
+        QApplication::setPalette(original);
     }
 
     void a_mnemonic_presses_its_button() {
