@@ -2,7 +2,7 @@
 // for screenshots of the real window (docs/screenshot.png):
 //   xvfb-run -s "-screen 0 1280x800x24" sh -c 'window_demo 4000 & sleep 3; import -window root shot.png'
 // Arguments: how long to stay open in milliseconds (default 5000), an optional language index, and
-// optionally "about" or "language" to open that dialog over the window.
+// optionally "about" or "language" to open that dialog over the window, or "dark" for a dark palette.
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,6 +19,16 @@ int main(int argc, char** argv) {
     const QStringList args = QCoreApplication::arguments();
     const int holdMs = args.size() > 1 ? args[1].toInt() : 5000;
 
+    if (args.size() > 3 && args[3] == QLatin1String("dark")) {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x2d));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+        dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
+        dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+        QApplication::setPalette(dark);
+    }
     WindowFixture f;
     if (args.size() > 2) f.WriteHomeFile(QStringLiteral("data/LanguageSave.dat"), args[2].toUtf8());
     f.WriteHomeFile(QStringLiteral("data/QuorvelData.dat"), "1 234 5\n");
@@ -30,7 +40,7 @@ int main(int argc, char** argv) {
     f.Type(ControlId::MissileInput, QStringLiteral("10"));
     f.Click(ControlId::SimulateButton);
     QTimer::singleShot(holdMs, &app, &QApplication::quit);
-    if (args.size() > 3) {
+    if (args.size() > 3 && (args[3] == QLatin1String("about") || args[3] == QLatin1String("language"))) {
         const ControlId button = args[3] == QLatin1String("about") ? ControlId{0} : ControlId::LanguageButton;
         QTimer::singleShot(0, &app, [&f, button] {
             if (button == ControlId::LanguageButton) {
