@@ -49,6 +49,17 @@ QuorvelWindow::QuorvelWindow() : QDialog(nullptr), m_controls(*this) {
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
     Wire();
     AddAboutEntry();
+    LinkLabels();
+}
+
+void QuorvelWindow::LinkLabels() {
+    // A label names its field for screen readers; on Linux a drop-down list is announced by its
+    // current entry and its label relation, so the primary-target list needs its label too.
+    const auto link = [this](ControlId label, ControlId field) {
+        if (auto* caption = m_controls.As<QLabel>(label)) caption->setBuddy(m_controls.Widget(field));
+    };
+    for (const DefenceRowControls& row : kDefenceRows) link(row.label, row.input);
+    link(ControlId::PrimaryTargetLabel, ControlId::PrimaryTargetList);
 }
 
 QuorvelWindow::~QuorvelWindow() = default;

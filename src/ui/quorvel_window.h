@@ -50,6 +50,7 @@ protected:
 private:
     void Wire();
     void AddAboutEntry();
+    void LinkLabels();
     void ScheduleLineUp();
 
     ControlWidgets m_controls;

@@ -131,6 +131,15 @@ private slots:
                  QStringLiteral("Heavy Laser: how many the defender has"));
         QCOMPARE(f.Control<QWidget>(ControlId::BookDeleteButton)->toolTip(), QStringLiteral("Delete start position"));
 
+        // The primary-target list is announced with its label.
+        bool labelled = false;
+        const auto relations = QAccessible::queryAccessibleInterface(f.Control<QWidget>(ControlId::PrimaryTargetList))
+                                   ->relations(QAccessible::Label);
+        for (const auto& [other, relation] : relations) {
+            labelled |= other->object() == f.Control<QObject>(ControlId::PrimaryTargetLabel);
+        }
+        QVERIFY(labelled);
+
         f.Dlg().ApplyLanguageFile(LanguagePath(1));
         QCOMPARE(nameOf(ControlId::RocketLauncherInput), QStringLiteral("Raketenwerfer"));
         QCOMPARE(nameOf(ControlId::StartSystemInput), QStringLiteral("Start-Sonnensystem"));
