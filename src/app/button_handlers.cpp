@@ -12,7 +12,7 @@ namespace {
 using Handler = void (CSimulatorDlg::*)();
 using C = ControlId;
 
-constexpr std::array<std::pair<ControlId, Handler>, 14> kButtonHandlers = {{
+constexpr std::array<std::pair<ControlId, Handler>, 15> kButtonHandlers = {{
     {C::SimulateButton, &CSimulatorDlg::OnSimulate},
     {C::RequiredMissilesButton, &CSimulatorDlg::OnRequiredMissiles},
     {C::ResetAllButton, &CSimulatorDlg::OnResetAll},
@@ -27,6 +27,7 @@ constexpr std::array<std::pair<ControlId, Handler>, 14> kButtonHandlers = {{
     {C::RememberAttackButton, &CSimulatorDlg::OnRememberAttack},
     {C::SavePlanButton, &CSimulatorDlg::OnSavePlan},
     {C::LanguageButton, &CSimulatorDlg::OnChooseLanguage},
+    {C::CopyButton, &CSimulatorDlg::OnCopyButton},
 }};
 
 constexpr std::array<std::pair<ControlId, Handler>, 3> kSelectionHandlers = {{

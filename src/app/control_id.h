@@ -141,6 +141,14 @@ enum class ControlId : int {
     ApplyResultButton = 1164,
     RememberAttackButton = 1165,
     SavePlanButton = 1166,
+    CopyButton = 1167,
+    // Beside the colour of each loss total, a word: this side lost more or less of it.
+    DefenderMetalBalance = 1168,
+    DefenderCrystalBalance = 1169,
+    DefenderDeuteriumBalance = 1170,
+    AttackerMetalBalance = 1171,
+    AttackerCrystalBalance = 1172,
+    AttackerDeuteriumBalance = 1173,
 };
 
 constexpr int ToInt(ControlId id) { return static_cast<int>(id); }

@@ -99,6 +99,9 @@ constexpr ControlRow kControls[] = {
     {C::DefenderMetalTotal, K::Cell, "", C::DefenderLossBox, 11, 0},
     {C::DefenderCrystalTotal, K::Cell, "", C::DefenderLossBox, 11, 1},
     {C::DefenderDeuteriumTotal, K::Cell, "", C::DefenderLossBox, 11, 2},
+    {C::DefenderMetalBalance, K::Cell, "", C::DefenderLossBox, 12, 0},
+    {C::DefenderCrystalBalance, K::Cell, "", C::DefenderLossBox, 12, 1},
+    {C::DefenderDeuteriumBalance, K::Cell, "", C::DefenderLossBox, 12, 2},
 
     // Attacker box: label, input, missiles left, missiles fired.
     {C::MissileLabel, K::Label, "Anzahl der Interplanetarraketen", C::AttackerBox, 0, 0, 1, kLineMissileLabel},
@@ -114,16 +117,19 @@ constexpr ControlRow kControls[] = {
     {C::ReadReportButton, K::Button, "Spionagebericht einlesen", C::AttackerBox, 5, 0, 3, kLineReadReportButton},
     {C::ClearReportButton, K::Button, "X", C::AttackerBox, 5, 3},
 
-    // Attacker-loss box: the attacker's loss, then the required-missiles sentence.
+    // Attacker-loss box: the attacker's loss with its balance, then the required-missiles sentence.
     {C::AttackerMetalLoss, K::Cell, "", C::AttackerLossBox, 0, 0},
     {C::AttackerCrystalLoss, K::Cell, "", C::AttackerLossBox, 0, 1},
     {C::AttackerDeuteriumLoss, K::Cell, "", C::AttackerLossBox, 0, 2},
-    {C::RequiredMissilesLead, K::Label, "Benötigte IRaks ausrechnen um alle", C::AttackerLossBox, 1, 0, 3, kLineRequiredMissilesLead},
-    {C::RequiredTargetList, K::DropDown, "", C::AttackerLossBox, 2, 0, 2},
-    {C::RequiredMissilesTail, K::Label, "zu zerstören!", C::AttackerLossBox, 2, 2, 1, kLineRequiredMissilesTail},
-    {C::RequiredMissilesButton, K::Button, "IRaks berechnen", C::AttackerLossBox, 3, 0, 2, kLineRequiredMissilesButton},
-    {C::RequiredMissilesLabel, K::Label, "Benötigte IRaks:", C::AttackerLossBox, 4, 0, 2, kLineRequiredMissilesLabel},
-    {C::RequiredMissilesResult, K::Cell, "", C::AttackerLossBox, 4, 2},
+    {C::AttackerMetalBalance, K::Cell, "", C::AttackerLossBox, 1, 0},
+    {C::AttackerCrystalBalance, K::Cell, "", C::AttackerLossBox, 1, 1},
+    {C::AttackerDeuteriumBalance, K::Cell, "", C::AttackerLossBox, 1, 2},
+    {C::RequiredMissilesLead, K::Label, "Benötigte IRaks ausrechnen um alle", C::AttackerLossBox, 2, 0, 3, kLineRequiredMissilesLead},
+    {C::RequiredTargetList, K::DropDown, "", C::AttackerLossBox, 3, 0, 2},
+    {C::RequiredMissilesTail, K::Label, "zu zerstören!", C::AttackerLossBox, 3, 2, 1, kLineRequiredMissilesTail},
+    {C::RequiredMissilesButton, K::Button, "IRaks berechnen", C::AttackerLossBox, 4, 0, 2, kLineRequiredMissilesButton},
+    {C::RequiredMissilesLabel, K::Label, "Benötigte IRaks:", C::AttackerLossBox, 5, 0, 2, kLineRequiredMissilesLabel},
+    {C::RequiredMissilesResult, K::Cell, "", C::AttackerLossBox, 5, 2},
 
     // Flight-time box: start position with the book, target position, result.
     {C::StartPositionLabel, K::Label, "Start:", C::FlightTimeBox, 0, 0, 4, kLineStartPositionLabel},
@@ -159,7 +165,8 @@ constexpr ControlRow kControls[] = {
     {C::RememberAttackButton, K::Button, "Angriff merken", kButtonColumn, 2, 0, 1, kLineRememberAttackButton},
     {C::SavePlanButton, K::Button, "Speichern", kButtonColumn, 2, 1, 1, kLineSavePlanButton},
     {C::ResetAllButton, K::Button, "Alles zurücksetzen", kButtonColumn, 3, 0, 2, kLineResetAllButton},
-    {C::ExitButton, K::Button, "Exit", kButtonColumn, 4, 0, 2, kLineExitButton},
+    {C::CopyButton, K::Button, "&Kopieren", kButtonColumn, 4, 0, 2, kLineCopyButton},
+    {C::ExitButton, K::Button, "Exit", kButtonColumn, 5, 0, 2, kLineExitButton},
 };
 
 }  // namespace

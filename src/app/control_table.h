@@ -100,5 +100,10 @@ inline constexpr std::array<ControlId, kResourceCount> kDefenderTotalCells = {
     ControlId::DefenderMetalTotal, ControlId::DefenderCrystalTotal, ControlId::DefenderDeuteriumTotal};
 inline constexpr std::array<ControlId, kResourceCount> kAttackerLossCells = {
     ControlId::AttackerMetalLoss, ControlId::AttackerCrystalLoss, ControlId::AttackerDeuteriumLoss};
+// Under or beside each of those totals: "more" or "less" than the other side lost, in words.
+inline constexpr std::array<ControlId, kResourceCount> kDefenderBalanceCells = {
+    ControlId::DefenderMetalBalance, ControlId::DefenderCrystalBalance, ControlId::DefenderDeuteriumBalance};
+inline constexpr std::array<ControlId, kResourceCount> kAttackerBalanceCells = {
+    ControlId::AttackerMetalBalance, ControlId::AttackerCrystalBalance, ControlId::AttackerDeuteriumBalance};
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "app/access_texts.h"
 #include "app/control_table.h"
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
@@ -12,10 +13,34 @@
 #include "i18n/saved_choice.h"
 
 namespace quorvel {
+namespace {
+
+// Lines added after the first 72 may be missing from a player's own or an older file: those take
+// the English file's text.
+void FillLaterLinesFromEnglish(LanguageLines& lines, const std::filesystem::path& englishFile) {
+    bool missing = false;
+    for (int n = kLineFirstFallbackLine; n <= kLanguageLineCount; ++n) missing |= LineText(lines, n).empty();
+    if (!missing) return;
+    const std::optional<LanguageLines> english = ReadLanguageFile(englishFile);
+    if (!english) return;
+    for (int n = kLineFirstFallbackLine; n <= kLanguageLineCount; ++n) {
+        auto& text = lines[static_cast<std::size_t>(n - 1)];
+        if (text.empty()) text = LineText(*english, n);
+    }
+}
+
+std::string ReplacePlaceholder(std::string pattern, std::string_view value) {
+    const std::size_t at = pattern.find("%1");
+    if (at != std::string::npos) pattern.replace(at, 2, value);
+    return pattern;
+}
+
+}  // namespace
 
 void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path& relativePath) {
-    const std::optional<LanguageLines> lines = ReadLanguageFile(HomePath(relativePath.string()));
+    std::optional<LanguageLines> lines = ReadLanguageFile(HomePath(relativePath.string()));
     if (!lines) return;  // an unreadable file changes nothing at all
+    FillLaterLinesFromEnglish(*lines, HomePath(LanguagePath(kEnglish).string()));
 
     m_texts = TextsFromLines(*lines);
     m_form.UseLanguage(m_texts, LanguageLocale(relativePath));
@@ -26,6 +51,17 @@ void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path& relativePath)
     m_form.ClearList(ControlId::PrimaryTargetList);
     for (int c = 0; c < kPrimaryTargetChoiceCount; ++c) {
         m_form.InsertListItem(ControlId::PrimaryTargetList, c, m_texts.targetChoice[c]);
+    }
+
+    for (const LineAccessText& access : kLineAccessTexts) {
+        const std::string name = access.nameLine > 0 ? WithoutMnemonic(LineText(*lines, access.nameLine)) : "";
+        if (!name.empty()) m_form.SetAccessibleName(access.control, name);
+        if (access.toolTipLine == kToolTipSetElsewhere) continue;
+        const std::string tip = access.toolTipLine == 0 ? name
+                                : access.toolTipLine == kLineDefenceCountTip
+                                    ? ReplacePlaceholder(LineText(*lines, access.toolTipLine), name)
+                                    : LineText(*lines, access.toolTipLine);
+        m_form.SetToolTip(access.control, tip);
     }
 
     // At start-up the tooltip does not exist yet; start-up registers the stored text itself.

@@ -37,6 +37,12 @@ public:
     virtual void SelectListItem(ControlId id, int position) = 0;
 
     virtual void SetToolTip(ControlId id, std::string_view text) = 0;
+    // What a screen reader calls the control.
+    virtual void SetAccessibleName(ControlId id, std::string_view text) = 0;
+
+    // The system clipboard's text: copying a result puts it there, paste-and-read takes it.
+    virtual void SetClipboardText(std::string_view text) = 0;
+    virtual std::string GetClipboardText() const = 0;
 
     // The save dialog (text-file filter, overwrite prompt); nothing when cancelled.
     virtual std::optional<std::string> AskSavePath() = 0;

@@ -72,6 +72,10 @@ void CSimulatorDlg::OnResetAll() {
 }
 
 void CSimulatorDlg::ResetResultDisplay() {
+    m_strikeShown = false;
+    for (const auto& cells : {kDefenderBalanceCells, kAttackerBalanceCells}) {
+        for (ControlId id : cells) m_form.SetText(id, "");
+    }
     for (int t = 0; t < kDefenceTypeCount; ++t) {
         m_form.SetText(kDefenceRows[t].destroyed, kNoCountCell);
         m_form.SetText(kDefenceRows[t].remaining, kNoCountCell);
@@ -124,8 +128,8 @@ void CSimulatorDlg::OnShowAbout() { m_form.ShowAbout(); }
 
 TextColour CSimulatorDlg::OnControlColour(ControlId id) const {
     for (int r = 0; r < kResourceCount; ++r) {
-        const bool defenderCell = id == kDefenderTotalCells[r];
-        const bool attackerCell = id == kAttackerLossCells[r];
+        const bool defenderCell = id == kDefenderTotalCells[r] || id == kDefenderBalanceCells[r];
+        const bool attackerCell = id == kAttackerLossCells[r] || id == kAttackerBalanceCells[r];
         if (!defenderCell && !attackerCell) continue;
         const std::int64_t defender = m_state.strike.defenderLoss[r];
         const std::int64_t attacker = m_state.strike.attackerLoss[r];
@@ -134,6 +138,23 @@ TextColour CSimulatorDlg::OnControlColour(ControlId id) const {
         return (defenderCell == defenderLostMore) ? TextColour::Red : TextColour::Green;
     }
     return TextColour::Default;
+}
+
+void CSimulatorDlg::ShowLossBalance() {
+    const auto word = [this](LossBalance balance) -> const std::string& {
+        static const std::string kNone;
+        return balance == LossBalance::More ? m_texts.lostMoreMark
+               : balance == LossBalance::Less ? m_texts.lostLessMark
+                                              : kNone;
+    };
+    for (int r = 0; r < kResourceCount; ++r) {
+        const std::int64_t defender = m_state.strike.defenderLoss[r];
+        const std::int64_t attacker = m_state.strike.attackerLoss[r];
+        m_form.SetText(kDefenderBalanceCells[r], word(CompareLoss(defender, attacker)));
+        m_form.SetText(kAttackerBalanceCells[r], word(CompareLoss(attacker, defender)));
+        m_form.Redraw(kDefenderBalanceCells[r]);
+        m_form.Redraw(kAttackerBalanceCells[r]);
+    }
 }
 
 }  // namespace quorvel

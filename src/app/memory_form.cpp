@@ -67,6 +67,20 @@ void MemoryForm::SelectListItem(ControlId id, int position) {
 
 void MemoryForm::SetToolTip(ControlId id, std::string_view text) { m_toolTips[id] = std::string(text); }
 
+void MemoryForm::SetAccessibleName(ControlId id, std::string_view text) {
+    m_accessibleNames[id] = std::string(text);
+}
+
+std::string MemoryForm::GetAccessibleName(ControlId id) const {
+    const auto it = m_accessibleNames.find(id);
+    return it == m_accessibleNames.end() ? std::string() : it->second;
+}
+
+void MemoryForm::SetClipboardText(std::string_view text) {
+    m_clipboard = std::string(text);
+    Notify({"clipboard", m_clipboard});
+}
+
 std::string MemoryForm::GetToolTip(ControlId id) const {
     const auto it = m_toolTips.find(id);
     return it == m_toolTips.end() ? std::string() : it->second;

@@ -40,6 +40,9 @@ public:
     void RemoveListItem(ControlId id, int position) override;
     void SelectListItem(ControlId id, int position) override;
     void SetToolTip(ControlId id, std::string_view text) override;
+    void SetAccessibleName(ControlId id, std::string_view text) override;
+    void SetClipboardText(std::string_view text) override;
+    std::string GetClipboardText() const override { return m_clipboard; }
     std::optional<std::string> AskSavePath() override;
     LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) override;
     void ShowAbout() override;
@@ -50,11 +53,14 @@ public:
 
     const List& GetList(ControlId id) const;
     std::string GetToolTip(ControlId id) const;
+    std::string GetAccessibleName(ControlId id) const;
+    // Puts text on the clipboard as another program would: nothing is reported.
+    void PutClipboardText(std::string text) { m_clipboard = std::move(text); }
     bool Closed() const { return m_closed; }
     std::optional<ControlId> Focus() const { return m_focus; }
     const LanguageDialogTexts& LastLanguageDialog() const { return m_lastLanguageDialog; }
 
-    // "message", "error", "focus", "language-dialog", "save-dialog", "about", "closed".
+    // "message", "error", "focus", "clipboard", "language-dialog", "save-dialog", "about", "closed".
     struct Event {
         std::string kind;
         std::string text;
@@ -69,6 +75,8 @@ private:
     std::map<ControlId, std::string> m_texts;
     std::map<ControlId, List> m_lists;
     std::map<ControlId, std::string> m_toolTips;
+    std::map<ControlId, std::string> m_accessibleNames;
+    std::string m_clipboard;
     std::deque<std::optional<std::string>> m_saveAnswers;
     std::deque<LanguageDialogAnswer> m_languageAnswers;
     LanguageDialogTexts m_lastLanguageDialog;

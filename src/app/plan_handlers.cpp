@@ -8,12 +8,12 @@
 #include <system_error>
 
 #include "app/program_files.h"
+#include "app/record_data.h"
 #include "app/simulator_dialog.h"
 #include "plan/attack_record.h"
 #include "plan/plan_export.h"
 
 namespace quorvel {
-namespace {
 
 AttackRecordWords RecordWords(const LanguageTexts& texts) {
     AttackRecordWords words;
@@ -39,6 +39,8 @@ AttackRecordFacts RecordFacts(const SimulatorState& s) {
     return facts;
 }
 
+namespace {
+
 // A simulation with every type and the interceptors present may be recorded again.
 bool EverythingPresentAtStart(const SimulatorState& s) {
     return s.strike.abmAtStart != 0 &&
@@ -58,8 +60,12 @@ void CSimulatorDlg::OnRememberAttack() {
         // A new plan empties the file. Each record reaches the disk at once, so the plan so far
         // survives a crash.
         const bool started = m_state.plan.planFileOpen || m_planWriter.Start(planFile, &error);
-        if (started) m_state.plan.planFileOpen = true;
-        if (!started || !m_planWriter.Append(FormatAttackRecord(RecordWords(m_texts), RecordFacts(m_state)), &error)) {
+        if (started && !m_state.plan.planFileOpen) {
+            m_state.plan.planFileOpen = true;
+            m_planRecords.clear();
+        }
+        const AttackRecordFacts facts = RecordFacts(m_state);
+        if (!started || !m_planWriter.Append(FormatAttackRecord(RecordWords(m_texts), facts), &error)) {
             // Nothing changes but the message: the inputs, the number and the pending result stay,
             // so the player can try again.
             m_recordFailed = true;
@@ -67,6 +73,7 @@ void CSimulatorDlg::OnRememberAttack() {
             ClearZeroInputs();
             return;
         }
+        m_planRecords.push_back(facts);
         ++m_state.plan.attackNumber;
         m_state.strike.attackRecordable = false;
         OnApplyResult();

@@ -19,6 +19,8 @@
 #include "i18n/language_texts.h"
 #include "plan/plan_file.h"
 #include "travel/book_record.h"
+#include "plan/attack_record.h"
+#include "plan/share_text.h"
 
 namespace quorvel {
 
@@ -48,6 +50,8 @@ public:
     void OnNeededTargetChanged();
     void OnShowAbout();
     TextColour OnControlColour(ControlId id) const;
+    // Beside each coloured loss total, whether that side lost more or less of it, in words.
+    void ShowLossBalance();
 
     // Strike, losses, required missiles.
     void OnSimulate();
@@ -71,6 +75,12 @@ public:
     // Attack plan.
     void OnRememberAttack();
     void OnSavePlan();
+
+    // Sharing: the last strike or the plan onto the clipboard, a report from it.
+    void OnCopyStrike(ShareFormat format);
+    void OnCopyButton() { OnCopyStrike(ShareFormat::Text); }
+    void OnCopyPlan(ShareFormat format);
+    void OnPasteReport();
 
     // Languages.
     void ApplyLanguageFile(const std::filesystem::path& relativePath);
@@ -102,6 +112,8 @@ private:
     SimulatorState m_state;
     LanguageTexts m_texts;
     PlanWriter m_planWriter;
+    std::vector<AttackRecordFacts> m_planRecords;  // the records of the plan being written
+    bool m_strikeShown = false;                    // the result cells show a strike
     bool m_toolTipCreated = false;
     // The records the book list shows, in list order; what a delete or the flight time refers to.
     std::vector<BookRecord> m_shownBook;

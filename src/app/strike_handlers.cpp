@@ -45,6 +45,8 @@ void CSimulatorDlg::OnSimulate() {
     s.strike.attackRecordable = true;
 
     ShowStrike(m_form, m_texts, in, result);
+    m_strikeShown = true;
+    ShowLossBalance();
     ClearZeroInputs();
 }
 

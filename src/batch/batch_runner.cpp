@@ -88,6 +88,18 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
         case ScriptVerb::Title:
             PrintScriptLine(out, "title\t" + EscapeScriptText(kWindowTitle));
             break;
+        case ScriptVerb::CopyStrike:
+            dlg.OnCopyStrike(command.format);
+            break;
+        case ScriptVerb::CopyPlan:
+            dlg.OnCopyPlan(command.format);
+            break;
+        case ScriptVerb::Clipboard:
+            form.PutClipboardText(command.text);
+            break;
+        case ScriptVerb::Paste:
+            dlg.OnPasteReport();
+            break;
     }
 }
 

@@ -141,6 +141,23 @@ ParsedScriptLine ParseAnswer(std::string_view rest) {
     return Fail("answer needs language or save, not \"" + std::string(dialog) + "\"");
 }
 
+std::optional<ShareFormat> ParseShareFormat(std::string_view word) {
+    if (word == "text") return ShareFormat::Text;
+    if (word == "bbcode") return ShareFormat::BBCode;
+    if (word == "markdown") return ShareFormat::Markdown;
+    return std::nullopt;
+}
+
+ParsedScriptLine ParseCopy(const std::vector<std::string_view>& words) {
+    const bool plan = words.size() == 3 && words[1] == "plan";
+    const std::optional<ShareFormat> format =
+        words.size() == 2 || plan ? ParseShareFormat(words.back()) : std::nullopt;
+    if (!format) return Fail("copy takes text, bbcode or markdown, optionally after plan");
+    ScriptCommand command = CommandOf(plan ? ScriptVerb::CopyPlan : ScriptVerb::CopyStrike);
+    command.format = *format;
+    return {std::move(command), {}};
+}
+
 struct SimpleVerb {
     std::string_view name;
     ScriptVerb verb;
@@ -156,6 +173,7 @@ constexpr SimpleVerb kSimpleVerbs[] = {
     {"tooltip", ScriptVerb::Tooltip, true, Needs::Anything},
     {"dump", ScriptVerb::Dump, false, Needs::Anything},
     {"title", ScriptVerb::Title, false, Needs::Anything},
+    {"paste", ScriptVerb::Paste, false, Needs::Anything},
 };
 
 }  // namespace
@@ -165,6 +183,16 @@ ParsedScriptLine ParseScriptLine(std::string_view line) {
     if (words.empty() || line.front() == '#') return {};
 
     const std::string_view name = words.front();
+    if (name == "clipboard") {
+        // Like set: everything after one blank is the text, blanks included.
+        if (!line.starts_with(name) || (line.size() > name.size() && line[name.size()] != ' ')) {
+            return Fail("clipboard must start the line and be followed by one blank");
+        }
+        ScriptCommand command = CommandOf(ScriptVerb::Clipboard);
+        if (line.size() > name.size()) command.text = UnescapeScriptText(line.substr(name.size() + 1));
+        return {std::move(command), {}};
+    }
+    if (name == "copy") return ParseCopy(words);
     if (name == "set" || name == "answer") {
         // Their texts keep every blank, so the words are separated by exactly one blank.
         if (!line.starts_with(name) || (line.size() > name.size() && line[name.size()] != ' ')) {

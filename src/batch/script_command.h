@@ -7,6 +7,7 @@
 
 #include "app/button_handlers.h"
 #include "app/control_id.h"
+#include "plan/share_text.h"
 
 namespace quorvel {
 
@@ -22,7 +23,11 @@ enum class ScriptVerb {
     Dump,
     Colour,
     Tooltip,
-    Title
+    Title,
+    CopyStrike,  // copy text|bbcode|markdown
+    CopyPlan,    // copy plan text|bbcode|markdown
+    Clipboard,   // clipboard TEXT: another program puts TEXT on the clipboard
+    Paste        // paste: Ctrl+Shift+V, the clipboard into the report field and read
 };
 
 // One command of a batch script, checked against the control table: its control exists and is of
@@ -30,11 +35,12 @@ enum class ScriptVerb {
 struct ScriptCommand {
     ScriptVerb verb = ScriptVerb::Dump;
     ControlId control{};
-    std::string text;       // set: the new text; answer save: the path (escapes resolved)
+    std::string text;       // set, clipboard: the new text; answer save: the path (escapes resolved)
     int entry = -1;         // select: the entry, -1 for none
     Key key = Key::Enter;   // key
     bool cancel = false;    // answer: the dialog is cancelled
     std::vector<int> rows;  // answer language: the rows left selected
+    ShareFormat format = ShareFormat::Text;  // copy
 };
 
 // A line read from a script: a command, nothing (an empty or comment line), or the reason why it

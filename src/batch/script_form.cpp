@@ -13,7 +13,8 @@ void ScriptForm::Notify(const Event& event) {
         for (const std::string& field : LanguageDialogFields(LastLanguageDialog())) {
             line += '\t' + EscapeScriptText(field);
         }
-    } else if (event.kind == "message" || event.kind == "error" || event.kind == "focus") {
+    } else if (event.kind == "message" || event.kind == "error" || event.kind == "focus" ||
+               event.kind == "clipboard") {
         line += '\t' + EscapeScriptText(event.text);
     }
     PrintScriptLine(m_out, line);

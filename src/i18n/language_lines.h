@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 92;
+inline constexpr int kLanguageLineCount = 139;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -100,5 +100,47 @@ inline constexpr int kLineAboutLicense = 89;
 inline constexpr int kLineSaveFilter = 90;
 inline constexpr int kLineSaveTitle = 91;
 inline constexpr int kLineSaveFileName = 92;  // the name the save dialog suggests
+// Lines 93-139: sharing results, keyboard and screen-reader texts. A file without them gets the
+// English file's lines.
+inline constexpr int kLineCopyButton = 93;
+inline constexpr int kLineMenuCopyStrikeText = 94;  // lines 94-96: strike as text, BBCode, Markdown
+inline constexpr int kLineMenuCopyPlanText = 97;    // lines 97-99: plan as text, BBCode, Markdown
+inline constexpr int kLineMenuPasteReport = 100;
+inline constexpr int kLineShareHeading = 101;
+inline constexpr int kLineShareBefore = 102;
+inline constexpr int kLineShareMissilesFired = 103;
+inline constexpr int kLineShareIntercepted = 104;
+inline constexpr int kLineShareMissilesLeft = 105;
+inline constexpr int kLineLostMoreMark = 106;
+inline constexpr int kLineLostLessMark = 107;
+inline constexpr int kLineMsgNoStrikeToCopy = 108;
+inline constexpr int kLineMsgNoPlanToCopy = 109;
+inline constexpr int kLineFirstCoordinateName = 110;  // lines 110-115: start galaxy ... target planet
+inline constexpr int kLineBookSaveName = 116;
+inline constexpr int kLineBookDeleteName = 117;
+inline constexpr int kLineClearReportName = 118;
+inline constexpr int kLineReportName = 119;
+inline constexpr int kLineBookListName = 120;
+inline constexpr int kLineRequiredTargetName = 121;
+inline constexpr int kLineDefenceCountTip = 122;  // "%1" stands for the defence's name
+inline constexpr int kLineArmourTip = 123;
+inline constexpr int kLineMissileTip = 124;
+inline constexpr int kLineWeaponsTip = 125;
+inline constexpr int kLineImpulseDriveTip = 126;
+inline constexpr int kLineReportTip = 127;
+inline constexpr int kLinePrimaryTargetTip = 128;
+inline constexpr int kLineSimulateTip = 129;
+inline constexpr int kLineRequiredMissilesTip = 130;
+inline constexpr int kLineResetAllTip = 131;
+inline constexpr int kLineExitTip = 132;
+inline constexpr int kLineLanguageTip = 133;
+inline constexpr int kLineRememberAttackTip = 134;
+inline constexpr int kLineSavePlanTip = 135;
+inline constexpr int kLineReadReportTip = 136;
+inline constexpr int kLineFlightTimeTip = 137;
+inline constexpr int kLineRangeTip = 138;
+inline constexpr int kLineCopyTip = 139;
+inline constexpr int kLineFirstFallbackLine = kLineCopyButton;
+
 
 }  // namespace quorvel

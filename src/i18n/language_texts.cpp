@@ -50,7 +50,40 @@ LanguageTexts TextsFromLines(const LanguageLines& lines) {
     lineOrEnglish(kLineSaveFilter, texts.saveFilter);
     lineOrEnglish(kLineSaveTitle, texts.saveTitle);
     lineOrEnglish(kLineSaveFileName, texts.saveFileName);
+
+    texts.remainingHeading = line(kLineRemainingHeading);
+    texts.destroyedHeading = line(kLineDestroyedHeading);
+    texts.defenderLosses = WithoutMnemonic(line(kLineDefenderLossBox));
+    texts.resourceHeading = {line(kLineMetalHeading), line(kLineCrystalHeading), line(kLineDeuteriumHeading)};
+    texts.attackerLosses = WithoutMnemonic(line(kLineAttackerLossBox));
+    for (int f = 0; f < 3; ++f) {
+        texts.copyStrikeEntry[f] = line(kLineMenuCopyStrikeText + f);
+        texts.copyPlanEntry[f] = line(kLineMenuCopyPlanText + f);
+    }
+    texts.pasteReportEntry = line(kLineMenuPasteReport);
+    texts.shareHeading = line(kLineShareHeading);
+    texts.shareBefore = line(kLineShareBefore);
+    texts.shareMissilesFired = line(kLineShareMissilesFired);
+    texts.shareIntercepted = line(kLineShareIntercepted);
+    texts.shareMissilesLeft = line(kLineShareMissilesLeft);
+    texts.lostMoreMark = line(kLineLostMoreMark);
+    texts.lostLessMark = line(kLineLostLessMark);
+    texts.msgNoStrikeToCopy = line(kLineMsgNoStrikeToCopy);
+    texts.msgNoPlanToCopy = line(kLineMsgNoPlanToCopy);
     return texts;
+}
+
+std::string WithoutMnemonic(std::string_view caption) {
+    std::string text;
+    text.reserve(caption.size());
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&') {
+            if (i + 1 < caption.size() && caption[i + 1] == '&') text += caption[++i];
+            continue;
+        }
+        text += caption[i];
+    }
+    return text;
 }
 
 }  // namespace quorvel

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "fileio/file_error.h"
 #include "i18n/language_lines.h"
@@ -46,7 +47,29 @@ struct LanguageTexts {
     std::string saveFilter = "Text files (*.txt)";              // line 90
     std::string saveTitle = "Save attack plan";                 // line 91
     std::string saveFileName = "attack-plan.txt";               // line 92
+
+    // Words of the shared strike and plan texts; captions lose their mnemonic '&'.
+    std::string remainingHeading;                               // line 18
+    std::string destroyedHeading;                               // line 19
+    std::string defenderLosses;                                 // line 29
+    std::array<std::string, kResourceCount> resourceHeading;    // lines 30-32
+    std::string attackerLosses;                                 // line 33
+    std::array<std::string, 3> copyStrikeEntry;                 // lines 94-96
+    std::array<std::string, 3> copyPlanEntry;                   // lines 97-99
+    std::string pasteReportEntry;                               // line 100
+    std::string shareHeading;                                   // line 101
+    std::string shareBefore;                                    // line 102
+    std::string shareMissilesFired;                             // line 103
+    std::string shareIntercepted;                               // line 104
+    std::string shareMissilesLeft;                              // line 105
+    std::string lostMoreMark;                                   // line 106
+    std::string lostLessMark;                                   // line 107
+    std::string msgNoStrikeToCopy;                              // line 108
+    std::string msgNoPlanToCopy;                                // line 109
 };
+
+// A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".
+std::string WithoutMnemonic(std::string_view caption);
 
 // The kept texts of a language file's lines.
 LanguageTexts TextsFromLines(const LanguageLines& lines);

@@ -18,6 +18,17 @@ void AppendLoss(std::string& out, std::int64_t lost) {
 
 }  // namespace
 
+InterceptorOutcome RecordedInterceptors(const AttackRecordFacts& facts) {
+    InterceptorOutcome outcome;
+    if (facts.abmAtStart < facts.missilesAtStart) {
+        if (facts.missilesFired != 0 && facts.abmAtStart != 0) outcome.lost = facts.abmAtStart;
+    } else {
+        outcome.left = facts.abmAtStart - facts.missilesFired;
+        outcome.lost = facts.missilesFired;
+    }
+    return outcome;
+}
+
 std::string FormatAttackRecord(const AttackRecordWords& words, const AttackRecordFacts& facts) {
     std::string out;
     out += std::to_string(facts.number);
@@ -49,20 +60,11 @@ std::string FormatAttackRecord(const AttackRecordWords& words, const AttackRecor
         out += '\n';
     }
 
-    // Interceptors: when there were fewer than missiles, all of them were used up; otherwise each
-    // missile fired took one.
-    std::int64_t abmLeft = 0;
-    std::int64_t abmLost = 0;
-    if (facts.abmAtStart < facts.missilesAtStart) {
-        if (facts.missilesFired != 0 && facts.abmAtStart != 0) abmLost = facts.abmAtStart;
-    } else {
-        abmLeft = facts.abmAtStart - facts.missilesFired;
-        abmLost = facts.missilesFired;
-    }
+    const InterceptorOutcome abm = RecordedInterceptors(facts);
     out += words.abmLabel;
     out += ' ';
-    out += std::to_string(abmLeft);
-    AppendLoss(out, abmLost);
+    out += std::to_string(abm.left);
+    AppendLoss(out, abm.lost);
     out += "\n\n\n";
     return out;
 }

@@ -32,6 +32,14 @@ struct AttackRecordFacts {
     std::int64_t missilesFired = 0;
 };
 
+// The interceptors as a record tells them: when there were fewer than missiles, all of them were
+// used up (if anything was fired); otherwise each missile fired took one.
+struct InterceptorOutcome {
+    std::int64_t left = 0;
+    std::int64_t lost = 0;
+};
+InterceptorOutcome RecordedInterceptors(const AttackRecordFacts& facts);
+
 // One numbered record of the attack plan: heading, underline, primary target, missiles fired, then
 // every defence type and the interceptors with what is left and, in brackets, what was lost
 // ("(*)" when nothing was). Lines end in "\n"; the record ends with two empty lines.

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -25,11 +26,13 @@
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
 #include "ui/about_dialog.h"
+#include "ui/contrast.h"
 #include "ui/language_dialog.h"
 #include "ui/message_line.h"
 #include "ui/program_icon.h"
 #include "ui/qt_text.h"
 #include "ui/result_cell.h"
+#include "ui/share_actions.h"
 #include "ui/window_key_filter.h"
 
 namespace quorvel {
@@ -57,6 +60,17 @@ QuorvelWindow::QuorvelWindow() : QDialog(nullptr), m_controls(*this) {
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
     Wire();
     AddAboutEntry();
+    LinkLabels();
+}
+
+void QuorvelWindow::LinkLabels() {
+    // A label names its field for screen readers; on Linux a drop-down list is announced by its
+    // current entry and its label relation, so the primary-target list needs its label too.
+    const auto link = [this](ControlId label, ControlId field) {
+        if (auto* caption = m_controls.As<QLabel>(label)) caption->setBuddy(m_controls.Widget(field));
+    };
+    for (const DefenceRowControls& row : kDefenceRows) link(row.label, row.input);
+    link(ControlId::PrimaryTargetLabel, ControlId::PrimaryTargetList);
 }
 
 QuorvelWindow::~QuorvelWindow() = default;
@@ -95,7 +109,17 @@ void QuorvelWindow::AddAboutEntry() {
         if (m_dlg != nullptr) m_dlg->OnShowAbout();
     });
     addAction(about);
+    (new ShareActions(*this, [this] { return m_dlg; }))->AddToContextMenu(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void QuorvelWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // A new palette (a light or dark theme) needs new shades for the coloured cells.
+    if (event->type() != QEvent::PaletteChange || m_dlg == nullptr) return;
+    for (const auto& cells : {kDefenderTotalCells, kAttackerLossCells, kDefenderBalanceCells, kAttackerBalanceCells}) {
+        for (ControlId id : cells) Redraw(id);
+    }
 }
 
 void QuorvelWindow::keyPressEvent(QKeyEvent* event) {
@@ -204,8 +228,10 @@ void QuorvelWindow::Redraw(ControlId id) {
     const TextColour colour = m_dlg != nullptr ? m_dlg->OnControlColour(id) : TextColour::Default;
     QPalette palette;  // an empty palette falls back to the parent's colours
     if (colour != TextColour::Default) {
+        // The shade of red or green that stays readable on this palette's background.
         palette = widget->palette();
-        palette.setColor(QPalette::WindowText, colour == TextColour::Red ? kRed : kGreen);
+        const QColor background = palette.color(QPalette::Window);
+        palette.setColor(QPalette::WindowText, ReadableShade(colour == TextColour::Red ? kRed : kGreen, background));
     }
     widget->setPalette(palette);
     widget->update();
@@ -244,6 +270,14 @@ void QuorvelWindow::SelectListItem(ControlId id, int position) {
 void QuorvelWindow::SetToolTip(ControlId id, std::string_view text) {
     if (QWidget* widget = m_controls.Widget(id)) widget->setToolTip(ToQString(text));
 }
+
+void QuorvelWindow::SetAccessibleName(ControlId id, std::string_view text) {
+    if (QWidget* widget = m_controls.Widget(id)) widget->setAccessibleName(ToQString(text));
+}
+
+void QuorvelWindow::SetClipboardText(std::string_view text) { QApplication::clipboard()->setText(ToQString(text)); }
+
+std::string QuorvelWindow::GetClipboardText() const { return ToUtf8(QApplication::clipboard()->text()); }
 
 std::optional<std::string> QuorvelWindow::AskSavePath() {
     // In the folder of the last export, else the player's documents, with a name to take or

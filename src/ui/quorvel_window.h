@@ -38,6 +38,9 @@ public:
     void RemoveListItem(ControlId id, int position) override;
     void SelectListItem(ControlId id, int position) override;
     void SetToolTip(ControlId id, std::string_view text) override;
+    void SetAccessibleName(ControlId id, std::string_view text) override;
+    void SetClipboardText(std::string_view text) override;
+    std::string GetClipboardText() const override;
     std::optional<std::string> AskSavePath() override;
     LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) override;
     void ShowAbout() override;
@@ -45,10 +48,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void Wire();
     void AddAboutEntry();
+    void LinkLabels();
     void ScheduleLineUp();
     // After an action: when results or messages asked for more room, line the boxes up again and
     // let the window grow to its contents, up to the screen.

@@ -142,7 +142,32 @@ INSTANTIATE_TEST_SUITE_P(Lines, ScriptErrors,
                                            "get 1034",  // a drop-down list has entries, not a text
                                            "list 1031", "dump 1", "title now", "key space", "key", "answer",
                                            "answer save", "answer language", "answer language 1,,2",
-                                           "answer language -1", "answer language x", "answer colour red"));
+                                           "answer language -1", "answer language x", "answer colour red",
+                                           "copy", "copy pdf", "copy plan", "copy text bbcode",
+                                           "copy strike text", "clipboard\tx", "paste now"));
+
+TEST(ScriptLine, CopyClipboardAndPaste) {
+    struct Case {
+        const char* line;
+        ScriptVerb verb;
+        ShareFormat format;
+    };
+    for (const Case& c : {Case{"copy text", ScriptVerb::CopyStrike, ShareFormat::Text},
+                          Case{"copy bbcode", ScriptVerb::CopyStrike, ShareFormat::BBCode},
+                          Case{"copy  plan   markdown", ScriptVerb::CopyPlan, ShareFormat::Markdown}}) {
+        const ParsedScriptLine parsed = ParseScriptLine(c.line);
+        ASSERT_TRUE(parsed.command) << c.line;
+        EXPECT_EQ(parsed.command->verb, c.verb) << c.line;
+        EXPECT_EQ(parsed.command->format, c.format) << c.line;
+    }
+    ParsedScriptLine parsed = ParseScriptLine("clipboard  two\\nblanks ");
+    ASSERT_TRUE(parsed.command);
+    EXPECT_EQ(parsed.command->verb, ScriptVerb::Clipboard);
+    EXPECT_EQ(parsed.command->text, " two\nblanks ");
+    parsed = ParseScriptLine("paste");
+    ASSERT_TRUE(parsed.command);
+    EXPECT_EQ(parsed.command->verb, ScriptVerb::Paste);
+}
 
 // --- Script form and runner --------------------------------------------------------------------
 

@@ -4,7 +4,8 @@
 # The program runs in a fresh home folder holding the shipped languages/ and an empty data/; the
 # contents of SCRIPT.home/, if it exists, are copied over it first. After the run, every file in
 # the home folder except the language files is printed after a line "--- FILE <path>", so the
-# expected output also fixes what the program wrote to disk. The exit status follows as "--- EXIT n".
+# expected output also fixes what the program wrote to disk; the process number in the name of a
+# window's own plan file is shown as PID. The exit status follows as "--- EXIT n".
 set -u
 batch=$1 languages=$2 script=$3
 expected=${script%.batch}.expected
@@ -22,7 +23,7 @@ cp "$languages"/*_lang.dat "$home/languages/"
   "$batch" --home "$home" "$script" 2>&1
   echo "--- EXIT $?"
   find . -path ./languages -prune -o -type f -print | LC_ALL=C sort | while read -r f; do
-    printf -- '--- FILE %s\n' "${f#./}"
+    printf -- '--- FILE %s\n' "$(printf '%s' "${f#./}" | sed 's/IRakAttackPlan-[0-9]*\.tmp$/IRakAttackPlan-PID.tmp/')"
     cat "$f"
     [ -s "$f" ] && [ "$(tail -c 1 "$f" | od -An -c | tr -d ' ')" != '\n' ] && printf '\n\\ no newline at end of file\n'
   done

@@ -34,7 +34,7 @@ public:
     // The file of that language index holding NumberedLines(tag).
     void WriteLanguage(int index, std::string_view tag) const;
     // The English file whose line n reads "L<n>", short enough to spell out whole outputs in tests.
-    // It ends at line 72, as files made before the file-error lines do, so those texts are English.
+    // Lines 73-92 are empty, so the file-error texts and the window's own texts are English.
     void WriteShortNumberedLanguage() const;
 
     std::filesystem::path BookFile() const { return m_path / kBookFile; }

@@ -30,7 +30,7 @@ fi
 mkdir "$work/home"
 out=$(cd / && HOME="$work/home" XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$prefix/bin/quorvel" --startup-check 2>/dev/null)
 [ "$(printf '%s' "$out" | cut -f2)" = "$work/home/.local/share/quorvel" ] || fail "installed window runs in '$out'"
-[ "$(printf '%s' "$out" | cut -f3)" = "Simulate" ] || fail "installed window found no language: '$out'"
+[ "$(printf '%s' "$out" | cut -f3)" = "&Simulate" ] || fail "installed window found no language: '$out'"
 
 portable="$work/portable"
 cmake --install "$build" --component portable --prefix "$portable" >/dev/null

@@ -37,7 +37,6 @@ int main(int argc, char** argv) {
     }
     const QStringList args = QCoreApplication::arguments();
     const int holdMs = args.size() > 1 ? args[1].toInt() : 5000;
-
     WindowFixture f;
     if (args.size() > 2) f.WriteHomeFile(QStringLiteral("data/LanguageSave.dat"), args[2].toUtf8());
     f.WriteHomeFile(QStringLiteral("data/QuorvelData.dat"), "1 234 5\n");

@@ -1,0 +1,269 @@
+#include "plan/share_text.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "text/utf8.h"
+#include "strike/number_format.h"
+
+namespace quorvel {
+namespace {
+
+constexpr std::string_view kSeparator = " \xC2\xB7 ";  // " · " between items of one line
+
+std::string Grouped(std::int64_t value) { return FormatGrouped(Wide{value}); }
+
+// One line of a defence table: the label, then the count before, destroyed and left.
+struct DefenceLine {
+    std::string_view label;
+    std::int64_t before = 0;
+    std::int64_t destroyed = 0;
+    std::int64_t left = 0;
+};
+
+// The types present before the strike, then the interceptors if there were any.
+std::vector<DefenceLine> StrikeLines(const ShareWords& words, const AttackRecordFacts& facts) {
+    std::vector<DefenceLine> lines;
+    for (int t = 0; t < kDefenceTypeCount; ++t) {
+        if (facts.countAtStart[t] == 0) continue;
+        lines.push_back({words.record.defenceLabel[t], facts.countAtStart[t], facts.destroyed[t],
+                         facts.countAtStart[t] - facts.destroyed[t]});
+    }
+    if (facts.abmAtStart != 0) {
+        const InterceptorOutcome abm = RecordedInterceptors(facts);
+        lines.push_back({words.record.abmLabel, facts.abmAtStart, abm.lost, abm.left});
+    }
+    return lines;
+}
+
+// Every type and the interceptors, as the record lists them: left, and lost in brackets.
+std::vector<DefenceLine> RecordLines(const ShareWords& words, const AttackRecordFacts& facts) {
+    std::vector<DefenceLine> lines;
+    for (int t = 0; t < kDefenceTypeCount; ++t) {
+        lines.push_back({words.record.defenceLabel[t], facts.countAtStart[t], facts.destroyed[t],
+                         facts.countAtStart[t] - facts.destroyed[t]});
+    }
+    const InterceptorOutcome abm = RecordedInterceptors(facts);
+    lines.push_back({words.record.abmLabel, facts.abmAtStart, abm.lost, abm.left});
+    return lines;
+}
+
+std::string RecordLoss(std::int64_t lost) { return lost == 0 ? "(*)" : "(-" + Grouped(lost) + ')'; }
+
+bool HasPrimaryTarget(const AttackRecordFacts& facts) {
+    return facts.primaryTarget >= 0 && facts.primaryTarget < kDefenceTypeCount;
+}
+
+std::string_view BalanceMark(const ShareWords& words, LossBalance balance) {
+    switch (balance) {
+        case LossBalance::More:
+            return words.lostMoreMark;
+        case LossBalance::Less:
+            return words.lostLessMark;
+        case LossBalance::Equal:
+            break;
+    }
+    return {};
+}
+
+// A loss with its mark readable without colour: "231.000 ▲ more".
+std::string MarkedLoss(const ShareWords& words, std::int64_t own, std::int64_t other) {
+    std::string text = Grouped(own);
+    const std::string_view mark = BalanceMark(words, CompareLoss(own, other));
+    if (!mark.empty()) {
+        text += ' ';
+        text += mark;
+    }
+    return text;
+}
+
+// Rows of cells as fixed-width text: the first column left-aligned, the others right-aligned,
+// two blanks between columns. Widths count characters, not bytes.
+std::string AlignedTable(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> width;
+    for (const auto& row : rows) {
+        if (width.size() < row.size()) width.resize(row.size(), 0);
+        for (std::size_t c = 0; c < row.size(); ++c) width[c] = std::max(width[c], Utf8Length(row[c]));
+    }
+    std::string out;
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const std::string padding(width[c] - Utf8Length(row[c]), ' ');
+            if (c == 0) {
+                line += row[c] + padding;
+            } else {
+                line += "  " + padding + row[c];
+            }
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        out += line + '\n';
+    }
+    return out;
+}
+
+std::string MissileLine(const ShareWords& words, const StrikeShareFacts& facts, bool bold) {
+    const auto item = [&](std::string_view label, std::int64_t value) {
+        std::string text = bold ? "[b]" + std::string(label) + ":[/b] " : std::string(label) + ": ";
+        return text + Grouped(value);
+    };
+    std::string line = item(words.missilesFired, facts.record.missilesFired);
+    line += kSeparator;
+    line += item(words.missilesIntercepted, RecordedInterceptors(facts.record).lost);
+    line += kSeparator;
+    line += item(words.missilesLeft, facts.missilesLeft);
+    return line;
+}
+
+std::string StrikeBBCode(const ShareWords& words, const StrikeShareFacts& facts) {
+    const AttackRecordFacts& record = facts.record;
+    std::string out = "[b]" + std::string(words.strikeHeading) + "[/b]\n";
+    if (HasPrimaryTarget(record)) {
+        out += "[b]" + std::string(words.record.primaryTargetLabel) + ":[/b] ";
+        out += std::string(words.record.defenceLabel[record.primaryTarget]) + '\n';
+    }
+    out += MissileLine(words, facts, true) + '\n';
+
+    const std::vector<DefenceLine> lines = StrikeLines(words, record);
+    if (!lines.empty()) {
+        out += "[list]\n";
+        for (const DefenceLine& line : lines) {
+            out += "[*][b]" + std::string(line.label) + "[/b]: ";
+            out += std::string(words.beforeHeading) + ' ' + Grouped(line.before) + std::string(kSeparator);
+            out += std::string(words.destroyedHeading) + ' ' + Grouped(line.destroyed) + std::string(kSeparator);
+            out += std::string(words.remainingHeading) + ' ' + Grouped(line.left) + '\n';
+        }
+        out += "[/list]\n";
+    }
+
+    const auto side = [&](std::string_view heading, const Resources& own, const Resources& other) {
+        std::string text = "[b]" + std::string(heading) + "[/b]: ";
+        for (int r = 0; r < kResourceCount; ++r) {
+            if (r > 0) text += kSeparator;
+            text += std::string(words.resource[r]) + ' ';
+            const LossBalance balance = CompareLoss(own[r], other[r]);
+            const std::string value = MarkedLoss(words, own[r], other[r]);
+            if (balance == LossBalance::Equal) {
+                text += value;
+            } else {
+                text += (balance == LossBalance::More ? "[color=red]" : "[color=green]") + value + "[/color]";
+            }
+        }
+        return text + '\n';
+    };
+    out += side(words.defenderLosses, facts.defenderLoss, facts.attackerLoss);
+    out += side(words.attackerLosses, facts.attackerLoss, facts.defenderLoss);
+    return out;
+}
+
+std::string StrikeMarkdown(const ShareWords& words, const StrikeShareFacts& facts) {
+    const AttackRecordFacts& record = facts.record;
+    std::string out = "**" + std::string(words.strikeHeading) + "**\n```\n";
+    if (HasPrimaryTarget(record)) {
+        out += std::string(words.record.primaryTargetLabel) + ": ";
+        out += std::string(words.record.defenceLabel[record.primaryTarget]) + '\n';
+    }
+    out += MissileLine(words, facts, false) + "\n\n";
+
+    const std::vector<DefenceLine> lines = StrikeLines(words, record);
+    if (!lines.empty()) {
+        std::vector<std::vector<std::string>> rows = {
+            {"", std::string(words.beforeHeading), std::string(words.destroyedHeading),
+             std::string(words.remainingHeading)}};
+        for (const DefenceLine& line : lines) {
+            rows.push_back({std::string(line.label), Grouped(line.before), Grouped(line.destroyed),
+                            Grouped(line.left)});
+        }
+        out += AlignedTable(rows) + '\n';
+    }
+
+    std::vector<std::vector<std::string>> losses = {{""}};
+    for (std::string_view resource : words.resource) losses[0].emplace_back(resource);
+    const auto side = [&](std::string_view heading, const Resources& own, const Resources& other) {
+        std::vector<std::string> row = {std::string(heading)};
+        for (int r = 0; r < kResourceCount; ++r) row.push_back(MarkedLoss(words, own[r], other[r]));
+        losses.push_back(std::move(row));
+    };
+    side(words.defenderLosses, facts.defenderLoss, facts.attackerLoss);
+    side(words.attackerLosses, facts.attackerLoss, facts.defenderLoss);
+    out += AlignedTable(losses);
+    out += "```\n";
+    return out;
+}
+
+std::string RecordHeading(const ShareWords& words, const AttackRecordFacts& facts) {
+    return std::to_string(facts.number) + ". " + std::string(words.record.heading);
+}
+
+std::string PlanRecordBBCode(const ShareWords& words, const AttackRecordFacts& facts) {
+    std::string out = "[b]" + RecordHeading(words, facts) + "[/b]\n";
+    if (HasPrimaryTarget(facts)) {
+        out += "[b]" + std::string(words.record.primaryTargetLabel) + ":[/b] ";
+        out += std::string(words.record.defenceLabel[facts.primaryTarget]) + '\n';
+    }
+    out += "[b]" + std::string(words.record.missilesCaption) + "[/b] " + Grouped(facts.missilesFired) + '\n';
+    out += "[list]\n";
+    for (const DefenceLine& line : RecordLines(words, facts)) {
+        out += "[*]" + std::string(line.label) + ' ' + Grouped(line.left) + ' ' + RecordLoss(line.destroyed) + '\n';
+    }
+    out += "[/list]\n";
+    return out;
+}
+
+std::string PlanRecordMarkdown(const ShareWords& words, const AttackRecordFacts& facts) {
+    std::string out = "**" + RecordHeading(words, facts) + "**\n```\n";
+    if (HasPrimaryTarget(facts)) {
+        out += std::string(words.record.primaryTargetLabel) + ": ";
+        out += std::string(words.record.defenceLabel[facts.primaryTarget]) + '\n';
+    }
+    out += std::string(words.record.missilesCaption) + ' ' + Grouped(facts.missilesFired) + "\n\n";
+    std::vector<std::vector<std::string>> rows;
+    for (const DefenceLine& line : RecordLines(words, facts)) {
+        rows.push_back({std::string(line.label), Grouped(line.left), RecordLoss(line.destroyed)});
+    }
+    out += AlignedTable(rows);
+    out += "```\n";
+    return out;
+}
+
+}  // namespace
+
+LossBalance CompareLoss(std::int64_t own, std::int64_t other) {
+    if (own == other) return LossBalance::Equal;
+    return own > other ? LossBalance::More : LossBalance::Less;
+}
+
+std::string FormatStrikeShare(ShareFormat format, const ShareWords& words, const StrikeShareFacts& facts) {
+    switch (format) {
+        case ShareFormat::BBCode:
+            return StrikeBBCode(words, facts);
+        case ShareFormat::Markdown:
+            return StrikeMarkdown(words, facts);
+        case ShareFormat::Text:
+            break;
+    }
+    return FormatAttackRecord(words.record, facts.record);
+}
+
+std::string FormatPlanShare(ShareFormat format, const ShareWords& words,
+                            std::span<const AttackRecordFacts> records) {
+    std::string out;
+    for (const AttackRecordFacts& facts : records) {
+        // A plain record ends in empty lines of its own; the other forms get one between records.
+        if (!out.empty() && format != ShareFormat::Text) out += '\n';
+        switch (format) {
+            case ShareFormat::BBCode:
+                out += PlanRecordBBCode(words, facts);
+                break;
+            case ShareFormat::Markdown:
+                out += PlanRecordMarkdown(words, facts);
+                break;
+            case ShareFormat::Text:
+                out += FormatAttackRecord(words.record, facts);
+                break;
+        }
+    }
+    return out;
+}
+
+}  // namespace quorvel

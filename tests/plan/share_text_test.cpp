@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "text/utf8.h"
+#include "plan/share_text.h"
+
+namespace quorvel {
+namespace {
+
+const ShareWords& Words() {
+    static const ShareWords words = [] {
+        ShareWords w;
+        w.record.heading = "Attack";
+        w.record.missilesCaption = "Missiles:";
+        w.record.defenceLabel = {"RL", "LL", "HL", "Gau\xc3\x9f", "Ion", "PT", "SSD", "LSD"};
+        w.record.abmLabel = "ABM";
+        w.record.primaryTargetLabel = "Target";
+        w.strikeHeading = "Strike";
+        w.beforeHeading = "Before";
+        w.destroyedHeading = "Destroyed";
+        w.remainingHeading = "Left";
+        w.defenderLosses = "Def";
+        w.attackerLosses = "Att";
+        w.resource = {"M", "C", "D"};
+        w.missilesFired = "Fired";
+        w.missilesIntercepted = "Intercepted";
+        w.missilesLeft = "Spare";
+        w.lostMoreMark = "+more";
+        w.lostLessMark = "-less";
+        return w;
+    }();
+    return words;
+}
+
+// The worked example: 100 rocket launchers, 10 light lasers, 2 interceptors, 10 missiles; 4 fired
+// (2 of them intercepted), 6 left.
+StrikeShareFacts WorkedExample() {
+    StrikeShareFacts facts;
+    facts.record.countAtStart = {100, 10, 0, 0, 0, 0, 0, 0};
+    facts.record.destroyed = {100, 10, 0, 0, 0, 0, 0, 0};
+    facts.record.abmAtStart = 2;
+    facts.record.missilesAtStart = 10;
+    facts.record.missilesFired = 4;
+    facts.defenderLoss = {231000, 5000, 4000};
+    facts.attackerLoss = {50000, 10000, 40000};
+    facts.missilesLeft = 6;
+    return facts;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(ShareText, PlainTextIsTheAttackRecord) {
+    const StrikeShareFacts facts = WorkedExample();
+    EXPECT_EQ(FormatStrikeShare(ShareFormat::Text, Words(), facts), FormatAttackRecord(Words().record, facts.record));
+}
+
+TEST(ShareText, BBCodeCarriesEveryPartAndTheBalanceInColourAndWord) {
+    EXPECT_EQ(FormatStrikeShare(ShareFormat::BBCode, Words(), WorkedExample()),
+              "[b]Strike[/b]\n"
+              "[b]Target:[/b] RL\n"
+              "[b]Fired:[/b] 4 \xc2\xb7 [b]Intercepted:[/b] 2 \xc2\xb7 [b]Spare:[/b] 6\n"
+              "[list]\n"
+              "[*][b]RL[/b]: Before 100 \xc2\xb7 Destroyed 100 \xc2\xb7 Left 0\n"
+              "[*][b]LL[/b]: Before 10 \xc2\xb7 Destroyed 10 \xc2\xb7 Left 0\n"
+              "[*][b]ABM[/b]: Before 2 \xc2\xb7 Destroyed 2 \xc2\xb7 Left 0\n"
+              "[/list]\n"
+              "[b]Def[/b]: M [color=red]231.000 +more[/color] \xc2\xb7 C [color=green]5.000 -less[/color] \xc2\xb7 "
+              "D [color=green]4.000 -less[/color]\n"
+              "[b]Att[/b]: M [color=green]50.000 -less[/color] \xc2\xb7 C [color=red]10.000 +more[/color] \xc2\xb7 "
+              "D [color=red]40.000 +more[/color]\n");
+}
+
+TEST(ShareText, EqualLossesHaveNeitherColourNorMarkAndNoDefencesNoList) {
+    StrikeShareFacts facts;
+    facts.record.primaryTarget = 8;  // shield domes first: no target line
+    const std::string text = FormatStrikeShare(ShareFormat::BBCode, Words(), facts);
+    EXPECT_EQ(text.find("[color"), std::string::npos) << text;
+    EXPECT_EQ(text.find("[list]"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Target"), std::string::npos) << text;
+    EXPECT_NE(text.find("[b]Def[/b]: M 0 \xc2\xb7 C 0 \xc2\xb7 D 0\n"), std::string::npos) << text;
+}
+
+TEST(ShareText, MarkdownIsACodeBlockWhoseColumnsLineUpByCharacters) {
+    StrikeShareFacts facts = WorkedExample();
+    facts.record.countAtStart[3] = 1234567;  // a two-byte letter in the label and a grouped count
+    facts.record.destroyed[3] = 7;
+    const std::vector<std::string> lines = Lines(FormatStrikeShare(ShareFormat::Markdown, Words(), facts));
+    ASSERT_GE(lines.size(), 12U);
+    EXPECT_EQ(lines[0], "**Strike**");
+    EXPECT_EQ(lines[1], "```");
+    EXPECT_EQ(lines.back(), "```");
+    EXPECT_EQ(lines[5], "         Before  Destroyed       Left");
+    EXPECT_EQ(lines[6], "RL          100        100          0");
+    EXPECT_EQ(lines[8], "Gau\xc3\x9f  1.234.567          7  1.234.560");
+    EXPECT_EQ(lines[9], "ABM           2          2          0");
+    // Right-aligned columns end in the same character column.
+    EXPECT_EQ(Utf8Length(lines[8]), Utf8Length(lines[5]));
+    EXPECT_EQ(lines[lines.size() - 3], "Def  231.000 +more   5.000 -less   4.000 -less");
+    EXPECT_EQ(lines[lines.size() - 2], "Att   50.000 -less  10.000 +more  40.000 +more");
+}
+
+TEST(ShareText, PlanFormsNumberEveryRecordAndListEveryType) {
+    AttackRecordFacts first = WorkedExample().record;
+    AttackRecordFacts second = first;
+    second.number = 2;
+    second.countAtStart = {};
+    second.destroyed = {};
+    second.abmAtStart = 0;
+    const std::vector<AttackRecordFacts> records = {first, second};
+
+    const std::string bbcode = FormatPlanShare(ShareFormat::BBCode, Words(), records);
+    EXPECT_NE(bbcode.find("[b]1. Attack[/b]\n[b]Target:[/b] RL\n[b]Missiles:[/b] 4\n[list]\n[*]RL 0 (-100)\n"),
+              std::string::npos) << bbcode;
+    EXPECT_NE(bbcode.find("[*]ABM 0 (-2)\n[/list]\n\n[b]2. Attack[/b]"), std::string::npos) << bbcode;
+
+    const std::string markdown = FormatPlanShare(ShareFormat::Markdown, Words(), records);
+    EXPECT_NE(markdown.find("**2. Attack**\n```\n"), std::string::npos) << markdown;
+    EXPECT_NE(markdown.find("RL    0  (-100)\nLL    0   (-10)\nHL    0     (*)\n"), std::string::npos) << markdown;
+
+    std::string text;
+    for (const AttackRecordFacts& facts : records) text += FormatAttackRecord(Words().record, facts);
+    EXPECT_EQ(FormatPlanShare(ShareFormat::Text, Words(), records), text);
+}
+
+}  // namespace
+}  // namespace quorvel
