@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "app/control_table.h"
 #include "app/program_files.h"
@@ -17,11 +18,19 @@ namespace {
 constexpr std::size_t kReadableCharacters = 63;
 
 // Leading white space, an optional sign, decimal digits; anything after the digits is ignored.
+// Thousands separators as the game shows them ("1.500", "1,500") are read past, as in a report.
 // Nothing when there are no digits or the number does not fit in 32 bits.
 std::optional<std::int32_t> ParseFieldInteger(std::string_view text) {
     text = Utf8Prefix(text, kReadableCharacters);
-    auto it = text.begin();
-    return ScanInt32(it, text.end());
+    const auto isDigitAt = [text](std::size_t j) {
+        return j < text.size() && IsDecimalDigit(static_cast<unsigned char>(text[j]));
+    };
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!IsThousandsSeparatorAt(text, i, isDigitAt)) plain += text[i];
+    }
+    auto it = plain.cbegin();
+    return ScanInt32(it, plain.cend());
 }
 
 // One numeric edit and the input field it is read into and written back from.

@@ -12,19 +12,13 @@ constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
 
 bool IsDigitAt(std::u32string_view text, std::size_t i) { return IsDigitClass(ClassifyAt(text, i)); }
 
-// A "." or "," at i, with a digit before it and exactly three digits after it.
-bool IsThousandsSeparatorAt(std::u32string_view text, std::size_t i) {
-    if (i == 0 || i >= text.size() || (text[i] != U'.' && text[i] != U',')) return false;
-    return IsDigitAt(text, i - 1) && IsDigitAt(text, i + 1) && IsDigitAt(text, i + 2) &&
-           IsDigitAt(text, i + 3) && !IsDigitAt(text, i + 4);
-}
 
 // The number whose first character is at `start`.
 std::int32_t ReadNumberAt(std::u32string_view text, std::size_t start) {
     const int first = ClassifyAt(text, start);
     std::int64_t value = IsDigitClass(first) ? first : 0;
     for (std::size_t i = start + 1; i < text.size(); ++i) {
-        if (IsThousandsSeparatorAt(text, i)) continue;
+        if (IsThousandsSeparatorAt(text, i, [text](std::size_t j) { return IsDigitAt(text, j); })) continue;
         const int digit = ClassifyAt(text, i);
         if (!IsDigitClass(digit)) break;
         value = value * 10 + digit;

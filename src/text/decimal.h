@@ -1,9 +1,10 @@
 #pragma once
 
 // Decimal numbers in text, the one way the program reads them: the number fields, the coordinate
-// book, the saved language choice and the parts of a report's position. Works on any iterator
+// book, the saved language choice, a report's numbers and the parts of its position. Works on any iterator
 // over characters (char, char32_t), so a file is read only as far as the number goes.
 
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -15,6 +16,15 @@ constexpr bool IsDecimalDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 // The blanks of the C locale: space, tab, line feed, vertical tab, form feed, carriage return.
 constexpr bool IsBlank(char32_t c) {
     return c == U' ' || c == U'\t' || c == U'\n' || c == U'\v' || c == U'\f' || c == U'\r';
+}
+
+// Whether the "." or "," at position i of text groups thousands, the way the game shows numbers:
+// a digit before it and exactly three digits after it ("1.500", "1,500", "12.345.678"; not "1.5"
+// or "1.5000"). isDigitAt(j) tells whether position j holds a digit and is false past the end.
+template <typename Text, typename IsDigitAt>
+constexpr bool IsThousandsSeparatorAt(const Text& text, std::size_t i, IsDigitAt isDigitAt) {
+    if (i == 0 || i >= text.size() || (text[i] != '.' && text[i] != ',')) return false;
+    return isDigitAt(i - 1) && isDigitAt(i + 1) && isDigitAt(i + 2) && isDigitAt(i + 3) && !isDigitAt(i + 4);
 }
 
 struct DigitRun {
