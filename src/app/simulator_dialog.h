@@ -39,9 +39,6 @@ public:
     // Start-up once the window exists: working folder, saved language, tooltip, empty edits, book.
     void OnMainWindowInit();
 
-    // The reverse of reading the inputs: every numeric state value and the report text into its field.
-    void WriteBackInputs();
-
     // Main window.
     void OnResetAll();
     void OnExit();
@@ -50,8 +47,6 @@ public:
     void OnNeededTargetChanged();
     void OnShowAbout();
     TextColour OnControlColour(ControlId id) const;
-    // Beside each coloured loss total, whether that side lost more or less of it, in words.
-    void ShowLossBalance();
 
     // Strike, losses, required missiles.
     void OnSimulate();
@@ -60,7 +55,6 @@ public:
     // Travel.
     void OnCalcFlightTime();
     void OnCalcRange();
-    void RefillBookList();
     void OnBookSave();
     void OnBookDelete();
     void OnBookSelChange();
@@ -96,6 +90,12 @@ public:
     std::filesystem::path PlanFile() const;
 
 private:
+    // The reverse of reading the inputs: every numeric state value and the report text into its field.
+    void WriteBackInputs();
+    // Beside each coloured loss total, whether that side lost more or less of it, in words.
+    void ShowLossBalance();
+    // The book list from the book file as it is now.
+    void RefillBookList();
     // Handler frame: empty fields become "0", every numeric field is read into the state (false,
     // after a message and the focus on it, at the first field that is no integer), and fields
     // showing "0" are emptied again.

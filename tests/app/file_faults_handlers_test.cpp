@@ -155,7 +155,7 @@ const std::vector<Writer>& Writers() {
         {"book save",
          [](Program& p) {
              p.home.WriteBook("1 1 1\n");
-             p.dlg.RefillBookList();
+             p.dlg.OnBookFileChanged();
          },
          [](Program& p) {
              TypeStart(p, {2, 2, 2});
@@ -169,7 +169,7 @@ const std::vector<Writer>& Writers() {
         {"book delete",
          [](Program& p) {
              p.home.WriteBook("1 1 1\n2 2 2\n");
-             p.dlg.RefillBookList();
+             p.dlg.OnBookFileChanged();
          },
          [](Program& p) {
              p.form.SelectListItem(C::BookList, 0);
@@ -265,7 +265,7 @@ TEST(KeptSetUp, BookAndChoiceAreWrittenThroughLinksAndKeepTheirMode) {
     for (const char* name : {"elsewhere/book.dat", "elsewhere/choice.dat"}) ASSERT_EQ(::chmod((p.home / name).c_str(), 0600), 0);
     std::filesystem::create_symlink("../elsewhere/book.dat", p.home.BookFile());
     std::filesystem::create_symlink(p.home / "elsewhere/choice.dat", p.home / kLanguageSaveFile);
-    p.dlg.RefillBookList();
+    p.dlg.OnBookFileChanged();
     TypeStart(p, {2, 2, 2});
     p.dlg.OnBookSave();
     p.form.SelectListItem(C::BookList, 0);
@@ -301,7 +301,7 @@ TEST(KeptSetUp, AReadOnlyChoiceIsLeftAloneLikeAReadOnlyBook) {
 TEST(TwoWindows, ADeleteTakesTheEntryAsShownWhereverItIsNow) {
     Program first;
     first.home.WriteBook(BookText({{1, 1, 1}, {2, 2, 2}, {3, 3, 3}}));
-    first.dlg.RefillBookList();
+    first.dlg.OnBookFileChanged();
     MemoryForm secondForm;
     CSimulatorDlg second(secondForm, first.home.Path());
     second.OnMainWindowInit();
@@ -317,8 +317,8 @@ TEST(TwoWindows, ADeleteTakesTheEntryAsShownWhereverItIsNow) {
     EXPECT_EQ(first.home.BookText(), BookText({{3, 3, 3}}));
     // The entry the other window deleted already deletes nothing, and the list shows the file.
     first.form.SelectListItem(C::BookList, 0);
-    first.dlg.RefillBookList();
-    second.RefillBookList();
+    first.dlg.OnBookFileChanged();
+    second.OnBookFileChanged();
     secondForm.SelectListItem(C::BookList, 0);
     first.home.WriteBook(BookText({{4, 4, 4}}));
     second.OnBookDelete();
@@ -344,7 +344,7 @@ TEST(TwoWindows, ASaveAppendsToTheBookAsItIsOnDisk) {
 TEST(TwoWindows, AChangedFileRefreshesTheListAndKeepsTheSelectedPosition) {
     Program p;
     p.home.WriteBook(BookText({{1, 1, 1}, {2, 2, 2}, {3, 3, 3}}));
-    p.dlg.RefillBookList();
+    p.dlg.OnBookFileChanged();
     p.form.SelectListItem(C::BookList, 2);
     p.home.WriteBook(BookText({{2, 2, 2}, {3, 3, 3}, {5, 5, 5}}));
     p.dlg.OnBookFileChanged();

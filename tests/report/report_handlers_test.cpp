@@ -165,8 +165,8 @@ TEST(OnClearReport, EmptiesOnlyTheReport) {
     EXPECT_EQ(p.Get(C::RocketLauncherInput), "8");
     EXPECT_EQ(p.dlg.State().inputs.defenceCount[0], 8);
     EXPECT_EQ(p.Get(C::MissileInput), "");
-    // Anything that later writes the inputs back cannot bring the old report back.
-    p.dlg.WriteBackInputs();
+    // The export writes every input back, whether saved or cancelled: the old report stays gone.
+    p.dlg.OnSavePlan();
     EXPECT_EQ(p.Get(C::ReportText), "");
 }
 

@@ -25,6 +25,12 @@ TestHome::TestHome() {
 
 TestHome::~TestHome() {
     std::error_code ignored;
+    // Start-up makes the home the working folder; leave it before it goes, so that later tests in
+    // the same process still have a working folder.
+    const std::filesystem::path working = std::filesystem::current_path(ignored);
+    if (!ignored && working.string().rfind(m_path.string(), 0) == 0) {
+        std::filesystem::current_path(std::filesystem::temp_directory_path(ignored), ignored);
+    }
     std::filesystem::permissions(m_path / kDataFolder, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(m_path, ignored);

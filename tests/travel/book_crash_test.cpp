@@ -51,7 +51,7 @@ void Report(int fd, char c) {
     for (const Position& p : kRecords) {
         if (std::find(present.begin(), present.end(), p) == present.end()) SaveStart(form, dlg, p);
     }
-    dlg.RefillBookList();
+    dlg.OnBookFileChanged();
     Report(reportFd, 'r');
     for (;;) {
         const BookRecord first = ReadBookRecords(home.BookFile())[0];

@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TravelHandlers, FlightTimeTakesAnEmptyStartFromTheSelectedBookEntry) {
     home.WriteBook(BookText({{1, 1, 1}, {2, 2, 2}, {4, 150, 1}}));
-    dlg.RefillBookList();
+    dlg.OnBookFileChanged();
     form.SelectListItem(C::BookList, 2);
     dlg.OnBookSelChange();
     TypeTarget("4", "200", "8");
@@ -128,7 +128,7 @@ TEST_F(TravelHandlers, FlightTimeTakesAnEmptyStartFromTheSelectedBookEntry) {
 
 TEST_F(TravelHandlers, FlightTimeReadsTheBookOnlyForAWhollyEmptyStartAndSomeTarget) {
     home.WriteBook(BookText({{4, 150, 1}}));
-    dlg.RefillBookList();
+    dlg.OnBookFileChanged();
 
     TypeStart("", "150", "");
     TypeTarget("4", "200", "8");
@@ -145,7 +145,7 @@ TEST_F(TravelHandlers, FlightTimeReadsTheBookOnlyForAWhollyEmptyStartAndSomeTarg
 
 TEST_F(TravelHandlers, HandEditedBookShowsRecordsUpToTheFirstUnlistable) {
     home.WriteBook("5 5 5\n0 0 0\n6 6 6\n");
-    dlg.RefillBookList();
+    dlg.OnBookFileChanged();
     EXPECT_EQ(Entries(), std::vector<std::string>{"5:5:5"});
     EXPECT_EQ(Selected(), 0);
     TypeTarget("5", "1", "1");
@@ -155,7 +155,7 @@ TEST_F(TravelHandlers, HandEditedBookShowsRecordsUpToTheFirstUnlistable) {
 
 TEST_F(TravelHandlers, FlightTimeWithAStaleSelectionOfAnUnlistableRecordIsOutOfRange) {
     home.WriteBook(BookText({{5, 5, 5}, {6, 6, 6}}));
-    dlg.RefillBookList();
+    dlg.OnBookFileChanged();
     form.SelectListItem(C::BookList, 1);
     home.WriteBook("5 5 5\n6 0 6\n");  // changed behind the program's back
     TypeTarget("6", "1", "1");
@@ -213,7 +213,7 @@ std::vector<std::string> EntriesOf(const std::vector<Position>& positions) {
 }
 
 TEST_F(TravelHandlers, FirstSaveCreatesTheFileAndSelectsTheEntry) {
-    dlg.RefillBookList();
+    dlg.OnBookFileChanged();
     EXPECT_TRUE(Entries().empty());
     EXPECT_EQ(Selected(), -1);
 
@@ -246,7 +246,7 @@ TEST_F(TravelHandlers, SavingAPositionOutsideTheUniverseShowsTheMessageAndWrites
 TEST_F(TravelHandlers, DeletingRemovesExactlyTheSelectedEntry) {
     for (int k = 0; k < kBookCapacity; ++k) {
         home.WriteBook(testing::BookText(kNine));
-        dlg.RefillBookList();
+        dlg.OnBookFileChanged();
         Delete(k);
         std::vector<Position> left = kNine;
         left.erase(left.begin() + k);
@@ -273,7 +273,7 @@ TEST_F(TravelHandlers, DeletingWithNoFileMakesAnEmptyOne) {
 TEST_F(TravelHandlers, DeletingWithNothingSelectedLeavesTheFileUntouched) {
     const std::string text = "0 0 0\n1 2 3\n4 5 6\n";
     home.WriteBook(text);
-    dlg.RefillBookList();
+    dlg.OnBookFileChanged();
     ASSERT_EQ(Selected(), -1);
     dlg.OnBookDelete();
     EXPECT_EQ(home.BookText(), text);
@@ -281,7 +281,7 @@ TEST_F(TravelHandlers, DeletingWithNothingSelectedLeavesTheFileUntouched) {
 
 TEST_F(TravelHandlers, FullBookTakesNoTenthPosition) {
     home.WriteBook(testing::BookText(kNine));
-    dlg.RefillBookList();
+    dlg.OnBookFileChanged();
     Save({10, 100, 10});
     Save({10, 100, 10});
     EXPECT_EQ(home.BookText(), testing::BookText(kNine));
@@ -300,7 +300,7 @@ TEST_F(TravelHandlers, LinesBeyondTheNinthRecordGoWithTheNextDelete) {
     eleven.push_back({10, 100, 10});
     eleven.push_back({11, 110, 11});
     home.WriteBook(testing::BookText(eleven));
-    dlg.RefillBookList();
+    dlg.OnBookFileChanged();
     EXPECT_EQ(Entries(), EntriesOf(kNine));
     Delete(0);
     EXPECT_EQ(home.BookText(), testing::BookText({kNine.begin() + 1, kNine.end()}));
@@ -308,7 +308,7 @@ TEST_F(TravelHandlers, LinesBeyondTheNinthRecordGoWithTheNextDelete) {
 
 TEST_F(TravelHandlers, GalaxyAbove19IsListedUntilTheNextDelete) {
     home.WriteBook("25 1 1\n2 2 2\n");
-    dlg.RefillBookList();
+    dlg.OnBookFileChanged();
     EXPECT_EQ(Entries(), (std::vector<std::string>{"25:1:1", "2:2:2"}));
     Save({3, 3, 3});
     EXPECT_EQ(Entries(), (std::vector<std::string>{"25:1:1", "2:2:2", "3:3:3"}));
@@ -328,7 +328,7 @@ void ExpectSaveErrors(const MemoryForm& form, std::size_t count, const std::file
 
 TEST_F(TravelHandlers, MissingDataFolderWritesNothingAndSaysSo) {
     home.RemoveDataFolder();
-    dlg.RefillBookList();
+    dlg.OnBookFileChanged();
     Save({1, 100, 7});
     dlg.OnBookDelete();
     EXPECT_FALSE(std::filesystem::exists(home.Path() / "data"));
@@ -343,7 +343,7 @@ TEST_F(TravelHandlers, ReadOnlyDataFileKeepsItsRecordsOnScreen) {
     std::filesystem::permissions(home.Path() / "data", perms::all);
     std::filesystem::permissions(home.BookFile(), perms::owner_read | perms::group_read | perms::others_read);
     RunWithFilePermissions(home, [&] {
-        dlg.RefillBookList();
+        dlg.OnBookFileChanged();
         Save({3, 3, 3});
         Delete(0);
         EXPECT_EQ(home.BookText(), text);
