@@ -100,8 +100,7 @@ inline constexpr int kLineAboutLicense = 89;
 inline constexpr int kLineSaveFilter = 90;
 inline constexpr int kLineSaveTitle = 91;
 inline constexpr int kLineSaveFileName = 92;  // the name the save dialog suggests
-// Lines 93-139: sharing results, keyboard and screen-reader texts. A file without them gets the
-// English file's lines.
+// Lines 93-139: sharing results, keyboard and screen-reader texts.
 inline constexpr int kLineCopyButton = 93;
 inline constexpr int kLineMenuCopyStrikeText = 94;  // lines 94-96: strike as text, BBCode, Markdown
 inline constexpr int kLineMenuCopyPlanText = 97;    // lines 97-99: plan as text, BBCode, Markdown
@@ -140,7 +139,9 @@ inline constexpr int kLineReadReportTip = 136;
 inline constexpr int kLineFlightTimeTip = 137;
 inline constexpr int kLineRangeTip = 138;
 inline constexpr int kLineCopyTip = 139;
-inline constexpr int kLineFirstFallbackLine = kLineCopyButton;
+// A file without any line from here on (one written before the line existed) gets the English
+// file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
+inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;
 
 
 }  // namespace quorvel

@@ -97,7 +97,7 @@ TEST(AccessTexts, NamesAndTooltipsComeFromTheLanguage) {
 TEST(AccessTexts, ALanguageFileWithoutTheNewLinesTakesThemFromEnglish) {
     Program p;
     std::string german;
-    for (int n = 1; n < kLineFirstFallbackLine; ++n) german += "de " + std::to_string(n) + "\n";
+    for (int n = 1; n < kLineCopyButton; ++n) german += "de " + std::to_string(n) + "\n";
     german += "Verteidiger %1\n";  // only the first line of the later ones is missing below
     p.home.Write(LanguagePath(1).string(), german);
     p.dlg.ApplyLanguageFile(LanguagePath(1));

@@ -63,7 +63,7 @@ void TestHome::WriteShortNumberedLanguage() const {
     // English fallback. Appended piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict) on
     // "L" + std::to_string(n).
     for (int n = 1; n <= kLanguageLineCount; ++n) {
-        if (n <= kLinePlanMissilesCaption || n >= kLineFirstFallbackLine) {
+        if (n <= kLinePlanMissilesCaption || n >= kLineCopyButton) {
             text += 'L';
             text += std::to_string(n);
         }
