@@ -60,7 +60,10 @@ std::optional<int> BookReading::NextFreeRecord() const {
 BookReading ParseBook(std::string_view text) { return Parse(text.begin(), text.end()); }
 
 std::optional<BookReading> ReadBookFile(const std::filesystem::path& file, int* errorNumber) {
-    const std::optional<std::string> text = ReadRegularFile(file, std::numeric_limits<std::size_t>::max(), errorNumber);
+    // Nine positions take a few hundred bytes; a huge file is read no further than this, so the
+    // list and a delete never wait on it (a save still keeps the whole file).
+    constexpr std::size_t kBookReadLimit = std::size_t{1} << 20;
+    const std::optional<std::string> text = ReadRegularFile(file, kBookReadLimit, errorNumber);
     if (!text) return std::nullopt;
     return ParseBook(*text);
 }
