@@ -1,6 +1,8 @@
 // Shows the main window after a simulation of the worked example and keeps it open for a while,
 // for screenshots of the real window (docs/screenshot.png):
-//   xvfb-run -s "-screen 0 1280x800x24" sh -c 'window_demo 4000 & sleep 3; import -window root shot.png'
+//   xvfb-run -s "-screen 0 1280x800x24" sh -c 'window_demo 12000 & sleep 8; import -window root shot.png'
+// Without a window manager the window never becomes active, and the fixture waits 5 s for that
+// before it types: a screenshot taken earlier shows the empty window.
 // Arguments: how long to stay open in milliseconds (default 5000), an optional language index, and
 // optionally "about", "language", "save" or "error" to open that dialog over the window, or "huge"
 // to show the widest results the program produces. QUORVEL_DEMO_DARK=1 shows a dark palette.
