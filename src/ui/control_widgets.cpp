@@ -1,7 +1,6 @@
 #include "ui/control_widgets.h"
 
 #include <QComboBox>
-#include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -164,7 +163,7 @@ void LineUpColumns(QGridLayout& a, QGridLayout& b) {
 
 }  // namespace
 
-ControlWidgets::ControlWidgets(QDialog& window) {
+ControlWidgets::ControlWidgets(QWidget& window) {
     BuildBoxes(window);
     BuildControls(window);
     LineUp();
@@ -175,7 +174,7 @@ QWidget* ControlWidgets::Widget(ControlId id) const {
     return it == m_widgets.end() ? nullptr : it->second;
 }
 
-void ControlWidgets::BuildBoxes(QDialog& window) {
+void ControlWidgets::BuildBoxes(QWidget& window) {
     auto* windowGrid = new QGridLayout(&window);
     // One column of boxes per window grid cell, so that the button column can stand below a box.
     std::map<std::pair<int, int>, QVBoxLayout*> stacks;
@@ -212,7 +211,7 @@ void ControlWidgets::BuildBoxes(QDialog& window) {
     windowGrid->setRowStretch(1, 1);
 }
 
-void ControlWidgets::BuildControls(QDialog& window) {
+void ControlWidgets::BuildControls(QWidget& window) {
     std::map<ControlId, int> stretchRow;
     for (const ControlRow& control : ControlTable()) {
         if (control.kind == ControlKind::GroupBox) continue;

@@ -4,7 +4,6 @@
 
 #include "app/control_table.h"
 
-class QDialog;
 class QGridLayout;
 class QWidget;
 
@@ -14,7 +13,8 @@ namespace quorvel {
 // Widgets are named "control<number>" so that tests and tools find them by their control number.
 class ControlWidgets {
 public:
-    explicit ControlWidgets(QDialog& window);
+    // content: the widget the boxes are laid out in (the window's scrollable area).
+    explicit ControlWidgets(QWidget& content);
 
     // nullptr for a number the table does not hold.
     QWidget* Widget(ControlId id) const;
@@ -29,8 +29,8 @@ public:
     void LineUp();
 
 private:
-    void BuildBoxes(QDialog& window);
-    void BuildControls(QDialog& window);
+    void BuildBoxes(QWidget& window);
+    void BuildControls(QWidget& window);
     QWidget* Create(const ControlRow& control, QWidget* parent);
 
     std::map<ControlId, QWidget*> m_widgets;

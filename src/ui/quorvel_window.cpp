@@ -9,6 +9,9 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <QScrollArea>
 #include <QLabel>
 #include <QLayout>
 #include <QLibraryInfo>
@@ -45,6 +48,34 @@ const char* const kTemplateSaveFilter = "Text-Dateien (*.txt)";
 const QColor kRed(255, 0, 0);
 const QColor kGreen(35, 135, 37);
 
+// A scroll area as large as its contents ask (QScrollArea caps its size hint), so that the window
+// shows everything wherever the screen has room and scrolls only where it has not.
+class WholeContentScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const QWidget* content = widget();
+        return content == nullptr ? QScrollArea::sizeHint() : content->sizeHint();
+    }
+};
+
+// The window's one layout holds the scroll area; the boxes are laid out in the widget it returns.
+QWidget* ScrolledContent(QDialog& window) {
+    auto* frame = new QVBoxLayout(&window);
+    frame->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new WholeContentScrollArea(&window);
+    scroll->setObjectName(QStringLiteral("contentScrollArea"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    // The area itself takes no focus: Tab goes from field to field, and the area scrolls to it.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    auto* content = new QWidget(scroll);
+    content->setObjectName(QStringLiteral("content"));
+    scroll->setWidget(content);
+    frame->addWidget(scroll);
+    return content;
+}
+
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
     QMessageBox box(icon, QStringLiteral("Quorvel"), ToQString(text), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
@@ -53,7 +84,7 @@ void ShowBox(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
 
 }  // namespace
 
-QuorvelWindow::QuorvelWindow() : QDialog(nullptr), m_controls(*this) {
+QuorvelWindow::QuorvelWindow() : QDialog(nullptr), m_content(ScrolledContent(*this)), m_controls(*m_content) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(ToQString(kWindowTitle));
     setWindowIcon(ProgramIcon());
@@ -122,6 +153,15 @@ void QuorvelWindow::changeEvent(QEvent* event) {
     }
 }
 
+void QuorvelWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Qt gives a new window at most two thirds of the screen; this one takes what it needs.
+    if (m_shownOnce) return;
+    m_shownOnce = true;
+    m_resultsGrew = true;
+    GrowToResults();
+}
+
 void QuorvelWindow::keyPressEvent(QKeyEvent* event) {
     // The key filter has already acted on Enter and Escape; the dialog must not close or press a
     // default button for them.
@@ -187,6 +227,9 @@ void QuorvelWindow::GrowToResults() {
     if (!m_resultsGrew) return;
     m_resultsGrew = false;
     m_controls.LineUp();
+    m_content->layout()->activate();
+    // The window's layout keeps the scroll area's last size hint until told that it changed.
+    if (auto* scroll = findChild<QScrollArea*>(QStringLiteral("contentScrollArea"))) scroll->updateGeometry();
     layout()->activate();
     // As large as the contents ask, up to the screen; never smaller than it is.
     const QScreen* display = screen();

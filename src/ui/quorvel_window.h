@@ -49,6 +49,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Wire();
@@ -58,7 +59,10 @@ private:
     // After an action: when results or messages asked for more room, line the boxes up again and
     // let the window grow to its contents, up to the screen.
     void GrowToResults();
+    bool m_shownOnce = false;
 
+    // The boxes stand in a scroll area that scrolls only on a screen too small for them.
+    QWidget* m_content;
     ControlWidgets m_controls;
     CSimulatorDlg* m_dlg = nullptr;
     bool m_lineUpPending = false;

@@ -9,6 +9,9 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -66,6 +69,23 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void on_a_screen_smaller_than_its_contents_the_window_stays_on_it_and_scrolls() {
+        // The offscreen platform's screen (800 x 800) is narrower than the window's boxes.
+        WindowFixture f;
+        f.Start();
+        const QRect room = f.Window().screen()->availableGeometry();
+        QVERIFY2(room.contains(f.Window().frameGeometry()), "the window runs off the screen");
+        auto* scroll = f.Window().findChild<QScrollArea*>(QStringLiteral("contentScrollArea"));
+        QVERIFY(scroll != nullptr);
+        QVERIFY(scroll->horizontalScrollBar()->maximum() > 0);
+        // Tabbing into the range box at the right edge brings it into view.
+        QCOMPARE(scroll->horizontalScrollBar()->value(), 0);
+        QWidget* field = f.Window().Control(ControlId::ImpulseDriveInput);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Tab);
+        QVERIFY(scroll->horizontalScrollBar()->value() > 0);
+    }
+
     void builds_every_control_of_the_table_with_its_number() {
         WindowFixture f;
         f.Start();
