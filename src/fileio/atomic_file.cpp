@@ -6,12 +6,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <sstream>
 #include <system_error>
 #include <thread>
+
+#include "text/decimal.h"
 
 namespace quorvel {
 namespace {
@@ -40,43 +43,32 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
     return target.parent_path() / name.str();
 }
 
-bool AllDigits(std::string_view text) {
-    if (text.empty()) return false;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return false;
-    }
-    return true;
-}
-
 // The process id in a temporary's name ("<prefix><pid>-<counter>"), or nothing when the name is
 // not one of ours.
 std::optional<long> TemporaryOwner(std::string_view name, std::string_view prefix) {
     if (!name.starts_with(prefix)) return std::nullopt;
     const std::string_view rest = name.substr(prefix.size());
     const std::size_t dash = rest.find('-');
-    if (dash == std::string_view::npos || dash > 9) return std::nullopt;
-    if (!AllDigits(rest.substr(0, dash)) || !AllDigits(rest.substr(dash + 1))) return std::nullopt;
-    long pid = 0;
-    for (const char c : rest.substr(0, dash)) pid = pid * 10 + (c - '0');
-    return pid;
+    if (dash == std::string_view::npos) return std::nullopt;
+    const std::string_view counter = rest.substr(dash + 1);
+    const bool counted = !counter.empty() && std::all_of(counter.begin(), counter.end(), [](char c) {
+        return IsDecimalDigit(static_cast<unsigned char>(c));
+    });
+    return counted ? ProcessIdText(rest.substr(0, dash)) : std::nullopt;
 }
 
-// Removes the temporaries in folder whose name begins with prefix (any name with a temporary mark
-// when prefix is empty) and whose process is gone.
+// Temporaries in folder whose name begins with prefix (any name with a temporary mark when prefix
+// is empty) and whose process is gone.
 void RemoveTemporaries(const std::filesystem::path& folder, const std::string& prefix) {
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
-        std::optional<long> owner;
-        if (!prefix.empty()) {
-            owner = TemporaryOwner(name, prefix);
-        } else if (const std::size_t mark = name.rfind(kTemporaryMark); mark != std::string::npos && mark > 0) {
-            owner = TemporaryOwner(name, name.substr(0, mark + kTemporaryMark.size()));
-        }
-        if (!owner || *owner == ::getpid() || ProcessIsRunning(*owner)) continue;
-        std::error_code ignored;
-        if (entry.is_regular_file(ignored) && !entry.is_symlink(ignored)) std::filesystem::remove(entry.path(), ignored);
-    }
+    RemoveFilesOfEndedProcesses(
+        folder,
+        [&prefix](std::string_view name) -> std::optional<long> {
+            if (!prefix.empty()) return TemporaryOwner(name, prefix);
+            const std::size_t mark = name.rfind(kTemporaryMark);
+            if (mark == std::string_view::npos || mark == 0) return std::nullopt;
+            return TemporaryOwner(name, name.substr(0, mark + kTemporaryMark.size()));
+        },
+        OwnProcessFiles::Keep);
 }
 
 std::filesystem::path FolderOf(const std::filesystem::path& file) {
@@ -183,6 +175,26 @@ void RemoveAbandonedTemporaries(const std::filesystem::path& target) {
 }
 
 void RemoveAbandonedTemporariesIn(const std::filesystem::path& folder) { RemoveTemporaries(folder, ""); }
+
+std::optional<long> ProcessIdText(std::string_view digits) {
+    auto it = digits.begin();
+    const DigitRun run = ScanDigits(it, digits.end(), 999'999'999, 10);
+    if (run.digits == 0 || run.digits > 9 || it != digits.end()) return std::nullopt;
+    return static_cast<long>(run.value);
+}
+
+void RemoveFilesOfEndedProcesses(const std::filesystem::path& folder, const ProcessOfName& processOf,
+                                 OwnProcessFiles ownFiles) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::optional<long> owner = processOf(entry.path().filename().string());
+        if (!owner) continue;
+        const bool mine = *owner == ::getpid();
+        if (mine ? ownFiles == OwnProcessFiles::Keep : ProcessIsRunning(*owner)) continue;
+        std::error_code ignored;
+        if (entry.is_regular_file(ignored) && !entry.is_symlink(ignored)) std::filesystem::remove(entry.path(), ignored);
+    }
+}
 
 bool ProcessIsRunning(long pid) {
     if (pid <= 0 || pid > std::numeric_limits<pid_t>::max()) return false;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <string>
@@ -36,6 +37,18 @@ void RemoveAbandonedTemporariesIn(const std::filesystem::path& folder);
 
 // Whether a process of that id exists.
 bool ProcessIsRunning(long pid);
+
+// A process id written in a file name: one to nine decimal digits and nothing else.
+std::optional<long> ProcessIdText(std::string_view digits);
+
+// Which process a file in a folder belongs to, read from its name; nothing for other files.
+using ProcessOfName = std::function<std::optional<long>(std::string_view name)>;
+enum class OwnProcessFiles { Keep, Remove };
+
+// Removes the regular files of folder that belong to a process no longer running. A file named for
+// this process is kept, or removed as the leftover of an earlier process with the same id.
+void RemoveFilesOfEndedProcesses(const std::filesystem::path& folder, const ProcessOfName& processOf,
+                                 OwnProcessFiles ownFiles);
 
 // The file's bytes, at most `limit` of them. Only a regular file is read: a folder, FIFO or device
 // counts as unreadable, and opening never blocks. Nothing when the file cannot be opened or read;

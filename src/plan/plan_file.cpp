@@ -14,19 +14,12 @@ namespace quorvel {
 namespace {
 
 // The process id in a per-process plan file name, or nothing when the name is no such file.
-std::optional<long> PlanOwner(const std::string& name, const std::string& stem, const std::string& extension) {
+std::optional<long> PlanOwner(std::string_view name, const std::string& stem, const std::string& extension) {
     const std::string prefix = stem + '-';
     if (name.size() <= prefix.size() + extension.size() || !name.starts_with(prefix) || !name.ends_with(extension)) {
         return std::nullopt;
     }
-    const std::string digits = name.substr(prefix.size(), name.size() - prefix.size() - extension.size());
-    if (digits.size() > 9) return std::nullopt;
-    long pid = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9') return std::nullopt;
-        pid = pid * 10 + (c - '0');
-    }
-    return pid;
+    return ProcessIdText(name.substr(prefix.size(), name.size() - prefix.size() - extension.size()));
 }
 
 }  // namespace
@@ -39,13 +32,9 @@ std::filesystem::path PlanFileOfProcess(const std::filesystem::path& sharedPlanF
 void RemoveAbandonedPlanFiles(const std::filesystem::path& sharedPlanFile) {
     const std::string stem = sharedPlanFile.stem().string();
     const std::string extension = sharedPlanFile.extension().string();
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(sharedPlanFile.parent_path(), error)) {
-        const std::optional<long> owner = PlanOwner(entry.path().filename().string(), stem, extension);
-        if (!owner || (*owner != ::getpid() && ProcessIsRunning(*owner))) continue;
-        std::error_code ignored;
-        if (entry.is_regular_file(ignored) && !entry.is_symlink(ignored)) std::filesystem::remove(entry.path(), ignored);
-    }
+    RemoveFilesOfEndedProcesses(
+        sharedPlanFile.parent_path(), [&](std::string_view name) { return PlanOwner(name, stem, extension); },
+        OwnProcessFiles::Remove);
 }
 
 PlanWriter::~PlanWriter() { Close(); }
