@@ -171,7 +171,9 @@ WriteOutcome ReplaceFileAtomically(const std::filesystem::path& target, std::str
 }
 
 void RemoveAbandonedTemporaries(const std::filesystem::path& target) {
-    RemoveTemporaries(FolderOf(target), TemporaryPrefix(target));
+    // A rewrite through a symlink leaves its temporaries beside the file the link names.
+    const std::filesystem::path file = FinalLinkTarget(target);
+    RemoveTemporaries(FolderOf(file), TemporaryPrefix(file));
 }
 
 void RemoveAbandonedTemporariesIn(const std::filesystem::path& folder) { RemoveTemporaries(folder, ""); }

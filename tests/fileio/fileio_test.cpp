@@ -57,6 +57,13 @@ TEST(RemoveAbandonedTemporaries, RemovesOnlyTemporariesOfProcessesThatAreGone) {
     EXPECT_TRUE(home.Exists("data/QuorvelData.dat.tmp-x-1"));
     EXPECT_TRUE(home.Exists("data/other.tmp-5-0"));
     RemoveAbandonedTemporaries(home.Path() / "nowhere" / "QuorvelData.dat");  // no folder: nothing happens
+
+    // A book that is a symlink is rewritten beside the file it names; its temporaries are found there.
+    home.Write("elsewhere/book.txt", "1 1 1\n");
+    home.Write("elsewhere/book.txt.tmp-" + std::to_string(child) + "-0", "x");
+    std::filesystem::create_symlink(home.Path() / "elsewhere" / "book.txt", home.Path() / "data" / "linked.dat");
+    RemoveAbandonedTemporaries(home.Path() / "data" / "linked.dat");
+    EXPECT_FALSE(home.Exists("elsewhere/book.txt.tmp-" + std::to_string(child) + "-0"));
 }
 
 TEST(Utf8, CountsAndCutsWholeCharacters) {
