@@ -72,7 +72,7 @@ void CSimulatorDlg::OnResetAll() {
 }
 
 void CSimulatorDlg::ResetResultDisplay() {
-    m_strikeShown = false;
+    m_state.strike.shown = false;
     for (const auto& cells : {kDefenderBalanceCells, kAttackerBalanceCells}) {
         for (ControlId id : cells) m_form.SetText(id, "");
     }

@@ -49,11 +49,12 @@ bool EverythingPresentAtStart(const SimulatorState& s) {
 
 }  // namespace
 
-void CSimulatorDlg::OnRememberAttack() {
+void CSimulatorDlg::OnRememberAttack() { RememberAttack(); }
+
+bool CSimulatorDlg::RememberAttack() {
     // The record tells the last simulation, not the current inputs, so the fields are not read.
     NormaliseEmptyInputs();
     m_state.plan.rememberRequested = true;
-    m_recordFailed = false;
     if (m_state.strike.attackRecordable || EverythingPresentAtStart(m_state)) {
         const std::filesystem::path planFile = PlanFile();
         int error = 0;
@@ -62,34 +63,31 @@ void CSimulatorDlg::OnRememberAttack() {
         const bool started = m_state.plan.planFileOpen || m_planWriter.Start(planFile, &error);
         if (started && !m_state.plan.planFileOpen) {
             m_state.plan.planFileOpen = true;
-            m_planRecords.clear();
+            m_state.plan.records.clear();
         }
         const AttackRecordFacts facts = RecordFacts(m_state);
         if (!started || !m_planWriter.Append(FormatAttackRecord(RecordWords(m_texts), facts), &error)) {
             // Nothing changes but the message: the inputs, the number and the pending result stay,
             // so the player can try again.
-            m_recordFailed = true;
             ShowFileError(m_texts.fileErrors.cannotSave, planFile, error);
             ClearZeroInputs();
-            return;
+            return false;
         }
-        m_planRecords.push_back(facts);
+        m_state.plan.records.push_back(facts);
         ++m_state.plan.attackNumber;
         m_state.strike.attackRecordable = false;
         OnApplyResult();
     }
     ClearZeroInputs();
+    return true;
 }
 
 void CSimulatorDlg::OnSavePlan() {
     NormaliseEmptyInputs();
     ReadInputs();
     // A single click after a simulation exports that one attack.
-    if (!m_state.plan.rememberRequested) {
-        OnRememberAttack();
-        // The record could not be written, and the error box said so: there is nothing to export.
-        if (m_recordFailed) return;
-    }
+    // A record that could not be written was said in an error box: there is nothing to export.
+    if (!m_state.plan.rememberRequested && !RememberAttack()) return;
 
     m_planWriter.Close();
     m_state.plan.planFileOpen = false;

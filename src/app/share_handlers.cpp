@@ -34,7 +34,7 @@ ShareWords WordsOf(const LanguageTexts& texts) {
 
 void CSimulatorDlg::OnCopyStrike(ShareFormat format) {
     // The shown result, not the current inputs: the fields may already hold the next strike.
-    if (!m_strikeShown) {
+    if (!m_state.strike.shown) {
         m_form.ShowMessage(m_texts.msgNoStrikeToCopy);
         return;
     }
@@ -47,17 +47,17 @@ void CSimulatorDlg::OnCopyStrike(ShareFormat format) {
 }
 
 void CSimulatorDlg::OnCopyPlan(ShareFormat format) {
-    if (m_planRecords.empty()) {
+    if (m_state.plan.records.empty()) {
         m_form.ShowMessage(m_texts.msgNoPlanToCopy);
         return;
     }
     if (format != ShareFormat::Text) {
-        m_form.SetClipboardText(FormatPlanShare(format, WordsOf(m_texts), m_planRecords));
+        m_form.SetClipboardText(FormatPlanShare(format, WordsOf(m_texts), m_state.plan.records));
         return;
     }
     // The plain text is what an export writes: the plan file as it is.
     const std::optional<std::string> text = ReadWholeFile(PlanFile());
-    m_form.SetClipboardText(text && !text->empty() ? *text : FormatPlanShare(format, WordsOf(m_texts), m_planRecords));
+    m_form.SetClipboardText(text && !text->empty() ? *text : FormatPlanShare(format, WordsOf(m_texts), m_state.plan.records));
 }
 
 void CSimulatorDlg::OnPasteReport() {

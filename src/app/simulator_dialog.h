@@ -90,6 +90,8 @@ public:
     std::filesystem::path PlanFile() const;
 
 private:
+    // Remember-attack; false when the record could not be written (an error box said why).
+    bool RememberAttack();
     // The reverse of reading the inputs: every numeric state value and the report text into its field.
     void WriteBackInputs();
     // Beside each coloured loss total, whether that side lost more or less of it, in words.
@@ -112,13 +114,9 @@ private:
     SimulatorState m_state;
     LanguageTexts m_texts;
     PlanWriter m_planWriter;
-    std::vector<AttackRecordFacts> m_planRecords;  // the records of the plan being written
-    bool m_strikeShown = false;                    // the result cells show a strike
     bool m_toolTipCreated = false;
     // The records the book list shows, in list order; what a delete or the flight time refers to.
     std::vector<BookRecord> m_shownBook;
-    // The last remember-attack could not write its record.
-    bool m_recordFailed = false;
 };
 
 }  // namespace quorvel

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "plan/attack_record.h"
 #include "strike/defence_table.h"
 
 namespace quorvel {
@@ -39,6 +41,7 @@ struct LastStrike {
     std::int64_t missilesLeft = 0;
     bool resultValid = false;       // '<-x' may take the survivors as the next input
     bool attackRecordable = false;  // remember-attack may record this strike
+    bool shown = false;             // the result cells show this strike (Reset all clears them)
 };
 
 struct TravelResults {
@@ -51,6 +54,7 @@ struct AttackPlan {
     std::int64_t attackNumber = 1;
     bool planFileOpen = false;       // records of this plan go to the open plan file
     bool rememberRequested = false;  // remember-attack was pressed since the last export
+    std::vector<AttackRecordFacts> records;  // the records of the plan being written
 };
 
 // The record behind the main window, by what it holds.

@@ -45,7 +45,7 @@ void CSimulatorDlg::OnSimulate() {
     s.strike.attackRecordable = true;
 
     ShowStrike(m_form, m_texts, in, result);
-    m_strikeShown = true;
+    s.strike.shown = true;
     ShowLossBalance();
     ClearZeroInputs();
 }
