@@ -11,6 +11,7 @@
 #include "i18n/language_file.h"
 #include "i18n/language_table.h"
 #include "i18n/saved_choice.h"
+#include "text/placeholders.h"
 
 namespace quorvel {
 namespace {
@@ -27,12 +28,6 @@ void FillLaterLinesFromEnglish(LanguageLines& lines, const std::filesystem::path
         auto& text = lines[static_cast<std::size_t>(n - 1)];
         if (text.empty()) text = LineText(*english, n);
     }
-}
-
-std::string ReplacePlaceholder(std::string pattern, std::string_view value) {
-    const std::size_t at = pattern.find("%1");
-    if (at != std::string::npos) pattern.replace(at, 2, value);
-    return pattern;
 }
 
 }  // namespace
@@ -59,7 +54,7 @@ void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path& relativePath)
         if (access.toolTipLine == kToolTipSetElsewhere) continue;
         const std::string tip = access.toolTipLine == 0 ? name
                                 : access.toolTipLine == kLineDefenceCountTip
-                                    ? ReplacePlaceholder(LineText(*lines, access.toolTipLine), name)
+                                    ? FillPlaceholders(LineText(*lines, access.toolTipLine), {name})
                                     : LineText(*lines, access.toolTipLine);
         m_form.SetToolTip(access.control, tip);
     }

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "text/placeholders.h"
+
 namespace quorvel {
 
 std::string FileErrorReason(const FileErrorTexts& texts, int errorNumber) {
@@ -27,17 +29,7 @@ std::string FileErrorReason(const FileErrorTexts& texts, int errorNumber) {
 
 std::string FileErrorMessage(const FileErrorTexts& texts, std::string_view pattern, std::string_view fileName,
                              int errorNumber) {
-    const std::string reason = FileErrorReason(texts, errorNumber);
-    std::string message;
-    // One pass, so a file name holding "%2" stays as it is.
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
-            message += pattern[i + 1] == '1' ? std::string(fileName) : reason;
-            ++i;
-        } else {
-            message += pattern[i];
-        }
-    }
+    std::string message = FillPlaceholders(pattern, {fileName, FileErrorReason(texts, errorNumber)});
     // A translation that lost its %1 still says which file failed.
     if (pattern.find("%1") == std::string_view::npos) {
         message += ' ';

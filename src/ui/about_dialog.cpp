@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "app/version.h"
+#include "text/placeholders.h"
 #include "ui/program_icon.h"
 #include "ui/qt_text.h"
 
@@ -25,7 +26,7 @@ CAboutDlg::CAboutDlg(const LanguageTexts& texts, QWidget* parent) : QDialog(pare
     name->setFont(bold);
 
     // The version is the build's project version, given by CMake.
-    auto* version = new QLabel(ToQString(texts.aboutVersion).replace(QStringLiteral("%1"), ToQString(kVersion)),
+    auto* version = new QLabel(ToQString(FillPlaceholders(texts.aboutVersion, {kVersion})),
                                this);
     version->setObjectName(QStringLiteral("aboutVersion"));
     version->setTextFormat(Qt::PlainText);
