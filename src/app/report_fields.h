@@ -7,18 +7,20 @@
 #include <vector>
 
 #include "app/control_id.h"
+#include "app/control_table.h"
 #include "report/report_reader.h"
 
 namespace quorvel {
 
 // The input each item of a report's language block fills, in item order: armour technology,
 // anti-ballistic missiles, then the eight defence types in their usual order.
-inline constexpr std::array<ControlId, kReportItemCount> kReportItemFields = {
-    ControlId::ArmourInput,          ControlId::AbmInput,          ControlId::RocketLauncherInput,
-    ControlId::LightLaserInput,      ControlId::HeavyLaserInput,   ControlId::GaussCannonInput,
-    ControlId::IonCannonInput,       ControlId::PlasmaTurretInput, ControlId::SmallShieldDomeInput,
-    ControlId::LargeShieldDomeInput,
-};
+constexpr std::array<ControlId, kReportItemCount> ReportItemFields() {
+    static_assert(kReportItemCount == 2 + kDefenceTypeCount);
+    std::array<ControlId, kReportItemCount> fields{ControlId::ArmourInput, ControlId::AbmInput};
+    for (int t = 0; t < kDefenceTypeCount; ++t) fields[2 + t] = kDefenceRows[t].input;
+    return fields;
+}
+inline constexpr std::array<ControlId, kReportItemCount> kReportItemFields = ReportItemFields();
 
 // One input the import fills, with the number it writes there.
 struct FieldWrite {
