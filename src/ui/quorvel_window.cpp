@@ -59,8 +59,8 @@ public:
     }
 };
 
-// The window's one layout holds the scroll area; the boxes are laid out in the widget it returns.
-QWidget* ScrolledContent(QDialog& window) {
+// The window's one layout holds the scroll area; the boxes are laid out in the area's widget.
+QScrollArea* ScrolledContent(QDialog& window) {
     auto* frame = new QVBoxLayout(&window);
     frame->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new WholeContentScrollArea(&window);
@@ -73,7 +73,7 @@ QWidget* ScrolledContent(QDialog& window) {
     content->setObjectName(QStringLiteral("content"));
     scroll->setWidget(content);
     frame->addWidget(scroll);
-    return content;
+    return scroll;
 }
 
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
@@ -84,7 +84,7 @@ void ShowBox(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
 
 }  // namespace
 
-QuorvelWindow::QuorvelWindow() : QDialog(nullptr), m_content(ScrolledContent(*this)), m_controls(*m_content) {
+QuorvelWindow::QuorvelWindow() : QDialog(nullptr), m_scroll(ScrolledContent(*this)), m_controls(*m_scroll->widget()) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(ToQString(kWindowTitle));
     setWindowIcon(ProgramIcon());
@@ -227,9 +227,9 @@ void QuorvelWindow::GrowToResults() {
     if (!m_resultsGrew) return;
     m_resultsGrew = false;
     m_controls.LineUp();
-    m_content->layout()->activate();
+    m_scroll->widget()->layout()->activate();
     // The window's layout keeps the scroll area's last size hint until told that it changed.
-    if (auto* scroll = findChild<QScrollArea*>(QStringLiteral("contentScrollArea"))) scroll->updateGeometry();
+    m_scroll->updateGeometry();
     layout()->activate();
     // As large as the contents ask, up to the screen; never smaller than it is.
     const QScreen* display = screen();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QScrollArea>
 #include <QString>
 #include <QTranslator>
 
@@ -62,7 +63,7 @@ private:
     bool m_shownOnce = false;
 
     // The boxes stand in a scroll area that scrolls only on a screen too small for them.
-    QWidget* m_content;
+    QScrollArea* m_scroll;
     ControlWidgets m_controls;
     CSimulatorDlg* m_dlg = nullptr;
     bool m_lineUpPending = false;
