@@ -59,6 +59,12 @@ void PressKey(CSimulatorDlg& dlg, Key key) {
         case Key::Escape:
             dlg.OnResetAll();
             break;
+        case Key::CopyStrike:
+            dlg.OnCopyStrike(ShareFormat::Text);
+            break;
+        case Key::PasteReport:
+            dlg.OnPasteReport();
+            break;
     }
 }
 

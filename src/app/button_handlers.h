@@ -9,13 +9,16 @@ namespace quorvel {
 
 class CSimulatorDlg;
 
-enum class Key { Enter, Escape };
+// Keys the main window acts on from any control: Enter, Escape, Ctrl+C without a selection in a
+// field (copy the strike) and Ctrl+Shift+V (paste and read a report).
+enum class Key { Enter, Escape, CopyStrike, PasteReport };
 
 // Runs the handler of button id; false (and nothing runs) when id is no button of the main window.
 bool PressButton(CSimulatorDlg& dlg, ControlId id);
 // Runs the selection handler of drop-down list id; false when id is no list of the main window.
 bool SelectionChanged(CSimulatorDlg& dlg, ControlId id);
-// Enter simulates, Escape resets everything; neither closes the window.
+// Enter simulates, Escape resets everything (neither closes the window); the copy key copies the
+// shown strike as text, the paste key reads the clipboard as a report.
 void PressKey(CSimulatorDlg& dlg, Key key);
 
 }  // namespace quorvel

@@ -140,7 +140,8 @@ void QuorvelWindow::AddAboutEntry() {
         if (m_dlg != nullptr) m_dlg->OnShowAbout();
     });
     addAction(about);
-    (new ShareActions(*this, [this] { return m_dlg; }))->AddToContextMenu(about);
+    m_shareActions = new ShareActions(*this, [this] { return m_dlg; });
+    m_shareActions->AddToContextMenu(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -361,6 +362,7 @@ void QuorvelWindow::UseLanguage(const LanguageTexts& texts, std::string_view loc
     m_texts = texts;
     m_languageApplied = true;
     m_aboutEntry->setText(ToQString(texts.aboutEntry));
+    m_shareActions->UseTexts(texts);
     // Qt's own texts follow: dialog buttons, the file dialog, the context menu of a field.
     QCoreApplication::removeTranslator(&m_qtTexts);
     const QLocale language(ToQString(locale));

@@ -11,6 +11,7 @@
 namespace quorvel {
 
 class CSimulatorDlg;
+class ShareActions;
 
 // The main window: real widgets behind the MainForm the logic talks to. It only wires: buttons,
 // lists and keys go to the handlers of the attached CSimulatorDlg, texts go to and from widgets.
@@ -73,6 +74,7 @@ private:
     LanguageTexts m_texts;
     bool m_languageApplied = false;
     QAction* m_aboutEntry = nullptr;
+    ShareActions* m_shareActions = nullptr;
     QTranslator m_qtTexts;  // Qt's own texts (dialog buttons) in the window's language
     QString m_lastExportFolder;
 };

@@ -5,17 +5,16 @@
 #include <functional>
 
 class QAction;
-class QKeyEvent;
 class QWidget;
 
 namespace quorvel {
 
 class CSimulatorDlg;
+struct LanguageTexts;
 
-// The window's ways to share results: context-menu entries for the three copy forms of the strike
-// and of the plan and for paste-and-read, Ctrl+C (the strike as plain text, unless a field has a
-// selection, which Ctrl+C then copies as usual) and Ctrl+Shift+V (paste-and-read). Entry texts
-// follow the active language each time the menu opens.
+// The window's context-menu entries for sharing results: the three copy forms of the strike and of
+// the plan, and paste-and-read. Their keys (Ctrl+C, Ctrl+Shift+V) are the window key filter's; the
+// entries show them beside their texts, which follow the active language.
 class ShareActions : public QObject {
     Q_OBJECT
 
@@ -25,15 +24,10 @@ public:
     // Adds the entries to the window's context menu in front of `before` (nullptr: at the end).
     void AddToContextMenu(QAction* before);
 
-    enum class WindowKey { None, CopyStrike, PasteReport };
-    // What a key press does in the window given the focused control.
-    static WindowKey KeyOf(const QKeyEvent& event, const QWidget* focused);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The entries' texts in the language the window now speaks.
+    void UseTexts(const LanguageTexts& texts);
 
 private:
-    void UpdateTexts();
 
     QWidget& m_window;
     std::function<CSimulatorDlg*()> m_logic;

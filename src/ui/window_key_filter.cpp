@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QWidget>
 
@@ -10,7 +11,24 @@ namespace quorvel {
 WindowKeyFilter::WindowKeyFilter(QWidget& window, std::function<void(Key)> onKey)
     : QObject(&window), m_window(window), m_onKey(std::move(onKey)) {}
 
+namespace {
+
+const QKeySequence kPasteReportKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+
+bool HasSelection(const QWidget& focused) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&focused)) return edit->hasSelectedText();
+    if (const auto* report = qobject_cast<const QPlainTextEdit*>(&focused)) return report->textCursor().hasSelection();
+    return false;
+}
+
+}  // namespace
+
+QKeySequence WindowKeyFilter::PasteReportKeys() { return kPasteReportKeys; }
+
 std::optional<Key> WindowKeyFilter::WindowKey(const QKeyEvent& event, const QWidget& focused) {
+    // Ctrl+C stays the fields' own copy while they have a selection.
+    if (event.matches(QKeySequence::Copy)) return HasSelection(focused) ? std::nullopt : std::optional(Key::CopyStrike);
+    if (QKeySequence(event.keyCombination()) == kPasteReportKeys) return Key::PasteReport;
     switch (event.key()) {
         case Qt::Key_Escape:
             return Key::Escape;

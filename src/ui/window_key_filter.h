@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 #include <functional>
 #include <optional>
@@ -11,8 +12,9 @@ class QWidget;
 
 namespace quorvel {
 
-// Sees every key pressed in the main window before the focused control does: Enter simulates and
-// Escape resets, from whichever control has the focus. A key the window acts on goes no further,
+// Sees every key pressed in the main window before the focused control does: Enter simulates,
+// Escape resets, Ctrl+C copies the strike unless a field has a selection, Ctrl+Shift+V pastes and
+// reads a report, from whichever control has the focus. A key the window acts on goes no further,
 // so one press is one action. In the multi-line report field Enter starts a new line; Ctrl+Enter
 // simulates there.
 class WindowKeyFilter : public QObject {
@@ -23,6 +25,8 @@ public:
 
     // The key the window acts on for this press in this widget, if any.
     static std::optional<Key> WindowKey(const QKeyEvent& event, const QWidget& focused);
+    // The paste-and-read keys, shown beside the context-menu entry.
+    static QKeySequence PasteReportKeys();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
