@@ -104,8 +104,36 @@ ProgramFolders StartProgramFolders(const std::filesystem::path& home) {
     return folders;
 }
 
-std::string FoldersHelpText(const ProgramFolders& folders) {
-    std::string text = "Mode: ";
+bool TakeCommonOption(const std::vector<std::string>& arguments, std::size_t& i, CommonOptions& options) {
+    const std::string_view argument = arguments[i];
+    constexpr std::string_view kHomeWithFolder = "--home=";
+    if (argument == "--help") {
+        options.help = true;
+    } else if (argument == "--version") {
+        options.version = true;
+    } else if (argument == "--home" && i + 1 < arguments.size() && !arguments[i + 1].empty()) {
+        options.home = arguments[++i];
+    } else if (argument.starts_with(kHomeWithFolder) && argument.size() > kHomeWithFolder.size()) {
+        options.home = argument.substr(kHomeWithFolder.size());
+    } else {
+        return false;
+    }
+    return true;
+}
+
+std::string HelpText(std::string_view usage, std::string_view purpose, std::string_view ownOptions,
+                     const std::filesystem::path& home) {
+    const ProgramFolders folders = DecideProgramFolders(home, CurrentFolderEnvironment());
+    std::string text(usage);
+    text += "\n";
+    text += purpose;
+    text += "\n\nOptions:\n";
+    text += ownOptions;
+    text +=
+        "  --home DIR       read languages from DIR/languages, keep the player's files in DIR/data\n"
+        "  --help           show this help and exit\n"
+        "  --version        show the version and exit\n\n";
+    text += "Mode: ";
     text += ModeName(folders.mode);
     text += "\nLanguage files (first found wins):\n";
     for (const std::filesystem::path& folder : folders.languageFolders) text += "  " + folder.string() + "\n";

@@ -49,8 +49,21 @@ ProgramFolders DecideProgramFolders(const std::filesystem::path& home, const Fol
 // creates the player's folder (if that fails, the first save says why).
 ProgramFolders StartProgramFolders(const std::filesystem::path& home);
 
-// Lines for --help: the mode in force and its folders.
-std::string FoldersHelpText(const ProgramFolders& folders);
+// The options both executables take: --home DIR (or --home=DIR), --help and --version.
+struct CommonOptions {
+    std::filesystem::path home;  // empty: no --home
+    bool help = false;
+    bool version = false;
+};
+
+// Takes arguments[i] into options when it is a common option, moving i past the folder that follows
+// --home; false for any other argument (and for --home without a folder).
+bool TakeCommonOption(const std::vector<std::string>& arguments, std::size_t& i, CommonOptions& options);
+
+// The --help text: the usage line, what the program does, its own options, the common options, and
+// the mode and folders in force for that --home.
+std::string HelpText(std::string_view usage, std::string_view purpose, std::string_view ownOptions,
+                     const std::filesystem::path& home);
 
 // The --version text of an executable.
 std::string VersionText(std::string_view programName);

@@ -5,7 +5,9 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/program_folders.h"
 #include "batch/batch_runner.h"
@@ -14,45 +16,29 @@ namespace {
 
 constexpr std::string_view kUsage = "Usage: quorvel-batch [--home DIR] [--help] [--version] [SCRIPT]";
 
-constexpr std::string_view kHelp =
-    "Runs Quorvel without a window: one command a line from SCRIPT, or from standard input.\n"
-    "\n"
-    "Options:\n"
-    "  --home DIR   read languages from DIR/languages, keep the player's files in DIR/data\n"
-    "  --help       show this help and exit\n"
-    "  --version    show the version and exit\n"
-    "\n";
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::optional<std::filesystem::path> home;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    quorvel::CommonOptions options;
     std::optional<std::filesystem::path> scriptPath;
-    bool help = false;
-    bool version = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--home" && i + 1 < argc && !home) {
-            home = argv[++i];
-        } else if (argument == "--help") {
-            help = true;
-        } else if (argument == "--version") {
-            version = true;
-        } else if (!argument.starts_with("--") && !scriptPath) {
-            scriptPath = argument;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (quorvel::TakeCommonOption(arguments, i, options)) continue;
+        if (!arguments[i].starts_with("--") && !scriptPath) {
+            scriptPath = arguments[i];
         } else {
             std::cerr << kUsage << '\n';
             return quorvel::kBatchScriptError;
         }
     }
-    if (help) {
-        std::cout << kUsage << '\n'
-                  << kHelp
-                  << quorvel::FoldersHelpText(quorvel::DecideProgramFolders(
-                         home.value_or(""), quorvel::CurrentFolderEnvironment()));
+    if (options.help) {
+        std::cout << quorvel::HelpText(kUsage,
+                                       "Runs Quorvel without a window: one command a line from SCRIPT, or from "
+                                       "standard input.",
+                                       "", options.home);
         return 0;
     }
-    if (version) {
+    if (options.version) {
         std::cout << quorvel::VersionText("quorvel-batch");
         return 0;
     }
@@ -67,6 +53,6 @@ int main(int argc, char** argv) {
             return quorvel::kBatchScriptError;
         }
     }
-    return quorvel::RunBatchScript(scriptPath ? scriptFile : std::cin,
-                                   quorvel::StartProgramFolders(home.value_or("")), std::cout, std::cerr);
+    return quorvel::RunBatchScript(scriptPath ? scriptFile : std::cin, quorvel::StartProgramFolders(options.home),
+                                   std::cout, std::cerr);
 }

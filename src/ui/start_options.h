@@ -5,17 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "app/program_folders.h"
+
 namespace quorvel {
 
-// The command line of the window executable.
-struct StartOptions {
-    // The folder holding languages/ and data/; empty: the folder of the executable.
-    std::filesystem::path home;
+// The command line of the window executable: the common options and --startup-check.
+struct StartOptions : CommonOptions {
     // Start as usual, show the window, and quit as soon as the event loop is first idle.
     bool startupCheck = false;
-    // Print the help or the version and end.
-    bool help = false;
-    bool version = false;
 };
 
 // Arguments after the program name; nothing when one is not understood.
