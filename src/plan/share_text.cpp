@@ -21,21 +21,6 @@ struct DefenceLine {
     std::int64_t left = 0;
 };
 
-// The types present before the strike, then the interceptors if there were any.
-std::vector<DefenceLine> StrikeLines(const ShareWords& words, const AttackRecordFacts& facts) {
-    std::vector<DefenceLine> lines;
-    for (int t = 0; t < kDefenceTypeCount; ++t) {
-        if (facts.countAtStart[t] == 0) continue;
-        lines.push_back({words.record.defenceLabel[t], facts.countAtStart[t], facts.destroyed[t],
-                         facts.countAtStart[t] - facts.destroyed[t]});
-    }
-    if (facts.abmAtStart != 0) {
-        const InterceptorOutcome abm = RecordedInterceptors(facts);
-        lines.push_back({words.record.abmLabel, facts.abmAtStart, abm.lost, abm.left});
-    }
-    return lines;
-}
-
 // Every type and the interceptors, as the record lists them: left, and lost in brackets.
 std::vector<DefenceLine> RecordLines(const ShareWords& words, const AttackRecordFacts& facts) {
     std::vector<DefenceLine> lines;
@@ -45,6 +30,13 @@ std::vector<DefenceLine> RecordLines(const ShareWords& words, const AttackRecord
     }
     const InterceptorOutcome abm = RecordedInterceptors(facts);
     lines.push_back({words.record.abmLabel, facts.abmAtStart, abm.lost, abm.left});
+    return lines;
+}
+
+// The types present before the strike, then the interceptors if there were any.
+std::vector<DefenceLine> StrikeLines(const ShareWords& words, const AttackRecordFacts& facts) {
+    std::vector<DefenceLine> lines = RecordLines(words, facts);
+    std::erase_if(lines, [](const DefenceLine& line) { return line.before == 0; });
     return lines;
 }
 
