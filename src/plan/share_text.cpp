@@ -46,6 +46,15 @@ bool HasPrimaryTarget(const AttackRecordFacts& facts) {
     return facts.primaryTarget >= 0 && facts.primaryTarget < kDefenceTypeCount;
 }
 
+// "Primary Target: Rocket Launcher" with its line end, the label in bold for a forum; nothing
+// without a primary target.
+std::string PrimaryTargetLine(const ShareWords& words, const AttackRecordFacts& facts, bool bold) {
+    if (!HasPrimaryTarget(facts)) return {};
+    const std::string label = std::string(words.record.primaryTargetLabel) + ':';
+    return (bold ? "[b]" + label + "[/b] " : label + ' ') + std::string(words.record.defenceLabel[facts.primaryTarget]) +
+           '\n';
+}
+
 std::string_view BalanceMark(const ShareWords& words, LossBalance balance) {
     switch (balance) {
         case LossBalance::More:
@@ -110,10 +119,7 @@ std::string MissileLine(const ShareWords& words, const StrikeShareFacts& facts, 
 std::string StrikeBBCode(const ShareWords& words, const StrikeShareFacts& facts) {
     const AttackRecordFacts& record = facts.record;
     std::string out = "[b]" + std::string(words.strikeHeading) + "[/b]\n";
-    if (HasPrimaryTarget(record)) {
-        out += "[b]" + std::string(words.record.primaryTargetLabel) + ":[/b] ";
-        out += std::string(words.record.defenceLabel[record.primaryTarget]) + '\n';
-    }
+    out += PrimaryTargetLine(words, record, true);
     out += MissileLine(words, facts, true) + '\n';
 
     const std::vector<DefenceLine> lines = StrikeLines(words, record);
@@ -151,10 +157,7 @@ std::string StrikeBBCode(const ShareWords& words, const StrikeShareFacts& facts)
 std::string StrikeMarkdown(const ShareWords& words, const StrikeShareFacts& facts) {
     const AttackRecordFacts& record = facts.record;
     std::string out = "**" + std::string(words.strikeHeading) + "**\n```\n";
-    if (HasPrimaryTarget(record)) {
-        out += std::string(words.record.primaryTargetLabel) + ": ";
-        out += std::string(words.record.defenceLabel[record.primaryTarget]) + '\n';
-    }
+    out += PrimaryTargetLine(words, record, false);
     out += MissileLine(words, facts, false) + "\n\n";
 
     const std::vector<DefenceLine> lines = StrikeLines(words, record);
@@ -189,10 +192,7 @@ std::string RecordHeading(const ShareWords& words, const AttackRecordFacts& fact
 
 std::string PlanRecordBBCode(const ShareWords& words, const AttackRecordFacts& facts) {
     std::string out = "[b]" + RecordHeading(words, facts) + "[/b]\n";
-    if (HasPrimaryTarget(facts)) {
-        out += "[b]" + std::string(words.record.primaryTargetLabel) + ":[/b] ";
-        out += std::string(words.record.defenceLabel[facts.primaryTarget]) + '\n';
-    }
+    out += PrimaryTargetLine(words, facts, true);
     out += "[b]" + std::string(words.record.missilesCaption) + "[/b] " + Grouped(facts.missilesFired) + '\n';
     out += "[list]\n";
     for (const DefenceLine& line : RecordLines(words, facts)) {
@@ -204,10 +204,7 @@ std::string PlanRecordBBCode(const ShareWords& words, const AttackRecordFacts& f
 
 std::string PlanRecordMarkdown(const ShareWords& words, const AttackRecordFacts& facts) {
     std::string out = "**" + RecordHeading(words, facts) + "**\n```\n";
-    if (HasPrimaryTarget(facts)) {
-        out += std::string(words.record.primaryTargetLabel) + ": ";
-        out += std::string(words.record.defenceLabel[facts.primaryTarget]) + '\n';
-    }
+    out += PrimaryTargetLine(words, facts, false);
     out += std::string(words.record.missilesCaption) + ' ' + Grouped(facts.missilesFired) + "\n\n";
     std::vector<std::vector<std::string>> rows;
     for (const DefenceLine& line : RecordLines(words, facts)) {
