@@ -100,7 +100,7 @@ void BM_OnReadReport(benchmark::State& state) {
     MemoryForm form;
     CSimulatorDlg dlg(form, std::filesystem::temp_directory_path());
     form.SetText(ControlId::ReportText, text);
-    for (auto _ : state) dlg.OnReadReport();
+    for (auto _ : state) dlg.Run(Action::ReadReport);
     if (form.GetText(ControlId::LargeShieldDomeInput) != "1") state.SkipWithError("the import read nothing");
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }

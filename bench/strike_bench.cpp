@@ -33,32 +33,31 @@ std::map<ControlId, const char*> ExtremeInputs(const char* level) {
     return inputs;
 }
 
-template <typename Handler>
-void RunHandler(benchmark::State& state, const std::map<ControlId, const char*>& inputs, Handler handler) {
+void RunHandler(benchmark::State& state, const std::map<ControlId, const char*>& inputs, quorvel::Action action) {
     quorvel::MemoryForm form;
     quorvel::CSimulatorDlg dlg(form, std::filesystem::temp_directory_path());
     for (const auto& [id, text] : inputs) form.SetText(id, text);
     for (auto _ : state) {
-        (dlg.*handler)();
+        dlg.Run(action);
         benchmark::ClobberMemory();
     }
 }
 
-void BM_SimulateWorkedExample(benchmark::State& s) { RunHandler(s, kWorkedExample, &quorvel::CSimulatorDlg::OnSimulate); }
+void BM_SimulateWorkedExample(benchmark::State& s) { RunHandler(s, kWorkedExample, quorvel::Action::Simulate); }
 void BM_SimulateExtremeHighLevels(benchmark::State& s) {
-    RunHandler(s, ExtremeInputs("2147483647"), &quorvel::CSimulatorDlg::OnSimulate);
+    RunHandler(s, ExtremeInputs("2147483647"), quorvel::Action::Simulate);
 }
 void BM_SimulateExtremeLowLevels(benchmark::State& s) {
-    RunHandler(s, ExtremeInputs("-2147483648"), &quorvel::CSimulatorDlg::OnSimulate);
+    RunHandler(s, ExtremeInputs("-2147483648"), quorvel::Action::Simulate);
 }
 void BM_RequiredWorkedExample(benchmark::State& s) {
-    RunHandler(s, kWorkedExample, &quorvel::CSimulatorDlg::OnRequiredMissiles);
+    RunHandler(s, kWorkedExample, quorvel::Action::RequiredMissiles);
 }
 void BM_RequiredExtremeHighLevels(benchmark::State& s) {
-    RunHandler(s, ExtremeInputs("2147483647"), &quorvel::CSimulatorDlg::OnRequiredMissiles);
+    RunHandler(s, ExtremeInputs("2147483647"), quorvel::Action::RequiredMissiles);
 }
 void BM_RequiredExtremeLowLevels(benchmark::State& s) {
-    RunHandler(s, ExtremeInputs("-2147483648"), &quorvel::CSimulatorDlg::OnRequiredMissiles);
+    RunHandler(s, ExtremeInputs("-2147483648"), quorvel::Action::RequiredMissiles);
 }
 
 constexpr std::int32_t kMaxInt = 2147483647;

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/memory_form.h"
-#include "app/report_fields.h"
+#include "app/panels/report_fields.h"
 #include "app/simulator_dialog.h"
 #include "text/utf8.h"
 #include "report/report_reader.h"
@@ -70,7 +70,7 @@ void CheckWrites(std::string_view text) {
     MemoryForm form;
     CSimulatorDlg dlg(form, "/nonexistent-quorvel-home");
     form.SetText(ControlId::ReportText, text);
-    dlg.OnReadReport();
+    dlg.Run(Action::ReadReport);
     for (const FieldWrite& write : writes) {
         std::int32_t last = write.value;
         for (const FieldWrite& later : writes) {

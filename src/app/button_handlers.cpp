@@ -9,61 +9,66 @@
 namespace quorvel {
 namespace {
 
-using Handler = void (CSimulatorDlg::*)();
 using C = ControlId;
 
-constexpr std::array<std::pair<ControlId, Handler>, 15> kButtonHandlers = {{
-    {C::SimulateButton, &CSimulatorDlg::OnSimulate},
-    {C::RequiredMissilesButton, &CSimulatorDlg::OnRequiredMissiles},
-    {C::ResetAllButton, &CSimulatorDlg::OnResetAll},
-    {C::ExitButton, &CSimulatorDlg::OnExit},
-    {C::ApplyResultButton, &CSimulatorDlg::OnApplyResult},
-    {C::FlightTimeButton, &CSimulatorDlg::OnCalcFlightTime},
-    {C::RangeButton, &CSimulatorDlg::OnCalcRange},
-    {C::BookSaveButton, &CSimulatorDlg::OnBookSave},
-    {C::BookDeleteButton, &CSimulatorDlg::OnBookDelete},
-    {C::ReadReportButton, &CSimulatorDlg::OnReadReport},
-    {C::ClearReportButton, &CSimulatorDlg::OnClearReport},
-    {C::RememberAttackButton, &CSimulatorDlg::OnRememberAttack},
-    {C::SavePlanButton, &CSimulatorDlg::OnSavePlan},
-    {C::LanguageButton, &CSimulatorDlg::OnChooseLanguage},
-    {C::CopyButton, &CSimulatorDlg::OnCopyButton},
+constexpr std::array<std::pair<ControlId, Action>, 14> kButtonActions = {{
+    {C::SimulateButton, Action::Simulate},
+    {C::RequiredMissilesButton, Action::RequiredMissiles},
+    {C::ResetAllButton, Action::ResetAll},
+    {C::ExitButton, Action::Exit},
+    {C::ApplyResultButton, Action::ApplyResult},
+    {C::FlightTimeButton, Action::FlightTime},
+    {C::RangeButton, Action::Range},
+    {C::BookSaveButton, Action::BookSave},
+    {C::BookDeleteButton, Action::BookDelete},
+    {C::ReadReportButton, Action::ReadReport},
+    {C::ClearReportButton, Action::ClearReport},
+    {C::RememberAttackButton, Action::RememberAttack},
+    {C::SavePlanButton, Action::SavePlan},
+    {C::LanguageButton, Action::ChooseLanguage},
 }};
 
-constexpr std::array<std::pair<ControlId, Handler>, 3> kSelectionHandlers = {{
-    {C::PrimaryTargetList, &CSimulatorDlg::OnPrimaryTargetChanged},
-    {C::RequiredTargetList, &CSimulatorDlg::OnNeededTargetChanged},
-    {C::BookList, &CSimulatorDlg::OnBookSelChange},
+constexpr std::array<std::pair<ControlId, Action>, 3> kSelectionActions = {{
+    {C::PrimaryTargetList, Action::PrimaryTargetChanged},
+    {C::RequiredTargetList, Action::NeededTargetChanged},
+    {C::BookList, Action::BookSelectionChanged},
 }};
 
 template <std::size_t N>
-bool Dispatch(const std::array<std::pair<ControlId, Handler>, N>& table, CSimulatorDlg& dlg, ControlId id) {
+bool Dispatch(const std::array<std::pair<ControlId, Action>, N>& table, CSimulatorDlg& dlg, ControlId id) {
     const auto it =
         std::find_if(table.begin(), table.end(), [id](const auto& entry) { return entry.first == id; });
     if (it == table.end()) return false;
-    (dlg.*(it->second))();
+    dlg.Run(it->second);
     return true;
 }
 
 }  // namespace
 
-bool PressButton(CSimulatorDlg& dlg, ControlId id) { return Dispatch(kButtonHandlers, dlg, id); }
+bool PressButton(CSimulatorDlg& dlg, ControlId id) {
+    // The Copy button copies the shown strike as plain text, as the copy key does.
+    if (id == C::CopyButton) {
+        PressKey(dlg, Key::CopyStrike);
+        return true;
+    }
+    return Dispatch(kButtonActions, dlg, id);
+}
 
-bool SelectionChanged(CSimulatorDlg& dlg, ControlId id) { return Dispatch(kSelectionHandlers, dlg, id); }
+bool SelectionChanged(CSimulatorDlg& dlg, ControlId id) { return Dispatch(kSelectionActions, dlg, id); }
 
 void PressKey(CSimulatorDlg& dlg, Key key) {
     switch (key) {
         case Key::Enter:
-            dlg.OnSimulate();
+            dlg.Run(Action::Simulate);
             break;
         case Key::Escape:
-            dlg.OnResetAll();
+            dlg.Run(Action::ResetAll);
             break;
         case Key::CopyStrike:
-            dlg.OnCopyStrike(ShareFormat::Text);
+            dlg.Plan().OnCopyStrike(ShareFormat::Text);
             break;
         case Key::PasteReport:
-            dlg.OnPasteReport();
+            dlg.Run(Action::PasteReport);
             break;
     }
 }

@@ -1,13 +1,13 @@
-// The frame every calculating handler runs in: empty fields become "0", all numeric fields are
-// read into the state record, and fields showing "0" are emptied again at the end.
+// Reading and writing the numeric fields for the handler frame: empty fields become "0", all
+// numeric fields are read into the inputs, and fields showing "0" are emptied again at the end.
+
+#include "app/handler_frame.h"
 
 #include <array>
 #include <optional>
 #include <string>
 
 #include "app/control_table.h"
-#include "app/program_files.h"
-#include "app/simulator_dialog.h"
 #include "text/decimal.h"
 #include "text/utf8.h"
 
@@ -78,38 +78,38 @@ static_assert([] {
 
 }  // namespace
 
-void CSimulatorDlg::NormaliseEmptyInputs() {
+void NormaliseEmptyInputs(MainForm& form, InputValues& inputs) {
     for (const NumericField& field : kNumericFields) {
-        if (m_form.GetText(field.id).empty()) {
-            m_form.SetText(field.id, "0");
-            field.store(m_state.inputs, 0);
+        if (form.GetText(field.id).empty()) {
+            form.SetText(field.id, "0");
+            field.store(inputs, 0);
         }
     }
 }
 
-bool CSimulatorDlg::ReadInputs() {
+InputsRead ReadInputs(const MainForm& form, const InputValues& previous) {
+    InputsRead read{previous, std::nullopt};
     for (const NumericField& field : kNumericFields) {
-        const std::optional<std::int32_t> value = ParseFieldInteger(m_form.GetText(field.id));
+        const std::optional<std::int32_t> value = ParseFieldInteger(form.GetText(field.id));
         if (!value) {
-            m_form.ShowMessage(m_texts.msgIntegerPrompt);
-            m_form.FocusField(field.id);
-            return false;
+            read.unreadable = field.id;
+            return read;
         }
-        field.store(m_state.inputs, *value);
+        field.store(read.values, *value);
     }
-    m_state.inputs.reportText = m_form.GetText(ControlId::ReportText);
-    return true;
+    read.values.reportText = form.GetText(ControlId::ReportText);
+    return read;
 }
 
-void CSimulatorDlg::ClearZeroInputs() {
+void ClearZeroInputs(MainForm& form) {
     for (ControlId id : kNumericInputs) {
-        if (m_form.GetText(id) == "0") m_form.SetText(id, "");
+        if (form.GetText(id) == "0") form.SetText(id, "");
     }
 }
 
-void CSimulatorDlg::WriteBackInputs() {
-    for (const NumericField& field : kNumericFields) m_form.SetInt(field.id, field.stored(m_state.inputs));
-    m_form.SetText(ControlId::ReportText, m_state.inputs.reportText);
+void WriteBackInputs(MainForm& form, const InputValues& inputs) {
+    for (const NumericField& field : kNumericFields) form.SetInt(field.id, field.stored(inputs));
+    form.SetText(ControlId::ReportText, inputs.reportText);
 }
 
 }  // namespace quorvel

@@ -10,6 +10,10 @@
 
 namespace quorvel {
 
+// The colour a result cell's text is drawn in: the loss totals and their words are red for the side
+// that lost more and green for the other.
+enum class TextColour { Default, Red, Green };
+
 // The one door between the program's logic and its window. The logic addresses controls by number
 // and never sees a widget; the Qt window, the test form and the batch form implement this.
 class MainForm {
@@ -26,8 +30,8 @@ public:
     virtual void ShowError(std::string_view text) = 0;
     // Moves the focus to an edit field and selects all its text.
     virtual void FocusField(ControlId id) = 0;
-    // Repaints a cell at once so that its text colour follows the current losses.
-    virtual void Redraw(ControlId id) = 0;
+    // The colour of a cell's text from now on; the cell is repainted at once.
+    virtual void SetColour(ControlId id, TextColour colour) = 0;
     virtual void CloseOk() = 0;
 
     virtual void ClearList(ControlId id) = 0;

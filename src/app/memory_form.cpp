@@ -86,6 +86,11 @@ std::string MemoryForm::GetToolTip(ControlId id) const {
     return it == m_toolTips.end() ? std::string() : it->second;
 }
 
+TextColour MemoryForm::GetColour(ControlId id) const {
+    const auto it = m_colours.find(id);
+    return it == m_colours.end() ? TextColour::Default : it->second;
+}
+
 const MemoryForm::List& MemoryForm::GetList(ControlId id) const {
     static const List kEmpty;
     const auto it = m_lists.find(id);

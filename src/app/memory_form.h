@@ -33,7 +33,7 @@ public:
     void ShowMessage(std::string_view text) override;
     void ShowError(std::string_view text) override;
     void FocusField(ControlId id) override;
-    void Redraw(ControlId) override {}
+    void SetColour(ControlId id, TextColour colour) override { m_colours[id] = colour; }
     void CloseOk() override;
     void ClearList(ControlId id) override;
     void InsertListItem(ControlId id, int position, std::string_view text) override;
@@ -53,6 +53,7 @@ public:
 
     const List& GetList(ControlId id) const;
     std::string GetToolTip(ControlId id) const;
+    TextColour GetColour(ControlId id) const;
     std::string GetAccessibleName(ControlId id) const;
     // Puts text on the clipboard as another program would: nothing is reported.
     void PutClipboardText(std::string text) { m_clipboard = std::move(text); }
@@ -75,6 +76,7 @@ private:
     std::map<ControlId, std::string> m_texts;
     std::map<ControlId, List> m_lists;
     std::map<ControlId, std::string> m_toolTips;
+    std::map<ControlId, TextColour> m_colours;
     std::map<ControlId, std::string> m_accessibleNames;
     std::string m_clipboard;
     std::deque<std::optional<std::string>> m_saveAnswers;

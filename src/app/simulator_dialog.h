@@ -1,30 +1,51 @@
 #pragma once
 
-// The main window's logic. Data flows one way per action:
-//   a button, list or key of the window  ->  one On... handler below
-//   handler frame: NormaliseEmptyInputs -> ReadInputs (edit texts -> SimulatorState)
-//   the calculation: pure functions of strike/, travel/, report/, plan/, i18n/
-//     (the strike: StrikeInput -> SimulateStrike -> StrikeResult -> strike_view.cpp)
-//   results -> texts of cells through MainForm -> ClearZeroInputs
-// The window itself is only a MainForm; nothing here knows about Qt.
+// The main window's logic: the thin owner of the feature panels. Data flows one way per action:
+//   a button, list or key of the window  ->  an Action (button_handlers.cpp)  ->  Run
+//   the handler frame: NormaliseEmptyInputs -> ReadInputs (fields -> the panels' shared inputs)
+//   the panel's handler: pure functions of strike/, travel/, report/, plan/, i18n/, and its cells
+//     through MainForm (the strike: StrikeInput -> SimulateStrike -> StrikeResult -> strike_view)
+//   -> ClearZeroInputs
+// A new feature is a new panel in panels/ with its actions in the dispatch table of
+// simulator_dialog.cpp. The window itself is only a MainForm; nothing here knows about Qt.
 
 #include <filesystem>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "app/main_form.h"
+#include "app/panels/language_panel.h"
+#include "app/panels/panel_context.h"
+#include "app/panels/plan_panel.h"
+#include "app/panels/report_panel.h"
+#include "app/panels/strike_panel.h"
+#include "app/panels/travel_panel.h"
 #include "app/program_folders.h"
-#include "app/simulator_state.h"
-#include "i18n/language_texts.h"
-#include "plan/plan_file.h"
-#include "travel/book_record.h"
-#include "plan/attack_record.h"
-#include "plan/share_text.h"
 
 namespace quorvel {
 
-enum class TextColour { Default, Red, Green };
+// Everything the player can make the main window do, whatever the button, list or key.
+enum class Action {
+    Simulate,
+    RequiredMissiles,
+    ApplyResult,
+    PrimaryTargetChanged,
+    NeededTargetChanged,
+    ResetAll,
+    Exit,
+    FlightTime,
+    Range,
+    BookSave,
+    BookDelete,
+    BookSelectionChanged,
+    BookFileChanged,  // another window saved or deleted a position
+    ReadReport,
+    ClearReport,
+    PasteReport,  // the clipboard's text into the report field, then read
+    RememberAttack,
+    SavePlan,
+    ChooseLanguage,
+    ShowAbout,
+};
 
 class CSimulatorDlg {
 public:
@@ -38,85 +59,39 @@ public:
 
     // Start-up once the window exists: working folder, saved language, tooltip, empty edits, book.
     void OnMainWindowInit();
+    // Runs the action's handler in its frame.
+    void Run(Action action);
+    // The language file at this path below the home folder, as start-up and the dialog apply it.
+    void ApplyLanguageFile(const std::filesystem::path& relativePath) { m_language.ApplyLanguageFile(relativePath); }
 
-    // Main window.
-    void OnResetAll();
-    void OnExit();
-    void OnApplyResult();
-    void OnPrimaryTargetChanged();
-    void OnNeededTargetChanged();
-    void OnShowAbout();
-    TextColour OnControlColour(ControlId id) const;
-
-    // Strike, losses, required missiles.
-    void OnSimulate();
-    void OnRequiredMissiles();
-
-    // Travel.
-    void OnCalcFlightTime();
-    void OnCalcRange();
-    void OnBookSave();
-    void OnBookDelete();
-    void OnBookSelChange();
-    // The book file changed on disk (another window saved or deleted): the list shows it anew and
-    // keeps the selected position when it is still there.
-    void OnBookFileChanged();
-
-    // Espionage report.
-    void OnReadReport();
-    void OnClearReport();
-
-    // Attack plan.
-    void OnRememberAttack();
-    void OnSavePlan();
-
-    // Sharing: the last strike or the plan onto the clipboard, a report from it.
-    void OnCopyStrike(ShareFormat format);
-    void OnCopyButton() { OnCopyStrike(ShareFormat::Text); }
-    void OnCopyPlan(ShareFormat format);
-    void OnPasteReport();
-
-    // Languages.
-    void ApplyLanguageFile(const std::filesystem::path& relativePath);
-    void OnChooseLanguage();
-
-    SimulatorState& State() { return m_state; }
-    const SimulatorState& State() const { return m_state; }
-    const LanguageTexts& Texts() const { return m_texts; }
-    const ProgramFolders& Folders() const { return m_folders; }
+    // The inputs as the last read left them (the state record behind the fields).
+    InputValues& Inputs() { return m_context.inputs; }
+    const InputValues& Inputs() const { return m_context.inputs; }
+    const LanguageTexts& Texts() const { return m_context.texts; }
+    const ProgramFolders& Folders() const { return m_context.folders; }
     // A program file (kBookFile, kPlanFile, a language file, ...) resolved against the folders.
-    std::filesystem::path HomePath(std::string_view relative) const;
-    // This process's own attack plan file.
-    std::filesystem::path PlanFile() const;
+    std::filesystem::path HomePath(std::string_view relative) const { return m_context.HomePath(relative); }
+    const StrikePanel& Strike() const { return m_strike; }
+    // The plan, and the last strike or the plan onto the clipboard (Plan().OnCopyStrike(format)).
+    const PlanPanel& Plan() const { return m_plan; }
 
 private:
-    // Remember-attack; false when the record could not be written (an error box said why).
-    bool RememberAttack();
-    // The reverse of reading the inputs: every numeric state value and the report text into its field.
-    void WriteBackInputs();
-    // Beside each coloured loss total, whether that side lost more or less of it, in words.
-    void ShowLossBalance();
-    // The book list from the book file as it is now.
-    void RefillBookList();
-    // Handler frame: empty fields become "0", every numeric field is read into the state (false,
-    // after a message and the focus on it, at the first field that is no integer), and fields
-    // showing "0" are emptied again.
-    void NormaliseEmptyInputs();
-    bool ReadInputs();
-    void ClearZeroInputs();
-    // The result cells as Reset all leaves them: no values, no losses, no status.
-    void ResetResultDisplay();
-    // The error box for a file that could not be written (cannotSave) or read (cannotRead).
-    void ShowFileError(const std::string& pattern, const std::filesystem::path& file, int errorNumber);
+    // What the frame reads before a handler: every field, or none (the handler tells a past
+    // strike, not the current inputs), or the frame is not run at all.
+    enum class Frame { ReadFields, KeepValues, None };
+    void RunInFrame(Frame frame, void (*handler)(CSimulatorDlg&));
+    // The fields into the inputs; false, after a message and the focus on it, at the first field
+    // that holds no integer.
+    bool ReadFields();
+    void OnResetAll();
+    void OnExit();
 
-    MainForm& m_form;
-    ProgramFolders m_folders;
-    SimulatorState m_state;
-    LanguageTexts m_texts;
-    PlanWriter m_planWriter;
-    bool m_toolTipCreated = false;
-    // The records the book list shows, in list order; what a delete or the flight time refers to.
-    std::vector<BookRecord> m_shownBook;
+    PanelContext m_context;
+    StrikePanel m_strike{m_context};
+    TravelPanel m_travel{m_context};
+    ReportPanel m_report{m_context, m_strike};
+    PlanPanel m_plan{m_context, m_strike};
+    LanguagePanel m_language{m_context, m_strike, [this] { OnResetAll(); }};
 };
 
 }  // namespace quorvel

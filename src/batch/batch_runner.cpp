@@ -80,7 +80,7 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
                 PrintScriptLine(out, Numbered(control, form.GetText(control)));
             break;
         case ScriptVerb::Colour:
-            PrintScriptLine(out, std::to_string(ToInt(id)) + '\t' + ColourName(dlg.OnControlColour(id)));
+            PrintScriptLine(out, std::to_string(ToInt(id)) + '\t' + ColourName(form.GetColour(id)));
             break;
         case ScriptVerb::Tooltip:
             PrintScriptLine(out, Numbered(id, form.GetToolTip(id)));
@@ -89,16 +89,16 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
             PrintScriptLine(out, "title\t" + EscapeScriptText(kWindowTitle));
             break;
         case ScriptVerb::CopyStrike:
-            dlg.OnCopyStrike(command.format);
+            dlg.Plan().OnCopyStrike(command.format);
             break;
         case ScriptVerb::CopyPlan:
-            dlg.OnCopyPlan(command.format);
+            dlg.Plan().OnCopyPlan(command.format);
             break;
         case ScriptVerb::Clipboard:
             form.PutClipboardText(command.text);
             break;
         case ScriptVerb::Paste:
-            dlg.OnPasteReport();
+            dlg.Run(Action::PasteReport);
             break;
     }
 }

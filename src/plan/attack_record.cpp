@@ -20,11 +20,12 @@ void AppendLoss(std::string& out, std::int64_t lost) {
 
 InterceptorOutcome RecordedInterceptors(const AttackRecordFacts& facts) {
     InterceptorOutcome outcome;
-    if (facts.abmAtStart < facts.missilesAtStart) {
-        if (facts.missilesFired != 0 && facts.abmAtStart != 0) outcome.lost = facts.abmAtStart;
+    const std::int64_t interceptors = facts.in.interceptors;
+    if (interceptors < facts.in.missiles) {
+        if (facts.out.missilesFired != 0 && interceptors != 0) outcome.lost = interceptors;
     } else {
-        outcome.left = facts.abmAtStart - facts.missilesFired;
-        outcome.lost = facts.missilesFired;
+        outcome.left = interceptors - facts.out.missilesFired;
+        outcome.lost = facts.out.missilesFired;
     }
     return outcome;
 }
@@ -40,23 +41,23 @@ std::string FormatAttackRecord(const AttackRecordWords& words, const AttackRecor
     out.append(Utf8Length(words.heading) + extra, '=');
     out += '\n';
 
-    if (facts.primaryTarget >= 0 && facts.primaryTarget < kDefenceTypeCount) {
+    if (facts.in.primaryTarget >= 0 && facts.in.primaryTarget < kDefenceTypeCount) {
         out += words.primaryTargetLabel;
         out += ": ";
-        out += words.defenceLabel[facts.primaryTarget];
+        out += words.defenceLabel[facts.in.primaryTarget];
         out += '\n';
     }
 
     out += words.missilesCaption;
     out += ' ';
-    out += std::to_string(facts.missilesFired);
+    out += std::to_string(facts.out.missilesFired);
     out += "\n\n";
 
     for (int t = 0; t < kDefenceTypeCount; ++t) {
         out += words.defenceLabel[t];
         out += ' ';
-        out += std::to_string(facts.countAtStart[t] - facts.destroyed[t]);
-        AppendLoss(out, facts.destroyed[t]);
+        out += std::to_string(facts.in.counts[t] - facts.out.destroyed[t]);
+        AppendLoss(out, facts.out.destroyed[t]);
         out += '\n';
     }
 

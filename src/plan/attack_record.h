@@ -1,7 +1,7 @@
 #pragma once
 
 // The attack plan. Data flow:
-//   the last strike's facts + the active language's words -> FormatAttackRecord -> one record
+//   the last strike (input and result) + the active language's words -> FormatAttackRecord -> one record
 //   app/ appends records to the plan file; plan_export.h copies that file where the player chose.
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "strike/defence_table.h"
+#include "strike/strike.h"
 
 namespace quorvel {
 
@@ -21,15 +22,11 @@ struct AttackRecordWords {
     std::string_view primaryTargetLabel;
 };
 
-// What the last simulation did, as the record tells it.
+// One simulated strike under its number in the plan: what went in and what came out.
 struct AttackRecordFacts {
     std::int64_t number = 1;
-    int primaryTarget = 0;  // 0..7 names a type; any other choice writes no primary-target line
-    PerType<std::int64_t> countAtStart{};
-    PerType<std::int64_t> destroyed{};
-    std::int64_t abmAtStart = 0;
-    std::int64_t missilesAtStart = 0;
-    std::int64_t missilesFired = 0;
+    StrikeInput in;    // counts, interceptors, missiles and the primary target before the strike
+    StrikeResult out;  // what it destroyed, the missiles fired and left, both sides' losses
 };
 
 // The interceptors as a record tells them: when there were fewer than missiles, all of them were

@@ -25,11 +25,11 @@ struct DefenceLine {
 std::vector<DefenceLine> RecordLines(const ShareWords& words, const AttackRecordFacts& facts) {
     std::vector<DefenceLine> lines;
     for (int t = 0; t < kDefenceTypeCount; ++t) {
-        lines.push_back({words.record.defenceLabel[t], facts.countAtStart[t], facts.destroyed[t],
-                         facts.countAtStart[t] - facts.destroyed[t]});
+        lines.push_back({words.record.defenceLabel[t], facts.in.counts[t], facts.out.destroyed[t],
+                         facts.in.counts[t] - facts.out.destroyed[t]});
     }
     const InterceptorOutcome abm = RecordedInterceptors(facts);
-    lines.push_back({words.record.abmLabel, facts.abmAtStart, abm.lost, abm.left});
+    lines.push_back({words.record.abmLabel, facts.in.interceptors, abm.lost, abm.left});
     return lines;
 }
 
@@ -43,7 +43,7 @@ std::vector<DefenceLine> StrikeLines(const ShareWords& words, const AttackRecord
 std::string RecordLoss(std::int64_t lost) { return lost == 0 ? "(*)" : "(-" + Grouped(lost) + ')'; }
 
 bool HasPrimaryTarget(const AttackRecordFacts& facts) {
-    return facts.primaryTarget >= 0 && facts.primaryTarget < kDefenceTypeCount;
+    return facts.in.primaryTarget >= 0 && facts.in.primaryTarget < kDefenceTypeCount;
 }
 
 // "Primary Target: Rocket Launcher" with its line end, the label in bold for a forum; nothing
@@ -51,7 +51,7 @@ bool HasPrimaryTarget(const AttackRecordFacts& facts) {
 std::string PrimaryTargetLine(const ShareWords& words, const AttackRecordFacts& facts, bool bold) {
     if (!HasPrimaryTarget(facts)) return {};
     const std::string label = std::string(words.record.primaryTargetLabel) + ':';
-    return (bold ? "[b]" + label + "[/b] " : label + ' ') + std::string(words.record.defenceLabel[facts.primaryTarget]) +
+    return (bold ? "[b]" + label + "[/b] " : label + ' ') + std::string(words.record.defenceLabel[facts.in.primaryTarget]) +
            '\n';
 }
 
@@ -103,26 +103,25 @@ std::string AlignedTable(const std::vector<std::vector<std::string>>& rows) {
     return out;
 }
 
-std::string MissileLine(const ShareWords& words, const StrikeShareFacts& facts, bool bold) {
+std::string MissileLine(const ShareWords& words, const AttackRecordFacts& facts, bool bold) {
     const auto item = [&](std::string_view label, std::int64_t value) {
         std::string text = bold ? "[b]" + std::string(label) + ":[/b] " : std::string(label) + ": ";
         return text + Grouped(value);
     };
-    std::string line = item(words.missilesFired, facts.record.missilesFired);
+    std::string line = item(words.missilesFired, facts.out.missilesFired);
     line += kSeparator;
-    line += item(words.missilesIntercepted, RecordedInterceptors(facts.record).lost);
+    line += item(words.missilesIntercepted, RecordedInterceptors(facts).lost);
     line += kSeparator;
-    line += item(words.missilesLeft, facts.missilesLeft);
+    line += item(words.missilesLeft, facts.out.missilesLeft);
     return line;
 }
 
-std::string StrikeBBCode(const ShareWords& words, const StrikeShareFacts& facts) {
-    const AttackRecordFacts& record = facts.record;
+std::string StrikeBBCode(const ShareWords& words, const AttackRecordFacts& facts) {
     std::string out = "[b]" + std::string(words.strikeHeading) + "[/b]\n";
-    out += PrimaryTargetLine(words, record, true);
+    out += PrimaryTargetLine(words, facts, true);
     out += MissileLine(words, facts, true) + '\n';
 
-    const std::vector<DefenceLine> lines = StrikeLines(words, record);
+    const std::vector<DefenceLine> lines = StrikeLines(words, facts);
     if (!lines.empty()) {
         out += "[list]\n";
         for (const DefenceLine& line : lines) {
@@ -149,18 +148,17 @@ std::string StrikeBBCode(const ShareWords& words, const StrikeShareFacts& facts)
         }
         return text + '\n';
     };
-    out += side(words.defenderLosses, facts.defenderLoss, facts.attackerLoss);
-    out += side(words.attackerLosses, facts.attackerLoss, facts.defenderLoss);
+    out += side(words.defenderLosses, facts.out.defenderLoss, facts.out.attackerLoss);
+    out += side(words.attackerLosses, facts.out.attackerLoss, facts.out.defenderLoss);
     return out;
 }
 
-std::string StrikeMarkdown(const ShareWords& words, const StrikeShareFacts& facts) {
-    const AttackRecordFacts& record = facts.record;
+std::string StrikeMarkdown(const ShareWords& words, const AttackRecordFacts& facts) {
     std::string out = "**" + std::string(words.strikeHeading) + "**\n```\n";
-    out += PrimaryTargetLine(words, record, false);
+    out += PrimaryTargetLine(words, facts, false);
     out += MissileLine(words, facts, false) + "\n\n";
 
-    const std::vector<DefenceLine> lines = StrikeLines(words, record);
+    const std::vector<DefenceLine> lines = StrikeLines(words, facts);
     if (!lines.empty()) {
         std::vector<std::vector<std::string>> rows = {
             {"", std::string(words.beforeHeading), std::string(words.destroyedHeading),
@@ -179,8 +177,8 @@ std::string StrikeMarkdown(const ShareWords& words, const StrikeShareFacts& fact
         for (int r = 0; r < kResourceCount; ++r) row.push_back(MarkedLoss(words, own[r], other[r]));
         losses.push_back(std::move(row));
     };
-    side(words.defenderLosses, facts.defenderLoss, facts.attackerLoss);
-    side(words.attackerLosses, facts.attackerLoss, facts.defenderLoss);
+    side(words.defenderLosses, facts.out.defenderLoss, facts.out.attackerLoss);
+    side(words.attackerLosses, facts.out.attackerLoss, facts.out.defenderLoss);
     out += AlignedTable(losses);
     out += "```\n";
     return out;
@@ -193,7 +191,7 @@ std::string RecordHeading(const ShareWords& words, const AttackRecordFacts& fact
 std::string PlanRecordBBCode(const ShareWords& words, const AttackRecordFacts& facts) {
     std::string out = "[b]" + RecordHeading(words, facts) + "[/b]\n";
     out += PrimaryTargetLine(words, facts, true);
-    out += "[b]" + std::string(words.record.missilesCaption) + "[/b] " + Grouped(facts.missilesFired) + '\n';
+    out += "[b]" + std::string(words.record.missilesCaption) + "[/b] " + Grouped(facts.out.missilesFired) + '\n';
     out += "[list]\n";
     for (const DefenceLine& line : RecordLines(words, facts)) {
         out += "[*]" + std::string(line.label) + ' ' + Grouped(line.left) + ' ' + RecordLoss(line.destroyed) + '\n';
@@ -205,7 +203,7 @@ std::string PlanRecordBBCode(const ShareWords& words, const AttackRecordFacts& f
 std::string PlanRecordMarkdown(const ShareWords& words, const AttackRecordFacts& facts) {
     std::string out = "**" + RecordHeading(words, facts) + "**\n```\n";
     out += PrimaryTargetLine(words, facts, false);
-    out += std::string(words.record.missilesCaption) + ' ' + Grouped(facts.missilesFired) + "\n\n";
+    out += std::string(words.record.missilesCaption) + ' ' + Grouped(facts.out.missilesFired) + "\n\n";
     std::vector<std::vector<std::string>> rows;
     for (const DefenceLine& line : RecordLines(words, facts)) {
         rows.push_back({std::string(line.label), Grouped(line.left), RecordLoss(line.destroyed)});
@@ -222,7 +220,7 @@ LossBalance CompareLoss(std::int64_t own, std::int64_t other) {
     return own > other ? LossBalance::More : LossBalance::Less;
 }
 
-std::string FormatStrikeShare(ShareFormat format, const ShareWords& words, const StrikeShareFacts& facts) {
+std::string FormatStrikeShare(ShareFormat format, const ShareWords& words, const AttackRecordFacts& facts) {
     switch (format) {
         case ShareFormat::BBCode:
             return StrikeBBCode(words, facts);
@@ -231,7 +229,7 @@ std::string FormatStrikeShare(ShareFormat format, const ShareWords& words, const
         case ShareFormat::Text:
             break;
     }
-    return FormatAttackRecord(words.record, facts.record);
+    return FormatAttackRecord(words.record, facts);
 }
 
 std::string FormatPlanShare(ShareFormat format, const ShareWords& words,

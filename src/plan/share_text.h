@@ -33,20 +33,13 @@ struct ShareWords {
     std::string_view lostLessMark;
 };
 
-// The last strike: the record's facts plus both sides' losses and the missiles left over.
-struct StrikeShareFacts {
-    AttackRecordFacts record;
-    Resources defenderLoss{};
-    Resources attackerLoss{};
-    std::int64_t missilesLeft = 0;
-};
-
 // How one side's loss of a resource compares with the other side's: red and "more" for the side
 // that lost more, green and "less" for the other, neither when both lost the same.
 enum class LossBalance { Equal, More, Less };
 LossBalance CompareLoss(std::int64_t own, std::int64_t other);
 
-std::string FormatStrikeShare(ShareFormat format, const ShareWords& words, const StrikeShareFacts& facts);
+// The last strike, numbered as the plan would record it next.
+std::string FormatStrikeShare(ShareFormat format, const ShareWords& words, const AttackRecordFacts& facts);
 
 // The plan's records in BBCode or Markdown (the plain text of a plan is its export file).
 std::string FormatPlanShare(ShareFormat format, const ShareWords& words,

@@ -3,7 +3,7 @@
 // Reading a pasted espionage report. Data flow:
 //   UTF-8 text -> ReportText (code points, first occurrence of every keyword, report_text.h)
 //   -> ReadKeywordNumber per row of the keyword table (report_keywords.h), ReadTargetPosition
-//   -> SpyReport; app/report_fields.h maps it onto the input fields.
+//   -> SpyReport; app/panels/report_fields.h maps it onto the input fields.
 // Everything here is a pure function of the text.
 
 #include <array>

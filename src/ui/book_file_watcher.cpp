@@ -24,7 +24,7 @@ void WatchBookFile(QObject& parent, CSimulatorDlg& dlg) {
     watch();
     QObject::connect(settle, &QTimer::timeout, watcher, [&dlg, watch] {
         watch();
-        dlg.OnBookFileChanged();
+        dlg.Run(Action::BookFileChanged);
     });
     const auto changed = [settle](const QString&) { settle->start(); };
     QObject::connect(watcher, &QFileSystemWatcher::fileChanged, settle, changed);

@@ -137,7 +137,7 @@ void QuorvelWindow::AddAboutEntry() {
     about->setShortcut(QKeySequence(Qt::Key_F1));
     about->setShortcutContext(Qt::WindowShortcut);
     connect(about, &QAction::triggered, this, [this] {
-        if (m_dlg != nullptr) m_dlg->OnShowAbout();
+        if (m_dlg != nullptr) m_dlg->Run(Action::ShowAbout);
     });
     addAction(about);
     m_shareActions = new ShareActions(*this, [this] { return m_dlg; });
@@ -148,10 +148,8 @@ void QuorvelWindow::AddAboutEntry() {
 void QuorvelWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     // A new palette (a light or dark theme) needs new shades for the coloured cells.
-    if (event->type() != QEvent::PaletteChange || m_dlg == nullptr) return;
-    for (const auto& cells : {kDefenderTotalCells, kAttackerLossCells, kDefenderBalanceCells, kAttackerBalanceCells}) {
-        for (ControlId id : cells) Redraw(id);
-    }
+    if (event->type() != QEvent::PaletteChange) return;
+    for (const auto& [id, colour] : m_colours) ApplyColour(id, colour);
 }
 
 void QuorvelWindow::showEvent(QShowEvent* event) {
@@ -266,10 +264,14 @@ void QuorvelWindow::FocusField(ControlId id) {
     if (auto* report = qobject_cast<QPlainTextEdit*>(widget)) report->selectAll();
 }
 
-void QuorvelWindow::Redraw(ControlId id) {
+void QuorvelWindow::SetColour(ControlId id, TextColour colour) {
+    m_colours[id] = colour;
+    ApplyColour(id, colour);
+}
+
+void QuorvelWindow::ApplyColour(ControlId id, TextColour colour) {
     QWidget* widget = m_controls.Widget(id);
     if (widget == nullptr) return;
-    const TextColour colour = m_dlg != nullptr ? m_dlg->OnControlColour(id) : TextColour::Default;
     QPalette palette;  // an empty palette falls back to the parent's colours
     if (colour != TextColour::Default) {
         // The shade of red or green that stays readable on this palette's background.

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTranslator>
 
+#include <map>
+
 #include "app/main_form.h"
 #include "ui/control_widgets.h"
 
@@ -33,7 +35,7 @@ public:
     void ShowMessage(std::string_view text) override;
     void ShowError(std::string_view text) override;
     void FocusField(ControlId id) override;
-    void Redraw(ControlId id) override;
+    void SetColour(ControlId id, TextColour colour) override;
     void CloseOk() override;
     void ClearList(ControlId id) override;
     void InsertListItem(ControlId id, int position, std::string_view text) override;
@@ -61,12 +63,15 @@ private:
     // After an action: when results or messages asked for more room, line the boxes up again and
     // let the window grow to its contents, up to the screen.
     void GrowToResults();
+    // The shade of red or green that stays readable on the current palette, or the palette's own.
+    void ApplyColour(ControlId id, TextColour colour);
     bool m_shownOnce = false;
 
     // The boxes stand in a scroll area that scrolls only on a screen too small for them.
     QScrollArea* m_scroll;
     ControlWidgets m_controls;
     CSimulatorDlg* m_dlg = nullptr;
+    std::map<ControlId, TextColour> m_colours;  // the cells the logic coloured
     bool m_lineUpPending = false;
     bool m_resultsGrew = false;
     // The texts of the window's own boxes and dialogs; until a language file is applied the save

@@ -27,18 +27,18 @@ ShareActions::ShareActions(QWidget& window, std::function<CSimulatorDlg*()> logi
         m_copyStrike[f] = new QAction(&window);
         m_copyStrike[f]->setObjectName(QStringLiteral("copyStrikeAction%1").arg(f));
         connect(m_copyStrike[f], &QAction::triggered, this, [this, format] {
-            if (CSimulatorDlg* dlg = m_logic()) dlg->OnCopyStrike(format);
+            if (CSimulatorDlg* dlg = m_logic()) dlg->Plan().OnCopyStrike(format);
         });
         m_copyPlan[f] = new QAction(&window);
         m_copyPlan[f]->setObjectName(QStringLiteral("copyPlanAction%1").arg(f));
         connect(m_copyPlan[f], &QAction::triggered, this, [this, format] {
-            if (CSimulatorDlg* dlg = m_logic()) dlg->OnCopyPlan(format);
+            if (CSimulatorDlg* dlg = m_logic()) dlg->Plan().OnCopyPlan(format);
         });
     }
     m_pasteReport = new QAction(&window);
     m_pasteReport->setObjectName(QStringLiteral("pasteReportAction"));
     connect(m_pasteReport, &QAction::triggered, this, [this] {
-        if (CSimulatorDlg* dlg = m_logic()) dlg->OnPasteReport();
+        if (CSimulatorDlg* dlg = m_logic()) dlg->Run(Action::PasteReport);
     });
 }
 

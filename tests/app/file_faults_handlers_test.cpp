@@ -38,12 +38,12 @@ void TypeStart(Program& p, const Position& start) {
 void SimulateLaunchers(Program& p) {
     p.Set(C::RocketLauncherInput, "100");
     p.Set(C::MissileInput, "10");
-    p.dlg.OnSimulate();
+    p.dlg.Run(Action::Simulate);
 }
 
 void ExportTo(Program& p, const std::string& name) {
     p.form.QueueSaveAnswer((p.home.Path() / name).string());
-    p.dlg.OnSavePlan();
+    p.dlg.Run(Action::SavePlan);
 }
 
 std::vector<MemoryForm::Event> Errors(const Program& p) {
@@ -111,7 +111,7 @@ TEST(OddFiles, SavingIntoAnOddBookSaysWhyAndLeavesIt) {
         MakeOdd(p.home.BookFile(), odd);
         p.form.ClearEvents();
         TypeStart(p, {1, 2, 3});
-        p.dlg.OnBookSave();
+        p.dlg.Run(Action::BookSave);
         ASSERT_EQ(Errors(p).size(), 1u);
         EXPECT_EQ(Errors(p)[0].text, p.home.BookFile().string() + " could not be saved: " + reason + ".");
         EXPECT_EQ(std::filesystem::is_directory(p.home.BookFile()), odd == Odd::Folder);
@@ -121,23 +121,23 @@ TEST(OddFiles, SavingIntoAnOddBookSaysWhyAndLeavesIt) {
 TEST(OddFiles, AFolderInPlaceOfThePlanIsReportedAndNothingIsExported) {
     Program p;
     SimulateLaunchers(p);
-    p.dlg.OnRememberAttack();
+    p.dlg.Run(Action::RememberAttack);
     p.home.Write("plan.txt", "the old export");
     // Something replaced the plan file behind the program's back.
-    MakeOdd(p.dlg.PlanFile(), Odd::Folder);
+    MakeOdd(p.dlg.Plan().File(), Odd::Folder);
     p.form.ClearEvents();
     ExportTo(p, "plan.txt");
     ASSERT_EQ(Errors(p).size(), 1u);
-    EXPECT_EQ(Errors(p)[0].text, p.dlg.PlanFile().string() + " could not be read: it is a folder.");
+    EXPECT_EQ(Errors(p)[0].text, p.dlg.Plan().File().string() + " could not be read: it is a folder.");
     EXPECT_EQ(p.home.Read("plan.txt"), "the old export");
 
     // Remembering into it says so too, and counts nothing.
     SimulateLaunchers(p);
     p.form.ClearEvents();
-    p.dlg.OnRememberAttack();
+    p.dlg.Run(Action::RememberAttack);
     ASSERT_EQ(Errors(p).size(), 1u);
-    EXPECT_EQ(Errors(p)[0].text, p.dlg.PlanFile().string() + " could not be saved: it is a folder.");
-    EXPECT_EQ(p.dlg.State().plan.attackNumber, 2);
+    EXPECT_EQ(Errors(p)[0].text, p.dlg.Plan().File().string() + " could not be saved: it is a folder.");
+    EXPECT_EQ(p.dlg.Plan().State().attackNumber, 2);
 }
 
 // ---- Writes that fail ----------------------------------------------------------------------------
@@ -155,11 +155,11 @@ const std::vector<Writer>& Writers() {
         {"book save",
          [](Program& p) {
              p.home.WriteBook("1 1 1\n");
-             p.dlg.OnBookFileChanged();
+             p.dlg.Run(Action::BookFileChanged);
          },
          [](Program& p) {
              TypeStart(p, {2, 2, 2});
-             p.dlg.OnBookSave();
+             p.dlg.Run(Action::BookSave);
          },
          [](const Program& p) { return p.home.BookFile(); },
          [](const Program& p) {
@@ -169,11 +169,11 @@ const std::vector<Writer>& Writers() {
         {"book delete",
          [](Program& p) {
              p.home.WriteBook("1 1 1\n2 2 2\n");
-             p.dlg.OnBookFileChanged();
+             p.dlg.Run(Action::BookFileChanged);
          },
          [](Program& p) {
              p.form.SelectListItem(C::BookList, 0);
-             p.dlg.OnBookDelete();
+             p.dlg.Run(Action::BookDelete);
          },
          [](const Program& p) { return p.home.BookFile(); },
          [](const Program& p) {
@@ -183,27 +183,27 @@ const std::vector<Writer>& Writers() {
         {"language choice", [](Program& p) { p.home.Write(kLanguageSaveFile, "3"); },
          [](Program& p) {
              p.form.QueueLanguageAnswer({true, {5}});  // French
-             p.dlg.OnChooseLanguage();
+             p.dlg.Run(Action::ChooseLanguage);
          },
          [](const Program& p) { return p.home / kLanguageSaveFile; },
          [](const Program& p) { EXPECT_EQ(p.home.Read(kLanguageSaveFile), "3"); }},
-        {"remember attack", [](Program& p) { SimulateLaunchers(p); }, [](Program& p) { p.dlg.OnRememberAttack(); },
-         [](const Program& p) { return p.dlg.PlanFile(); },
+        {"remember attack", [](Program& p) { SimulateLaunchers(p); }, [](Program& p) { p.dlg.Run(Action::RememberAttack); },
+         [](const Program& p) { return p.dlg.Plan().File(); },
          [](const Program& p) {
-             EXPECT_EQ(ReadWholeFile(p.dlg.PlanFile()).value_or(""), "") << "no record, not even a part";
-             EXPECT_EQ(p.dlg.State().plan.attackNumber, 1);
-             EXPECT_TRUE(p.dlg.State().strike.resultValid) << "the survivors are not taken yet";
+             EXPECT_EQ(ReadWholeFile(p.dlg.Plan().File()).value_or(""), "") << "no record, not even a part";
+             EXPECT_EQ(p.dlg.Plan().State().attackNumber, 1);
+             EXPECT_TRUE(p.dlg.Strike().Last().resultValid) << "the survivors are not taken yet";
          }},
         {"export",
          [](Program& p) {
              SimulateLaunchers(p);
-             p.dlg.OnRememberAttack();
+             p.dlg.Run(Action::RememberAttack);
              p.home.Write("plan.txt", "the old export");
          },
          [](Program& p) { ExportTo(p, "plan.txt"); }, [](const Program& p) { return p.home / "plan.txt"; },
          [](const Program& p) {
              EXPECT_EQ(p.home.Read("plan.txt"), "the old export");
-             EXPECT_TRUE(std::filesystem::exists(p.dlg.PlanFile())) << "the plan waits for another try";
+             EXPECT_TRUE(std::filesystem::exists(p.dlg.Plan().File())) << "the plan waits for another try";
          }},
     };
     return writers;
@@ -232,20 +232,20 @@ TEST(FailingWrites, EveryWriterSaysWhyAndKeepsTheStateItHad) {
 TEST(FailingWrites, ARecordThatDoesNotFitLeavesTheEarlierOnesWhole) {
     Program p;
     SimulateLaunchers(p);
-    p.dlg.OnRememberAttack();
-    const std::optional<std::string> before = ReadWholeFile(p.dlg.PlanFile());
+    p.dlg.Run(Action::RememberAttack);
+    const std::optional<std::string> before = ReadWholeFile(p.dlg.Plan().File());
     SimulateLaunchers(p);
     p.form.ClearEvents();
     {
         const ScopedWriteFault full(ENOSPC);
-        p.dlg.OnRememberAttack();
+        p.dlg.Run(Action::RememberAttack);
     }
     ASSERT_EQ(Errors(p).size(), 1u);
-    EXPECT_EQ(ReadWholeFile(p.dlg.PlanFile()), before);
-    EXPECT_EQ(p.dlg.State().plan.attackNumber, 2);
+    EXPECT_EQ(ReadWholeFile(p.dlg.Plan().File()), before);
+    EXPECT_EQ(p.dlg.Plan().State().attackNumber, 2);
     // Once there is room again, the same attack is recorded as number 2.
-    p.dlg.OnRememberAttack();
-    EXPECT_TRUE(ReadWholeFile(p.dlg.PlanFile()).value_or("").find("2. ") != std::string::npos);
+    p.dlg.Run(Action::RememberAttack);
+    EXPECT_TRUE(ReadWholeFile(p.dlg.Plan().File()).value_or("").find("2. ") != std::string::npos);
 }
 
 // ---- Rewrites keep what the player set up ---------------------------------------------------------
@@ -265,13 +265,13 @@ TEST(KeptSetUp, BookAndChoiceAreWrittenThroughLinksAndKeepTheirMode) {
     for (const char* name : {"elsewhere/book.dat", "elsewhere/choice.dat"}) ASSERT_EQ(::chmod((p.home / name).c_str(), 0600), 0);
     std::filesystem::create_symlink("../elsewhere/book.dat", p.home.BookFile());
     std::filesystem::create_symlink(p.home / "elsewhere/choice.dat", p.home / kLanguageSaveFile);
-    p.dlg.OnBookFileChanged();
+    p.dlg.Run(Action::BookFileChanged);
     TypeStart(p, {2, 2, 2});
-    p.dlg.OnBookSave();
+    p.dlg.Run(Action::BookSave);
     p.form.SelectListItem(C::BookList, 0);
-    p.dlg.OnBookDelete();
+    p.dlg.Run(Action::BookDelete);
     p.form.QueueLanguageAnswer({true, {3}});
-    p.dlg.OnChooseLanguage();
+    p.dlg.Run(Action::ChooseLanguage);
     EXPECT_TRUE(Errors(p).empty());
     EXPECT_EQ(p.home.Read("elsewhere/book.dat"), "2 2 2\n");
     EXPECT_EQ(p.home.Read("elsewhere/choice.dat"), "3");
@@ -289,7 +289,7 @@ TEST(KeptSetUp, AReadOnlyChoiceIsLeftAloneLikeAReadOnlyBook) {
     testing::RunWithFilePermissions(p.home, [&] {
         p.form.ClearEvents();
         p.form.QueueLanguageAnswer({true, {3}});
-        p.dlg.OnChooseLanguage();
+        p.dlg.Run(Action::ChooseLanguage);
         EXPECT_EQ(p.home.Read(kLanguageSaveFile), "0");
         ASSERT_EQ(Errors(p).size(), 1u);
         EXPECT_EQ(Errors(p)[0].text, (p.home / kLanguageSaveFile).string() + " could not be saved: permission denied.");
@@ -301,27 +301,27 @@ TEST(KeptSetUp, AReadOnlyChoiceIsLeftAloneLikeAReadOnlyBook) {
 TEST(TwoWindows, ADeleteTakesTheEntryAsShownWhereverItIsNow) {
     Program first;
     first.home.WriteBook(BookText({{1, 1, 1}, {2, 2, 2}, {3, 3, 3}}));
-    first.dlg.OnBookFileChanged();
+    first.dlg.Run(Action::BookFileChanged);
     MemoryForm secondForm;
     CSimulatorDlg second(secondForm, first.home.Path());
     second.OnMainWindowInit();
 
     // The second window deletes 1:1:1; the first one's list still shows it.
     secondForm.SelectListItem(C::BookList, 0);
-    second.OnBookDelete();
+    second.Run(Action::BookDelete);
     EXPECT_EQ(Entries(first), (std::vector<std::string>{"1:1:1", "2:2:2", "3:3:3"}));
 
     // Entry 1 as shown is 2:2:2, now record 0 of the file: that one goes, 3:3:3 stays.
     first.form.SelectListItem(C::BookList, 1);
-    first.dlg.OnBookDelete();
+    first.dlg.Run(Action::BookDelete);
     EXPECT_EQ(first.home.BookText(), BookText({{3, 3, 3}}));
     // The entry the other window deleted already deletes nothing, and the list shows the file.
     first.form.SelectListItem(C::BookList, 0);
-    first.dlg.OnBookFileChanged();
-    second.OnBookFileChanged();
+    first.dlg.Run(Action::BookFileChanged);
+    second.Run(Action::BookFileChanged);
     secondForm.SelectListItem(C::BookList, 0);
     first.home.WriteBook(BookText({{4, 4, 4}}));
-    second.OnBookDelete();
+    second.Run(Action::BookDelete);
     EXPECT_EQ(first.home.BookText(), BookText({{4, 4, 4}}));
     EXPECT_EQ(secondForm.GetList(C::BookList).entries, std::vector<std::string>{"4:4:4"});
     EXPECT_TRUE(Errors(first).empty());
@@ -333,25 +333,25 @@ TEST(TwoWindows, ASaveAppendsToTheBookAsItIsOnDisk) {
     CSimulatorDlg second(secondForm, first.home.Path());
     second.OnMainWindowInit();
     TypeStart(first, {1, 1, 1});
-    first.dlg.OnBookSave();
+    first.dlg.Run(Action::BookSave);
     secondForm.SetText(C::StartGalaxyInput, "2");
     secondForm.SetText(C::StartSystemInput, "2");
     secondForm.SetText(C::StartPlanetInput, "2");
-    second.OnBookSave();
+    second.Run(Action::BookSave);
     EXPECT_EQ(first.home.BookText(), BookText({{1, 1, 1}, {2, 2, 2}}));
 }
 
 TEST(TwoWindows, AChangedFileRefreshesTheListAndKeepsTheSelectedPosition) {
     Program p;
     p.home.WriteBook(BookText({{1, 1, 1}, {2, 2, 2}, {3, 3, 3}}));
-    p.dlg.OnBookFileChanged();
+    p.dlg.Run(Action::BookFileChanged);
     p.form.SelectListItem(C::BookList, 2);
     p.home.WriteBook(BookText({{2, 2, 2}, {3, 3, 3}, {5, 5, 5}}));
-    p.dlg.OnBookFileChanged();
+    p.dlg.Run(Action::BookFileChanged);
     EXPECT_EQ(Entries(p), (std::vector<std::string>{"2:2:2", "3:3:3", "5:5:5"}));
     EXPECT_EQ(p.form.GetSelection(C::BookList), 1);
     p.home.WriteBook(BookText({{7, 7, 7}}));
-    p.dlg.OnBookFileChanged();
+    p.dlg.Run(Action::BookFileChanged);
     EXPECT_EQ(p.form.GetSelection(C::BookList), 0) << "a position that is gone selects the first entry";
 }
 
@@ -364,7 +364,7 @@ TEST(PlanFiles, EachProcessHasItsOwnAndStartUpRemovesThoseOfDeadProcesses) {
     const auto dead = PlanFileOfProcess(shared, child);
     const auto running = PlanFileOfProcess(shared, 1);
     const auto mine = PlanFileOfProcess(shared, ::getpid());
-    EXPECT_EQ(mine, p.dlg.PlanFile());
+    EXPECT_EQ(mine, p.dlg.Plan().File());
     EXPECT_EQ(dead.filename().string(), "IRakAttackPlan-" + std::to_string(child) + ".tmp");
     for (const auto& file : {dead, running, mine, shared}) p.home.Write(std::filesystem::relative(file, p.home.Path()).string(), "x");
     MemoryForm form;
@@ -401,8 +401,8 @@ TEST(FullDisk, BookSaveAndExportSayDiskFullAndKeepTheirFiles) {
             // A recorded plan and an earlier export on the same disk.
             form.SetText(C::RocketLauncherInput, "100");
             form.SetText(C::MissileInput, "10");
-            dlg.OnSimulate();
-            dlg.OnRememberAttack();
+            dlg.Run(Action::Simulate);
+            dlg.Run(Action::RememberAttack);
             home.Write("data/export.txt", "the old export");
             // Fill the disk up to the last byte.
             {
@@ -415,9 +415,9 @@ TEST(FullDisk, BookSaveAndExportSayDiskFullAndKeepTheirFiles) {
             form.SetText(C::StartGalaxyInput, "2");
             form.SetText(C::StartSystemInput, "2");
             form.SetText(C::StartPlanetInput, "2");
-            dlg.OnBookSave();
+            dlg.Run(Action::BookSave);
             form.QueueSaveAnswer(data + "/export.txt");
-            dlg.OnSavePlan();
+            dlg.Run(Action::SavePlan);
             const bool kept = home.BookText() == "1 1 1\n" && form.GetList(C::BookList).entries.size() == 1 &&
                               home.Read("data/export.txt") == "the old export";
             int toldDiskFull = 0;

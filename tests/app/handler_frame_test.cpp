@@ -24,8 +24,8 @@ TEST(ReadInputs, ReadsTheLeadingInteger) {
     for (const auto& [text, value] : cases) {
         Program p;
         p.Set(C::RocketLauncherInput, text);
-        p.dlg.OnRequiredMissiles();
-        EXPECT_EQ(p.dlg.State().inputs.defenceCount[0], value) << text;
+        p.dlg.Run(Action::RequiredMissiles);
+        EXPECT_EQ(p.dlg.Inputs().defenceCount[0], value) << text;
         EXPECT_TRUE(p.form.Events().empty()) << text;
     }
 }
@@ -35,48 +35,48 @@ TEST(ReadInputs, RefusesTextAndNumbersBeyond32Bits) {
                              ".500"}) {
         Program p;
         p.Set(C::AbmInput, "77");
-        p.dlg.OnRequiredMissiles();
+        p.dlg.Run(Action::RequiredMissiles);
         p.form.ClearEvents();
         p.Set(C::GaussCannonInput, "3");
         p.Set(C::LargeShieldDomeInput, text);  // read after 1009, before 1010
         p.Set(C::AbmInput, "5");
-        p.dlg.OnRequiredMissiles();
+        p.dlg.Run(Action::RequiredMissiles);
         ASSERT_EQ(p.form.Events().size(), 2u) << text;
         EXPECT_EQ(p.form.Events()[0].kind, "message");
         // The test file ends at line 72, before the prompt's line: the prompt falls back to English.
         EXPECT_EQ(p.form.Events()[0].text, "Please enter an integer.");
         EXPECT_EQ(p.form.Focus(), C::LargeShieldDomeInput);
-        EXPECT_EQ(p.dlg.State().inputs.defenceCount[3], 3) << "fields before it are read";
-        EXPECT_EQ(p.dlg.State().inputs.abmCount, 77) << "fields after it keep their values";
+        EXPECT_EQ(p.dlg.Inputs().defenceCount[3], 3) << "fields before it are read";
+        EXPECT_EQ(p.dlg.Inputs().abmCount, 77) << "fields after it keep their values";
     }
 }
 
 TEST(ReadInputs, LooksAtNoMoreThan63Characters) {
     Program p;
     p.Set(C::RocketLauncherInput, std::string(62, ' ') + "12");
-    p.dlg.OnRequiredMissiles();
+    p.dlg.Run(Action::RequiredMissiles);
     EXPECT_TRUE(p.form.Events().empty());
-    EXPECT_EQ(p.dlg.State().inputs.defenceCount[0], 1);
+    EXPECT_EQ(p.dlg.Inputs().defenceCount[0], 1);
     p.Set(C::RocketLauncherInput, std::string(63, ' ') + "12");
-    p.dlg.OnRequiredMissiles();
+    p.dlg.Run(Action::RequiredMissiles);
     EXPECT_FALSE(p.form.Events().empty());
 }
 
 TEST(HandlerFrame, EmptyFieldsReadAsZeroAndShowEmptyAgain) {
     Program p;
     p.Set(C::WeaponsInput, "9");
-    p.dlg.OnRequiredMissiles();
+    p.dlg.Run(Action::RequiredMissiles);
     p.Set(C::WeaponsInput, "");
     p.Set(C::RocketLauncherInput, "0");
-    p.dlg.OnRequiredMissiles();
-    EXPECT_EQ(p.dlg.State().inputs.weaponsLevel, 0);
+    p.dlg.Run(Action::RequiredMissiles);
+    EXPECT_EQ(p.dlg.Inputs().weaponsLevel, 0);
     for (ControlId id : kNumericInputs) EXPECT_EQ(p.Get(id), "");
 }
 
 TEST(Exit, FillsEmptyAndSingleLetterFieldsThenCloses) {
     Program p;
     p.Set(C::RocketLauncherInput, "x");
-    p.dlg.OnExit();
+    p.dlg.Run(Action::Exit);
     EXPECT_TRUE(p.form.Closed());
     EXPECT_EQ(p.Get(C::RocketLauncherInput), "1");
     EXPECT_EQ(p.Get(C::ImpulseDriveInput), "1");
@@ -85,7 +85,7 @@ TEST(Exit, FillsEmptyAndSingleLetterFieldsThenCloses) {
 TEST(Exit, StaysOpenOnTextThatIsNoInteger) {
     Program p;
     p.Set(C::WeaponsInput, "abc");
-    p.dlg.OnExit();
+    p.dlg.Run(Action::Exit);
     EXPECT_FALSE(p.form.Closed());
     EXPECT_EQ(p.form.Focus(), C::WeaponsInput);
 }
@@ -93,7 +93,7 @@ TEST(Exit, StaysOpenOnTextThatIsNoInteger) {
 TEST(ApplyResult, BeforeAnySimulationOnlyNormalises) {
     Program p;
     p.Set(C::RocketLauncherInput, "5");
-    p.dlg.OnApplyResult();
+    p.dlg.Run(Action::ApplyResult);
     EXPECT_EQ(p.Get(C::RocketLauncherInput), "5");
     EXPECT_EQ(p.Get(C::MissileInput), "");
 }
@@ -104,15 +104,15 @@ TEST(ApplyResult, TurnsSurvivorsIntoTheNextInputOnce) {
     p.Set(C::AbmInput, "2");
     p.Set(C::RocketLauncherInput, "1000");
     p.Set(C::ArmourInput, "4");
-    p.dlg.OnSimulate();
-    p.dlg.OnApplyResult();
+    p.dlg.Run(Action::Simulate);
+    p.dlg.Run(Action::ApplyResult);
     // 8 missiles: 96000 / 280 = 342 destroyed; all 8 needed, none left; no interceptors left.
     EXPECT_EQ(p.Get(C::RocketLauncherInput), "658");
     EXPECT_EQ(p.Get(C::MissileInput), "");
     EXPECT_EQ(p.Get(C::AbmInput), "");
     EXPECT_EQ(p.Get(C::ArmourInput), "4");
     p.Set(C::RocketLauncherInput, "3");
-    p.dlg.OnApplyResult();
+    p.dlg.Run(Action::ApplyResult);
     EXPECT_EQ(p.Get(C::RocketLauncherInput), "3") << "a second press applies nothing";
 }
 
@@ -120,29 +120,29 @@ TEST(ApplyResult, KeepsTheInterceptorsLeft) {
     Program p;
     p.Set(C::MissileInput, "3");
     p.Set(C::AbmInput, "10");
-    p.dlg.OnSimulate();
-    p.dlg.OnApplyResult();
+    p.dlg.Run(Action::Simulate);
+    p.dlg.Run(Action::ApplyResult);
     EXPECT_EQ(p.Get(C::AbmInput), "7");
 }
 
 TEST(ApplyResult, AfterASimulationWithoutMissilesWritesTheInterceptorsStillThere) {
     Program p;
     p.Set(C::AbmInput, "12");
-    p.dlg.OnSimulate();
-    p.dlg.OnApplyResult();
+    p.dlg.Run(Action::Simulate);
+    p.dlg.Run(Action::ApplyResult);
     EXPECT_EQ(p.Get(C::AbmInput), "12");
 }
 
 TEST(ResetAll, ClearsInputsAndResultsButKeepsSelections) {
     Program p;
     p.form.SelectListItem(C::PrimaryTargetList, 3);
-    p.dlg.OnPrimaryTargetChanged();
+    p.dlg.Run(Action::PrimaryTargetChanged);
     p.Set(C::MissileInput, "10");
     p.Set(C::RocketLauncherInput, "100");
     p.Set(C::ReportText, "Raketenwerfer 5");
     p.Set(C::RangeResult, "19");
-    p.dlg.OnSimulate();
-    p.dlg.OnResetAll();
+    p.dlg.Run(Action::Simulate);
+    p.dlg.Run(Action::ResetAll);
     for (ControlId id : kNumericInputs) EXPECT_EQ(p.Get(id), "");
     EXPECT_EQ(p.Get(C::ReportText), "");
     EXPECT_EQ(p.Get(C::RangeResult), "");
@@ -152,8 +152,8 @@ TEST(ResetAll, ClearsInputsAndResultsButKeepsSelections) {
     EXPECT_EQ(p.Get(C::MissilesFired), " ");
     EXPECT_EQ(p.Get(C::StatusLine), "");
     EXPECT_EQ(p.form.GetSelection(C::PrimaryTargetList), 3);
-    EXPECT_EQ(p.dlg.State().inputs.primaryTarget, 3);
-    EXPECT_EQ(p.dlg.State().inputs.missileCount, 0);
+    EXPECT_EQ(p.dlg.Inputs().primaryTarget, 3);
+    EXPECT_EQ(p.dlg.Inputs().missileCount, 0);
 }
 
 }  // namespace

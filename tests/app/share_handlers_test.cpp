@@ -18,7 +18,7 @@ void SimulateWorkedExample(Program& p) {
     p.Set(ControlId::LightLaserInput, "10");
     p.Set(ControlId::AbmInput, "2");
     p.Set(ControlId::MissileInput, "10");
-    p.dlg.OnSimulate();
+    p.dlg.Run(Action::Simulate);
 }
 
 std::size_t Count(const MemoryForm& form, const std::string& kind) {
@@ -30,10 +30,10 @@ std::size_t Count(const MemoryForm& form, const std::string& kind) {
 TEST(CopyStrike, NeedsAShownStrike) {
     Program p;
     p.form.PutClipboardText("kept");
-    p.dlg.OnCopyStrike(ShareFormat::Text);
+    p.dlg.Plan().OnCopyStrike(ShareFormat::Text);
     SimulateWorkedExample(p);
-    p.dlg.OnResetAll();
-    p.dlg.OnCopyStrike(ShareFormat::BBCode);
+    p.dlg.Run(Action::ResetAll);
+    p.dlg.Plan().OnCopyStrike(ShareFormat::BBCode);
     EXPECT_EQ(p.form.GetClipboardText(), "kept");
     EXPECT_EQ(Count(p.form, "message"), 2U);
     EXPECT_EQ(p.form.Events().back().text, "L108");
@@ -43,7 +43,7 @@ TEST(CopyStrike, TellsTheShownStrikeNotTheEditedFields) {
     Program p;
     SimulateWorkedExample(p);
     p.Set(ControlId::RocketLauncherInput, "5");  // the next strike's input, not simulated yet
-    p.dlg.OnCopyStrike(ShareFormat::Markdown);
+    p.dlg.Plan().OnCopyStrike(ShareFormat::Markdown);
     const std::string text = p.form.GetClipboardText();
     EXPECT_NE(text.find("L1   100  100    0\nL2    10   10    0\nL9     2    2    0\n"), std::string::npos) << text;
     EXPECT_NE(text.find("L103: 4 \xc2\xb7 L104: 2 \xc2\xb7 L105: 6"), std::string::npos) << text;
@@ -52,21 +52,21 @@ TEST(CopyStrike, TellsTheShownStrikeNotTheEditedFields) {
 
 TEST(CopyPlan, EmptyUntilAStrikeIsRememberedAndTheTextIsTheExportFile) {
     Program p;
-    p.dlg.OnCopyPlan(ShareFormat::Text);
+    p.dlg.Plan().OnCopyPlan(ShareFormat::Text);
     EXPECT_EQ(p.form.Events().back().text, "L109");
     SimulateWorkedExample(p);
-    p.dlg.OnRememberAttack();
-    p.dlg.OnCopyPlan(ShareFormat::Text);
-    EXPECT_EQ(p.form.GetClipboardText(), ReadWholeFile(p.dlg.PlanFile()).value_or("<missing>"));
-    p.dlg.OnCopyPlan(ShareFormat::BBCode);
+    p.dlg.Run(Action::RememberAttack);
+    p.dlg.Plan().OnCopyPlan(ShareFormat::Text);
+    EXPECT_EQ(p.form.GetClipboardText(), ReadWholeFile(p.dlg.Plan().File()).value_or("<missing>"));
+    p.dlg.Plan().OnCopyPlan(ShareFormat::BBCode);
     EXPECT_EQ(p.form.GetClipboardText().rfind("[b]1. L71[/b]\n", 0), 0U) << p.form.GetClipboardText();
 
     // Saving ends the plan; the next remembered strike starts a new one.
     p.form.QueueSaveAnswer((p.home / "plan.txt").string());
-    p.dlg.OnSavePlan();
+    p.dlg.Run(Action::SavePlan);
     SimulateWorkedExample(p);
-    p.dlg.OnRememberAttack();
-    p.dlg.OnCopyPlan(ShareFormat::Markdown);
+    p.dlg.Run(Action::RememberAttack);
+    p.dlg.Plan().OnCopyPlan(ShareFormat::Markdown);
     EXPECT_EQ(p.form.GetClipboardText().find("**1."), std::string::npos);
     EXPECT_EQ(p.form.GetClipboardText().rfind("**2. L71**", 0), 0U) << p.form.GetClipboardText();
 }
@@ -76,7 +76,7 @@ TEST(PasteReport, ReplacesTheReportAndReadsIt) {
     p.Set(ControlId::ReportText, "old text");
     p.Set(ControlId::GaussCannonInput, "9");
     p.form.PutClipboardText("Raketenwerfer 12\nAbfangrakete 3\n");
-    p.dlg.OnPasteReport();
+    p.dlg.Run(Action::PasteReport);
     EXPECT_EQ(p.Get(ControlId::ReportText), "Raketenwerfer 12\nAbfangrakete 3\n");
     EXPECT_EQ(p.Get(ControlId::RocketLauncherInput), "12");
     EXPECT_EQ(p.Get(ControlId::AbmInput), "3");

@@ -108,9 +108,9 @@ TEST(ApplyLanguageFile, ResetsInputsAndResultsAndSelectsTheFirstEntries) {
     w.form.SetText(ControlId::StatusLine, "hit");
     w.form.SelectListItem(ControlId::PrimaryTargetList, 4);
     w.form.SelectListItem(ControlId::RequiredTargetList, 6);
-    w.dlg.OnPrimaryTargetChanged();
-    w.dlg.OnNeededTargetChanged();
-    w.dlg.OnRequiredMissiles();  // reads the 12 rocket launchers
+    w.dlg.Run(Action::PrimaryTargetChanged);
+    w.dlg.Run(Action::NeededTargetChanged);
+    w.dlg.Run(Action::RequiredMissiles);  // reads the 12 rocket launchers
     w.form.SetText(ControlId::RocketLauncherInput, "12");
     w.form.SetText(ControlId::RocketLauncherDestroyed, "7");
     w.form.SetText(ControlId::StatusLine, "hit");
@@ -122,11 +122,11 @@ TEST(ApplyLanguageFile, ResetsInputsAndResultsAndSelectsTheFirstEntries) {
     EXPECT_EQ(w.Get(ControlId::ReportText), "");
     EXPECT_EQ(w.Get(ControlId::RocketLauncherDestroyed), " ");
     EXPECT_EQ(w.Get(ControlId::StatusLine), "");
-    EXPECT_EQ(w.dlg.State().inputs.defenceCount[0], 0);
+    EXPECT_EQ(w.dlg.Inputs().defenceCount[0], 0);
     EXPECT_EQ(w.List(ControlId::PrimaryTargetList).selected, 0);
     EXPECT_EQ(w.List(ControlId::RequiredTargetList).selected, 0);
-    EXPECT_EQ(w.dlg.State().inputs.primaryTarget, 0);
-    EXPECT_EQ(w.dlg.State().inputs.neededTarget, 0);
+    EXPECT_EQ(w.dlg.Inputs().primaryTarget, 0);
+    EXPECT_EQ(w.dlg.Inputs().neededTarget, 0);
     EXPECT_EQ(w.List(ControlId::PrimaryTargetList).entries.size(), 9u) << "refilled, not appended";
     EXPECT_EQ(w.List(ControlId::RequiredTargetList).entries.size(), 9u);
 }
@@ -184,13 +184,13 @@ TEST(ApplyLanguageFile, AnOverLongLineTenLeavesEverythingAfterItEmpty) {
 TEST(ApplyLanguageFile, AMissingFileChangesNothing) {
     Window w;
     w.form.SetText(ControlId::RocketLauncherInput, "12");
-    w.dlg.State().inputs.primaryTarget = 3;
+    w.dlg.Inputs().primaryTarget = 3;
     w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
 
     EXPECT_EQ(w.Get(ControlId::RocketLauncherInput), "12");
     EXPECT_EQ(w.Get(ControlId::RocketLauncherLabel), "Raketenwerfer") << "template caption";
     EXPECT_TRUE(w.List(ControlId::PrimaryTargetList).entries.empty());
-    EXPECT_EQ(w.dlg.State().inputs.primaryTarget, 3);
+    EXPECT_EQ(w.dlg.Inputs().primaryTarget, 3);
     EXPECT_EQ(w.dlg.Texts().msgMissilesHit, "");
 
     // A readable file later fills everything.

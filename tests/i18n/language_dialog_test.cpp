@@ -123,7 +123,7 @@ TEST(ChooseLanguage, AcceptingARowAppliesAndSavesIt) {
     Window w;
     w.home.Write(kLanguageSaveFile, "3");
     w.Answer({5});
-    w.dlg.OnChooseLanguage();
+    w.dlg.Run(Action::ChooseLanguage);
 
     EXPECT_EQ(w.form.LastLanguageDialog().title, NumberedLine("it", 61));
     EXPECT_EQ(w.Caption(), NumberedLine("fr", 1));
@@ -137,10 +137,10 @@ TEST(ChooseLanguage, CancelOrNoRowChangesNothing) {
     w.form.SetText(ControlId::MissileInput, "40");
 
     w.form.QueueLanguageAnswer({false, {5}});  // rows selected, then cancelled
-    w.dlg.OnChooseLanguage();
+    w.dlg.Run(Action::ChooseLanguage);
     w.Answer({});
-    w.dlg.OnChooseLanguage();
-    w.dlg.OnChooseLanguage();  // no answer queued: the dialog is cancelled
+    w.dlg.Run(Action::ChooseLanguage);
+    w.dlg.Run(Action::ChooseLanguage);  // no answer queued: the dialog is cancelled
 
     EXPECT_EQ(w.Caption(), NumberedLine("en", 1));
     EXPECT_EQ(w.form.GetText(ControlId::MissileInput), "40") << "no reset";
@@ -151,7 +151,7 @@ TEST(ChooseLanguage, TheFormerTwelveBecomesExactlyTheNewIndex) {
     Window w;
     w.home.Write(kLanguageSaveFile, "12");
     w.Answer({3});
-    w.dlg.OnChooseLanguage();
+    w.dlg.Run(Action::ChooseLanguage);
     EXPECT_EQ(w.home.Read(kLanguageSaveFile), "3");
     EXPECT_EQ(w.Caption(), NumberedLine("it", 1));
 }
@@ -160,7 +160,7 @@ TEST(ChooseLanguage, TheChoiceLastsWithoutASavedFileOrDataFolder) {
     Window w;
     std::filesystem::remove_all(w.home / kDataFolder);
     w.Answer({kFrench});
-    w.dlg.OnChooseLanguage();
+    w.dlg.Run(Action::ChooseLanguage);
     EXPECT_EQ(w.home.Read(kLanguageSaveFile), "5");
 
     MemoryForm next;
@@ -175,7 +175,7 @@ TEST(ChooseLanguage, AChoiceThatCannotBeSavedStillAppliesAndIsReported) {
     w.home.Write(kDataFolder, "in the way");
     w.form.ClearEvents();
     w.Answer({kItalian});
-    w.dlg.OnChooseLanguage();
+    w.dlg.Run(Action::ChooseLanguage);
 
     EXPECT_EQ(w.Caption(), NumberedLine("it", 1));
     EXPECT_EQ(w.home.Read(kDataFolder), "in the way");
@@ -191,7 +191,7 @@ TEST(ChooseLanguage, AChoiceThatCannotBeSavedStillAppliesAndIsReported) {
 TEST(ChooseLanguage, AMissingLanguageFileAppliesNothingButIsRemembered) {
     Window w;
     w.Answer({2});  // no Dutch file
-    w.dlg.OnChooseLanguage();
+    w.dlg.Run(Action::ChooseLanguage);
     EXPECT_EQ(w.Caption(), NumberedLine("en", 1));
     EXPECT_EQ(w.home.Read(kLanguageSaveFile), "2");
 }

@@ -26,12 +26,12 @@ std::string Line(const std::string& record, int index) {
 TEST(AttackRecord, WholeRecordLayout) {
     AttackRecordFacts facts;
     facts.number = 1;
-    facts.primaryTarget = 3;
-    facts.countAtStart = {5, 10, 0, 7, 0, 0, 1, 1};
-    facts.destroyed = {3, 0, 0, 7, 0, 0, 0, 1};
-    facts.abmAtStart = 2;
-    facts.missilesAtStart = 10;
-    facts.missilesFired = 10;
+    facts.in.primaryTarget = 3;
+    facts.in.counts = {5, 10, 0, 7, 0, 0, 1, 1};
+    facts.out.destroyed = {3, 0, 0, 7, 0, 0, 0, 1};
+    facts.in.interceptors = 2;
+    facts.in.missiles = 10;
+    facts.out.missilesFired = 10;
     EXPECT_EQ(FormatAttackRecord(Words(), facts),
               "1. Attack\n"
               "=========\n"
@@ -90,8 +90,8 @@ class AttackRecordPrimaryTarget : public ::testing::TestWithParam<TargetCase> {}
 
 TEST_P(AttackRecordPrimaryTarget, LineOnlyForASingleType) {
     AttackRecordFacts facts;
-    facts.primaryTarget = GetParam().primaryTarget;
-    facts.missilesFired = 4;
+    facts.in.primaryTarget = GetParam().primaryTarget;
+    facts.out.missilesFired = 4;
     EXPECT_EQ(Line(FormatAttackRecord(Words(), facts), 2), GetParam().lineAfterUnderline);
 }
 
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct InterceptorCase {
     const char* name;
-    std::int64_t abmAtStart;
+    std::int32_t abmAtStart;
     std::int64_t missilesAtStart;
     std::int64_t missilesFired;
     const char* line;
@@ -116,9 +116,9 @@ class AttackRecordInterceptors : public ::testing::TestWithParam<InterceptorCase
 TEST_P(AttackRecordInterceptors, LastLineAndTwoEmptyLines) {
     const InterceptorCase& c = GetParam();
     AttackRecordFacts facts;
-    facts.abmAtStart = c.abmAtStart;
-    facts.missilesAtStart = c.missilesAtStart;
-    facts.missilesFired = c.missilesFired;
+    facts.in.interceptors = c.abmAtStart;
+    facts.in.missiles = c.missilesAtStart;
+    facts.out.missilesFired = c.missilesFired;
     const std::string record = FormatAttackRecord(Words(), facts);
     const std::string ending = std::string(c.line) + "\n\n\n";
     ASSERT_GE(record.size(), ending.size());
@@ -138,10 +138,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(AttackRecord, NegativeCountsArePrintedWithTheirSign) {
     AttackRecordFacts facts;
-    facts.countAtStart[0] = -4;
-    facts.countAtStart[1] = 6;
-    facts.destroyed[1] = -2;
-    facts.missilesFired = -1;
+    facts.in.counts[0] = -4;
+    facts.in.counts[1] = 6;
+    facts.out.destroyed[1] = -2;
+    facts.out.missilesFired = -1;
     const std::string record = FormatAttackRecord(Words(), facts);
     EXPECT_EQ(Line(record, 3), "Missiles: -1");
     EXPECT_EQ(Line(record, 5), "RL -4 (*)");

@@ -31,7 +31,7 @@ void Simulate(Program& p, const Strike& strike) {
     for (int t = 0; t < kDefenceTypeCount; ++t) p.Set(kDefenceRows[t].input, std::to_string(strike.counts[t]));
     p.Set(ControlId::AbmInput, std::to_string(strike.interceptors));
     p.Set(ControlId::MissileInput, std::to_string(strike.missiles));
-    p.dlg.OnSimulate();
+    p.dlg.Run(Action::Simulate);
 }
 
 // The plan records of the two strikes, numbered n (1 to 9), in the short numbered language.
@@ -79,12 +79,12 @@ std::string Export(const Program& p, const std::string& name) { return (p.home.P
 
 void SaveAs(Program& p, const std::string& name) {
     p.form.QueueSaveAnswer(Export(p, name));
-    p.dlg.OnSavePlan();
+    p.dlg.Run(Action::SavePlan);
 }
 
 void SaveCancelled(Program& p) {
     p.form.QueueSaveAnswer(std::nullopt);
-    p.dlg.OnSavePlan();
+    p.dlg.Run(Action::SavePlan);
 }
 
 int RecordCount(const std::string& plan) {
@@ -97,7 +97,7 @@ class PlanHandlers : public ::testing::Test {
 protected:
     void SetUp() override { p.form.ClearEvents(); }
     // This process's own plan file.
-    std::string PlanName() const { return std::filesystem::relative(p.dlg.PlanFile(), p.home.Path()).string(); }
+    std::string PlanName() const { return std::filesystem::relative(p.dlg.Plan().File(), p.home.Path()).string(); }
     bool PlanOnDisk() const { return p.home.Exists(PlanName()); }
     std::string PlanText() const { return p.home.Read(PlanName()); }
     // Only the save dialog opened: no message and no error box.
@@ -115,9 +115,9 @@ TEST_F(PlanHandlers, SimulateThenSaveExportsThatOneAttack) {
     EXPECT_EQ(p.home.Read("plan.txt"), expected);
     EXPECT_EQ(RecordCount(expected), 1);
     EXPECT_FALSE(PlanOnDisk());
-    EXPECT_FALSE(p.dlg.State().plan.rememberRequested);
-    EXPECT_FALSE(p.dlg.State().plan.planFileOpen);
-    EXPECT_EQ(p.dlg.State().plan.attackNumber, 2);
+    EXPECT_FALSE(p.dlg.Plan().State().rememberRequested);
+    EXPECT_FALSE(p.dlg.Plan().State().planFileOpen);
+    EXPECT_EQ(p.dlg.Plan().State().attackNumber, 2);
     ExpectOnlySaveDialogs();
 }
 
@@ -148,31 +148,31 @@ TEST_F(PlanHandlers, RecordUsesTheLanguageWordsOfItsLines) {
 TEST_F(PlanHandlers, TwoRemembersThenSaveExportsBothInOrderAndNoThird) {
     Simulate(p, kLaunchersOnly);
     const std::string first = LaunchersOnlyRecord(1);
-    p.dlg.OnRememberAttack();
+    p.dlg.Run(Action::RememberAttack);
     Simulate(p, kEverything);
     const std::string second = EverythingRecord(2);
-    p.dlg.OnRememberAttack();
+    p.dlg.Run(Action::RememberAttack);
     SaveAs(p, "plan.txt");
     EXPECT_EQ(p.home.Read("plan.txt"), first + second);
-    EXPECT_EQ(p.dlg.State().plan.attackNumber, 3);
+    EXPECT_EQ(p.dlg.Plan().State().attackNumber, 3);
 }
 
 TEST_F(PlanHandlers, RememberTakesTheSurvivorsAsNextInput) {
     Simulate(p, Strike{{100, 10, 0, 0, 0, 0, 0, 0}, 0, 1});
-    p.dlg.OnRememberAttack();
+    p.dlg.Run(Action::RememberAttack);
     EXPECT_EQ(p.Get(ControlId::RocketLauncherInput), "40");
     EXPECT_EQ(p.Get(ControlId::LightLaserInput), "10");
     EXPECT_EQ(p.Get(ControlId::HeavyLaserInput), "");
-    EXPECT_FALSE(p.dlg.State().strike.resultValid);
+    EXPECT_FALSE(p.dlg.Strike().Last().resultValid);
 }
 
 TEST_F(PlanHandlers, RecordReachesTheDiskWhenRemembered) {
     Simulate(p, kLaunchersOnly);
-    p.dlg.OnRememberAttack();
+    p.dlg.Run(Action::RememberAttack);
     EXPECT_EQ(PlanText(), LaunchersOnlyRecord(1));
     Simulate(p, kEverything);
     const std::string second = EverythingRecord(2);
-    p.dlg.OnRememberAttack();
+    p.dlg.Run(Action::RememberAttack);
     EXPECT_EQ(RecordCount(PlanText()), 2);
     EXPECT_TRUE(PlanText().ends_with(second));
 }
@@ -182,8 +182,8 @@ TEST_F(PlanHandlers, CancelKeepsThePlanForTheNextSave) {
     const std::string expected = LaunchersOnlyRecord(1);
     SaveCancelled(p);
     EXPECT_EQ(PlanText(), expected);
-    EXPECT_FALSE(p.dlg.State().plan.planFileOpen);
-    EXPECT_TRUE(p.dlg.State().plan.rememberRequested);
+    EXPECT_FALSE(p.dlg.Plan().State().planFileOpen);
+    EXPECT_TRUE(p.dlg.Plan().State().rememberRequested);
     EXPECT_FALSE(p.home.Exists("plan.txt"));
 
     SaveAs(p, "plan.txt");
@@ -197,7 +197,7 @@ TEST_F(PlanHandlers, RecordAfterCancelStartsANewPlan) {
     SaveCancelled(p);
     Simulate(p, kEverything);
     const std::string second = EverythingRecord(2);
-    p.dlg.OnRememberAttack();
+    p.dlg.Run(Action::RememberAttack);
     SaveAs(p, "plan.txt");
     EXPECT_EQ(p.home.Read("plan.txt"), second);
 }
@@ -210,15 +210,15 @@ TEST_F(PlanHandlers, NumberingContinuesAfterAnExport) {
     SaveAs(p, "second.txt");
     EXPECT_EQ(p.home.Read("second.txt"), second);
     EXPECT_TRUE(second.starts_with("2. "));
-    EXPECT_EQ(p.dlg.State().plan.attackNumber, 3);
+    EXPECT_EQ(p.dlg.Plan().State().attackNumber, 3);
 }
 
 TEST_F(PlanHandlers, NothingRecordableWritesNoExportAndNoMessage) {
     SaveAs(p, "plan.txt");
     EXPECT_FALSE(p.home.Exists("plan.txt"));
     EXPECT_FALSE(PlanOnDisk());
-    EXPECT_FALSE(p.dlg.State().plan.rememberRequested);
-    EXPECT_EQ(p.dlg.State().plan.attackNumber, 1);
+    EXPECT_FALSE(p.dlg.Plan().State().rememberRequested);
+    EXPECT_EQ(p.dlg.Plan().State().attackNumber, 1);
     EXPECT_EQ(p.form.Events().size(), 1u);
     ExpectOnlySaveDialogs();
 }
@@ -237,13 +237,13 @@ class PlanRepeat : public PlanHandlers, public ::testing::WithParamInterface<Rep
 TEST_P(PlanRepeat, RememberTwiceAfterOneSimulation) {
     Simulate(p, GetParam().strike);
     const std::string first = GetParam().record(1);
-    p.dlg.OnRememberAttack();
-    p.dlg.OnRememberAttack();
+    p.dlg.Run(Action::RememberAttack);
+    p.dlg.Run(Action::RememberAttack);
     EXPECT_EQ(RecordCount(PlanText()), 1 + GetParam().secondRecords);
     if (GetParam().secondRecords == 1) {
         EXPECT_EQ(PlanText(), first + GetParam().record(2));
     }
-    EXPECT_TRUE(p.dlg.State().plan.rememberRequested);
+    EXPECT_TRUE(p.dlg.Plan().State().rememberRequested);
 }
 
 TEST_P(PlanRepeat, TwoExportsInARow) {
@@ -310,13 +310,13 @@ TEST_F(PlanHandlers, ExportIntoReadOnlyFolderKeepsThePlan) {
         const std::string expected = LaunchersOnlyRecord(1);
         const std::string target = Export(p, "locked/plan.txt");
         p.form.QueueSaveAnswer(target);
-        p.dlg.OnSavePlan();
+        p.dlg.Run(Action::SavePlan);
 
         ASSERT_EQ(p.form.Events().size(), 2u);
         EXPECT_EQ(p.form.Events()[1].kind, "error");
         EXPECT_EQ(p.form.Events()[1].text, target + " could not be saved: permission denied.");
         EXPECT_EQ(PlanText(), expected);
-        EXPECT_TRUE(p.dlg.State().plan.rememberRequested);
+        EXPECT_TRUE(p.dlg.Plan().State().rememberRequested);
 
         // Another place takes the same plan, without a second record.
         SaveAs(p, "plan.txt");
@@ -335,28 +335,28 @@ TEST_F(PlanHandlers, FailedReplaceSaysWhyAndKeepsThePlan) {
     EXPECT_EQ(p.form.Events()[1].kind, "error");
     EXPECT_EQ(p.form.Events()[1].text, Export(p, "taken.txt") + " could not be saved: it is a folder.");
     EXPECT_EQ(PlanText(), expected);
-    EXPECT_TRUE(p.dlg.State().plan.rememberRequested);
+    EXPECT_TRUE(p.dlg.Plan().State().rememberRequested);
     EXPECT_TRUE(std::filesystem::is_directory(p.home.Path() / "taken.txt" / "inside"));
 }
 
 TEST_F(PlanHandlers, MissingDataFolderReportsTheRecordThatWasNotWritten) {
     std::filesystem::remove_all(p.home.Path() / kDataFolder);
     Simulate(p, kEverything);
-    p.dlg.OnRememberAttack();
+    p.dlg.Run(Action::RememberAttack);
     ASSERT_EQ(p.form.Events().size(), 1u);
     EXPECT_EQ(p.form.Events()[0].kind, "error");
     EXPECT_EQ(p.form.Events()[0].text,
-              p.dlg.PlanFile().string() + " could not be saved: the file or its folder does not exist.");
+              p.dlg.Plan().File().string() + " could not be saved: the file or its folder does not exist.");
     // The failed record changed nothing: same number, the result is still pending.
-    EXPECT_EQ(p.dlg.State().plan.attackNumber, 1);
-    EXPECT_TRUE(p.dlg.State().strike.attackRecordable);
-    EXPECT_FALSE(p.dlg.State().plan.planFileOpen);
+    EXPECT_EQ(p.dlg.Plan().State().attackNumber, 1);
+    EXPECT_TRUE(p.dlg.Strike().Last().attackRecordable);
+    EXPECT_FALSE(p.dlg.Plan().State().planFileOpen);
     EXPECT_EQ(p.Get(ControlId::RocketLauncherInput), "100");
 
     // With the folder back, the same attack is recorded as number 1.
     std::filesystem::create_directories(p.home.Path() / kDataFolder);
     const std::string expected = EverythingRecord(1);
-    p.dlg.OnRememberAttack();
+    p.dlg.Run(Action::RememberAttack);
     EXPECT_EQ(PlanText(), expected);
     SaveAs(p, "plan.txt");
     EXPECT_EQ(p.home.Read("plan.txt"), expected);

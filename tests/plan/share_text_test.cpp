@@ -37,16 +37,16 @@ const ShareWords& Words() {
 
 // The worked example: 100 rocket launchers, 10 light lasers, 2 interceptors, 10 missiles; 4 fired
 // (2 of them intercepted), 6 left.
-StrikeShareFacts WorkedExample() {
-    StrikeShareFacts facts;
-    facts.record.countAtStart = {100, 10, 0, 0, 0, 0, 0, 0};
-    facts.record.destroyed = {100, 10, 0, 0, 0, 0, 0, 0};
-    facts.record.abmAtStart = 2;
-    facts.record.missilesAtStart = 10;
-    facts.record.missilesFired = 4;
-    facts.defenderLoss = {231000, 5000, 4000};
-    facts.attackerLoss = {50000, 10000, 40000};
-    facts.missilesLeft = 6;
+AttackRecordFacts WorkedExample() {
+    AttackRecordFacts facts;
+    facts.in.counts = {100, 10, 0, 0, 0, 0, 0, 0};
+    facts.out.destroyed = {100, 10, 0, 0, 0, 0, 0, 0};
+    facts.in.interceptors = 2;
+    facts.in.missiles = 10;
+    facts.out.missilesFired = 4;
+    facts.out.defenderLoss = {231000, 5000, 4000};
+    facts.out.attackerLoss = {50000, 10000, 40000};
+    facts.out.missilesLeft = 6;
     return facts;
 }
 
@@ -58,8 +58,8 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 TEST(ShareText, PlainTextIsTheAttackRecord) {
-    const StrikeShareFacts facts = WorkedExample();
-    EXPECT_EQ(FormatStrikeShare(ShareFormat::Text, Words(), facts), FormatAttackRecord(Words().record, facts.record));
+    const AttackRecordFacts facts = WorkedExample();
+    EXPECT_EQ(FormatStrikeShare(ShareFormat::Text, Words(), facts), FormatAttackRecord(Words().record, facts));
 }
 
 TEST(ShareText, BBCodeCarriesEveryPartAndTheBalanceInColourAndWord) {
@@ -79,8 +79,8 @@ TEST(ShareText, BBCodeCarriesEveryPartAndTheBalanceInColourAndWord) {
 }
 
 TEST(ShareText, EqualLossesHaveNeitherColourNorMarkAndNoDefencesNoList) {
-    StrikeShareFacts facts;
-    facts.record.primaryTarget = 8;  // shield domes first: no target line
+    AttackRecordFacts facts;
+    facts.in.primaryTarget = 8;  // shield domes first: no target line
     const std::string text = FormatStrikeShare(ShareFormat::BBCode, Words(), facts);
     EXPECT_EQ(text.find("[color"), std::string::npos) << text;
     EXPECT_EQ(text.find("[list]"), std::string::npos) << text;
@@ -89,9 +89,9 @@ TEST(ShareText, EqualLossesHaveNeitherColourNorMarkAndNoDefencesNoList) {
 }
 
 TEST(ShareText, MarkdownIsACodeBlockWhoseColumnsLineUpByCharacters) {
-    StrikeShareFacts facts = WorkedExample();
-    facts.record.countAtStart[3] = 1234567;  // a two-byte letter in the label and a grouped count
-    facts.record.destroyed[3] = 7;
+    AttackRecordFacts facts = WorkedExample();
+    facts.in.counts[3] = 1234567;  // a two-byte letter in the label and a grouped count
+    facts.out.destroyed[3] = 7;
     const std::vector<std::string> lines = Lines(FormatStrikeShare(ShareFormat::Markdown, Words(), facts));
     ASSERT_GE(lines.size(), 12U);
     EXPECT_EQ(lines[0], "**Strike**");
@@ -108,12 +108,12 @@ TEST(ShareText, MarkdownIsACodeBlockWhoseColumnsLineUpByCharacters) {
 }
 
 TEST(ShareText, PlanFormsNumberEveryRecordAndListEveryType) {
-    AttackRecordFacts first = WorkedExample().record;
+    AttackRecordFacts first = WorkedExample();
     AttackRecordFacts second = first;
     second.number = 2;
-    second.countAtStart = {};
-    second.destroyed = {};
-    second.abmAtStart = 0;
+    second.in.counts = {};
+    second.out.destroyed = {};
+    second.in.interceptors = 0;
     const std::vector<AttackRecordFacts> records = {first, second};
 
     const std::string bbcode = FormatPlanShare(ShareFormat::BBCode, Words(), records);

@@ -23,7 +23,7 @@ TEST(OnReadReport, FillsTheDefenderInputsAndTargetForEveryLanguage) {
     for (const testing::ReportSample& sample : kReportSamples) {
         Program p;
         p.Set(C::ReportText, testing::ReadReportSample(sample));
-        p.dlg.OnReadReport();
+        p.dlg.Run(Action::ReadReport);
         for (std::size_t item = 0; item < kReportItemCount; ++item) {
             EXPECT_EQ(p.Get(kReportItemFields[item]), Shown(sample.items[item]))
                 << sample.file << " " << item;
@@ -44,13 +44,13 @@ TEST(OnReadReport, ResetsTheResultsAndEmptiesTheDefenderButNotTheAttacker) {
     p.Set(C::MissileInput, "20");
     p.Set(C::WeaponsInput, "3");
     p.Set(C::StartGalaxyInput, "2");
-    p.dlg.OnSimulate();
-    p.dlg.OnRequiredMissiles();
+    p.dlg.Run(Action::Simulate);
+    p.dlg.Run(Action::RequiredMissiles);
     ASSERT_NE(p.Get(C::RocketLauncherDestroyed), " ");
     ASSERT_NE(p.Get(C::StatusLine), "");
 
     p.Set(C::ReportText, "Spionagebericht\nLeichtes Lasergeschütz 7");
-    p.dlg.OnReadReport();
+    p.dlg.Run(Action::ReadReport);
 
     for (const DefenceRowControls& row : kDefenceRows) {
         EXPECT_EQ(p.Get(row.remaining), " ");
@@ -79,17 +79,17 @@ TEST(OnReadReport, ResetsTheResultsAndEmptiesTheDefenderButNotTheAttacker) {
     EXPECT_EQ(p.Get(C::ImpulseDriveInput), "") << "the frame empties the fields it set to 0";
 
     // The state learns the numbers at the next read; until then the defender reads as nothing.
-    EXPECT_EQ(p.dlg.State().inputs.defenceCount, PerType<std::int32_t>{});
-    EXPECT_EQ(p.dlg.State().inputs.abmCount, 0);
-    EXPECT_EQ(p.dlg.State().inputs.armourLevel, 0);
-    EXPECT_EQ(p.dlg.State().inputs.weaponsLevel, 3);
+    EXPECT_EQ(p.dlg.Inputs().defenceCount, PerType<std::int32_t>{});
+    EXPECT_EQ(p.dlg.Inputs().abmCount, 0);
+    EXPECT_EQ(p.dlg.Inputs().armourLevel, 0);
+    EXPECT_EQ(p.dlg.Inputs().weaponsLevel, 3);
 }
 
 TEST(OnReadReport, AnEmptyReportOnlyClears) {
     Program p;
     p.Set(C::GaussCannonInput, "12");
     p.Set(C::TargetGalaxyInput, "4");
-    p.dlg.OnReadReport();
+    p.dlg.Run(Action::ReadReport);
     EXPECT_EQ(p.Get(C::GaussCannonInput), "");
     EXPECT_EQ(p.Get(C::TargetGalaxyInput), "4");
     EXPECT_TRUE(p.form.Events().empty());
@@ -103,7 +103,7 @@ TEST(OnReadReport, KeepsTheTargetWhenTheReportHasNoWellFormedPosition) {
         p.Set(C::TargetSystemInput, "100");
         p.Set(C::TargetPlanetInput, "7");
         p.Set(C::ReportText, report);
-        p.dlg.OnReadReport();
+        p.dlg.Run(Action::ReadReport);
         EXPECT_EQ(p.Get(C::RocketLauncherInput), "5") << report;
         EXPECT_EQ(p.Get(C::TargetGalaxyInput), "3") << report;
         EXPECT_EQ(p.Get(C::TargetSystemInput), "100") << report;
@@ -125,7 +125,7 @@ TEST(OnReadReport, ATextThatSimplyEndsIsNoError) {
     for (const auto& c : cases) {
         Program p;
         p.Set(C::ReportText, c.report);
-        p.dlg.OnReadReport();
+        p.dlg.Run(Action::ReadReport);
         EXPECT_EQ(p.Get(c.field), c.shown) << c.report;
         EXPECT_EQ(p.Get(C::RocketLauncherInput), "3") << c.report << ": the rest is read too";
         EXPECT_EQ(p.Get(C::MissileInput), "") << c.report << ": the frame runs to its end";
@@ -137,7 +137,7 @@ TEST(OnReadReport, GoesOnAfterAFieldThatIsNoInteger) {
     Program p;
     p.Set(C::WeaponsInput, "abc");
     p.Set(C::ReportText, "Gauss Cannon 9");
-    p.dlg.OnReadReport();
+    p.dlg.Run(Action::ReadReport);
     ASSERT_EQ(p.form.Events().size(), 2u);
     EXPECT_EQ(p.form.Events()[0].kind, "message");
     EXPECT_EQ(p.form.Events()[1].kind, "focus");
@@ -147,9 +147,9 @@ TEST(OnReadReport, GoesOnAfterAFieldThatIsNoInteger) {
 TEST(OnReadReport, SimulatingAfterwardsUsesTheImportedNumbers) {
     Program p;
     p.Set(C::ReportText, "Rocket Launcher 1.000\nAnti-Ballistic Missiles 2\nArmour Technology 4");
-    p.dlg.OnReadReport();
+    p.dlg.Run(Action::ReadReport);
     p.Set(C::MissileInput, "10");
-    p.dlg.OnSimulate();
+    p.dlg.Run(Action::Simulate);
     // 8 missiles get through: 96000 damage on launchers of 280 structure destroys 342.
     EXPECT_EQ(p.Get(C::RocketLauncherDestroyed), "342");
     EXPECT_EQ(p.Get(C::RocketLauncherRemaining), "658");
@@ -159,14 +159,14 @@ TEST(OnClearReport, EmptiesOnlyTheReport) {
     Program p;
     p.Set(C::ReportText, "Raketenwerfer 5");
     p.Set(C::RocketLauncherInput, "8");
-    p.dlg.OnClearReport();
+    p.dlg.Run(Action::ClearReport);
     EXPECT_EQ(p.Get(C::ReportText), "");
-    EXPECT_EQ(p.dlg.State().inputs.reportText, "");
+    EXPECT_EQ(p.dlg.Inputs().reportText, "");
     EXPECT_EQ(p.Get(C::RocketLauncherInput), "8");
-    EXPECT_EQ(p.dlg.State().inputs.defenceCount[0], 8);
+    EXPECT_EQ(p.dlg.Inputs().defenceCount[0], 8);
     EXPECT_EQ(p.Get(C::MissileInput), "");
     // The export writes every input back, whether saved or cancelled: the old report stays gone.
-    p.dlg.OnSavePlan();
+    p.dlg.Run(Action::SavePlan);
     EXPECT_EQ(p.Get(C::ReportText), "");
 }
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "report/report_keywords.h"
-#include "app/report_fields.h"
+#include "app/panels/report_fields.h"
 #include "report/report_reader.h"
 #include "travel/position.h"
 

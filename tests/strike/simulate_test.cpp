@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "app/panels/strike_view.h"
 #include "support/test_home.h"
 
 namespace quorvel {
@@ -27,9 +28,9 @@ TEST_P(SimulateTable, ShowsExpectedCells) {
     const SimulateCase& c = GetParam();
     Program p;
     p.form.SelectListItem(C::PrimaryTargetList, c.primaryTarget);
-    p.dlg.OnPrimaryTargetChanged();
+    p.dlg.Run(Action::PrimaryTargetChanged);
     for (const auto& [id, text] : c.inputs) p.Set(id, text);
-    p.dlg.OnSimulate();
+    p.dlg.Run(Action::Simulate);
     for (const auto& [id, text] : c.expected) EXPECT_EQ(p.Get(id), text) << "control " << ToInt(id);
 }
 
@@ -137,7 +138,7 @@ TEST(Simulate, ClearsZeroInputsAndKeepsOthers) {
     Program p;
     p.Set(C::MissileInput, "0");
     p.Set(C::RocketLauncherInput, "7");
-    p.dlg.OnSimulate();
+    p.dlg.Run(Action::Simulate);
     EXPECT_EQ(p.Get(C::MissileInput), "");
     EXPECT_EQ(p.Get(C::RocketLauncherInput), "7");
     EXPECT_EQ(p.Get(C::AbmInput), "");
@@ -147,9 +148,9 @@ TEST(Simulate, StaleCellsOfAnEarlierRunAreReplaced) {
     Program p;
     p.Set(C::MissileInput, "10");
     p.Set(C::RocketLauncherInput, "100");
-    p.dlg.OnSimulate();
+    p.dlg.Run(Action::Simulate);
     p.Set(C::RocketLauncherInput, "");
-    p.dlg.OnSimulate();
+    p.dlg.Run(Action::Simulate);
     EXPECT_EQ(p.Get(C::RocketLauncherDestroyed), " ");
     EXPECT_EQ(p.Get(C::RocketLauncherMetal), "-");
     EXPECT_EQ(p.Get(C::MissilesFired), "0");
@@ -159,19 +160,21 @@ TEST(Simulate, LossTotalsColourTheSideThatLostMore) {
     Program p;
     p.Set(C::MissileInput, "100");
     p.Set(C::RocketLauncherInput, "10");  // defender loses 20000 metal, attacker 12500
-    p.dlg.OnSimulate();
-    EXPECT_EQ(p.dlg.OnControlColour(C::DefenderMetalTotal), TextColour::Red);
-    EXPECT_EQ(p.dlg.OnControlColour(C::AttackerMetalLoss), TextColour::Green);
-    EXPECT_EQ(p.dlg.OnControlColour(C::DefenderCrystalTotal), TextColour::Green);  // 0 against 2500
-    EXPECT_EQ(p.dlg.OnControlColour(C::AttackerCrystalLoss), TextColour::Red);
-    EXPECT_EQ(p.dlg.OnControlColour(C::RocketLauncherMetal), TextColour::Default);
+    p.dlg.Run(Action::Simulate);
+    EXPECT_EQ(p.form.GetColour(C::DefenderMetalTotal), TextColour::Red);
+    EXPECT_EQ(p.form.GetColour(C::AttackerMetalLoss), TextColour::Green);
+    EXPECT_EQ(p.form.GetColour(C::DefenderCrystalTotal), TextColour::Green);  // 0 against 2500
+    EXPECT_EQ(p.form.GetColour(C::AttackerCrystalLoss), TextColour::Red);
+    EXPECT_EQ(p.form.GetColour(C::RocketLauncherMetal), TextColour::Default);
 
-    p.dlg.State().strike.defenderLoss = {300, 5, 0};
-    p.dlg.State().strike.attackerLoss = {900, 5, 0};
-    EXPECT_EQ(p.dlg.OnControlColour(C::DefenderMetalTotal), TextColour::Green);
-    EXPECT_EQ(p.dlg.OnControlColour(C::AttackerMetalLoss), TextColour::Red);
-    EXPECT_EQ(p.dlg.OnControlColour(C::DefenderCrystalTotal), TextColour::Default);
-    EXPECT_EQ(p.dlg.OnControlColour(C::AttackerCrystalLoss), TextColour::Default);
+    StrikeResult losses;
+    losses.defenderLoss = {300, 5, 0};
+    losses.attackerLoss = {900, 5, 0};
+    ShowStrike(p.form, p.dlg.Texts(), StrikeInput{}, losses);
+    EXPECT_EQ(p.form.GetColour(C::DefenderMetalTotal), TextColour::Green);
+    EXPECT_EQ(p.form.GetColour(C::AttackerMetalLoss), TextColour::Red);
+    EXPECT_EQ(p.form.GetColour(C::DefenderCrystalTotal), TextColour::Default);
+    EXPECT_EQ(p.form.GetColour(C::AttackerCrystalLoss), TextColour::Default);
 }
 
 struct RequiredCase {
@@ -189,9 +192,9 @@ TEST_P(RequiredMissilesTable, AnswersInCell1083) {
     const RequiredCase& c = GetParam();
     Program p;
     p.form.SelectListItem(C::RequiredTargetList, c.neededTarget);
-    p.dlg.OnNeededTargetChanged();
+    p.dlg.Run(Action::NeededTargetChanged);
     for (const auto& [id, text] : c.inputs) p.Set(id, text);
-    p.dlg.OnRequiredMissiles();
+    p.dlg.Run(Action::RequiredMissiles);
     EXPECT_EQ(p.Get(C::RequiredMissilesResult), c.expected);
 }
 
@@ -218,11 +221,11 @@ TEST(RequiredMissiles, LeavesTheSimulationResultAlone) {
     Program p;
     p.Set(C::MissileInput, "10");
     p.Set(C::RocketLauncherInput, "100");
-    p.dlg.OnSimulate();
-    p.dlg.OnRequiredMissiles();
+    p.dlg.Run(Action::Simulate);
+    p.dlg.Run(Action::RequiredMissiles);
     EXPECT_EQ(p.Get(C::RocketLauncherDestroyed), "100");
-    EXPECT_TRUE(p.dlg.State().strike.resultValid);
-    p.dlg.OnSimulate();
+    EXPECT_TRUE(p.dlg.Strike().Last().resultValid);
+    p.dlg.Run(Action::Simulate);
     EXPECT_EQ(p.Get(C::RequiredMissilesResult), " ");
 }
 

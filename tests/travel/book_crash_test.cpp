@@ -33,7 +33,7 @@ void SaveStart(MemoryForm& form, CSimulatorDlg& dlg, const Position& p) {
     form.SetText(C::StartGalaxyInput, std::to_string(p.galaxy));
     form.SetText(C::StartSystemInput, std::to_string(p.system));
     form.SetText(C::StartPlanetInput, std::to_string(p.planet));
-    dlg.OnBookSave();
+    dlg.Run(Action::BookSave);
 }
 
 void Report(int fd, char c) {
@@ -51,12 +51,12 @@ void Report(int fd, char c) {
     for (const Position& p : kRecords) {
         if (std::find(present.begin(), present.end(), p) == present.end()) SaveStart(form, dlg, p);
     }
-    dlg.OnBookFileChanged();
+    dlg.Run(Action::BookFileChanged);
     Report(reportFd, 'r');
     for (;;) {
         const BookRecord first = ReadBookRecords(home.BookFile())[0];
         form.SelectListItem(C::BookList, 0);
-        dlg.OnBookDelete();
+        dlg.Run(Action::BookDelete);
         Report(reportFd, '.');
         SaveStart(form, dlg, first);
         Report(reportFd, '.');

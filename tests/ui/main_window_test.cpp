@@ -263,38 +263,35 @@ private slots:
     }
 
     void loss_totals_are_red_for_the_side_that_lost_more_data() {
-        QTest::addColumn<int>("defenderLoss");
-        QTest::addColumn<int>("attackerLoss");
-        QTest::addColumn<QString>("defenderColour");
-        QTest::addColumn<QString>("attackerColour");
-        const QString red = QStringLiteral("red");
-        const QString green = QStringLiteral("green");
-        const QString plain = QStringLiteral("plain");
-        QTest::newRow("defender lost more") << 900 << 300 << red << green;
-        QTest::newRow("attacker lost more") << 300 << 900 << green << red;
-        QTest::newRow("equal losses") << 900 << 900 << plain << plain;
+        QTest::addColumn<int>("defenderColour");
+        QTest::addColumn<int>("attackerColour");
+        const int red = static_cast<int>(TextColour::Red);
+        const int green = static_cast<int>(TextColour::Green);
+        const int plain = static_cast<int>(TextColour::Default);
+        QTest::newRow("defender lost more") << red << green;
+        QTest::newRow("attacker lost more") << green << red;
+        QTest::newRow("equal losses") << plain << plain;
     }
     void loss_totals_are_red_for_the_side_that_lost_more() {
-        QFETCH(int, defenderLoss);
-        QFETCH(int, attackerLoss);
-        QFETCH(QString, defenderColour);
-        QFETCH(QString, attackerColour);
+        QFETCH(int, defenderColour);
+        QFETCH(int, attackerColour);
+        const auto name = [](int colour) {
+            return colour == static_cast<int>(TextColour::Red)     ? QStringLiteral("red")
+                   : colour == static_cast<int>(TextColour::Green) ? QStringLiteral("green")
+                                                                   : QStringLiteral("plain");
+        };
         WindowFixture f;
         f.Start();
         // Start from the opposite colours, so that a colour left over from before would show.
-        f.Dlg().State().strike.defenderLoss = {attackerLoss, attackerLoss, attackerLoss};
-        f.Dlg().State().strike.attackerLoss = {defenderLoss, defenderLoss, defenderLoss};
         for (int r = 0; r < kResourceCount; ++r) {
-            f.Window().Redraw(kDefenderTotalCells[r]);
-            f.Window().Redraw(kAttackerLossCells[r]);
+            f.Window().SetColour(kDefenderTotalCells[r], static_cast<TextColour>(attackerColour));
+            f.Window().SetColour(kAttackerLossCells[r], static_cast<TextColour>(defenderColour));
         }
-        f.Dlg().State().strike.defenderLoss = {defenderLoss, defenderLoss, defenderLoss};
-        f.Dlg().State().strike.attackerLoss = {attackerLoss, attackerLoss, attackerLoss};
         for (int r = 0; r < kResourceCount; ++r) {
-            f.Window().Redraw(kDefenderTotalCells[r]);
-            f.Window().Redraw(kAttackerLossCells[r]);
-            QCOMPARE(ColourName(f.Window().Control(kDefenderTotalCells[r])), defenderColour);
-            QCOMPARE(ColourName(f.Window().Control(kAttackerLossCells[r])), attackerColour);
+            f.Window().SetColour(kDefenderTotalCells[r], static_cast<TextColour>(defenderColour));
+            f.Window().SetColour(kAttackerLossCells[r], static_cast<TextColour>(attackerColour));
+            QCOMPARE(ColourName(f.Window().Control(kDefenderTotalCells[r])), name(defenderColour));
+            QCOMPARE(ColourName(f.Window().Control(kAttackerLossCells[r])), name(attackerColour));
         }
         // Cells outside the six totals keep the window's colour.
         QCOMPARE(TextColourOf(f.Window().Control(ControlId::RocketLauncherMetal)),

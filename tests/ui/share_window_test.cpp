@@ -28,7 +28,7 @@ void SimulateWorkedExample(WindowFixture& f) {
 
 QString Clipboard() { return QApplication::clipboard()->text(); }
 
-QAction* Action(WindowFixture& f, const char* name) { return f.Window().findChild<QAction*>(QLatin1String(name)); }
+QAction* MenuAction(WindowFixture& f, const char* name) { return f.Window().findChild<QAction*>(QLatin1String(name)); }
 
 }  // namespace
 
@@ -92,18 +92,18 @@ private slots:
         QVERIFY(entries.contains(QStringLiteral("Copy plan as Markdown (chat)")));
         QVERIFY(entries.contains(QStringLiteral("Copy strike as text\t") +
                                  QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText)));
-        QAction* bbcode = Action(f, "copyStrikeAction1");
+        QAction* bbcode = MenuAction(f, "copyStrikeAction1");
         QVERIFY(bbcode != nullptr);
         bbcode->trigger();
         QVERIFY2(Clipboard().startsWith(QStringLiteral("[b]Missile strike[/b]\n")), qPrintable(Clipboard()));
         QVERIFY(Clipboard().contains(QStringLiteral("[color=red]231.000 \u25b2 more[/color]")));
 
-        Action(f, "copyStrikeAction2")->trigger();
+        MenuAction(f, "copyStrikeAction2")->trigger();
         QVERIFY(Clipboard().startsWith(QStringLiteral("**Missile strike**\n```\n")));
 
         f.Click(ControlId::RememberAttackButton);
-        Action(f, "copyPlanAction0")->trigger();
-        QFile plan(QString::fromStdString(f.Dlg().PlanFile().string()));
+        MenuAction(f, "copyPlanAction0")->trigger();
+        QFile plan(QString::fromStdString(f.Dlg().Plan().File().string()));
         QVERIFY(plan.open(QIODevice::ReadOnly));
         QCOMPARE(Clipboard().toUtf8(), plan.readAll());
     }

@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
             if (button == ControlId::LanguageButton) {
                 f.Click(button);
             } else {
-                f.Dlg().OnShowAbout();
+                f.Dlg().Run(Action::ShowAbout);
             }
         });
     }

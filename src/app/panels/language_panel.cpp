@@ -1,12 +1,13 @@
 // Languages: applying a language file to the whole window, and the language button with its
 // dialog and the saved choice.
 
+#include "app/panels/language_panel.h"
+
 #include <optional>
 
 #include "app/access_texts.h"
 #include "app/control_table.h"
 #include "app/program_files.h"
-#include "app/simulator_dialog.h"
 #include "i18n/language_dialog.h"
 #include "i18n/language_file.h"
 #include "i18n/language_table.h"
@@ -32,55 +33,57 @@ void FillLaterLinesFromEnglish(LanguageLines& lines, const std::filesystem::path
 
 }  // namespace
 
-void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path& relativePath) {
-    std::optional<LanguageLines> lines = ReadLanguageFile(HomePath(relativePath.string()));
+void LanguagePanel::ApplyLanguageFile(const std::filesystem::path& relativePath) {
+    std::optional<LanguageLines> lines = ReadLanguageFile(m_context.HomePath(relativePath.string()));
     if (!lines) return;  // an unreadable file changes nothing at all
-    FillLaterLinesFromEnglish(*lines, HomePath(LanguagePath(kEnglish).string()));
+    FillLaterLinesFromEnglish(*lines, m_context.HomePath(LanguagePath(kEnglish).string()));
 
-    m_texts = TextsFromLines(*lines);
-    m_form.UseLanguage(m_texts, LanguageLocale(relativePath));
+    MainForm& form = m_context.form;
+    const LanguageTexts& texts = m_context.texts = TextsFromLines(*lines);
+    form.UseLanguage(texts, LanguageLocale(relativePath));
     for (const ControlRow& control : ControlTable()) {
-        if (control.captionLine != 0) m_form.SetText(control.id, LineText(*lines, control.captionLine));
+        if (control.captionLine != 0) form.SetText(control.id, LineText(*lines, control.captionLine));
     }
 
-    m_form.ClearList(ControlId::PrimaryTargetList);
+    form.ClearList(ControlId::PrimaryTargetList);
     for (int c = 0; c < kPrimaryTargetChoiceCount; ++c) {
-        m_form.InsertListItem(ControlId::PrimaryTargetList, c, m_texts.targetChoice[c]);
+        form.InsertListItem(ControlId::PrimaryTargetList, c, texts.targetChoice[c]);
     }
 
     for (const LineAccessText& access : kLineAccessTexts) {
         const std::string name = access.nameLine > 0 ? WithoutMnemonic(LineText(*lines, access.nameLine)) : "";
-        if (!name.empty()) m_form.SetAccessibleName(access.control, name);
+        if (!name.empty()) form.SetAccessibleName(access.control, name);
         if (access.toolTipLine == kToolTipSetElsewhere) continue;
         const std::string tip = access.toolTipLine == 0 ? name
                                 : access.toolTipLine == kLineDefenceCountTip
                                     ? FillPlaceholders(LineText(*lines, access.toolTipLine), {name})
                                     : LineText(*lines, access.toolTipLine);
-        m_form.SetToolTip(access.control, tip);
+        form.SetToolTip(access.control, tip);
     }
 
     // At start-up the tooltip does not exist yet; start-up registers the stored text itself.
-    if (m_toolTipCreated) m_form.SetToolTip(ControlId::ApplyResultButton, m_texts.applyResultTip);
+    if (m_toolTipCreated) form.SetToolTip(ControlId::ApplyResultButton, texts.applyResultTip);
 
     // Entry 0 means every defence type; the shield-domes-first choice has no place here.
-    m_form.ClearList(ControlId::RequiredTargetList);
-    m_form.InsertListItem(ControlId::RequiredTargetList, 0, m_texts.allTypesChoice);
+    form.ClearList(ControlId::RequiredTargetList);
+    form.InsertListItem(ControlId::RequiredTargetList, 0, texts.allTypesChoice);
     for (int t = 0; t < kDefenceTypeCount; ++t) {
-        m_form.InsertListItem(ControlId::RequiredTargetList, t + 1, m_texts.targetChoice[t]);
+        form.InsertListItem(ControlId::RequiredTargetList, t + 1, texts.targetChoice[t]);
     }
 
-    OnResetAll();
-
-    m_form.SelectListItem(ControlId::RequiredTargetList, 0);
-    m_state.inputs.neededTarget = 0;
-    m_form.SelectListItem(ControlId::PrimaryTargetList, 0);
-    m_state.inputs.primaryTarget = 0;
+    m_resetAll();
+    m_strike.SelectFirstTargets();
 }
 
-void CSimulatorDlg::OnChooseLanguage() {
-    CLanguage dialog(m_folders.languageFolders, HomePath(kLanguageSaveFile));
+void LanguagePanel::CreateApplyResultTip() {
+    m_context.form.SetToolTip(ControlId::ApplyResultButton, m_context.texts.applyResultTip);
+    m_toolTipCreated = true;
+}
+
+void LanguagePanel::OnChooseLanguage() {
+    CLanguage dialog(m_context.folders.languageFolders, m_context.HomePath(kLanguageSaveFile));
     dialog.PrepareLanguageDialog();
-    const LanguageDialogAnswer answer = m_form.RunLanguageDialog(dialog.Texts());
+    const LanguageDialogAnswer answer = m_context.form.RunLanguageDialog(dialog.Texts());
     if (answer.accepted) {
         dialog.OnLanguageAccept(answer.selectedRows);
     } else {
@@ -94,8 +97,9 @@ void CSimulatorDlg::OnChooseLanguage() {
     // A choice that cannot be saved still holds until the program ends; the error box, already in
     // the new language, says that it was not kept.
     int error = 0;
-    if (!SaveLanguageIndex(HomePath(kLanguageSaveFile), index, &error)) {
-        ShowFileError(m_texts.fileErrors.cannotSave, HomePath(kLanguageSaveFile), error);
+    const std::filesystem::path choiceFile = m_context.HomePath(kLanguageSaveFile);
+    if (!SaveLanguageIndex(choiceFile, index, &error)) {
+        m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, choiceFile, error);
     }
 }
 

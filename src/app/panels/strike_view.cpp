@@ -1,6 +1,7 @@
-#include "app/strike_view.h"
+#include "app/panels/strike_view.h"
 
 #include "app/control_table.h"
+#include "plan/share_text.h"
 #include "strike/number_format.h"
 
 namespace quorvel {
@@ -57,10 +58,52 @@ void ShowLossTotals(MainForm& form, std::int64_t missiles, const StrikeResult& r
     }
 }
 
+// Beside each loss total, whether that side lost more or less of it, in words, and the colour of
+// the total and its words: red for the side that lost more, green for the other.
+void ShowLossBalance(MainForm& form, const LanguageTexts& texts, const Resources& defenderLoss,
+                     const Resources& attackerLoss) {
+    const auto word = [&texts](LossBalance balance) -> std::string_view {
+        return balance == LossBalance::More ? texts.lostMoreMark
+               : balance == LossBalance::Less ? texts.lostLessMark
+                                              : std::string_view();
+    };
+    const auto colour = [](LossBalance balance) {
+        return balance == LossBalance::More ? TextColour::Red
+               : balance == LossBalance::Less ? TextColour::Green
+                                              : TextColour::Default;
+    };
+    for (int r = 0; r < kResourceCount; ++r) {
+        const LossBalance defender = CompareLoss(defenderLoss[r], attackerLoss[r]);
+        const LossBalance attacker = CompareLoss(attackerLoss[r], defenderLoss[r]);
+        form.SetText(kDefenderBalanceCells[r], word(defender));
+        form.SetText(kAttackerBalanceCells[r], word(attacker));
+        for (ControlId id : {kDefenderTotalCells[r], kDefenderBalanceCells[r]}) form.SetColour(id, colour(defender));
+        for (ControlId id : {kAttackerLossCells[r], kAttackerBalanceCells[r]}) form.SetColour(id, colour(attacker));
+    }
+}
+
 }  // namespace
 
-void ClearTypeLossCells(MainForm& form, int type) {
-    ShowLossRow(form, kDefenceRows[type].loss, kDefenceStats[type].cost, {}, false);
+void ResetStrikeCells(MainForm& form) {
+    for (const auto& cells : {kDefenderBalanceCells, kAttackerBalanceCells}) {
+        for (ControlId id : cells) form.SetText(id, "");
+    }
+    for (int t = 0; t < kDefenceTypeCount; ++t) {
+        form.SetText(kDefenceRows[t].destroyed, kNoCountCell);
+        form.SetText(kDefenceRows[t].remaining, kNoCountCell);
+        ShowLossRow(form, kDefenceRows[t].loss, kDefenceStats[t].cost, {}, false);
+    }
+    form.SetText(ControlId::AbmMetal, kNoLossCell);
+    form.SetText(ControlId::AbmDeuterium, kNoLossCell);
+    for (ControlId id : kDefenderTotalCells) form.SetText(id, kNoLossCell);
+
+    form.SetText(ControlId::DestroyedTotal, kNoCountCell);
+    form.SetText(ControlId::RemainingTotal, kNoCountCell);
+    for (ControlId id : kAttackerLossCells) form.SetText(id, kNoLossCell);
+    form.SetText(ControlId::MissilesFired, kNoCountCell);
+    form.SetText(ControlId::MissilesLeft, kNoCountCell);
+    form.SetText(ControlId::RequiredMissilesResult, kNoCountCell);
+    form.SetText(ControlId::StatusLine, "");
 }
 
 void ShowStrike(MainForm& form, const LanguageTexts& texts, const StrikeInput& in, const StrikeResult& r) {
@@ -99,9 +142,7 @@ void ShowStrike(MainForm& form, const LanguageTexts& texts, const StrikeInput& i
         ShowNumber(form, ControlId::MissilesFired, r.missilesFired);
         ShowNumber(form, ControlId::MissilesLeft, r.missilesLeft);
     }
-
-    for (ControlId id : kAttackerLossCells) form.Redraw(id);
-    for (ControlId id : kDefenderTotalCells) form.Redraw(id);
+    ShowLossBalance(form, texts, r.defenderLoss, r.attackerLoss);
 }
 
 void ShowRequiredMissiles(MainForm& form, const LanguageTexts& texts, const RequiredMissilesResult& result) {

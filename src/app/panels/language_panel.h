@@ -1,0 +1,34 @@
+#pragma once
+
+// The language panel: a language file applied to the whole window (captions, lists, accessible
+// names, tooltips, the texts the other panels place), and the language button with its dialog and
+// the saved choice.
+
+#include <filesystem>
+#include <functional>
+
+#include "app/panels/panel_context.h"
+#include "app/panels/strike_panel.h"
+
+namespace quorvel {
+
+class LanguagePanel {
+public:
+    // resetAll: what a new language does to the window once its texts are in place.
+    LanguagePanel(PanelContext& context, StrikePanel& strike, std::function<void()> resetAll)
+        : m_context(context), m_strike(strike), m_resetAll(std::move(resetAll)) {}
+
+    // The language file at this path below the home folder; an unreadable file changes nothing.
+    void ApplyLanguageFile(const std::filesystem::path& relativePath);
+    void OnChooseLanguage();
+    // Start-up: the '<-x' tooltip exists from now on and follows every language change.
+    void CreateApplyResultTip();
+
+private:
+    PanelContext& m_context;
+    StrikePanel& m_strike;  // fills and selects the two target lists
+    std::function<void()> m_resetAll;
+    bool m_toolTipCreated = false;
+};
+
+}  // namespace quorvel

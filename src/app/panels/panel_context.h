@@ -1,0 +1,32 @@
+#pragma once
+
+// What the feature panels share: the form, the program's folders, the inputs as the handler frame
+// last read them and the active language's texts. The main window's logic owns it; every panel
+// reads it, the frame writes the inputs and the language panel the texts.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "app/main_form.h"
+#include "app/program_folders.h"
+#include "app/simulator_state.h"
+#include "i18n/language_texts.h"
+
+namespace quorvel {
+
+struct PanelContext {
+    MainForm& form;
+    ProgramFolders folders;
+    InputValues inputs;
+    std::uint64_t inputReads = 0;  // how often the frame has read the fields into `inputs`
+    LanguageTexts texts;
+
+    // A program file (kBookFile, a language file, ...) resolved against the folders.
+    std::filesystem::path HomePath(std::string_view relative) const;
+    // The error box for a file that could not be written (cannotSave) or read (cannotRead).
+    void ShowFileError(const std::string& pattern, const std::filesystem::path& file, int errorNumber) const;
+};
+
+}  // namespace quorvel

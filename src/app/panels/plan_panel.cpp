@@ -1,0 +1,119 @@
+// The attack plan: remember-attack appends a record of the last simulation to the plan file and
+// takes the survivors as the next input; save copies the plan into a file the player names and
+// starts a new plan. Sharing puts the last strike or the plan onto the clipboard.
+
+#include "app/panels/plan_panel.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "app/handler_frame.h"
+#include "app/panels/share_words.h"
+#include "app/program_files.h"
+#include "fileio/atomic_file.h"
+#include "plan/plan_export.h"
+
+namespace quorvel {
+namespace {
+
+// A simulation with every type and the interceptors present may be recorded again.
+bool EverythingPresentAtStart(const StrikeInput& in) {
+    return in.interceptors != 0 && std::all_of(in.counts.begin(), in.counts.end(), [](std::int32_t n) { return n != 0; });
+}
+
+}  // namespace
+
+std::filesystem::path PlanPanel::File() const {
+    return PlanFileOfProcess(m_context.HomePath(kPlanFile), ::getpid());
+}
+
+bool PlanPanel::OnRememberAttack() {
+    // The record tells the last simulation, not the current inputs.
+    m_plan.rememberRequested = true;
+    const LastStrike& last = m_strike.Last();
+    if (!last.attackRecordable && !EverythingPresentAtStart(last.in)) return true;
+
+    const std::filesystem::path planFile = File();
+    int error = 0;
+    // A new plan empties the file. Each record reaches the disk at once, so the plan so far
+    // survives a crash.
+    const bool started = m_plan.planFileOpen || m_planWriter.Start(planFile, &error);
+    if (started && !m_plan.planFileOpen) {
+        m_plan.planFileOpen = true;
+        m_plan.records.clear();
+    }
+    const AttackRecordFacts facts{m_plan.attackNumber, last.in, last.out};
+    if (!started || !m_planWriter.Append(FormatAttackRecord(RecordWords(m_context.texts), facts), &error)) {
+        // Nothing changes but the message: the inputs, the number and the pending result stay,
+        // so the player can try again.
+        m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, planFile, error);
+        return false;
+    }
+    m_plan.records.push_back(facts);
+    ++m_plan.attackNumber;
+    m_strike.MarkRecorded();
+    m_strike.OnApplyResult();
+    return true;
+}
+
+void PlanPanel::OnSavePlan() {
+    // A single click after a simulation exports that one attack.
+    // A record that could not be written was said in an error box: there is nothing to export.
+    if (!m_plan.rememberRequested && !OnRememberAttack()) return;
+
+    m_planWriter.Close();
+    m_plan.planFileOpen = false;
+
+    if (const std::optional<std::string> chosen = m_context.form.AskSavePath()) {
+        const std::filesystem::path planFile = File();
+        // A missing plan file (nothing was recordable) is no error: nothing to export. Any other
+        // failure leaves an existing export file exactly as it was.
+        int errorNumber = 0;
+        const PlanExportOutcome outcome = ExportPlan(planFile, *chosen, &errorNumber);
+        if (const std::optional<std::string> error =
+                PlanExportError(outcome, *chosen, planFile.string(), errorNumber, m_context.texts.fileErrors)) {
+            // The plan stays on disk and the request flag unchanged, so the player can choose
+            // another place and export the same plan.
+            m_context.form.ShowError(*error);
+            return;
+        }
+        std::error_code ignored;
+        std::filesystem::remove(planFile, ignored);
+        m_plan.rememberRequested = false;
+    }
+
+    WriteBackInputs(m_context.form, m_context.inputs);
+}
+
+void PlanPanel::OnCopyStrike(ShareFormat format) const {
+    // The shown result, not the current inputs: the fields may already hold the next strike.
+    const LastStrike& last = m_strike.Last();
+    if (!last.shown) {
+        m_context.form.ShowMessage(m_context.texts.msgNoStrikeToCopy);
+        return;
+    }
+    const AttackRecordFacts facts{m_plan.attackNumber, last.in, last.out};
+    m_context.form.SetClipboardText(FormatStrikeShare(format, WordsOf(m_context.texts), facts));
+}
+
+void PlanPanel::OnCopyPlan(ShareFormat format) const {
+    MainForm& form = m_context.form;
+    if (m_plan.records.empty()) {
+        form.ShowMessage(m_context.texts.msgNoPlanToCopy);
+        return;
+    }
+    if (format != ShareFormat::Text) {
+        form.SetClipboardText(FormatPlanShare(format, WordsOf(m_context.texts), m_plan.records));
+        return;
+    }
+    // The plain text is what an export writes: the plan file as it is.
+    const std::optional<std::string> text = ReadWholeFile(File());
+    form.SetClipboardText(text && !text->empty() ? *text
+                                                 : FormatPlanShare(format, WordsOf(m_context.texts), m_plan.records));
+}
+
+}  // namespace quorvel

@@ -1,0 +1,47 @@
+#pragma once
+
+// The plan panel: remember-attack records the last strike in this window's plan file, save
+// exports the plan where the player chooses, and the last strike or the plan goes onto the
+// clipboard as text, BBCode or Markdown.
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "app/panels/panel_context.h"
+#include "app/panels/strike_panel.h"
+#include "plan/attack_record.h"
+#include "plan/plan_file.h"
+#include "plan/share_text.h"
+
+namespace quorvel {
+
+struct AttackPlan {
+    std::int64_t attackNumber = 1;
+    bool planFileOpen = false;               // records of this plan go to the open plan file
+    bool rememberRequested = false;          // remember-attack was pressed since the last export
+    std::vector<AttackRecordFacts> records;  // the records of the plan being written
+};
+
+class PlanPanel {
+public:
+    PlanPanel(PanelContext& context, StrikePanel& strike) : m_context(context), m_strike(strike) {}
+
+    // False when the record could not be written (an error box said why).
+    bool OnRememberAttack();
+    void OnSavePlan();
+    void OnCopyStrike(ShareFormat format) const;
+    void OnCopyPlan(ShareFormat format) const;
+
+    const AttackPlan& State() const { return m_plan; }
+    // This process's own attack plan file.
+    std::filesystem::path File() const;
+
+private:
+    PanelContext& m_context;
+    StrikePanel& m_strike;  // the strike a record tells; recording takes its survivors as input
+    AttackPlan m_plan;
+    PlanWriter m_planWriter;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,47 @@
+// Espionage report import: the pure reader of report/ turns the pasted text into writes of the
+// defender inputs and the target position; this file resets the display and applies them.
+
+#include "app/panels/report_panel.h"
+
+#include <span>
+
+#include "app/control_table.h"
+#include "app/panels/report_fields.h"
+
+namespace quorvel {
+namespace {
+
+// The ten defender inputs an import fills: the eight counts, the interceptors and the armour,
+// which lead the exchange order.
+constexpr std::span<const ControlId> kDefenderInputs = std::span(kNumericInputs).first<10>();
+
+}  // namespace
+
+void ReportPanel::OnReadReport() {
+    MainForm& form = m_context.form;
+    InputValues& inputs = m_context.inputs;
+    m_strike.ResetCells();
+    for (ControlId id : kDefenderInputs) form.SetText(id, "");
+    inputs.defenceCount.fill(0);
+    inputs.abmCount = 0;
+    inputs.armourLevel = 0;
+
+    // The numbers reach the fields only; the inputs pick them up at the next calculation's read.
+    // The reader has no failure: a report that ends early or holds malformed parts writes less.
+    inputs.reportText = form.GetText(ControlId::ReportText);
+    for (const FieldWrite& write : ReportFieldWrites(ReadReport(inputs.reportText))) {
+        form.SetInt(write.field, write.value);
+    }
+}
+
+void ReportPanel::OnClearReport() {
+    m_context.form.SetText(ControlId::ReportText, "");
+    // Keep the inputs' copy in step with the field, so that nothing writes the old report back.
+    m_context.inputs.reportText.clear();
+}
+
+void ReportPanel::PasteClipboard() {
+    m_context.form.SetText(ControlId::ReportText, m_context.form.GetClipboardText());
+}
+
+}  // namespace quorvel

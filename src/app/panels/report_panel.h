@@ -1,0 +1,25 @@
+#pragma once
+
+// The report panel: an espionage report, typed or pasted, into the defender inputs and the target
+// position.
+
+#include "app/panels/panel_context.h"
+#include "app/panels/strike_panel.h"
+
+namespace quorvel {
+
+class ReportPanel {
+public:
+    ReportPanel(PanelContext& context, StrikePanel& strike) : m_context(context), m_strike(strike) {}
+
+    void OnReadReport();
+    void OnClearReport();
+    // The clipboard's text replaces the report field (the caller then reads it as a report).
+    void PasteClipboard();
+
+private:
+    PanelContext& m_context;
+    StrikePanel& m_strike;  // a new report empties the strike's cells
+};
+
+}  // namespace quorvel

@@ -1,0 +1,129 @@
+// Flight time, missile range and the coordinate book: the pure functions of travel/ do the work,
+// the handlers place the results and the language's words.
+
+#include "app/panels/travel_panel.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "app/control_table.h"
+#include "app/program_files.h"
+#include "travel/book_file.h"
+#include "travel/flight_time.h"
+#include "travel/missile_range.h"
+
+namespace quorvel {
+
+void TravelPanel::OnCalcFlightTime() {
+    MainForm& form = m_context.form;
+    InputValues& in = m_context.inputs;
+    for (ControlId id : {ControlId::FlightSystems, ControlId::FlightUnitFirst, ControlId::FlightFixed,
+                         ControlId::FlightUnitSecond, ControlId::FlightMessage}) {
+        form.SetText(id, "");
+    }
+
+    const Position target{in.targetGalaxy, in.targetSystem, in.targetPlanet};
+    // An empty start means the book's selected entry; the start edits stay empty.
+    if (in.startGalaxy == 0 && in.startSystem == 0 && in.startPlanet == 0 && target != Position{}) {
+        const BookRecords book = ReadBookRecords(m_context.HomePath(kBookFile));
+        const int selected = form.GetSelection(ControlId::BookList);
+        if (selected >= 0 && selected < kBookCapacity && IsListable(book[selected])) {
+            in.startGalaxy = book[selected].galaxy;
+            in.startSystem = book[selected].system;
+            in.startPlanet = book[selected].planet;
+        }
+    }
+
+    const FlightTime flight = EvaluateFlightTime({in.startGalaxy, in.startSystem, in.startPlanet}, target);
+    const LanguageTexts& texts = m_context.texts;
+    if (flight.outcome == FlightOutcome::Success) {
+        form.SetText(ControlId::FlightMessage, "");
+    } else {
+        form.SetText(ControlId::FlightMessage,
+                     flight.outcome == FlightOutcome::OtherGalaxy ? texts.msgOtherGalaxy : texts.msgOutOfRange);
+    }
+    form.SetText(ControlId::FlightUnitFirst, texts.flightUnitFirst);
+    form.SetText(ControlId::FlightUnitSecond, texts.flightUnitSecond);
+    if (flight.outcome == FlightOutcome::Success) {
+        form.SetInt(ControlId::FlightSystems, flight.systems);
+        form.SetInt(ControlId::FlightFixed, kFlightFixed);
+    } else {
+        form.SetText(ControlId::FlightSystems, kNoFlightTimeCell);
+        form.SetText(ControlId::FlightFixed, kNoFlightTimeCell);
+    }
+}
+
+void TravelPanel::OnCalcRange() {
+    // A negative level leaves the last result on screen.
+    if (const std::optional<std::int64_t> range = MissileRange(m_context.inputs.impulseDriveLevel)) {
+        m_context.form.SetInt(ControlId::RangeResult, *range);
+        m_context.form.SetText(ControlId::RangeUnit, m_context.texts.rangeUnit);
+    }
+}
+
+void TravelPanel::ResetCells() {
+    for (ControlId id : {ControlId::FlightUnitSecond, ControlId::FlightUnitFirst, ControlId::FlightSystems,
+                         ControlId::FlightFixed, ControlId::FlightMessage, ControlId::RangeResult,
+                         ControlId::RangeUnit}) {
+        m_context.form.SetText(id, "");
+    }
+}
+
+void TravelPanel::RefillBookList() {
+    const BookRecords book = ReadBookRecords(m_context.HomePath(kBookFile));
+    m_context.form.ClearList(ControlId::BookList);
+    m_shownBook.clear();
+    // List position i is record i, so the list ends before the first record it cannot show.
+    int shown = 0;
+    while (shown < kBookCapacity && IsListable(book[shown])) {
+        m_context.form.InsertListItem(ControlId::BookList, shown, BookEntryText(book[shown]));
+        m_shownBook.push_back(book[shown]);
+        ++shown;
+    }
+    m_context.form.SelectListItem(ControlId::BookList, shown > 0 ? 0 : -1);
+}
+
+void TravelPanel::OnBookSave() {
+    const std::filesystem::path file = m_context.HomePath(kBookFile);
+    EnsureBookFile(file);
+    const BookRecord start{m_context.inputs.startGalaxy, m_context.inputs.startSystem, m_context.inputs.startPlanet};
+    if (IsInUniverse(start)) {
+        // A position already in the book or a full book: nothing is written and nothing said. A file
+        // that cannot be written is said; the list then shows the book as it is on disk.
+        int error = 0;
+        if (SaveToBook(file, start, &error) == BookWrite::NotWritten) {
+            m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, file, error);
+        }
+    } else {
+        m_context.form.SetText(ControlId::FlightMessage, m_context.texts.msgOutOfRange);
+    }
+    RefillBookList();
+}
+
+void TravelPanel::OnBookDelete() {
+    const std::filesystem::path file = m_context.HomePath(kBookFile);
+    const int selected = m_context.form.GetSelection(ControlId::BookList);
+    int error = 0;
+    // The entry the player sees is deleted where it is in the file now; an entry another window
+    // has deleted already deletes nothing. With nothing selected the file is left as it is.
+    const BookWrite outcome = selected >= 0 && selected < static_cast<int>(m_shownBook.size())
+                                  ? DeleteBookRecord(file, m_shownBook[selected], &error)
+                                  : DeleteFromBook(file, -1, &error);
+    if (outcome == BookWrite::NotWritten) m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, file, error);
+    RefillBookList();
+}
+
+void TravelPanel::OnBookFileChanged() {
+    const int selected = m_context.form.GetSelection(ControlId::BookList);
+    const std::optional<BookRecord> kept = selected >= 0 && selected < static_cast<int>(m_shownBook.size())
+                                               ? std::optional<BookRecord>(m_shownBook[selected])
+                                               : std::nullopt;
+    RefillBookList();
+    if (!kept) return;
+    const auto found = std::find(m_shownBook.begin(), m_shownBook.end(), *kept);
+    if (found != m_shownBook.end()) {
+        m_context.form.SelectListItem(ControlId::BookList, static_cast<int>(found - m_shownBook.begin()));
+    }
+}
+
+}  // namespace quorvel

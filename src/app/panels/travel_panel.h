@@ -1,0 +1,34 @@
+#pragma once
+
+// The travel panel: flight time, missile range and the coordinate book with its list.
+
+#include <vector>
+
+#include "app/panels/panel_context.h"
+#include "travel/book_record.h"
+
+namespace quorvel {
+
+class TravelPanel {
+public:
+    explicit TravelPanel(PanelContext& context) : m_context(context) {}
+
+    void OnCalcFlightTime();
+    void OnCalcRange();
+    void OnBookSave();
+    void OnBookDelete();
+    // The book file changed on disk (another window saved or deleted): the list shows it anew and
+    // keeps the selected position when it is still there.
+    void OnBookFileChanged();
+    // The book list from the book file as it is now, its first entry selected.
+    void RefillBookList();
+    // The flight-time and range cells as Reset all leaves them: empty.
+    void ResetCells();
+
+private:
+    PanelContext& m_context;
+    // The records the book list shows, in list order; what a delete refers to.
+    std::vector<BookRecord> m_shownBook;
+};
+
+}  // namespace quorvel
