@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/control_table.h"
-#include "support/test_home.h"
+#include "support/program.h"
 
 namespace quorvel {
 namespace {

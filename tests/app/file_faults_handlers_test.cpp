@@ -18,7 +18,7 @@
 #include "fileio/atomic_file.h"
 #include "i18n/language_table.h"
 #include "support/book_text.h"
-#include "support/test_home.h"
+#include "support/program.h"
 
 namespace quorvel {
 namespace {

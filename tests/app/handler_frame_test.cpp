@@ -5,7 +5,7 @@
 
 #include "app/control_table.h"
 #include "i18n/language_lines.h"
-#include "support/test_home.h"
+#include "support/program.h"
 
 namespace quorvel {
 namespace {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program_files.h"
 #include "support/test_home.h"
 
 namespace quorvel {

@@ -10,10 +10,8 @@
 #include <ostream>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "report/report_keywords.h"
-#include "app/panels/report_fields.h"
 #include "report/report_reader.h"
 #include "travel/position.h"
 
@@ -49,25 +47,4 @@ inline std::string ReadReportSample(const ReportSample& sample) {
     return text.str();
 }
 
-// What importing the sample alone writes: its items in item order, then its position.
-inline std::vector<FieldWrite> ExpectedWrites(const ReportSample& sample) {
-    std::vector<FieldWrite> writes;
-    for (std::size_t item = 0; item < kReportItemCount; ++item) {
-        if (sample.items[item] != kNotInReport)
-            writes.push_back({kReportItemFields[item], sample.items[item]});
-    }
-    writes.push_back({ControlId::TargetGalaxyInput, sample.target.galaxy});
-    writes.push_back({ControlId::TargetSystemInput, sample.target.system});
-    writes.push_back({ControlId::TargetPlanetInput, sample.target.planet});
-    return writes;
-}
-
 }  // namespace quorvel::testing
-
-namespace quorvel {
-
-inline void PrintTo(const FieldWrite& write, std::ostream* out) {
-    *out << "{" << ToInt(write.field) << ", " << write.value << "}";
-}
-
-}  // namespace quorvel

@@ -106,9 +106,4 @@ void RunWithFilePermissions(const TestHome& home, const std::function<void()>& b
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the checks in the unprivileged child failed";
 }
 
-Program::Program() {
-    home.WriteShortNumberedLanguage();
-    dlg.OnMainWindowInit();
-}
-
 }  // namespace quorvel::testing

@@ -6,9 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/memory_form.h"
 #include "app/program_files.h"
-#include "app/simulator_dialog.h"
 #include "i18n/language_lines.h"
 
 namespace quorvel::testing {
@@ -57,17 +55,5 @@ std::string NumberedLine(std::string_view tag, int n);
 // that has given up its privileges (root may write any file). body's failures fail the test.
 // The home folder is opened up to that user first.
 void RunWithFilePermissions(const TestHome& home, const std::function<void()>& body);
-
-// A dialog on an in-memory form in a fresh home whose English file has short numbered lines,
-// started as the program starts.
-struct Program {
-    TestHome home;
-    MemoryForm form;
-    CSimulatorDlg dlg{form, home.Path()};
-
-    Program();
-    void Set(ControlId id, const std::string& text) { form.SetText(id, text); }
-    std::string Get(ControlId id) const { return form.GetText(id); }
-};
 
 }  // namespace quorvel::testing

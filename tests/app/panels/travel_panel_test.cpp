@@ -10,7 +10,7 @@
 #include "app/simulator_dialog.h"
 #include "i18n/language_table.h"
 #include "support/book_text.h"
-#include "support/test_home.h"
+#include "support/program.h"
 #include "travel/book_record.h"
 
 namespace quorvel {

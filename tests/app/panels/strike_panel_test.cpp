@@ -5,7 +5,7 @@
 #include <map>
 
 #include "app/panels/strike_view.h"
-#include "support/test_home.h"
+#include "support/program.h"
 
 namespace quorvel {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "app/control_table.h"
 #include "app/program_files.h"
-#include "support/test_home.h"
+#include "support/program.h"
 
 namespace quorvel {
 namespace {

@@ -18,7 +18,7 @@
 #include "app/memory_form.h"
 #include "app/simulator_dialog.h"
 #include "support/book_text.h"
-#include "support/test_home.h"
+#include "support/program.h"
 #include "travel/book_file.h"
 
 namespace quorvel {

@@ -6,7 +6,7 @@
 #include "fileio/atomic_file.h"
 #include "i18n/language_table.h"
 #include "i18n/language_texts.h"
-#include "support/test_home.h"
+#include "support/program.h"
 
 namespace quorvel {
 namespace {

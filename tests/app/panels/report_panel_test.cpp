@@ -5,8 +5,9 @@
 #include <string>
 
 #include "app/control_table.h"
+#include "app/panels/report_fields.h"
 #include "report/report_samples.h"
-#include "support/test_home.h"
+#include "support/program.h"
 
 namespace quorvel {
 namespace {

@@ -9,7 +9,7 @@
 #include "app/memory_form.h"
 #include "app/simulator_dialog.h"
 #include "i18n/language_table.h"
-#include "support/test_home.h"
+#include "support/program.h"
 
 namespace quorvel {
 namespace {
