@@ -3,7 +3,6 @@
 
 #include <optional>
 
-#include "app/access_texts.h"
 #include "app/control_table.h"
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
@@ -48,15 +47,16 @@ void CSimulatorDlg::ApplyLanguageFile(const std::filesystem::path& relativePath)
         m_form.InsertListItem(ControlId::PrimaryTargetList, c, m_texts.targetChoice[c]);
     }
 
-    for (const LineAccessText& access : kLineAccessTexts) {
+    for (const ControlRow& access : ControlTable()) {
+        if (access.nameLine == 0 && access.toolTipLine == 0) continue;
         const std::string name = access.nameLine > 0 ? WithoutMnemonic(LineText(*lines, access.nameLine)) : "";
-        if (!name.empty()) m_form.SetAccessibleName(access.control, name);
+        if (!name.empty()) m_form.SetAccessibleName(access.id, name);
         if (access.toolTipLine == kToolTipSetElsewhere) continue;
         const std::string tip = access.toolTipLine == 0 ? name
                                 : access.toolTipLine == kLineDefenceCountTip
                                     ? FillPlaceholders(LineText(*lines, access.toolTipLine), {name})
                                     : LineText(*lines, access.toolTipLine);
-        m_form.SetToolTip(access.control, tip);
+        m_form.SetToolTip(access.id, tip);
     }
 
     // At start-up the tooltip does not exist yet; start-up registers the stored text itself.
