@@ -34,7 +34,15 @@ struct ControlRow {
     int column;
     int columnSpan = 1;
     int captionLine = 0;  // the language line that replaces the caption; 0: the caption stays
+    // What a screen reader calls the control and what its tooltip says, as language lines. A name
+    // line of 0 leaves the name to the control's own caption; a tooltip line of 0 uses the name as
+    // the tooltip. kLineDefenceCountTip is a pattern: its "%1" becomes the name.
+    int nameLine = 0;
+    int toolTipLine = 0;
 };
+
+// The '<-x' button's tooltip has its own start-up rule and is not set with the others.
+inline constexpr int kToolTipSetElsewhere = -1;
 
 std::span<const ControlRow> ControlTable();
 const ControlRow* FindControl(int number);

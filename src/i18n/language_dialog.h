@@ -18,11 +18,12 @@ public:
     // languageFolders: searched in order for each language file; savedChoiceFile: the saved choice.
     CLanguage(std::vector<std::filesystem::path> languageFolders, std::filesystem::path savedChoiceFile);
 
-    // Texts from the language of the saved choice (any value but 1 to 8 is English), else from
-    // the English file, else the template's own; the nine languages are listed in every case.
+    // Texts from the language of the saved choice (as the saved-choice rule reads it), else from
+    // the English file, else the template's own; every language of the table is listed in any case.
     void PrepareLanguageDialog();
     // Title, button captions and column headings from lines 61 to 65 of a language file (named
-    // within the language folders), and the nine rows. False, changing nothing, when it cannot be read.
+    // within the language folders), and one row per language. False, changing nothing, when it cannot be
+    // read.
     bool LoadDialogTexts(std::string_view fileName);
 
     // The accept button: the lowest selected row is the language, -1 when no row is selected.

@@ -57,9 +57,10 @@ std::optional<LanguageLines> ReadLanguageFile(const std::filesystem::path& path)
 }
 
 SingleByteCodepage FallbackCodepageFor(const std::filesystem::path& path) {
-    return path.filename() == std::filesystem::path(kLanguages[kPolish].fileName)
-               ? SingleByteCodepage::Windows1250
-               : SingleByteCodepage::Windows1252;
+    for (const LanguageEntry& language : kLanguages) {
+        if (path.filename() == std::filesystem::path(language.fileName)) return language.legacyCodepage;
+    }
+    return kLanguages[kEnglish].legacyCodepage;
 }
 
 }  // namespace quorvel

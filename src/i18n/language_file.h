@@ -13,7 +13,7 @@
 // - lines past the end of the file are empty, and lines after the last one the program knows
 //   (kLanguageLineCount) are never read.
 // Files are UTF-8. A file whose lines are not valid UTF-8 was written for an older single-byte
-// system and is decoded as Windows-1252, the Polish file as Windows-1250.
+// system and is decoded with its language's legacy code page (text/languages.h).
 
 #include <cstddef>
 #include <filesystem>
@@ -21,7 +21,7 @@
 #include <string_view>
 
 #include "i18n/language_lines.h"
-#include "i18n/single_byte_codepage.h"
+#include "text/single_byte_codepage.h"
 
 namespace quorvel {
 
@@ -38,7 +38,8 @@ std::optional<LanguageLines> ReadLanguageFile(const std::filesystem::path& path)
 // from: valid UTF-8 is taken as it is, anything else is decoded with `fallback`.
 LanguageLines ParseLanguageLines(std::string_view bytes, SingleByteCodepage fallback);
 
-// The code page an old single-byte file of this name was written in.
+// The code page an old single-byte file of this name was written in; English's for a file that
+// is not in the language table.
 SingleByteCodepage FallbackCodepageFor(const std::filesystem::path& path);
 
 }  // namespace quorvel

@@ -20,6 +20,8 @@ inline const std::string& LineText(const LanguageLines& lines, int lineNumber) {
     return lines[static_cast<std::size_t>(lineNumber - 1)];
 }
 
+// The lines other code refers to by name. Every window text the handlers keep has its row, with
+// its line, in the text table (language_texts.cpp); a line only that table reads is numbered there.
 inline constexpr int kLineFirstDefenceLabel = 1;  // lines 1-8, one per defence type in type order
 inline constexpr int kLineAbmLabel = 9;
 inline constexpr int kLineArmourLabel = 10;
@@ -32,7 +34,6 @@ inline constexpr int kLineAttackerBox = 16;
 inline constexpr int kLineReadReportButton = 17;
 inline constexpr int kLineRemainingHeading = 18;
 inline constexpr int kLineDestroyedHeading = 19;
-inline constexpr int kLineFirstTargetChoice = 20;  // lines 20-28, the primary-target list in order
 inline constexpr int kLineDefenderLossBox = 29;
 inline constexpr int kLineMetalHeading = 30;
 inline constexpr int kLineCrystalHeading = 31;
@@ -59,10 +60,7 @@ inline constexpr int kLineMsgAllInterceptedOne = 51;
 inline constexpr int kLineMsgNoDefence = 52;
 inline constexpr int kLineMsgMissilesHit = 53;
 inline constexpr int kLineMsgNothingToDestroy = 54;
-inline constexpr int kLineFlightUnitFirst = 55;
-inline constexpr int kLineFlightUnitSecond = 56;
 inline constexpr int kLineMsgOutOfRange = 57;
-inline constexpr int kLineRangeUnit = 58;
 inline constexpr int kLineMsgOtherGalaxy = 59;
 inline constexpr int kLineLanguageButton = 60;
 inline constexpr int kLineDialogTitle = 61;  // lines 61-65 belong to the language dialog alone
@@ -71,49 +69,20 @@ inline constexpr int kLineDialogCancel = 63;
 inline constexpr int kLineDialogFirstHeading = 64;
 inline constexpr int kLineDialogSecondHeading = 65;
 inline constexpr int kLineRequiredMissilesTail = 66;
-inline constexpr int kLineAllTypesChoice = 67;
 inline constexpr int kLineApplyResultTip = 68;  // tooltip of the '<-x' button
 inline constexpr int kLineRememberAttackButton = 69;
 inline constexpr int kLineSavePlanButton = 70;
-inline constexpr int kLinePlanHeading = 71;
 inline constexpr int kLinePlanMissilesCaption = 72;
-// Error boxes about files: lines 73-83. Files written before these lines existed end at line 72;
-// their texts then fall back to English.
+// Error boxes about files: lines 73-83.
 inline constexpr int kLineMsgCannotSave = 73;  // "%1 could not be saved: %2." (%1 file, %2 reason)
-inline constexpr int kLineMsgCannotRead = 74;
-inline constexpr int kLineReasonDiskFull = 75;
-inline constexpr int kLineReasonPermissionDenied = 76;
-inline constexpr int kLineReasonReadOnlyFileSystem = 77;
-inline constexpr int kLineReasonQuotaExceeded = 78;
-inline constexpr int kLineReasonIsFolder = 79;
-inline constexpr int kLineReasonNotRegularFile = 80;
-inline constexpr int kLineReasonFolderMissing = 81;
-inline constexpr int kLineReasonBusy = 82;
-inline constexpr int kLineReasonInputOutput = 83;
-// Texts of the window's own boxes and dialogs: lines 84-92. A file without them shows them in English.
+// Texts of the window's own boxes and dialogs: lines 84-92.
 inline constexpr int kLineMsgIntegerPrompt = 84;
 inline constexpr int kLineAboutEntry = 85;  // the context-menu entry opening the about box
-inline constexpr int kLineAboutTitle = 86;
-inline constexpr int kLineAboutPurpose = 87;
-inline constexpr int kLineAboutVersion = 88;  // %1 stands for the version number
-inline constexpr int kLineAboutLicense = 89;
 inline constexpr int kLineSaveFilter = 90;
 inline constexpr int kLineSaveTitle = 91;
 inline constexpr int kLineSaveFileName = 92;  // the name the save dialog suggests
 // Lines 93-139: sharing results, keyboard and screen-reader texts.
 inline constexpr int kLineCopyButton = 93;
-inline constexpr int kLineMenuCopyStrikeText = 94;  // lines 94-96: strike as text, BBCode, Markdown
-inline constexpr int kLineMenuCopyPlanText = 97;    // lines 97-99: plan as text, BBCode, Markdown
-inline constexpr int kLineMenuPasteReport = 100;
-inline constexpr int kLineShareHeading = 101;
-inline constexpr int kLineShareBefore = 102;
-inline constexpr int kLineShareMissilesFired = 103;
-inline constexpr int kLineShareIntercepted = 104;
-inline constexpr int kLineShareMissilesLeft = 105;
-inline constexpr int kLineLostMoreMark = 106;
-inline constexpr int kLineLostLessMark = 107;
-inline constexpr int kLineMsgNoStrikeToCopy = 108;
-inline constexpr int kLineMsgNoPlanToCopy = 109;
 inline constexpr int kLineFirstCoordinateName = 110;  // lines 110-115: start galaxy ... target planet
 inline constexpr int kLineBookSaveName = 116;
 inline constexpr int kLineBookDeleteName = 117;
@@ -142,6 +111,5 @@ inline constexpr int kLineCopyTip = 139;
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;
-
 
 }  // namespace quorvel

@@ -1,33 +1,12 @@
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <string_view>
 #include <vector>
 
+#include "text/languages.h"
+
 namespace quorvel {
-
-struct LanguageEntry {
-    std::string_view displayName;
-    std::string_view fileName;
-    std::string_view locale;  // the language of Qt's own texts (dialog buttons) beside the file
-};
-
-// Row number = language index, the value kept in the saved choice.
-inline constexpr std::array<LanguageEntry, 9> kLanguages = {{
-    {"English", "eng_lang.dat", "en"},
-    {"Deutsch", "ger_lang.dat", "de"},
-    {"Nederlands", "nl_lang.dat", "nl"},
-    {"Italiano", "it_lang.dat", "it"},
-    {"Polski", "pl_lang.dat", "pl"},
-    {"Français", "fr_lang.dat", "fr"},
-    {"Español", "es_lang.dat", "es"},
-    {"Türkçe", "tr_lang.dat", "tr"},
-    {"Português", "pt_lang.dat", "pt"},
-}};
-
-inline constexpr int kEnglish = 0;
-inline constexpr int kPolish = 4;
 
 // The file name of a language index; any index outside the table gives English.
 constexpr std::string_view LanguageFileName(int index) {

@@ -1,75 +1,173 @@
 #include "i18n/language_texts.h"
 
+#include <span>
+#include <type_traits>
+#include <utility>
+
 namespace quorvel {
+namespace {
+
+// Where a row's text goes: a member of LanguageTexts, one line for a text and one line per element
+// for an array of texts.
+struct TextSlot {
+    std::span<std::string> (*in)(LanguageTexts&);
+    int lineCount;
+};
+
+template <auto member>
+std::span<std::string> MemberTexts(LanguageTexts& texts) {
+    auto& field = texts.*member;
+    if constexpr (std::is_same_v<std::remove_reference_t<decltype(field)>, std::string>) {
+        return {&field, 1};
+    } else {
+        return field;
+    }
+}
+
+template <auto member>
+constexpr int LineCountOf() {
+    using Field = std::remove_reference_t<decltype(std::declval<LanguageTexts&>().*member)>;
+    if constexpr (std::is_same_v<Field, std::string>) {
+        return 1;
+    } else {
+        return static_cast<int>(std::tuple_size_v<Field>);
+    }
+}
+
+template <auto member>
+constexpr TextSlot Member = {&MemberTexts<member>, LineCountOf<member>()};
+
+template <std::string FileErrorTexts::*member>
+std::span<std::string> FileErrorText(LanguageTexts& texts) {
+    return {&(texts.fileErrors.*member), 1};
+}
+
+template <std::string FileErrorTexts::*member>
+constexpr TextSlot FileError = {&FileErrorText<member>, 1};
+
+enum class LineRule {
+    AsIs,              // the line's text; empty when the file lacks the line
+    WithoutMnemonic,   // a caption used as a word, without its '&' marks
+    EnglishWhenEmpty,  // an empty or missing line keeps the English text
+};
+
+struct TextRow {
+    int line;  // an array takes one line per element from here on
+    TextSlot slot;
+    LineRule rule = LineRule::AsIs;
+    // The English text a member holds until a file gives one. The file-error texts have theirs in
+    // their own group (FileErrorTexts).
+    const char* english = nullptr;
+};
+
+using T = LanguageTexts;
+using E = FileErrorTexts;
+constexpr LineRule kEnglish = LineRule::EnglishWhenEmpty;
+
+// Every window text the handlers place later, one row each. Lines other code refers to by name are
+// named in language_lines.h; the others are numbered here only.
+constexpr TextRow kTextRows[] = {
+    {kLineFirstDefenceLabel, Member<&T::defenceLabel>},  // one per defence type in type order
+    {kLineAbmLabel, Member<&T::abmLabel>},
+    {kLinePrimaryTargetLabel, Member<&T::primaryTargetLabel>},
+    {kLineRemainingHeading, Member<&T::remainingHeading>},
+    {kLineDestroyedHeading, Member<&T::destroyedHeading>},
+    {20, Member<&T::targetChoice>},  // lines 20-28, the primary-target list in order
+    {kLineDefenderLossBox, Member<&T::defenderLosses>, LineRule::WithoutMnemonic},
+    {kLineMetalHeading, Member<&T::resourceHeading>},  // metal, crystal, deuterium
+    {kLineAttackerLossBox, Member<&T::attackerLosses>, LineRule::WithoutMnemonic},
+    {kLineMsgAllInterceptedMany, Member<&T::msgAllInterceptedMany>},
+    {kLineMsgNoMissiles, Member<&T::msgNoMissiles>},
+    {kLineMsgAllInterceptedOne, Member<&T::msgAllInterceptedOne>},
+    {kLineMsgNoDefence, Member<&T::msgNoDefence>},
+    {kLineMsgMissilesHit, Member<&T::msgMissilesHit>},
+    {kLineMsgNothingToDestroy, Member<&T::msgNothingToDestroy>},
+    {55, Member<&T::flightUnitFirst>},
+    {56, Member<&T::flightUnitSecond>},
+    {kLineMsgOutOfRange, Member<&T::msgOutOfRange>},
+    {58, Member<&T::rangeUnit>},
+    {kLineMsgOtherGalaxy, Member<&T::msgOtherGalaxy>},
+    {67, Member<&T::allTypesChoice>},
+    {kLineApplyResultTip, Member<&T::applyResultTip>},
+    {71, Member<&T::planHeading>},
+    {kLinePlanMissilesCaption, Member<&T::planMissilesCaption>},
+    // Error boxes about files. Files written before these lines existed end at line 72.
+    {kLineMsgCannotSave, FileError<&E::cannotSave>, kEnglish},  // %1 the file, %2 the reason
+    {74, FileError<&E::cannotRead>, kEnglish},
+    {75, FileError<&E::diskFull>, kEnglish},
+    {76, FileError<&E::permissionDenied>, kEnglish},
+    {77, FileError<&E::readOnlyFileSystem>, kEnglish},
+    {78, FileError<&E::quotaExceeded>, kEnglish},
+    {79, FileError<&E::isFolder>, kEnglish},
+    {80, FileError<&E::notRegularFile>, kEnglish},
+    {81, FileError<&E::folderMissing>, kEnglish},
+    {82, FileError<&E::busy>, kEnglish},
+    {83, FileError<&E::inputOutput>, kEnglish},
+    // The window's own boxes and dialogs.
+    {kLineMsgIntegerPrompt, Member<&T::msgIntegerPrompt>, kEnglish, "Please enter an integer."},
+    {kLineAboutEntry, Member<&T::aboutEntry>, kEnglish, "&About Quorvel..."},
+    {86, Member<&T::aboutTitle>, kEnglish, "About Quorvel"},
+    {87, Member<&T::aboutPurpose>, kEnglish,
+     "Works out which of a planet's defences interplanetary missiles destroy, and what the strike costs "
+     "both sides."},
+    {88, Member<&T::aboutVersion>, kEnglish, "Version %1"},
+    {89, Member<&T::aboutLicense>, kEnglish,
+     "Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later). It comes "
+     "with no warranty."},
+    {kLineSaveFilter, Member<&T::saveFilter>, kEnglish, "Text files (*.txt)"},
+    {kLineSaveTitle, Member<&T::saveTitle>, kEnglish, "Save attack plan"},
+    {kLineSaveFileName, Member<&T::saveFileName>, kEnglish, "attack-plan.txt"},
+    // Sharing results.
+    {94, Member<&T::copyStrikeEntry>},
+    {97, Member<&T::copyPlanEntry>},
+    {100, Member<&T::pasteReportEntry>},
+    {101, Member<&T::shareHeading>},
+    {102, Member<&T::shareBefore>},
+    {103, Member<&T::shareMissilesFired>},
+    {104, Member<&T::shareIntercepted>},
+    {105, Member<&T::shareMissilesLeft>},
+    {106, Member<&T::lostMoreMark>},
+    {107, Member<&T::lostLessMark>},
+    {108, Member<&T::msgNoStrikeToCopy>},
+    {109, Member<&T::msgNoPlanToCopy>},
+};
+
+static_assert([] {
+    for (const TextRow& row : kTextRows) {
+        if (row.line < 1 || row.line + row.slot.lineCount - 1 > kLanguageLineCount) return false;
+        // Only a text kept when its line is missing has an English text, and only a single one.
+        if (row.english && (row.rule != kEnglish || row.slot.lineCount != 1)) return false;
+    }
+    return true;
+}());
+
+}  // namespace
+
+LanguageTexts::LanguageTexts() {
+    for (const TextRow& row : kTextRows) {
+        if (row.english) row.slot.in(*this).front() = row.english;
+    }
+}
 
 LanguageTexts TextsFromLines(const LanguageLines& lines) {
-    const auto line = [&](int number) { return LineText(lines, number); };
     LanguageTexts texts;
-    for (int t = 0; t < kDefenceTypeCount; ++t) texts.defenceLabel[t] = line(kLineFirstDefenceLabel + t);
-    texts.abmLabel = line(kLineAbmLabel);
-    texts.primaryTargetLabel = line(kLinePrimaryTargetLabel);
-    for (int c = 0; c < kPrimaryTargetChoiceCount; ++c)
-        texts.targetChoice[c] = line(kLineFirstTargetChoice + c);
-    texts.msgAllInterceptedMany = line(kLineMsgAllInterceptedMany);
-    texts.msgNoMissiles = line(kLineMsgNoMissiles);
-    texts.msgAllInterceptedOne = line(kLineMsgAllInterceptedOne);
-    texts.msgNoDefence = line(kLineMsgNoDefence);
-    texts.msgMissilesHit = line(kLineMsgMissilesHit);
-    texts.msgNothingToDestroy = line(kLineMsgNothingToDestroy);
-    texts.flightUnitFirst = line(kLineFlightUnitFirst);
-    texts.flightUnitSecond = line(kLineFlightUnitSecond);
-    texts.msgOutOfRange = line(kLineMsgOutOfRange);
-    texts.rangeUnit = line(kLineRangeUnit);
-    texts.msgOtherGalaxy = line(kLineMsgOtherGalaxy);
-    texts.allTypesChoice = line(kLineAllTypesChoice);
-    texts.applyResultTip = line(kLineApplyResultTip);
-    texts.planHeading = line(kLinePlanHeading);
-    texts.planMissilesCaption = line(kLinePlanMissilesCaption);
-    // A file without these lines (or with one left empty) keeps the English text.
-    const auto lineOrEnglish = [&](int number, std::string& text) {
-        if (!line(number).empty()) text = line(number);
-    };
-    FileErrorTexts& errors = texts.fileErrors;
-    lineOrEnglish(kLineMsgCannotSave, errors.cannotSave);
-    lineOrEnglish(kLineMsgCannotRead, errors.cannotRead);
-    lineOrEnglish(kLineReasonDiskFull, errors.diskFull);
-    lineOrEnglish(kLineReasonPermissionDenied, errors.permissionDenied);
-    lineOrEnglish(kLineReasonReadOnlyFileSystem, errors.readOnlyFileSystem);
-    lineOrEnglish(kLineReasonQuotaExceeded, errors.quotaExceeded);
-    lineOrEnglish(kLineReasonIsFolder, errors.isFolder);
-    lineOrEnglish(kLineReasonNotRegularFile, errors.notRegularFile);
-    lineOrEnglish(kLineReasonFolderMissing, errors.folderMissing);
-    lineOrEnglish(kLineReasonBusy, errors.busy);
-    lineOrEnglish(kLineReasonInputOutput, errors.inputOutput);
-    lineOrEnglish(kLineMsgIntegerPrompt, texts.msgIntegerPrompt);
-    lineOrEnglish(kLineAboutEntry, texts.aboutEntry);
-    lineOrEnglish(kLineAboutTitle, texts.aboutTitle);
-    lineOrEnglish(kLineAboutPurpose, texts.aboutPurpose);
-    lineOrEnglish(kLineAboutVersion, texts.aboutVersion);
-    lineOrEnglish(kLineAboutLicense, texts.aboutLicense);
-    lineOrEnglish(kLineSaveFilter, texts.saveFilter);
-    lineOrEnglish(kLineSaveTitle, texts.saveTitle);
-    lineOrEnglish(kLineSaveFileName, texts.saveFileName);
-
-    texts.remainingHeading = line(kLineRemainingHeading);
-    texts.destroyedHeading = line(kLineDestroyedHeading);
-    texts.defenderLosses = WithoutMnemonic(line(kLineDefenderLossBox));
-    texts.resourceHeading = {line(kLineMetalHeading), line(kLineCrystalHeading), line(kLineDeuteriumHeading)};
-    texts.attackerLosses = WithoutMnemonic(line(kLineAttackerLossBox));
-    for (int f = 0; f < 3; ++f) {
-        texts.copyStrikeEntry[f] = line(kLineMenuCopyStrikeText + f);
-        texts.copyPlanEntry[f] = line(kLineMenuCopyPlanText + f);
+    for (const TextRow& row : kTextRows) {
+        const std::span<std::string> slot = row.slot.in(texts);
+        for (std::size_t i = 0; i < slot.size(); ++i) {
+            const std::string& text = LineText(lines, row.line + static_cast<int>(i));
+            switch (row.rule) {
+                case LineRule::AsIs:
+                    slot[i] = text;
+                    break;
+                case LineRule::WithoutMnemonic:
+                    slot[i] = WithoutMnemonic(text);
+                    break;
+                case LineRule::EnglishWhenEmpty:
+                    if (!text.empty()) slot[i] = text;
+                    break;
+            }
+        }
     }
-    texts.pasteReportEntry = line(kLineMenuPasteReport);
-    texts.shareHeading = line(kLineShareHeading);
-    texts.shareBefore = line(kLineShareBefore);
-    texts.shareMissilesFired = line(kLineShareMissilesFired);
-    texts.shareIntercepted = line(kLineShareIntercepted);
-    texts.shareMissilesLeft = line(kLineShareMissilesLeft);
-    texts.lostMoreMark = line(kLineLostMoreMark);
-    texts.lostLessMark = line(kLineLostLessMark);
-    texts.msgNoStrikeToCopy = line(kLineMsgNoStrikeToCopy);
-    texts.msgNoPlanToCopy = line(kLineMsgNoPlanToCopy);
     return texts;
 }
 

@@ -5,9 +5,9 @@
 
 namespace quorvel {
 
-// The language index kept in the saved-choice file: 1 to 8 that language; any other value, no
-// number or no readable file, English (0). Only a regular file is read; a folder or FIFO counts as
-// no readable file.
+// The language index kept in the saved-choice file: a row of the language table after English's
+// selects that language; any other value, no number or no readable file, English (0). Only a regular file is
+// read; a folder or FIFO counts as no readable file.
 int SavedLanguageIndex(const std::filesystem::path& file);
 
 // The same rule over the file's first bytes.

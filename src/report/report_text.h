@@ -11,7 +11,7 @@
 namespace quorvel {
 
 // A pasted espionage report, decoded once into characters, with the first occurrence of every
-// keyword of the import table found in a single pass over the text. Searching all 90 keywords this
+// keyword of the import table found in a single pass over the text. Searching all keywords this
 // way costs one look at each character plus a comparison wherever a keyword's first letter appears,
 // so a long report stays cheap.
 class ReportText {

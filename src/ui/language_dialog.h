@@ -9,7 +9,7 @@ class QTreeWidget;
 
 namespace quorvel {
 
-// The language dialog: the nine languages in a two-column list, the current one selected. The
+// The language dialog: the languages in a two-column list, the current one selected. The
 // accept button, Enter and a double-click take the selection; cancel, Escape and the close box
 // leave the answer "cancelled".
 class LanguageDialog : public QDialog {

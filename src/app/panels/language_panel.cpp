@@ -5,7 +5,6 @@
 
 #include <optional>
 
-#include "app/access_texts.h"
 #include "app/control_table.h"
 #include "app/program_files.h"
 #include "i18n/language_dialog.h"
@@ -50,15 +49,16 @@ void LanguagePanel::ApplyLanguageFile(const std::filesystem::path& relativePath)
         form.InsertListItem(ControlId::PrimaryTargetList, c, texts.targetChoice[c]);
     }
 
-    for (const LineAccessText& access : kLineAccessTexts) {
-        const std::string name = access.nameLine > 0 ? WithoutMnemonic(LineText(*lines, access.nameLine)) : "";
-        if (!name.empty()) form.SetAccessibleName(access.control, name);
-        if (access.toolTipLine == kToolTipSetElsewhere) continue;
-        const std::string tip = access.toolTipLine == 0 ? name
-                                : access.toolTipLine == kLineDefenceCountTip
-                                    ? FillPlaceholders(LineText(*lines, access.toolTipLine), {name})
-                                    : LineText(*lines, access.toolTipLine);
-        form.SetToolTip(access.control, tip);
+    for (const ControlRow& control : ControlTable()) {
+        if (control.nameLine == 0 && control.toolTipLine == 0) continue;
+        const std::string name = control.nameLine > 0 ? WithoutMnemonic(LineText(*lines, control.nameLine)) : "";
+        if (!name.empty()) form.SetAccessibleName(control.id, name);
+        if (control.toolTipLine == kToolTipSetElsewhere) continue;
+        const std::string tip = control.toolTipLine == 0 ? name
+                                : control.toolTipLine == kLineDefenceCountTip
+                                    ? FillPlaceholders(LineText(*lines, control.toolTipLine), {name})
+                                    : LineText(*lines, control.toolTipLine);
+        form.SetToolTip(control.id, tip);
     }
 
     // At start-up the tooltip does not exist yet; start-up registers the stored text itself.

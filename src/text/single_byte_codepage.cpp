@@ -1,4 +1,4 @@
-#include "i18n/single_byte_codepage.h"
+#include "text/single_byte_codepage.h"
 
 #include <array>
 
