@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "text/utf8.h"
-#include "strike/number_format.h"
+#include "text/number_format.h"
 
 namespace quorvel {
 namespace {

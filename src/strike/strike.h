@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "strike/defence_table.h"
-#include "strike/wide_int.h"
+#include "text/wide_int.h"
 
 namespace quorvel {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "strike/defence_table.h"
-#include "strike/wide_int.h"
+#include "text/wide_int.h"
 
 namespace quorvel {
 

@@ -4,30 +4,11 @@
 
 #include <limits>
 
-#include "strike/number_format.h"
 #include "strike/strike.h"
 #include "strike/technology.h"
 
 namespace quorvel {
 namespace {
-
-TEST(FormatGrouped, GroupsDigitsByThree) {
-    const std::pair<Wide, const char*> cases[] = {
-        {0, "0"},
-        {999, "999"},
-        {1000, "1.000"},
-        {1234567, "1.234.567"},
-        {-5, "-5"},
-        {-999, "-999"},
-        {-1000, "-1.000"},
-        // The sign is no digit: never "-.100.000".
-        {-100000, "-100.000"},
-        {std::numeric_limits<std::int64_t>::max(), "9.223.372.036.854.775.807"},
-        {std::numeric_limits<std::int64_t>::min(), "-9.223.372.036.854.775.808"},
-        {Wide{std::numeric_limits<std::int64_t>::max()} * 1000, "9.223.372.036.854.775.807.000"},
-    };
-    for (const auto& [value, text] : cases) EXPECT_EQ(FormatGrouped(value), text);
-}
 
 TEST(DamageOrder, PrimaryTargetFirstThenTypeOrder) {
     EXPECT_EQ(*DamageOrder(0), (PerType<int>{0, 1, 2, 3, 4, 5, 6, 7}));

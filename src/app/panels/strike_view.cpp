@@ -2,7 +2,7 @@
 
 #include "app/control_table.h"
 #include "plan/share_text.h"
-#include "strike/number_format.h"
+#include "text/number_format.h"
 
 namespace quorvel {
 namespace {

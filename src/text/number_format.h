@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "strike/wide_int.h"
+#include "text/wide_int.h"
 
 namespace quorvel {
 

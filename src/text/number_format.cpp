@@ -1,4 +1,4 @@
-#include "strike/number_format.h"
+#include "text/number_format.h"
 
 namespace quorvel {
 

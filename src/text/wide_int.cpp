@@ -1,4 +1,4 @@
-#include "strike/wide_int.h"
+#include "text/wide_int.h"
 
 #include <charconv>
 #include <limits>
