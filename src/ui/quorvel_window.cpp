@@ -222,6 +222,8 @@ void QuorvelWindow::ScheduleLineUp() {
     if (m_lineUpPending) return;
     m_lineUpPending = true;
     QTimer::singleShot(0, this, [this] {
+        // A line-up since then (the first show lines up) has taken the new captions in already.
+        if (!m_lineUpPending) return;
         m_lineUpPending = false;
         m_resultsGrew = true;
         GrowToResults();
@@ -231,6 +233,7 @@ void QuorvelWindow::ScheduleLineUp() {
 void QuorvelWindow::GrowToResults() {
     if (!m_resultsGrew) return;
     m_resultsGrew = false;
+    m_lineUpPending = false;
     m_controls.LineUp();
     m_scroll->widget()->layout()->activate();
     // The window's layout keeps the scroll area's last size hint until told that it changed.
