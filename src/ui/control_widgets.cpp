@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "ui/message_line.h"
@@ -88,6 +89,16 @@ QComboBox* CreateDropDown(QWidget* parent) {
     return list;
 }
 
+// The boxes whose rows stand level, with the number of rows they line up (-1: all). The attacker's
+// loss stands level with the missile row.
+struct RowsLinedUp {
+    ControlId first, second;
+    int rowCount;
+};
+constexpr std::array<RowsLinedUp, 2> kRowsLinedUp = {
+    {{ControlId::DefenderBox, ControlId::DefenderLossBox, -1},
+     {ControlId::AttackerBox, ControlId::AttackerLossBox, 1}}};
+
 // The items of a grid with their cell, for lining up two grids.
 struct GridCell {
     int row, column, rowSpan, columnSpan;
@@ -105,30 +116,46 @@ std::vector<GridCell> CellsOf(const QGridLayout& grid) {
     return cells;
 }
 
+// The rows of a grid that hold an item, and the first row below them all. Positions only: no size
+// hints are asked for.
+int EndRow(const QGridLayout& grid, std::vector<bool>* used = nullptr) {
+    int end = 0;
+    for (int i = 0; i < grid.count(); ++i) {
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid.getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        end = std::max(end, row + rowSpan);
+        if (used != nullptr && row < static_cast<int>(used->size()))
+            (*used)[static_cast<std::size_t>(row)] = true;
+    }
+    return end;
+}
+
+// The rows two grids line up: the first rowCount, or all rows holding widgets when rowCount is -1.
+int RowsToLineUp(const QGridLayout& a, const QGridLayout& b, int rowCount) {
+    return rowCount >= 0 ? rowCount : std::max(EndRow(a), EndRow(b));
+}
+
 // A grid leaves out the spacing around a row without widgets; an empty widget keeps the row, so
 // that rows after it stay level with those of a neighbouring grid.
 void FillEmptyRows(QGridLayout& grid, int rows) {
     std::vector<bool> used(static_cast<std::size_t>(rows), false);
-    for (const GridCell& cell : CellsOf(grid)) {
-        if (cell.row < rows) used[static_cast<std::size_t>(cell.row)] = true;
-    }
+    EndRow(grid, &used);
     for (int r = 0; r < rows; ++r) {
         if (!used[static_cast<std::size_t>(r)]) grid.addWidget(new QWidget(grid.parentWidget()), r, 0);
     }
 }
 
-// Equal heights for the first rowCount rows of two grids (all rows holding widgets when rowCount
-// is -1).
-void LineUpRows(QGridLayout& a, QGridLayout& b, int rowCount) {
-    int rows = rowCount;
-    if (rows < 0) {
-        rows = 0;
-        for (const QGridLayout* grid : {&a, &b}) {
-            for (const GridCell& cell : CellsOf(*grid)) rows = std::max(rows, cell.row + cell.rowSpan);
-        }
-    }
+// The same for the rows two grids line up (see RowsToLineUp); gives the number of those rows.
+int FillEmptyRows(QGridLayout& a, QGridLayout& b, int rowCount) {
+    const int rows = RowsToLineUp(a, b, rowCount);
     FillEmptyRows(a, rows);
     FillEmptyRows(b, rows);
+    return rows;
+}
+
+// Equal heights for the rows two grids line up.
+void LineUpRows(QGridLayout& a, QGridLayout& b, int rowCount) {
+    const int rows = FillEmptyRows(a, b, rowCount);
     std::vector<int> height(static_cast<std::size_t>(rows), 0);
     for (const QGridLayout* grid : {&a, &b}) {
         for (const GridCell& cell : CellsOf(*grid)) {
@@ -166,7 +193,7 @@ void LineUpColumns(QGridLayout& a, QGridLayout& b) {
 ControlWidgets::ControlWidgets(QWidget& window) {
     BuildBoxes(window);
     BuildControls(window);
-    LineUp();
+    FillEmptyRowsOfLinedUpBoxes();
 }
 
 QWidget* ControlWidgets::Widget(ControlId id) const {
@@ -246,11 +273,15 @@ QWidget* ControlWidgets::Create(const ControlRow& control, QWidget* parent) {
     return new QGroupBox(ToQString(control.caption), parent);
 }
 
+void ControlWidgets::FillEmptyRowsOfLinedUpBoxes() {
+    for (const auto& [first, second, rowCount] : kRowsLinedUp) {
+        FillEmptyRows(*m_grids.at(first), *m_grids.at(second), rowCount);
+    }
+}
+
 void ControlWidgets::LineUp() {
     const auto grid = [this](ControlId box) -> QGridLayout& { return *m_grids.at(box); };
-    LineUpRows(grid(ControlId::DefenderBox), grid(ControlId::DefenderLossBox), -1);
-    // The attacker's loss stands level with the missile row.
-    LineUpRows(grid(ControlId::AttackerBox), grid(ControlId::AttackerLossBox), 1);
+    for (const auto& [first, second, rowCount] : kRowsLinedUp) LineUpRows(grid(first), grid(second), rowCount);
     LineUpColumns(grid(ControlId::DefenderBox), grid(ControlId::AttackerBox));
     LineUpColumns(grid(ControlId::DefenderLossBox), grid(ControlId::AttackerLossBox));
     // The boxes pass their grids' new sizes on to the window's layout at once rather than on the

@@ -25,12 +25,16 @@ public:
     const std::map<ControlId, QWidget*>& All() const { return m_widgets; }
 
     // Gives the rows of the defender and loss boxes the same heights and the columns of the boxes
-    // stacked above each other the same widths. Run again after captions or results change size.
+    // stacked above each other the same widths. The window runs it when it is first shown (sizes
+    // are known then) and again after captions or results change size.
     void LineUp();
 
 private:
     void BuildBoxes(QWidget& window);
     void BuildControls(QWidget& window);
+    // The empty rows of boxes that line up get their place holders before the window is shown:
+    // a widget added later would stay hidden.
+    void FillEmptyRowsOfLinedUpBoxes();
     QWidget* Create(const ControlRow& control, QWidget* parent);
 
     std::map<ControlId, QWidget*> m_widgets;

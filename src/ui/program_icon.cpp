@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QString>
 #include <array>
+#include <utility>
 
 // The icons are compiled into the static window library; its resource initialiser has to be
 // referenced for the linker to keep it.
@@ -20,8 +21,9 @@ QIcon LoadProgramIcon() {
         // Read as PNG outright: guessing the format would load every image plugin at start-up.
         QImageReader reader(QStringLiteral(":/icons/quorvel-%1.png").arg(size), "png");
         reader.setAutoDetectImageFormat(false);
-        const QImage image = reader.read();
-        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+        QImage image = reader.read();
+        // Handed over, the image is converted to the pixmap's format in place rather than copied.
+        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(std::move(image)));
     }
     return icon;
 }

@@ -87,7 +87,6 @@ void ShowBox(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
 QuorvelWindow::QuorvelWindow() : QDialog(nullptr), m_scroll(ScrolledContent(*this)), m_controls(*m_scroll->widget()) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(ToQString(kWindowTitle));
-    setWindowIcon(ProgramIcon());
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
     Wire();
     AddAboutEntry();
@@ -157,6 +156,11 @@ void QuorvelWindow::showEvent(QShowEvent* event) {
     // Qt gives a new window at most two thirds of the screen; this one takes what it needs.
     if (m_shownOnce) return;
     m_shownOnce = true;
+    // The native window exists now: the platform converts the icon once for it, where an icon
+    // set before would be converted twice, at the window's creation and again after it. The
+    // window is not on screen yet, so it appears with its icon. Dialogs take the program's icon.
+    setWindowIcon(ProgramIcon());
+    QApplication::setWindowIcon(ProgramIcon());
     m_resultsGrew = true;
     GrowToResults();
 }
@@ -216,6 +220,8 @@ void QuorvelWindow::ScheduleLineUp() {
     if (m_lineUpPending) return;
     m_lineUpPending = true;
     QTimer::singleShot(0, this, [this] {
+        // A line-up since then (the first show lines up) has taken the new captions in already.
+        if (!m_lineUpPending) return;
         m_lineUpPending = false;
         m_resultsGrew = true;
         GrowToResults();
@@ -225,6 +231,7 @@ void QuorvelWindow::ScheduleLineUp() {
 void QuorvelWindow::GrowToResults() {
     if (!m_resultsGrew) return;
     m_resultsGrew = false;
+    m_lineUpPending = false;
     m_controls.LineUp();
     m_scroll->widget()->layout()->activate();
     // The window's layout keeps the scroll area's last size hint until told that it changed.

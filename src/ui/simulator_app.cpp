@@ -6,7 +6,6 @@
 #include "app/version.h"
 #include "app/simulator_dialog.h"
 #include "ui/book_file_watcher.h"
-#include "ui/program_icon.h"
 #include "ui/qt_text.h"
 #include "ui/quorvel_window.h"
 #include "ui/start_options.h"
@@ -29,7 +28,7 @@ CSimulatorApp::CSimulatorApp(int& argc, char** argv) : m_app(argc, argv) {
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationVersion(QString::fromUtf8(kVersion.data(), kVersion.size()));
     QApplication::setDesktopFileName(QString::fromUtf8(kApplicationId.data(), kApplicationId.size()));
-    QApplication::setWindowIcon(ProgramIcon());
+    // The main window sets the program's icon once its native window exists (see its showEvent).
 }
 
 int CSimulatorApp::StartApplication() {
