@@ -1,4 +1,5 @@
 #include "fileio/atomic_file.h"
+#include "fileio/file_error.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -213,7 +214,7 @@ std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, st
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        SetError(errorNumber, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+        SetError(errorNumber, S_ISDIR(info.st_mode) ? EISDIR : kNotOrdinaryFileError);
         ::close(fd);
         return std::nullopt;
     }

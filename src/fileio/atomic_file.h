@@ -52,7 +52,7 @@ void RemoveFilesOfEndedProcesses(const std::filesystem::path& folder, const Proc
 
 // The file's bytes, at most `limit` of them. Only a regular file is read: a folder, FIFO or device
 // counts as unreadable, and opening never blocks. Nothing when the file cannot be opened or read;
-// errorNumber (when given) then receives the reason (EISDIR for a folder, EINVAL for other
+// errorNumber (when given) then receives the reason (EISDIR for a folder, kNotOrdinaryFileError for other
 // non-regular files).
 std::optional<std::string> ReadRegularFile(const std::filesystem::path& path,
                                            std::size_t limit = std::numeric_limits<std::size_t>::max(),

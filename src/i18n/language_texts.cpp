@@ -41,6 +41,12 @@ LanguageTexts TextsFromLines(const LanguageLines& lines) {
     lineOrEnglish(kLineReasonFolderMissing, errors.folderMissing);
     lineOrEnglish(kLineReasonBusy, errors.busy);
     lineOrEnglish(kLineReasonInputOutput, errors.inputOutput);
+    lineOrEnglish(kLineReasonTooManyLinks, errors.tooManyLinks);
+    lineOrEnglish(kLineReasonNameTooLong, errors.nameTooLong);
+    lineOrEnglish(kLineReasonNoDevice, errors.noDevice);
+    lineOrEnglish(kLineReasonExists, errors.exists);
+    lineOrEnglish(kLineReasonInvalid, errors.invalid);
+    lineOrEnglish(kLineReasonSystemError, errors.systemError);
     lineOrEnglish(kLineMsgIntegerPrompt, texts.msgIntegerPrompt);
     lineOrEnglish(kLineAboutEntry, texts.aboutEntry);
     lineOrEnglish(kLineAboutTitle, texts.aboutTitle);
@@ -70,6 +76,8 @@ LanguageTexts TextsFromLines(const LanguageLines& lines) {
     texts.lostLessMark = line(kLineLostLessMark);
     texts.msgNoStrikeToCopy = line(kLineMsgNoStrikeToCopy);
     texts.msgNoPlanToCopy = line(kLineMsgNoPlanToCopy);
+    texts.msgNothingToSave = line(kLineMsgNothingToSave);
+    texts.msgStartPositionGone = line(kLineMsgStartPositionGone);
     return texts;
 }
 

@@ -32,7 +32,7 @@ struct LanguageTexts {
     std::string applyResultTip;                                 // line 68
     std::string planHeading;                                    // line 71
     std::string planMissilesCaption;                            // line 72
-    FileErrorTexts fileErrors;                                  // lines 73-83, English when missing
+    FileErrorTexts fileErrors;                                  // lines 73-83, 140-145, English when missing
     // Lines 84 on: English until a file gives them, so that a file without them shows English.
     std::string msgIntegerPrompt = "Please enter an integer.";  // line 84
     std::string aboutEntry = "&About Quorvel...";               // line 85
@@ -66,6 +66,8 @@ struct LanguageTexts {
     std::string lostLessMark;                                   // line 107
     std::string msgNoStrikeToCopy;                              // line 108
     std::string msgNoPlanToCopy;                                // line 109
+    std::string msgNothingToSave;                               // line 146, %1 the chosen file
+    std::string msgStartPositionGone;                           // line 147
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

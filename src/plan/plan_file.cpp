@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "fileio/atomic_file.h"
+#include "fileio/file_error.h"
 
 namespace quorvel {
 namespace {
@@ -54,7 +55,7 @@ bool PlanWriter::Start(const std::filesystem::path& file, int* errorNumber) {
     } else if (::fstat(fd, &info) != 0) {
         reason = errno;
     } else if (!S_ISREG(info.st_mode)) {
-        reason = EINVAL;
+        reason = kNotOrdinaryFileError;
     } else if (::ftruncate(fd, 0) != 0) {
         reason = errno;
     }

@@ -37,7 +37,7 @@ TEST(ReadRegularFile, OddFilesAreUnreadableWithTheirReason) {
     const struct {
         const char* name;
         int error;
-    } cases[] = {{"data/folder", EISDIR}, {"data/fifo", EINVAL}, {"data/missing", ENOENT}, {"/dev/null", EINVAL}};
+    } cases[] = {{"data/folder", EISDIR}, {"data/fifo", kNotOrdinaryFileError}, {"data/missing", ENOENT}, {"/dev/null", kNotOrdinaryFileError}};
     for (const auto& c : cases) {
         int error = 0;
         const std::filesystem::path path = c.name[0] == '/' ? std::filesystem::path(c.name) : home / c.name;
@@ -139,12 +139,19 @@ TEST(FileErrorMessage, NamesTheFileAndTheReason) {
         {EISDIR, "/h/data/QuorvelData.dat could not be saved: it is a folder."},
         {ENOENT, "/h/data/QuorvelData.dat could not be saved: the file or its folder does not exist."},
         {EWOULDBLOCK, "/h/data/QuorvelData.dat could not be saved: another program holds it."},
+        {ELOOP, "/h/data/QuorvelData.dat could not be saved: there are too many symbolic links on the way."},
+        {ENAMETOOLONG, "/h/data/QuorvelData.dat could not be saved: the name is too long."},
+        {ENXIO, "/h/data/QuorvelData.dat could not be saved: the device or the program reading it is not there."},
+        {EEXIST, "/h/data/QuorvelData.dat could not be saved: a file of that name already exists."},
+        {EINVAL, "/h/data/QuorvelData.dat could not be saved: the system refused the request as invalid."},
+        {kNotOrdinaryFileError, "/h/data/QuorvelData.dat could not be saved: it is not an ordinary file."},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FileErrorMessage(english, english.cannotSave, "/h/data/QuorvelData.dat", c.error), c.message);
     }
-    // Other errors take the system's words; a file name holding "%2" stays as it is.
-    EXPECT_EQ(FileErrorMessage(english, english.cannotRead, "a%2b", EMFILE), "a%2b could not be read: Too many open files.");
+    // Other errors give their number, never the system's English words; a file name holding "%2"
+    // stays as it is.
+    EXPECT_EQ(FileErrorMessage(english, english.cannotRead, "a%2b", EMFILE), "a%2b could not be read: system error 24.");
 }
 
 }  // namespace
