@@ -28,7 +28,7 @@ std::filesystem::path CSimulatorDlg::HomePath(std::string_view relative) const {
     return m_folders.Resolve(std::filesystem::path(relative));
 }
 
-std::filesystem::path CSimulatorDlg::PlanFile() const { return PlanFileOfProcess(HomePath(kPlanFile), ::getpid()); }
+std::filesystem::path CSimulatorDlg::PlanFile() const { return m_planWriter.FileBeside(HomePath(kPlanFile)); }
 
 void CSimulatorDlg::ShowFileError(const std::string& pattern, const std::filesystem::path& file, int errorNumber) {
     m_form.ShowError(FileErrorMessage(m_texts.fileErrors, pattern, file.string(), errorNumber));
@@ -44,7 +44,7 @@ void CSimulatorDlg::OnMainWindowInit() {
     RemoveAbandonedTemporaries(HomePath(kBookFile));
     RemoveAbandonedTemporaries(HomePath(kLanguageSaveFile));
     // Plan files of windows that were killed or crashed.
-    RemoveAbandonedPlanFiles(HomePath(kPlanFile));
+    HandleAbandonedPlanFiles(HomePath(kPlanFile));
 
     ApplyLanguageFile(LanguagePath(SavedLanguageIndex(HomePath(kLanguageSaveFile))));
 

@@ -1,6 +1,7 @@
 // The handlers under file faults: odd files in place of the program's files, writes that fail, and
 // a second window on the same data folder. Nothing may crash, hang or fail without a word.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -355,25 +356,26 @@ TEST(TwoWindows, AChangedFileRefreshesTheListAndKeepsTheSelectedPosition) {
     EXPECT_EQ(p.form.GetSelection(C::BookList), 0) << "a position that is gone selects the first entry";
 }
 
-TEST(PlanFiles, EachProcessHasItsOwnAndStartUpRemovesThoseOfDeadProcesses) {
+TEST(PlanFiles, EachWindowHasItsOwnAndStartUpRemovesOnlyUnlockedOnes) {
     Program p;
-    const pid_t child = ::fork();
-    if (child == 0) ::_exit(0);
-    ::waitpid(child, nullptr, 0);
     const std::filesystem::path shared = p.home / kPlanFile;
-    const auto dead = PlanFileOfProcess(shared, child);
-    const auto running = PlanFileOfProcess(shared, 1);
-    const auto mine = PlanFileOfProcess(shared, ::getpid());
-    EXPECT_EQ(mine, p.dlg.PlanFile());
-    EXPECT_EQ(dead.filename().string(), "IRakAttackPlan-" + std::to_string(child) + ".tmp");
-    for (const auto& file : {dead, running, mine, shared}) p.home.Write(std::filesystem::relative(file, p.home.Path()).string(), "x");
+    const std::filesystem::path folder = shared.parent_path();
+    // Held by a running window (the lock), left by a gone one, and names that are not the program's.
+    const int held = OpenLockedFile(folder / "IRakAttackPlan-1-0123abcd.tmp", O_WRONLY | O_CREAT, nullptr);
+    ASSERT_GE(held, 0);
+    const std::string kept[] = {"IRakAttackPlan.tmp", "IRakAttackPlan-1.tmp",
+                                "IRakAttackPlan-7-0123abcX.tmp", "notes-1-0123abcd.tmp"};
+    const std::string removed[] = {"IRakAttackPlan-1-fedcba98.tmp", "IRakAttackPlan-31999-00000000.tmp"};
+    for (const std::string& name : kept) p.home.Write("data/" + name, "x");
+    for (const std::string& name : removed) p.home.Write("data/" + name, "x");
     MemoryForm form;
     CSimulatorDlg again(form, p.home.Path());
     again.OnMainWindowInit();
-    EXPECT_FALSE(std::filesystem::exists(dead));
-    EXPECT_FALSE(std::filesystem::exists(mine)) << "an earlier process of this id left it";
-    EXPECT_TRUE(std::filesystem::exists(running));
-    EXPECT_TRUE(std::filesystem::exists(shared));
+    EXPECT_NE(again.PlanFile(), p.dlg.PlanFile()) << "two windows of one process id";
+    for (const std::string& name : kept) EXPECT_TRUE(p.home.Exists("data/" + name)) << name;
+    for (const std::string& name : removed) EXPECT_FALSE(p.home.Exists("data/" + name)) << name;
+    EXPECT_TRUE(p.home.Exists("data/IRakAttackPlan-1-0123abcd.tmp")) << "its window still runs";
+    ::close(held);
 }
 
 // ---- A disk that is really full ------------------------------------------------------------------

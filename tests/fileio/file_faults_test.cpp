@@ -1,8 +1,10 @@
 // Odd files and failing writes at the file level: reads never block or throw, rewrites keep what
 // the player set up (mode, symlink, read-only) and say why they failed.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -91,6 +93,45 @@ TEST(ReplaceFileAtomically, LeavesAReadOnlyFileAlone) {
     });
 }
 
+// A rewrite never puts an ordinary file in place of a FIFO, a device (a scratch node, never /dev) or
+// a folder, as root neither; a link to one is followed and refused the same way.
+TEST(ReplaceFileAtomically, RefusesWhatIsNoOrdinaryFile) {
+    TestHome home;
+    std::filesystem::create_directories(home / "data/folder");
+    ASSERT_EQ(::mkfifo((home / "data/fifo").c_str(), 0600), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::mknod((home / "data/null").c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+        std::filesystem::create_symlink(home / "data/null", home / "data/LanguageSave.dat");
+    }
+    const struct {
+        const char* name;
+        int error;
+        bool needsRoot;
+    } cases[] = {{"data/fifo", kNotOrdinaryFileError, false},
+                 {"data/folder", EISDIR, false},
+                 {"data/null", kNotOrdinaryFileError, true},
+                 {"data/LanguageSave.dat", kNotOrdinaryFileError, true}};
+    for (const auto& c : cases) {
+        if (c.needsRoot && !root) continue;
+        int error = 0;
+        EXPECT_EQ(ReplaceFileAtomically(home / c.name, "281 bytes", &error), WriteOutcome::WriteFailed) << c.name;
+        EXPECT_EQ(error, c.error) << c.name;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(home / "data/fifo"));
+    EXPECT_TRUE(!root || std::filesystem::is_character_file(home / "data/null"));
+    EXPECT_EQ(FilesIn(home / "data"), root ? 4 : 2) << "no temporary is left";
+}
+
+// The temporary's name does not grow with the target's, so every legal name can be written.
+TEST(ReplaceFileAtomically, WritesTheLongestLegalName) {
+    TestHome home;
+    const std::string name(255, 'n');
+    EXPECT_EQ(ReplaceFileAtomically(home / ("data/" + name), "x"), WriteOutcome::Ok);
+    EXPECT_EQ(ReplaceFileAtomically(home / ("data/" + name), "y"), WriteOutcome::Ok);
+    EXPECT_EQ(home.Read("data/" + name), "y");
+}
+
 // The seam makes writes fail as a full disk or a locked folder would; the old file stays whole and
 // no temporary is left.
 TEST(ReplaceFileAtomically, InjectedFaultsKeepTheOldFileAndGiveTheReason) {
@@ -109,22 +150,26 @@ TEST(ReplaceFileAtomically, InjectedFaultsKeepTheOldFileAndGiveTheReason) {
     }
 }
 
-TEST(RemoveAbandonedTemporariesIn, RemovesEveryDeadTemporaryOfTheFolderAndNothingElse) {
+// The player's own files that look like temporaries stay; only the program's own names go, and only
+// when no writer holds their lock.
+TEST(RemoveAbandonedTemporariesIn, RemovesOnlyTheProgramsAbandonedTemporaries) {
     TestHome home;
-    const pid_t child = ::fork();
-    if (child == 0) ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    const std::string dead = std::to_string(child);
-    const std::string kept[] = {"plan.txt", "plan.txt.tmp-1-0", "notes.tmp-" + dead, "notes.tmp-" + dead + "-x",
-                                ".tmp-" + dead + "-0"};
-    const std::string removed[] = {"plan.txt.tmp-" + dead + "-0", "other name.txt.tmp-" + dead + "-12"};
+    const std::string held = ".quorvel-00000000000000aa.tmp";
+    std::filesystem::create_directories(home / "out");
+    const int fd = OpenLockedFile(home / ("out/" + held), O_WRONLY | O_CREAT, nullptr);
+    ASSERT_GE(fd, 0);
+    const std::string kept[] = {"budget.ods.tmp-2024-05", "notes.tmp-20240105-1", "thesis.tex.tmp-31999-2",
+                                "plan.txt.tmp-1-0", ".quorvel-00000000000000AA.tmp", ".quorvel-0123.tmp"};
+    const std::string removed[] = {".quorvel-0123456789abcdef.tmp", ".quorvel-ffffffffffffffff.tmp"};
     for (const std::string& name : kept) home.Write("out/" + name, "x");
     for (const std::string& name : removed) home.Write("out/" + name, "x");
-    std::filesystem::create_directories(home / ("out/folder.tmp-" + dead + "-1"));
+    std::filesystem::create_directories(home / "out/.quorvel-1111111111111111.tmp");
     RemoveAbandonedTemporariesIn(home / "out");
     for (const std::string& name : kept) EXPECT_TRUE(home.Exists("out/" + name)) << name;
     for (const std::string& name : removed) EXPECT_FALSE(home.Exists("out/" + name)) << name;
-    EXPECT_TRUE(std::filesystem::is_directory(home / ("out/folder.tmp-" + dead + "-1"))) << "only files go";
+    EXPECT_TRUE(home.Exists("out/" + held)) << "its writer holds the lock";
+    EXPECT_TRUE(std::filesystem::is_directory(home / "out/.quorvel-1111111111111111.tmp")) << "only files go";
+    ::close(fd);
 }
 
 TEST(FileErrorMessage, NamesTheFileAndTheReason) {
