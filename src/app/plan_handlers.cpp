@@ -12,6 +12,7 @@
 #include "app/simulator_dialog.h"
 #include "plan/attack_record.h"
 #include "plan/plan_export.h"
+#include "text/placeholders.h"
 
 namespace quorvel {
 
@@ -106,6 +107,8 @@ void CSimulatorDlg::OnSavePlan() {
             ClearZeroInputs();
             return;
         }
+        // An empty plan leaves the chosen file as it was; the player is told so.
+        if (outcome == PlanExportOutcome::NoPlan) m_form.ShowError(FillPlaceholders(m_texts.msgNothingToSave, {*chosen}));
         std::error_code ignored;
         std::filesystem::remove(planFile, ignored);
         m_state.plan.rememberRequested = false;

@@ -229,6 +229,22 @@ TEST(FailingWrites, EveryWriterSaysWhyAndKeepsTheStateItHad) {
     }
 }
 
+// Every record failed to be stored: the save leaves the player's file as it was and says why.
+TEST(FailingWrites, AnEmptyPlanNeverReplacesAnExport) {
+    Program p;
+    p.home.Write("plan.txt", "the old export");
+    SimulateLaunchers(p);
+    {
+        const ScopedWriteFault full(ENOSPC);
+        p.dlg.OnRememberAttack();
+        p.dlg.OnRememberAttack();
+    }
+    ExportTo(p, "plan.txt");
+    EXPECT_EQ(p.home.Read("plan.txt"), "the old export");
+    ASSERT_EQ(Errors(p).size(), 3u);
+    EXPECT_EQ(Errors(p)[2].text, p.dlg.Texts().msgNothingToSave);
+}
+
 // A disk that fills up while a plan is open: the half-written record is taken back out.
 TEST(FailingWrites, ARecordThatDoesNotFitLeavesTheEarlierOnesWhole) {
     Program p;
