@@ -24,14 +24,19 @@ void CSimulatorDlg::OnCalcFlightTime() {
     }
 
     const Position target{s.inputs.targetGalaxy, s.inputs.targetSystem, s.inputs.targetPlanet};
-    // An empty start means the book's selected entry; the start edits stay empty.
+    // An empty start means the book entry the list shows as selected, while the book still holds
+    // it; the start edits stay empty.
+    bool startGone = false;
     if (s.inputs.startGalaxy == 0 && s.inputs.startSystem == 0 && s.inputs.startPlanet == 0 && target != Position{}) {
-        const BookRecords book = ReadBookRecords(HomePath(kBookFile));
         const int selected = m_form.GetSelection(ControlId::BookList);
-        if (selected >= 0 && selected < kBookCapacity && IsListable(book[selected])) {
-            s.inputs.startGalaxy = book[selected].galaxy;
-            s.inputs.startSystem = book[selected].system;
-            s.inputs.startPlanet = book[selected].planet;
+        if (selected >= 0 && selected < static_cast<int>(m_shownBook.size())) {
+            const BookRecord shown = m_shownBook[selected];
+            startGone = !BookHolds(HomePath(kBookFile), shown);
+            if (!startGone) {
+                s.inputs.startGalaxy = shown.galaxy;
+                s.inputs.startSystem = shown.system;
+                s.inputs.startPlanet = shown.planet;
+            }
         }
     }
 
@@ -44,6 +49,7 @@ void CSimulatorDlg::OnCalcFlightTime() {
                                                      ? m_texts.msgOtherGalaxy
                                                      : m_texts.msgOutOfRange);
     }
+    if (startGone) m_form.SetText(ControlId::FlightMessage, m_texts.msgStartPositionGone);
     m_form.SetText(ControlId::FlightUnitFirst, m_texts.flightUnitFirst);
     m_form.SetText(ControlId::FlightUnitSecond, m_texts.flightUnitSecond);
     if (flight.outcome == FlightOutcome::Success) {
