@@ -132,6 +132,24 @@ TEST(ReplaceFileAtomically, WritesTheLongestLegalName) {
     EXPECT_EQ(home.Read("data/" + name), "y");
 }
 
+// A folder that could not be made because its parent is not writable (an unwritable
+// XDG_DATA_HOME) is "permission denied", not a missing file.
+TEST(ReplaceFileAtomically, AFolderThatCouldNotBeMadeIsPermissionDenied) {
+    TestHome home;
+    std::filesystem::create_directories(home / "locked");
+    std::filesystem::create_directories(home / "open");
+    ASSERT_EQ(::chmod((home / "locked").c_str(), 0555), 0);
+    ASSERT_EQ(::chmod((home / "open").c_str(), 0777), 0);
+    testing::RunWithFilePermissions(home, [&] {
+        for (const auto& [file, reason] : {std::pair{"locked/quorvel/LanguageSave.dat", EACCES},
+                                           std::pair{"open/quorvel/LanguageSave.dat", ENOENT}}) {
+            int error = 0;
+            EXPECT_EQ(ReplaceFileAtomically(home / file, "3", &error), WriteOutcome::CannotCreate) << file;
+            EXPECT_EQ(error, reason) << file;
+        }
+    });
+}
+
 // The seam makes writes fail as a full disk or a locked folder would; the old file stays whole and
 // no temporary is left.
 TEST(ReplaceFileAtomically, InjectedFaultsKeepTheOldFileAndGiveTheReason) {
