@@ -117,7 +117,7 @@ std::string FolderNotice(const ProgramFolders& folders, const FolderEnvironment&
     const std::string home = environment.ignoredHome.empty() ? environment.userHome : environment.ignoredHome;
     std::string notice = "HOME (" + home + ") is not an absolute folder and was ignored; ";
     if (folders.dataFolder.empty()) {
-        return notice + "there is no folder for the player's files (book, language choice, attack plan): use --home DIR";
+        return notice + "there is no folder for the player's files: use --home DIR";
     }
     return notice + "the player's files are kept in " + folders.dataFolder.string();
 }

@@ -66,7 +66,7 @@ TEST(ProgramFolders, ARelativeHomeIsIgnoredAndTheStartSaysWhere) {
     EXPECT_EQ(none.Resolve(kLanguageSaveFile), fs::path()) << "never relative to the working folder";
     EXPECT_EQ(FolderNotice(none, {l.installedBin, "", "relhome", ""}),
               "HOME (relhome) is not an absolute folder and was ignored; there is no folder for the player's "
-              "files (book, language choice, attack plan): use --home DIR");
+              "files: use --home DIR");
     const FolderEnvironment account{l.installedBin, "", "/home/p", "relhome"};
     EXPECT_EQ(FolderNotice(DecideProgramFolders("", account), account),
               "HOME (relhome) is not an absolute folder and was ignored; the player's files are kept in "

@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
-# Two programs that are both process 1, each in its own pid namespace, on one data folder: each
-# keeps its own plan while the other starts, and each export holds its own attack.
-#   pid_namespaces.sh QUORVEL_BATCH LANGUAGE_DIR
-# Needs root for unshare -p; skipped (exit 77) otherwise.
+# pid_namespaces.sh QUORVEL_BATCH LANGUAGE_DIR: two programs that are both process 1, each in its
+# own pid namespace (needs root; skipped, exit 77, otherwise), on one data folder: each keeps its
+# own plan while the other starts, and each export holds its own attack.
 set -u
 batch=$1 languages=$2
 if [ "$(id -u)" != 0 ] || ! unshare -p -f --mount-proc true 2>/dev/null; then
-    echo "skipped: two pid namespaces need root and unshare -p"
-    exit 77
+    echo "skipped: two pid namespaces need root and unshare -p"; exit 77
 fi
 home=$(mktemp -d)
 trap 'exec 3>&-; rm -rf "$home"' EXIT
