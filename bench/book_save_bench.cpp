@@ -25,7 +25,8 @@ constexpr std::size_t kBookBytes = std::size_t{400} << 20;
 
 std::filesystem::path BenchFolder() {
     static const std::filesystem::path folder = [] {
-        std::filesystem::path path = std::filesystem::temp_directory_path() / ("quorvel-book-bench-" + std::to_string(::getpid()));
+        std::filesystem::path path =
+            std::filesystem::temp_directory_path() / ("quorvel-book-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(path);
         return path;
     }();

@@ -108,7 +108,8 @@ void CSimulatorDlg::OnSavePlan() {
             return;
         }
         // An empty plan leaves the chosen file as it was; the player is told so.
-        if (outcome == PlanExportOutcome::NoPlan) m_form.ShowError(FillPlaceholders(m_texts.msgNothingToSave, {*chosen}));
+        if (outcome == PlanExportOutcome::NoPlan)
+            m_form.ShowError(FillPlaceholders(m_texts.msgNothingToSave, {*chosen}));
         std::error_code ignored;
         std::filesystem::remove(planFile, ignored);
         m_state.plan.rememberRequested = false;

@@ -111,8 +111,9 @@ ProgramFolders DecideProgramFolders(const std::filesystem::path& home, const Fol
 }
 
 std::string FolderNotice(const ProgramFolders& folders, const FolderEnvironment& environment) {
-    const bool homeUnused = !environment.ignoredHome.empty() ||
-                            (!environment.userHome.empty() && !std::filesystem::path(environment.userHome).is_absolute());
+    const bool homeUnused =
+        !environment.ignoredHome.empty() ||
+        (!environment.userHome.empty() && !std::filesystem::path(environment.userHome).is_absolute());
     if (folders.mode != FolderMode::Installed || (!homeUnused && !folders.dataFolder.empty())) return "";
     const std::string home = environment.ignoredHome.empty() ? environment.userHome : environment.ignoredHome;
     std::string notice = "HOME (" + home + ") is not an absolute folder and was ignored; ";

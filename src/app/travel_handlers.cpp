@@ -27,7 +27,8 @@ void CSimulatorDlg::OnCalcFlightTime() {
     // An empty start means the book entry the list shows as selected, while the book still holds
     // it; the start edits stay empty.
     bool startGone = false;
-    if (s.inputs.startGalaxy == 0 && s.inputs.startSystem == 0 && s.inputs.startPlanet == 0 && target != Position{}) {
+    if (s.inputs.startGalaxy == 0 && s.inputs.startSystem == 0 && s.inputs.startPlanet == 0 &&
+        target != Position{}) {
         const int selected = m_form.GetSelection(ControlId::BookList);
         if (selected >= 0 && selected < static_cast<int>(m_shownBook.size())) {
             const BookRecord shown = m_shownBook[selected];

@@ -1,5 +1,4 @@
 #include "fileio/atomic_file.h"
-#include "fileio/file_error.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -16,6 +15,7 @@
 #include <system_error>
 #include <thread>
 
+#include "fileio/file_error.h"
 
 namespace quorvel {
 namespace {
@@ -84,8 +84,8 @@ namespace {
 
 // A new temporary in folder, locked and empty; -1 with errorNumber set when none can be made. An
 // unnamed file (O_TMPFILE) is preferred: a crash while it is written leaves nothing behind.
-int CreateTemporary(const std::filesystem::path& folder, mode_t mode, bool unnamed, std::filesystem::path& name,
-                    int* errorNumber) {
+int CreateTemporary(const std::filesystem::path& folder, mode_t mode, bool unnamed,
+                    std::filesystem::path& name, int* errorNumber) {
     name.clear();
     if (unnamed) {
         const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
@@ -223,12 +223,12 @@ void RemoveAbandonedTemporaries(const std::filesystem::path& target) {
 }
 
 void RemoveAbandonedTemporariesIn(const std::filesystem::path& folder) {
-    ForEachAbandonedFile(folder, IsTemporaryName, [](const std::filesystem::path& file) {
-        ::unlink(file.c_str());
-    });
+    ForEachAbandonedFile(folder, IsTemporaryName,
+                         [](const std::filesystem::path& file) { ::unlink(file.c_str()); });
 }
 
-void ForEachAbandonedFile(const std::filesystem::path& folder, const std::function<bool(std::string_view)>& ours,
+void ForEachAbandonedFile(const std::filesystem::path& folder,
+                          const std::function<bool(std::string_view)>& ours,
                           const std::function<void(const std::filesystem::path&)>& handle) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
@@ -241,7 +241,8 @@ void ForEachAbandonedFile(const std::filesystem::path& folder, const std::functi
         struct stat named {};
         // Abandoned: an ordinary file whose lock is free, still under this name.
         if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            ::lstat(path.c_str(), &named) == 0 && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
+            ::lstat(path.c_str(), &named) == 0 && named.st_dev == opened.st_dev &&
+            named.st_ino == opened.st_ino) {
             handle(path);
         }
         ::close(fd);
@@ -311,7 +312,7 @@ int ReasonForCreateError(const std::filesystem::path& file, int errorNumber) {
     for (int depth = 0; depth < 64 && !folder.empty(); ++depth) {
         if (std::filesystem::is_directory(folder, error)) {
             return ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES ? EACCES
-                                                                                                    : ENOENT;
+                                                                                                   : ENOENT;
         }
         if (folder == folder.parent_path()) break;
         folder = folder.parent_path();
@@ -335,7 +336,8 @@ int OpenRegularFile(const std::filesystem::path& path, int* errorNumber) {
     return fd;
 }
 
-std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, std::size_t limit, int* errorNumber) {
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, std::size_t limit,
+                                           int* errorNumber) {
     const int fd = OpenRegularFile(path, errorNumber);
     if (fd < 0) return std::nullopt;
     std::string content;

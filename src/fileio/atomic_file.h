@@ -54,7 +54,8 @@ void RemoveAbandonedTemporariesIn(const std::filesystem::path& folder);
 // Calls handle for every ordinary file in folder whose name `ours` accepts and whose lock (flock)
 // no process holds: the file is abandoned. The lock is held while handle runs, so no process can
 // take the file up meanwhile. On a file system without locks nothing is abandoned.
-void ForEachAbandonedFile(const std::filesystem::path& folder, const std::function<bool(std::string_view)>& ours,
+void ForEachAbandonedFile(const std::filesystem::path& folder,
+                          const std::function<bool(std::string_view)>& ours,
                           const std::function<void(const std::filesystem::path&)>& handle);
 
 // Opens path (creating it when flags hold O_CREAT) as an ordinary file locked through the returned

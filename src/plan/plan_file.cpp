@@ -34,7 +34,8 @@ bool IsPlanFileName(std::string_view name, const std::filesystem::path& sharedPl
     // "<pid>-<random>" between them: one to ten digits, a dash, the random hex digits.
     const std::string_view token = name.substr(prefix.size(), name.size() - prefix.size() - extension.size());
     const std::size_t dash = token.find('-');
-    if (dash == std::string_view::npos || dash == 0 || dash > 10 || token.size() != dash + 1 + kRandomDigits) {
+    if (dash == std::string_view::npos || dash == 0 || dash > 10 ||
+        token.size() != dash + 1 + kRandomDigits) {
         return false;
     }
     return std::all_of(token.begin(), token.begin() + static_cast<std::ptrdiff_t>(dash), IsDigit) &&

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "text/utf8.h"
 #include "strike/number_format.h"
+#include "text/utf8.h"
 
 namespace quorvel {
 namespace {
@@ -219,10 +219,11 @@ public:
         for (std::string_view& label : m_words.record.defenceLabel) safe(label);
         safe(m_words.record.abmLabel);
         safe(m_words.record.primaryTargetLabel);
-        for (std::string_view* word : {&m_words.strikeHeading, &m_words.beforeHeading, &m_words.destroyedHeading,
-                                       &m_words.remainingHeading, &m_words.defenderLosses, &m_words.attackerLosses,
-                                       &m_words.missilesFired, &m_words.missilesIntercepted, &m_words.missilesLeft,
-                                       &m_words.lostMoreMark, &m_words.lostLessMark}) {
+        for (std::string_view* word :
+             {&m_words.strikeHeading, &m_words.beforeHeading, &m_words.destroyedHeading,
+              &m_words.remainingHeading, &m_words.defenderLosses, &m_words.attackerLosses,
+              &m_words.missilesFired, &m_words.missilesIntercepted, &m_words.missilesLeft,
+              &m_words.lostMoreMark, &m_words.lostLessMark}) {
             safe(*word);
         }
         for (std::string_view& resource : m_words.resource) safe(resource);

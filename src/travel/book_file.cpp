@@ -118,7 +118,8 @@ bool CopyThenAppend(int from, int to, std::string_view tail, int* errorNumber) {
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return failed(errno);
         if (got == 0) break;
-        if (!WriteWholly(to, std::string_view(buffer.data(), static_cast<std::size_t>(got)), errorNumber)) return false;
+        if (!WriteWholly(to, std::string_view(buffer.data(), static_cast<std::size_t>(got)), errorNumber))
+            return false;
     }
     return WriteWholly(to, tail, errorNumber);
 }
@@ -159,7 +160,8 @@ bool EnsureBookFile(const std::filesystem::path& file) {
     // ordinary file. Appending creates a missing file and never truncates one made meanwhile.
     struct stat existing {};
     if (::stat(file.c_str(), &existing) == 0) return true;
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    const int fd =
+        ::open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0) return false;
     ::close(fd);
     return true;
@@ -185,7 +187,8 @@ BookWrite SaveToBook(const std::filesystem::path& file, const BookRecord& record
         outcome = BookWrite::NotReachable;
     } else {
         const std::string tail =
-            (!book.Empty() && book.LastByteRead() != '\n' ? std::string("\n") : std::string()) + BookLine(record);
+            (!book.Empty() && book.LastByteRead() != '\n' ? std::string("\n") : std::string()) +
+            BookLine(record);
         outcome = ReplaceFileAtomicallyWith(
                       file, [fd, &tail](int out, int* error) { return CopyThenAppend(fd, out, tail, error); },
                       errorNumber) == WriteOutcome::Ok

@@ -12,8 +12,9 @@ namespace {
 // Options QApplication takes out of the command line itself, with one or two dashes; the first
 // group takes the next argument as its value.
 constexpr std::string_view kQtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-    "qwindowtitle", "style", "stylesheet", "session", "display", "geometry", "title", "name"};
+    "platform",    "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "style",         "stylesheet", "session",
+    "display",     "geometry",           "title",         "name"};
 constexpr std::string_view kQtFlags[] = {"reverse", "nograb", "dograb", "widgetcount", "testability"};
 
 // How many arguments a Qt option at arguments[i] takes up; 0 when it is none.
@@ -34,7 +35,8 @@ std::size_t QtOptionLength(const std::vector<std::string>& arguments, std::size_
 
 }  // namespace
 
-std::optional<StartOptions> ParseStartOptions(const std::vector<std::string>& arguments, std::string* problem) {
+std::optional<StartOptions> ParseStartOptions(const std::vector<std::string>& arguments,
+                                              std::string* problem) {
     StartOptions options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == "--startup-check") {

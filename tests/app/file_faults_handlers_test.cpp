@@ -379,8 +379,8 @@ TEST(PlanFiles, EachWindowHasItsOwnAndStartUpRemovesOnlyUnlockedOnes) {
     // Held by a running window (the lock), left by a gone one, and names that are not the program's.
     const int held = OpenLockedFile(folder / "IRakAttackPlan-1-0123abcd.tmp", O_WRONLY | O_CREAT, nullptr);
     ASSERT_GE(held, 0);
-    const std::string kept[] = {"IRakAttackPlan.tmp", "IRakAttackPlan-1.tmp",
-                                "IRakAttackPlan-7-0123abcX.tmp", "notes-1-0123abcd.tmp"};
+    const std::string kept[] = {"IRakAttackPlan.tmp", "IRakAttackPlan-1.tmp", "IRakAttackPlan-7-0123abcX.tmp",
+                                "notes-1-0123abcd.tmp"};
     const std::string removed[] = {"IRakAttackPlan-1-fedcba98.tmp", "IRakAttackPlan-31999-00000000.tmp"};
     for (const std::string& name : kept) p.home.Write("data/" + name, "x");
     for (const std::string& name : removed) p.home.Write("data/" + name, "x");

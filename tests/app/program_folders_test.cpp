@@ -2,10 +2,10 @@
 // and --home, decided from the layout around the executable and the environment.
 
 #include "app/program_folders.h"
-#include "app/program_files.h"
 
 #include <gtest/gtest.h>
 
+#include "app/program_files.h"
 #include "support/test_home.h"
 
 namespace quorvel {

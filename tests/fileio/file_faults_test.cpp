@@ -39,7 +39,10 @@ TEST(ReadRegularFile, OddFilesAreUnreadableWithTheirReason) {
     const struct {
         const char* name;
         int error;
-    } cases[] = {{"data/folder", EISDIR}, {"data/fifo", kNotOrdinaryFileError}, {"data/missing", ENOENT}, {"/dev/null", kNotOrdinaryFileError}};
+    } cases[] = {{"data/folder", EISDIR},
+                 {"data/fifo", kNotOrdinaryFileError},
+                 {"data/missing", ENOENT},
+                 {"/dev/null", kNotOrdinaryFileError}};
     for (const auto& c : cases) {
         int error = 0;
         const std::filesystem::path path = c.name[0] == '/' ? std::filesystem::path(c.name) : home / c.name;
@@ -115,7 +118,8 @@ TEST(ReplaceFileAtomically, RefusesWhatIsNoOrdinaryFile) {
     for (const auto& c : cases) {
         if (c.needsRoot && !root) continue;
         int error = 0;
-        EXPECT_EQ(ReplaceFileAtomically(home / c.name, "281 bytes", &error), WriteOutcome::WriteFailed) << c.name;
+        EXPECT_EQ(ReplaceFileAtomically(home / c.name, "281 bytes", &error), WriteOutcome::WriteFailed)
+            << c.name;
         EXPECT_EQ(error, c.error) << c.name;
     }
     EXPECT_TRUE(std::filesystem::is_fifo(home / "data/fifo"));
@@ -176,8 +180,9 @@ TEST(RemoveAbandonedTemporariesIn, RemovesOnlyTheProgramsAbandonedTemporaries) {
     std::filesystem::create_directories(home / "out");
     const int fd = OpenLockedFile(home / ("out/" + held), O_WRONLY | O_CREAT, nullptr);
     ASSERT_GE(fd, 0);
-    const std::string kept[] = {"budget.ods.tmp-2024-05", "notes.tmp-20240105-1", "thesis.tex.tmp-31999-2",
-                                "plan.txt.tmp-1-0", ".quorvel-00000000000000AA.tmp", ".quorvel-0123.tmp"};
+    const std::string kept[] = {"budget.ods.tmp-2024-05",        "notes.tmp-20240105-1",
+                                "thesis.tex.tmp-31999-2",        "plan.txt.tmp-1-0",
+                                ".quorvel-00000000000000AA.tmp", ".quorvel-0123.tmp"};
     const std::string removed[] = {".quorvel-0123456789abcdef.tmp", ".quorvel-ffffffffffffffff.tmp"};
     for (const std::string& name : kept) home.Write("out/" + name, "x");
     for (const std::string& name : removed) home.Write("out/" + name, "x");
@@ -204,7 +209,8 @@ TEST(FileErrorMessage, NamesTheFileAndTheReason) {
         {EWOULDBLOCK, "/h/data/QuorvelData.dat could not be saved: another program holds it."},
         {ELOOP, "/h/data/QuorvelData.dat could not be saved: there are too many symbolic links on the way."},
         {ENAMETOOLONG, "/h/data/QuorvelData.dat could not be saved: the name is too long."},
-        {ENXIO, "/h/data/QuorvelData.dat could not be saved: the device or the program reading it is not there."},
+        {ENXIO,
+         "/h/data/QuorvelData.dat could not be saved: the device or the program reading it is not there."},
         {EEXIST, "/h/data/QuorvelData.dat could not be saved: a file of that name already exists."},
         {EINVAL, "/h/data/QuorvelData.dat could not be saved: the system refused the request as invalid."},
         {kNotOrdinaryFileError, "/h/data/QuorvelData.dat could not be saved: it is not an ordinary file."},
@@ -214,7 +220,8 @@ TEST(FileErrorMessage, NamesTheFileAndTheReason) {
     }
     // Other errors give their number, never the system's English words; a file name holding "%2"
     // stays as it is.
-    EXPECT_EQ(FileErrorMessage(english, english.cannotRead, "a%2b", EMFILE), "a%2b could not be read: system error 24.");
+    EXPECT_EQ(FileErrorMessage(english, english.cannotRead, "a%2b", EMFILE),
+              "a%2b could not be read: system error 24.");
 }
 
 }  // namespace

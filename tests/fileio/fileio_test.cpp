@@ -40,8 +40,8 @@ TEST(ReplaceFileAtomically, AFolderInTheWayFailsAndKeepsIt) {
 TEST(RemoveAbandonedTemporaries, RemovesTheAbandonedTemporariesBesideTheTarget) {
     TestHome home;
     const std::string abandoned = "data/.quorvel-0123456789abcdef.tmp";
-    for (const std::string& name : {abandoned, std::string("data/QuorvelData.dat"),
-                                    std::string("data/QuorvelData.dat.tmp-5-0")}) {
+    for (const std::string& name :
+         {abandoned, std::string("data/QuorvelData.dat"), std::string("data/QuorvelData.dat.tmp-5-0")}) {
         home.Write(name, "x");
     }
     RemoveAbandonedTemporaries(home.Path() / "data" / "QuorvelData.dat");

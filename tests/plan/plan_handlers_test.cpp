@@ -1,8 +1,7 @@
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <string>
 
@@ -258,7 +257,8 @@ TEST_P(PlanRepeat, TwoExportsInARow) {
         EXPECT_TRUE(p.home.Read("second.txt").starts_with("2. "));
         ExpectOnlySaveDialogs();
     } else {
-        EXPECT_EQ(p.form.Events().back().text, FillPlaceholders(p.dlg.Texts().msgNothingToSave, {"second.txt"}));
+        EXPECT_EQ(p.form.Events().back().text,
+                  FillPlaceholders(p.dlg.Texts().msgNothingToSave, {"second.txt"}));
     }
 }
 

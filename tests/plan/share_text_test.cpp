@@ -129,7 +129,9 @@ TEST(ShareText, PlanFormsNumberEveryRecordAndListEveryType) {
     ShareWords odd = Words();
     odd.record.defenceLabel[0] = "RL[/list][b]";
     odd.record.defenceLabel[1] = "LL````";
-    EXPECT_NE(FormatPlanShare(ShareFormat::BBCode, odd, records).find("[*]RL[\xE2\x80\x8B/list][\xE2\x80\x8B" "b] 0"),
+    EXPECT_NE(FormatPlanShare(ShareFormat::BBCode, odd, records)
+                  .find("[*]RL[\xE2\x80\x8B/list][\xE2\x80\x8B"
+                        "b] 0"),
               std::string::npos);
     EXPECT_NE(FormatPlanShare(ShareFormat::Markdown, odd, records).find("**1. Attack**\n`````\n"),
               std::string::npos);

@@ -22,7 +22,8 @@ namespace {
 
 // The window's own plan file, relative to its home folder.
 QString PlanFileOfThisWindow(WindowFixture& f) {
-    const std::filesystem::path name = std::filesystem::path(kPlanFile).parent_path() / f.Dlg().PlanFile().filename();
+    const std::filesystem::path name =
+        std::filesystem::path(kPlanFile).parent_path() / f.Dlg().PlanFile().filename();
     return QString::fromStdString(name.string());
 }
 
