@@ -19,11 +19,9 @@ unshare -p -f --mount-proc "$batch" --home "$home" "$home/a.script" > "$home/a.o
 a=$!
 exec 3> "$home/a.script"
 printf 'set 1001 100\nset 1012 10\npress 1029\npress 1165\n' >&3
-for _ in $(seq 100); do
-    [ -n "$(find "$home/data" -name 'IRakAttackPlan-*.tmp' -size +0c)" ] && break
-    sleep 0.1
-done
-[ -n "$(find "$home/data" -name 'IRakAttackPlan-*.tmp' -size +0c)" ] || fail "A wrote no plan"
+plan() { [ -n "$(find "$home/data" -name 'IRakAttackPlan-*.tmp' -size +0c)" ]; }
+for _ in $(seq 100); do plan && break; sleep 0.1; done
+plan || fail "A wrote no plan"
 
 # B, also process 1, starts, attacks 10 light lasers and exports while A still runs.
 printf 'set 1002 10\nset 1012 10\npress 1029\nanswer save b.txt\npress 1166\n' |

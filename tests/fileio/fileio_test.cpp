@@ -13,9 +13,10 @@ namespace {
 
 using testing::TestHome;
 
+// The temporary's name does not grow with the target's, so the longest legal name is written too.
 TEST(ReplaceFileAtomically, WritesAndReplacesWithoutLeavingTemporaries) {
     TestHome home;
-    const auto target = home.Path() / "data" / "book.dat";
+    const auto target = home.Path() / "data" / std::string(255, 'b');
     EXPECT_EQ(ReplaceFileAtomically(target, "1 2 3\n"), WriteOutcome::Ok);
     EXPECT_EQ(ReplaceFileAtomically(target, "4 5 6\n"), WriteOutcome::Ok);
     EXPECT_EQ(ReadWholeFile(target), "4 5 6\n");
@@ -40,10 +41,8 @@ TEST(ReplaceFileAtomically, AFolderInTheWayFailsAndKeepsIt) {
 TEST(RemoveAbandonedTemporaries, RemovesTheAbandonedTemporariesBesideTheTarget) {
     TestHome home;
     const std::string abandoned = "data/.quorvel-0123456789abcdef.tmp";
-    for (const std::string& name :
-         {abandoned, std::string("data/QuorvelData.dat"), std::string("data/QuorvelData.dat.tmp-5-0")}) {
-        home.Write(name, "x");
-    }
+    for (const char* name : {"data/QuorvelData.dat", "data/QuorvelData.dat.tmp-5-0"}) home.Write(name, "x");
+    home.Write(abandoned, "x");
     RemoveAbandonedTemporaries(home.Path() / "data" / "QuorvelData.dat");
     EXPECT_FALSE(home.Exists(abandoned));
     EXPECT_TRUE(home.Exists("data/QuorvelData.dat"));
