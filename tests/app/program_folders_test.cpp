@@ -62,7 +62,6 @@ TEST(ProgramFolders, AnInstalledPrefixKeepsThePlayersFilesInTheXdgDataFolder) {
 TEST(ProgramFolders, ARelativeHomeIsIgnoredAndTheStartSaysWhere) {
     Layouts l;
     const ProgramFolders none = DecideProgramFolders("", {l.installedBin, "", "relhome", ""});
-    EXPECT_EQ(none.dataFolder, fs::path());
     EXPECT_EQ(none.Resolve(kLanguageSaveFile), fs::path()) << "never relative to the working folder";
     EXPECT_EQ(FolderNotice(none, {l.installedBin, "", "relhome", ""}),
               "HOME (relhome) is not an absolute folder and was ignored; there is no folder for the player's "

@@ -131,8 +131,7 @@ TEST(ReplaceFileAtomically, RefusesWhatIsNoOrdinaryFile) {
 // XDG_DATA_HOME) is "permission denied", not a missing file.
 TEST(ReplaceFileAtomically, AFolderThatCouldNotBeMadeIsPermissionDenied) {
     TestHome home;
-    std::filesystem::create_directories(home / "locked");
-    std::filesystem::create_directories(home / "open");
+    for (const char* folder : {"locked", "open"}) std::filesystem::create_directories(home / folder);
     ASSERT_EQ(::chmod((home / "locked").c_str(), 0555), 0);
     ASSERT_EQ(::chmod((home / "open").c_str(), 0777), 0);
     testing::RunWithFilePermissions(home, [&] {
