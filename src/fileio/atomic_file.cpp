@@ -157,6 +157,11 @@ WriteOutcome ReplaceFileAtomicallyWith(const std::filesystem::path& target, cons
     mode_t mode = 0666;
     struct stat existing {};
     const bool exists = ::stat(file.c_str(), &existing) == 0;
+    // Only a missing file may be made; a link loop (ELOOP) or an unreadable folder stays as it is.
+    if (!exists && errno != ENOENT) {
+        SetError(errorNumber, errno);
+        return WriteOutcome::CannotCreate;
+    }
     if (exists) {
         // A rename would put an ordinary file in place of a folder, device, FIFO or socket: the
         // device node would be gone and a reader waiting on the FIFO would get nothing.
