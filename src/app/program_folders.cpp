@@ -3,6 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <system_error>
 
@@ -28,11 +29,13 @@ std::filesystem::path ExecutableFolder() {
 }
 
 // $XDG_DATA_HOME when it is an absolute path (as the XDG base directory rules ask), else
-// ~/.local/share.
+// ~/.local/share for an absolute home folder; nothing without one.
 std::filesystem::path UserDataHome(const FolderEnvironment& environment) {
     const std::filesystem::path xdg = environment.xdgDataHome;
     if (xdg.is_absolute()) return xdg;
-    return std::filesystem::path(environment.userHome) / ".local" / "share";
+    const std::filesystem::path home = environment.userHome;
+    if (home.is_absolute()) return home / ".local" / "share";
+    return {};
 }
 
 std::string_view ModeName(FolderMode mode) {
@@ -60,6 +63,7 @@ std::filesystem::path ProgramFolders::Resolve(const std::filesystem::path& relat
     std::filesystem::path rest;
     for (++part; part != relative.end(); ++part) rest /= *part;
     if (first == kLanguageFolder && !rest.empty()) return FindLanguageFile(languageFolders, rest);
+    if (dataFolder.empty()) return {};
     if (first == kDataFolder) return dataFolder / rest;
     return dataFolder / relative;
 }
@@ -68,10 +72,19 @@ FolderEnvironment CurrentFolderEnvironment() {
     FolderEnvironment environment;
     environment.executableFolder = ExecutableFolder();
     if (const char* xdg = std::getenv("XDG_DATA_HOME")) environment.xdgDataHome = xdg;
+    // A relative $HOME would move with the working folder, so it is ignored like a relative
+    // $XDG_DATA_HOME; so is one that is no folder. The password database names the home instead.
     if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        environment.userHome = home;
-    } else if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr) {
-        environment.userHome = entry->pw_dir;
+        if (std::filesystem::path(home).is_absolute() && IsFolder(home)) {
+            environment.userHome = home;
+        } else {
+            environment.ignoredHome = home;
+        }
+    }
+    if (environment.userHome.empty()) {
+        if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr) {
+            environment.userHome = entry->pw_dir;
+        }
     }
     return environment;
 }
@@ -89,15 +102,34 @@ ProgramFolders DecideProgramFolders(const std::filesystem::path& home, const Fol
         return ProgramFolders::InOneFolder(bin, FolderMode::Portable);
     }
 
-    const std::filesystem::path player = UserDataHome(environment) / kPlayerFolderName;
+    const std::filesystem::path dataHome = UserDataHome(environment);
+    const std::filesystem::path player = dataHome.empty() ? dataHome : dataHome / kPlayerFolderName;
     const std::filesystem::path installed =
         (bin / std::filesystem::path(kInstalledLanguagesFromBin)).lexically_normal();
+    if (player.empty()) return ProgramFolders{FolderMode::Installed, {installed}, {}, {}};
     return ProgramFolders{FolderMode::Installed, {player / kLanguageFolder, installed}, player, player};
 }
 
+std::string FolderNotice(const ProgramFolders& folders, const FolderEnvironment& environment) {
+    const bool homeUnused =
+        !environment.ignoredHome.empty() ||
+        (!environment.userHome.empty() && !std::filesystem::path(environment.userHome).is_absolute());
+    if (folders.mode != FolderMode::Installed || (!homeUnused && !folders.dataFolder.empty())) return "";
+    const std::string home = environment.ignoredHome.empty() ? environment.userHome : environment.ignoredHome;
+    std::string notice = "HOME (" + home + ") is not an absolute folder and was ignored; ";
+    if (folders.dataFolder.empty()) {
+        return notice + "there is no folder for the player's files: use --home DIR";
+    }
+    return notice + "the player's files are kept in " + folders.dataFolder.string();
+}
+
 ProgramFolders StartProgramFolders(const std::filesystem::path& home) {
-    ProgramFolders folders = DecideProgramFolders(home, CurrentFolderEnvironment());
-    if (folders.mode == FolderMode::Installed) {
+    const FolderEnvironment environment = CurrentFolderEnvironment();
+    ProgramFolders folders = DecideProgramFolders(home, environment);
+    if (const std::string notice = FolderNotice(folders, environment); !notice.empty()) {
+        std::fprintf(stderr, "quorvel: %s\n", notice.c_str());
+    }
+    if (folders.mode == FolderMode::Installed && !folders.dataFolder.empty()) {
         std::error_code ignored;
         std::filesystem::create_directories(folders.dataFolder, ignored);
     }
@@ -119,6 +151,11 @@ bool TakeCommonOption(const std::vector<std::string>& arguments, std::size_t& i,
         return false;
     }
     return true;
+}
+
+std::string OptionProblem(std::string_view argument) {
+    if (argument == "--home" || argument == "--home=") return "--home needs a folder";
+    return "unknown option: " + std::string(argument);
 }
 
 std::string HelpText(std::string_view usage, std::string_view purpose, std::string_view ownOptions,

@@ -20,7 +20,9 @@ struct ProgramFolders {
     FolderMode mode = FolderMode::Home;
     // Searched in order: the first folder holding a language file gives it.
     std::vector<std::filesystem::path> languageFolders;
-    // The book, the saved language choice and the attack plan.
+    // The book, the saved language choice and the attack plan; empty when there is no folder for
+    // them (no absolute home folder): then every such file resolves to an empty path, which no
+    // file operation accepts.
     std::filesystem::path dataFolder;
     // The working folder of the running program: the one folder, or the player's folder.
     std::filesystem::path workingFolder;
@@ -37,7 +39,8 @@ struct ProgramFolders {
 struct FolderEnvironment {
     std::filesystem::path executableFolder;
     std::string xdgDataHome;  // empty when unset
-    std::string userHome;     // $HOME, else the password database
+    std::string userHome;     // $HOME, else the password database; only an absolute path is used
+    std::string ignoredHome = {};  // a $HOME that was not taken: relative, or no folder
 };
 
 FolderEnvironment CurrentFolderEnvironment();
@@ -45,8 +48,13 @@ FolderEnvironment CurrentFolderEnvironment();
 // home: the --home folder (made absolute against the working folder); empty when none was given.
 ProgramFolders DecideProgramFolders(const std::filesystem::path& home, const FolderEnvironment& environment);
 
-// What an executable does once at start-up: decides for this process and, in the installed mode,
-// creates the player's folder (if that fails, the first save says why).
+// What the start says about an ignored $HOME: where the player's files are kept instead, or that
+// there is no folder for them. Empty when there is nothing to say.
+std::string FolderNotice(const ProgramFolders& folders, const FolderEnvironment& environment);
+
+// What an executable does once at start-up: decides for this process, prints the folder notice on
+// standard error and, in the installed mode, creates the player's folder (if that fails, the first
+// save says why).
 ProgramFolders StartProgramFolders(const std::filesystem::path& home);
 
 // The options both executables take: --home DIR (or --home=DIR), --help and --version.
@@ -59,6 +67,10 @@ struct CommonOptions {
 // Takes arguments[i] into options when it is a common option, moving i past the folder that follows
 // --home; false for any other argument (and for --home without a folder).
 bool TakeCommonOption(const std::vector<std::string>& arguments, std::size_t& i, CommonOptions& options);
+
+// What is wrong with arguments[i], which TakeCommonOption did not take: "--home needs a folder" or
+// "unknown option: <argument>".
+std::string OptionProblem(std::string_view argument);
 
 // The --help text: the usage line, what the program does, its own options, the common options, and
 // the mode and folders in force for that --home.

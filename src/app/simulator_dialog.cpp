@@ -33,7 +33,7 @@ void CSimulatorDlg::OnMainWindowInit() {
     RemoveAbandonedTemporaries(HomePath(kBookFile));
     RemoveAbandonedTemporaries(HomePath(kLanguageSaveFile));
     // Plan files of windows that were killed or crashed.
-    RemoveAbandonedPlanFiles(HomePath(kPlanFile));
+    HandleAbandonedPlanFiles(HomePath(kPlanFile));
 
     m_language.ApplyLanguageFile(LanguagePath(SavedLanguageIndex(HomePath(kLanguageSaveFile))));
     m_language.CreateApplyResultTip();

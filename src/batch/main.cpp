@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
         if (!arguments[i].starts_with("--") && !scriptPath) {
             scriptPath = arguments[i];
         } else {
-            std::cerr << kUsage << '\n';
+            std::cerr << "quorvel-batch: " << quorvel::OptionProblem(arguments[i]) << '\n' << kUsage << '\n';
             return quorvel::kBatchScriptError;
         }
     }

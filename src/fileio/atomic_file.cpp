@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,11 +11,11 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <sstream>
+#include <cstdint>
 #include <system_error>
 #include <thread>
 
-#include "text/decimal.h"
+#include "fileio/file_error.h"
 
 namespace quorvel {
 namespace {
@@ -29,50 +30,18 @@ void SetError(int* errorNumber, int value) {
     if (errorNumber) *errorNumber = value;
 }
 
-// Temporaries are named <target name>.tmp-<pid>-<counter>.
-constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr std::string_view kTemporaryStart = ".quorvel-";
+constexpr std::string_view kTemporaryEnd = ".tmp";
+constexpr int kTemporaryDigits = 16;
 
-std::string TemporaryPrefix(const std::filesystem::path& target) {
-    return target.filename().string() + std::string(kTemporaryMark);
-}
-
-std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
-    static std::atomic<unsigned> counter{0};
-    std::ostringstream name;
-    name << TemporaryPrefix(target) << ::getpid() << '-' << counter++;
-    return target.parent_path() / name.str();
-}
-
-// The process id in a temporary's name ("<prefix><pid>-<counter>"), or nothing when the name is
-// not one of ours.
-std::optional<long> TemporaryOwner(std::string_view name, std::string_view prefix) {
-    if (!name.starts_with(prefix)) return std::nullopt;
-    const std::string_view rest = name.substr(prefix.size());
-    const std::size_t dash = rest.find('-');
-    if (dash == std::string_view::npos) return std::nullopt;
-    const std::string_view counter = rest.substr(dash + 1);
-    const bool counted = !counter.empty() && std::all_of(counter.begin(), counter.end(), [](char c) {
-        return IsDecimalDigit(static_cast<unsigned char>(c));
-    });
-    return counted ? ProcessIdText(rest.substr(0, dash)) : std::nullopt;
-}
-
-// Temporaries in folder whose name begins with prefix (any name with a temporary mark when prefix
-// is empty) and whose process is gone.
-void RemoveTemporaries(const std::filesystem::path& folder, const std::string& prefix) {
-    RemoveFilesOfEndedProcesses(
-        folder,
-        [&prefix](std::string_view name) -> std::optional<long> {
-            if (!prefix.empty()) return TemporaryOwner(name, prefix);
-            const std::size_t mark = name.rfind(kTemporaryMark);
-            if (mark == std::string_view::npos || mark == 0) return std::nullopt;
-            return TemporaryOwner(name, name.substr(0, mark + kTemporaryMark.size()));
-        },
-        OwnProcessFiles::Keep);
-}
+bool IsLowerHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }
 
 std::filesystem::path FolderOf(const std::filesystem::path& file) {
     return file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+}
+
+std::string TemporaryName() {
+    return std::string(kTemporaryStart) + RandomHexDigits(kTemporaryDigits) + std::string(kTemporaryEnd);
 }
 
 }  // namespace
@@ -111,16 +80,93 @@ std::filesystem::path FinalLinkTarget(const std::filesystem::path& path) {
     return current;
 }
 
+namespace {
+
+// A new temporary in folder, locked and empty; -1 with errorNumber set when none can be made. An
+// unnamed file (O_TMPFILE) is preferred: a crash while it is written leaves nothing behind.
+int CreateTemporary(const std::filesystem::path& folder, mode_t mode, bool unnamed,
+                    std::filesystem::path& name, int* errorNumber) {
+    name.clear();
+    if (unnamed) {
+        const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        if (fd >= 0) {
+            ::flock(fd, LOCK_EX);  // no one else can reach it yet, so this never waits
+            return fd;
+        }
+        // Not every file system has unnamed files; any real problem shows again below.
+    }
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const std::filesystem::path candidate = folder / TemporaryName();
+        int error = 0;
+        const int fd = OpenLockedFile(candidate, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, &error);
+        if (fd >= 0) {
+            name = candidate;
+            return fd;
+        }
+        if (error != EEXIST) {
+            SetError(errorNumber, error);
+            return -1;
+        }
+    }
+    SetError(errorNumber, EEXIST);
+    return -1;
+}
+
+// Gives the unnamed temporary fd a temporary's name in folder; false when the system cannot.
+bool NameTemporary(int fd, const std::filesystem::path& folder, std::filesystem::path& name) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const std::filesystem::path candidate = folder / TemporaryName();
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            name = candidate;
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
+// Fills fd and makes it durable. The content is written into a file that the umask may have
+// narrowed, so an existing file's bits are set again.
+bool FillTemporary(int fd, bool restoreMode, mode_t mode, const ContentWriter& write, int* errorNumber) {
+    if (restoreMode && ::fchmod(fd, mode) != 0) {
+        SetError(errorNumber, errno);
+        return false;
+    }
+    if (!write(fd, errorNumber)) return false;
+    if (::fsync(fd) != 0) {
+        SetError(errorNumber, errno);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 WriteOutcome ReplaceFileAtomically(const std::filesystem::path& target, std::string_view content, int* errorNumber) {
+    return ReplaceFileAtomicallyWith(
+        target, [content](int fd, int* error) { return WriteWholly(fd, content, error); }, errorNumber);
+}
+
+WriteOutcome ReplaceFileAtomicallyWith(const std::filesystem::path& target, const ContentWriter& write,
+                                       int* errorNumber) {
     const std::filesystem::path file = FinalLinkTarget(target);
+    const std::filesystem::path folder = FolderOf(file);
     // An existing file keeps its permission bits; a new one gets 0666 before the umask, like any
     // file the user's programs create.
     mode_t mode = 0666;
     struct stat existing {};
     const bool exists = ::stat(file.c_str(), &existing) == 0;
+    // Only a missing file may be made; a link loop (ELOOP) or an unreadable folder stays as it is.
+    if (!exists && errno != ENOENT) {
+        SetError(errorNumber, errno);
+        return WriteOutcome::CannotCreate;
+    }
     if (exists) {
-        if (S_ISDIR(existing.st_mode)) {
-            SetError(errorNumber, EISDIR);
+        // A rename would put an ordinary file in place of a folder, device, FIFO or socket: the
+        // device node would be gone and a reader waiting on the FIFO would get nothing.
+        if (!S_ISREG(existing.st_mode)) {
+            SetError(errorNumber, S_ISDIR(existing.st_mode) ? EISDIR : kNotOrdinaryFileError);
             return WriteOutcome::WriteFailed;
         }
         // A file the user made read-only stays as it is, although its folder would let a rename
@@ -135,34 +181,33 @@ WriteOutcome ReplaceFileAtomically(const std::filesystem::path& target, std::str
         SetError(errorNumber, fault);
         return WriteOutcome::CannotCreate;
     }
-    const std::filesystem::path temporary = TemporaryBeside(file);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    std::filesystem::path temporary;
+    int fd = CreateTemporary(folder, mode, true, temporary, errorNumber);
     if (fd < 0) {
-        SetError(errorNumber, errno);
+        if (errorNumber) *errorNumber = ReasonForCreateError(file, *errorNumber);
         return WriteOutcome::CannotCreate;
     }
-    // The umask narrowed the bits of the new file; the old file's bits are what the user chose.
-    bool ok = !exists || ::fchmod(fd, mode) == 0;
-    if (!ok) SetError(errorNumber, errno);
-    ok = ok && WriteWholly(fd, content, errorNumber);
-    if (ok && ::fsync(fd) != 0) {
-        SetError(errorNumber, errno);
-        ok = false;
-    }
-    if (::close(fd) != 0 && ok) {
-        SetError(errorNumber, errno);
-        ok = false;
+    bool ok = FillTemporary(fd, exists, mode, write, errorNumber);
+    if (ok && temporary.empty() && !NameTemporary(fd, folder, temporary)) {
+        // No way to name an unnamed file here (no /proc): write a named one instead.
+        ::close(fd);
+        fd = CreateTemporary(folder, mode, false, temporary, errorNumber);
+        if (fd < 0) return WriteOutcome::CannotCreate;
+        ok = FillTemporary(fd, exists, mode, write, errorNumber);
     }
     if (ok && ::rename(temporary.c_str(), file.c_str()) != 0) {
         SetError(errorNumber, errno);
         ok = false;
     }
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return WriteOutcome::WriteFailed;
+    if (!ok && !temporary.empty()) ::unlink(temporary.c_str());
+    // Closing ends the lock, after the temporary's name is gone.
+    if (::close(fd) != 0 && ok) {
+        SetError(errorNumber, errno);
+        ok = false;
     }
+    if (!ok) return WriteOutcome::WriteFailed;
     // Make the rename itself durable; a folder that cannot be synced is no reason to fail.
-    const int dirFd = ::open(FolderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
@@ -170,53 +215,136 @@ WriteOutcome ReplaceFileAtomically(const std::filesystem::path& target, std::str
     return WriteOutcome::Ok;
 }
 
+bool IsTemporaryName(std::string_view name) {
+    if (name.size() != kTemporaryStart.size() + kTemporaryDigits + kTemporaryEnd.size()) return false;
+    if (!name.starts_with(kTemporaryStart) || !name.ends_with(kTemporaryEnd)) return false;
+    const std::string_view digits = name.substr(kTemporaryStart.size(), kTemporaryDigits);
+    return std::all_of(digits.begin(), digits.end(), IsLowerHex);
+}
+
 void RemoveAbandonedTemporaries(const std::filesystem::path& target) {
     // A rewrite through a symlink leaves its temporaries beside the file the link names.
-    const std::filesystem::path file = FinalLinkTarget(target);
-    RemoveTemporaries(FolderOf(file), TemporaryPrefix(file));
+    RemoveAbandonedTemporariesIn(FolderOf(FinalLinkTarget(target)));
 }
 
-void RemoveAbandonedTemporariesIn(const std::filesystem::path& folder) { RemoveTemporaries(folder, ""); }
-
-std::optional<long> ProcessIdText(std::string_view digits) {
-    auto it = digits.begin();
-    const DigitRun run = ScanDigits(it, digits.end(), 999'999'999, 10);
-    if (run.digits == 0 || run.digits > 9 || it != digits.end()) return std::nullopt;
-    return static_cast<long>(run.value);
+void RemoveAbandonedTemporariesIn(const std::filesystem::path& folder) {
+    ForEachAbandonedFile(folder, IsTemporaryName,
+                         [](const std::filesystem::path& file) { ::unlink(file.c_str()); });
 }
 
-void RemoveFilesOfEndedProcesses(const std::filesystem::path& folder, const ProcessOfName& processOf,
-                                 OwnProcessFiles ownFiles) {
+void ForEachAbandonedFile(const std::filesystem::path& folder,
+                          const std::function<bool(std::string_view)>& ours,
+                          const std::function<void(const std::filesystem::path&)>& handle) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        const std::optional<long> owner = processOf(entry.path().filename().string());
-        if (!owner) continue;
-        const bool mine = *owner == ::getpid();
-        if (mine ? ownFiles == OwnProcessFiles::Keep : ProcessIsRunning(*owner)) continue;
-        std::error_code ignored;
-        if (entry.is_regular_file(ignored) && !entry.is_symlink(ignored)) std::filesystem::remove(entry.path(), ignored);
+        const std::filesystem::path path = entry.path();
+        if (!ours(path.filename().string())) continue;
+        // O_NOFOLLOW: a symlink of that name is nobody's temporary; O_NONBLOCK: neither is a FIFO.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0) continue;
+        struct stat opened {};
+        struct stat named {};
+        // Abandoned: an ordinary file whose lock is free, still under this name.
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::lstat(path.c_str(), &named) == 0 && named.st_dev == opened.st_dev &&
+            named.st_ino == opened.st_ino) {
+            handle(path);
+        }
+        ::close(fd);
     }
 }
 
-bool ProcessIsRunning(long pid) {
-    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max()) return false;
-    // EPERM: it exists but belongs to someone else.
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+int OpenLockedFile(const std::filesystem::path& path, int flags, int* errorNumber) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        // O_NONBLOCK: a FIFO in the file's place must not block; it is refused right after.
+        const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd < 0) {
+            SetError(errorNumber, errno);
+            return -1;
+        }
+        struct stat opened {};
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+            SetError(errorNumber, S_ISDIR(opened.st_mode) ? EISDIR : kNotOrdinaryFileError);
+            ::close(fd);
+            return -1;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) return fd;  // no locks on this file system
+            // Another process holds it: a clean-up looking at it lets go at once, a window does not.
+            ::close(fd);
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            continue;
+        }
+        // A clean-up may have taken the lock and removed the name between open and flock: this file
+        // is then nobody's, and the name is made again.
+        struct stat named {};
+        if (::fstat(fd, &opened) == 0 && opened.st_nlink > 0 && ::stat(path.c_str(), &named) == 0 &&
+            named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
+            return fd;
+        }
+        ::close(fd);
+    }
+    SetError(errorNumber, EWOULDBLOCK);
+    return -1;
 }
 
-std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, std::size_t limit, int* errorNumber) {
+std::string RandomHexDigits(int digits) {
+    static std::atomic<std::uint64_t> counter{0};
+    std::string text;
+    while (static_cast<int>(text.size()) < digits) {
+        std::uint64_t value = 0;
+        if (::getrandom(&value, sizeof value, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof value)) {
+            // No entropy yet: the time, the process and a counter, mixed (splitmix64).
+            value = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+                    (static_cast<std::uint64_t>(::getpid()) << 32) ^ (counter++ * 0x9E3779B97F4A7C15ull);
+            value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9ull;
+            value = (value ^ (value >> 27)) * 0x94D049BB133111EBull;
+            value ^= value >> 31;
+        }
+        for (int i = 0; i < 16 && static_cast<int>(text.size()) < digits; ++i, value >>= 4) {
+            text.push_back("0123456789abcdef"[value & 15]);
+        }
+    }
+    return text;
+}
+
+int ReasonForCreateError(const std::filesystem::path& file, int errorNumber) {
+    if (errorNumber != ENOENT) return errorNumber;
+    // The nearest folder that exists decides: when the player may not write there, the missing
+    // folders below it could not be made.
+    std::filesystem::path folder = FolderOf(file);
+    std::error_code error;
+    for (int depth = 0; depth < 64 && !folder.empty(); ++depth) {
+        if (std::filesystem::is_directory(folder, error)) {
+            return ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES ? EACCES
+                                                                                                   : ENOENT;
+        }
+        if (folder == folder.parent_path()) break;
+        folder = folder.parent_path();
+    }
+    return ENOENT;
+}
+
+int OpenRegularFile(const std::filesystem::path& path, int* errorNumber) {
     // O_NONBLOCK: opening a FIFO must not wait for a writer; the file type is checked right after.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         SetError(errorNumber, errno);
-        return std::nullopt;
+        return -1;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        SetError(errorNumber, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+        SetError(errorNumber, S_ISDIR(info.st_mode) ? EISDIR : kNotOrdinaryFileError);
         ::close(fd);
-        return std::nullopt;
+        return -1;
     }
+    return fd;
+}
+
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, std::size_t limit,
+                                           int* errorNumber) {
+    const int fd = OpenRegularFile(path, errorNumber);
+    if (fd < 0) return std::nullopt;
     std::string content;
     char buffer[65536];
     while (content.size() < limit) {

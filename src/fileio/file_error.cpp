@@ -1,7 +1,7 @@
 #include "fileio/file_error.h"
 
 #include <cerrno>
-#include <cstring>
+#include <string>
 
 #include "text/placeholders.h"
 
@@ -15,16 +15,20 @@ std::string FileErrorReason(const FileErrorTexts& texts, int errorNumber) {
         case EROFS: return texts.readOnlyFileSystem;
         case EDQUOT: return texts.quotaExceeded;
         case EISDIR: return texts.isFolder;
-        case EINVAL: return texts.notRegularFile;
+        case EINVAL: return texts.invalid;
         case ENOENT:
         case ENOTDIR: return texts.folderMissing;
         case EWOULDBLOCK: return texts.busy;
         case EIO: return texts.inputOutput;
+        case ELOOP: return texts.tooManyLinks;
+        case ENAMETOOLONG: return texts.nameTooLong;
+        case ENXIO: return texts.noDevice;
+        case EEXIST: return texts.exists;
+        case kNotOrdinaryFileError: return texts.notRegularFile;
         default: break;
     }
-    char buffer[256];
-    // The GNU strerror_r returns the text, which need not be in buffer.
-    return ::strerror_r(errorNumber, buffer, sizeof buffer);
+    // No system text: it would be English inside a translated box.
+    return FillPlaceholders(texts.systemError, {std::to_string(errorNumber)});
 }
 
 std::string FileErrorMessage(const FileErrorTexts& texts, std::string_view pattern, std::string_view fileName,

@@ -5,6 +5,10 @@
 
 namespace quorvel {
 
+// The error value for a path that is there but is no ordinary file (a FIFO, a device, a socket).
+// No errno says that, so it has its own value, outside errno's range.
+inline constexpr int kNotOrdinaryFileError = -1;
+
 // The words of an error box about a file. The English texts stand here as the fallback for a
 // language file that does not have the lines.
 struct FileErrorTexts {
@@ -19,9 +23,15 @@ struct FileErrorTexts {
     std::string folderMissing = "the file or its folder does not exist";
     std::string busy = "another program holds it";
     std::string inputOutput = "the disk reported an input/output error";
+    std::string tooManyLinks = "there are too many symbolic links on the way";
+    std::string nameTooLong = "the name is too long";
+    std::string noDevice = "the device or the program reading it is not there";
+    std::string exists = "a file of that name already exists";
+    std::string invalid = "the system refused the request as invalid";
+    std::string systemError = "system error %1";  // %1 the error number
 };
 
-// The reason of an errno value in the texts' words; the system's text for any other value.
+// The reason of an errno value in the texts' words; systemError with the number for any other value.
 std::string FileErrorReason(const FileErrorTexts& texts, int errorNumber);
 
 // pattern (cannotSave or cannotRead) with %1 replaced by the file name and %2 by the reason.

@@ -40,11 +40,13 @@ LanguageLines ParseLanguageLines(std::string_view bytes, SingleByteCodepage fall
         // One character more than may be kept is enough to tell whether the line is too long.
         std::string text = utf8 ? std::string(Utf8Prefix(raw[i], kMaxTextCharacters + 1))
                                 : DecodeSingleByte(raw[i].substr(0, kMaxTextCharacters + 1), fallback);
+        // Texts are plain text: a control character (an ESC sequence, for one) never reaches the
+        // window, the batch output or a shared text.
         if (Utf8Length(text) > kMaxTextCharacters) {
-            lines[i] = std::string(Utf8Prefix(text, kMaxTextCharacters));
+            lines[i] = WithoutControlCharacters(Utf8Prefix(text, kMaxTextCharacters));
             break;
         }
-        lines[i] = std::move(text);
+        lines[i] = WithoutControlCharacters(text);
     }
     return lines;
 }

@@ -12,6 +12,7 @@
 //   the reading, so every later text is empty, as if the file ended after that line;
 // - lines past the end of the file are empty, and lines after the last one the program knows
 //   (kLanguageLineCount) are never read.
+// Control characters (C0 but the tab, DEL, C1) are dropped from the texts.
 // Files are UTF-8. A file whose lines are not valid UTF-8 was written for an older single-byte
 // system and is decoded with its language's legacy code page (text/languages.h).
 

@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 139;
+inline constexpr int kLanguageLineCount = 147;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -108,6 +108,8 @@ inline constexpr int kLineReadReportTip = 136;
 inline constexpr int kLineFlightTimeTip = 137;
 inline constexpr int kLineRangeTip = 138;
 inline constexpr int kLineCopyTip = 139;
+// Lines 140-145: more reasons of a failed file operation (see lines 75-83); 146-147: saving and
+// the flight time. Numbered in the text table (language_texts.cpp).
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;

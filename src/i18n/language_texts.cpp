@@ -103,6 +103,12 @@ constexpr TextRow kTextRows[] = {
     {81, FileError<&E::folderMissing>, kEnglish},
     {82, FileError<&E::busy>, kEnglish},
     {83, FileError<&E::inputOutput>, kEnglish},
+    {140, FileError<&E::tooManyLinks>, kEnglish},
+    {141, FileError<&E::nameTooLong>, kEnglish},
+    {142, FileError<&E::noDevice>, kEnglish},
+    {143, FileError<&E::exists>, kEnglish},
+    {144, FileError<&E::invalid>, kEnglish},
+    {145, FileError<&E::systemError>, kEnglish},  // any other error; %1 its number
     // The window's own boxes and dialogs.
     {kLineMsgIntegerPrompt, Member<&T::msgIntegerPrompt>, kEnglish, "Please enter an integer."},
     {kLineAboutEntry, Member<&T::aboutEntry>, kEnglish, "&About Quorvel..."},
@@ -130,6 +136,9 @@ constexpr TextRow kTextRows[] = {
     {107, Member<&T::lostLessMark>},
     {108, Member<&T::msgNoStrikeToCopy>},
     {109, Member<&T::msgNoPlanToCopy>},
+    // Saving and the flight time.
+    {146, Member<&T::msgNothingToSave>},  // %1 the file the player chose
+    {147, Member<&T::msgStartPositionGone>},
 };
 
 static_assert([] {

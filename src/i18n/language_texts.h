@@ -65,6 +65,8 @@ struct LanguageTexts {
     std::string lostLessMark;
     std::string msgNoStrikeToCopy;
     std::string msgNoPlanToCopy;
+    std::string msgNothingToSave;  // %1 the file the player chose
+    std::string msgStartPositionGone;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

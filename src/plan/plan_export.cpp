@@ -15,6 +15,9 @@ PlanExportOutcome ExportPlan(const std::filesystem::path& planFile, const std::f
         if (errorNumber) *errorNumber = readError;
         return readError == ENOENT ? PlanExportOutcome::NoPlan : PlanExportOutcome::PlanUnreadable;
     }
+    // A plan whose every record failed to be stored is empty: an export would replace the
+    // player's file with nothing.
+    if (plan->empty()) return PlanExportOutcome::NoPlan;
     RemoveAbandonedTemporariesIn(exportFile.parent_path().empty() ? std::filesystem::path(".")
                                                                   : exportFile.parent_path());
     switch (ReplaceFileAtomically(exportFile, *plan, errorNumber)) {

@@ -11,7 +11,7 @@ namespace quorvel {
 
 enum class PlanExportOutcome {
     Written,         // the export file holds the plan
-    NoPlan,          // there is no plan file: nothing was written
+    NoPlan,          // there is no plan file, or it is empty: nothing was written
     CannotCreate,    // the export file could not be created; an existing one is untouched
     WriteFailed,     // writing or replacing failed; an existing export file is untouched
     PlanUnreadable,  // the plan file is there but could not be read whole; nothing was written

@@ -4,40 +4,61 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <string>
-#include <system_error>
 
 #include "fileio/atomic_file.h"
 
 namespace quorvel {
 namespace {
 
-// The process id in a per-process plan file name, or nothing when the name is no such file.
-std::optional<long> PlanOwner(std::string_view name, const std::string& stem, const std::string& extension) {
-    const std::string prefix = stem + '-';
-    if (name.size() <= prefix.size() + extension.size() || !name.starts_with(prefix) || !name.ends_with(extension)) {
-        return std::nullopt;
-    }
-    return ProcessIdText(name.substr(prefix.size(), name.size() - prefix.size() - extension.size()));
+constexpr int kRandomDigits = 8;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLowerHex(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f'); }
+
+// Whether fd is still the file path names (a window's export removes its plan file).
+bool StillNamed(int fd, const std::filesystem::path& path) {
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(fd, &opened) == 0 && opened.st_nlink > 0 && ::stat(path.c_str(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
 }  // namespace
 
-std::filesystem::path PlanFileOfProcess(const std::filesystem::path& sharedPlanFile, long pid) {
-    return sharedPlanFile.parent_path() /
-           (sharedPlanFile.stem().string() + '-' + std::to_string(pid) + sharedPlanFile.extension().string());
-}
-
-void RemoveAbandonedPlanFiles(const std::filesystem::path& sharedPlanFile) {
-    const std::string stem = sharedPlanFile.stem().string();
+bool IsPlanFileName(std::string_view name, const std::filesystem::path& sharedPlanFile) {
+    const std::string prefix = sharedPlanFile.stem().string() + '-';
     const std::string extension = sharedPlanFile.extension().string();
-    RemoveFilesOfEndedProcesses(
-        sharedPlanFile.parent_path(), [&](std::string_view name) { return PlanOwner(name, stem, extension); },
-        OwnProcessFiles::Remove);
+    if (!name.starts_with(prefix) || !name.ends_with(extension)) return false;
+    // "<pid>-<random>" between them: one to ten digits, a dash, the random hex digits.
+    const std::string_view token = name.substr(prefix.size(), name.size() - prefix.size() - extension.size());
+    const std::size_t dash = token.find('-');
+    if (dash == std::string_view::npos || dash == 0 || dash > 10 ||
+        token.size() != dash + 1 + kRandomDigits) {
+        return false;
+    }
+    return std::all_of(token.begin(), token.begin() + static_cast<std::ptrdiff_t>(dash), IsDigit) &&
+           std::all_of(token.begin() + static_cast<std::ptrdiff_t>(dash) + 1, token.end(), IsLowerHex);
 }
 
-PlanWriter::~PlanWriter() { Close(); }
+void HandleAbandonedPlanFiles(const std::filesystem::path& sharedPlanFile) {
+    ForEachAbandonedFile(
+        sharedPlanFile.parent_path(),
+        [&sharedPlanFile](std::string_view name) { return IsPlanFileName(name, sharedPlanFile); },
+        [](const std::filesystem::path& file) { ::unlink(file.c_str()); });
+}
+
+PlanWriter::PlanWriter() : m_token(std::to_string(::getpid()) + '-' + RandomHexDigits(kRandomDigits)) {}
+
+PlanWriter::~PlanWriter() {
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+std::filesystem::path PlanWriter::FileBeside(const std::filesystem::path& sharedPlanFile) const {
+    return sharedPlanFile.parent_path() /
+           (sharedPlanFile.stem().string() + '-' + m_token + sharedPlanFile.extension().string());
+}
 
 bool PlanWriter::Start(const std::filesystem::path& file, int* errorNumber) {
     Close();
@@ -45,31 +66,30 @@ bool PlanWriter::Start(const std::filesystem::path& file, int* errorNumber) {
         if (errorNumber) *errorNumber = fault;
         return false;
     }
-    // O_NONBLOCK: a FIFO in its place must not block; it is refused right after.
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
-    struct stat info {};
-    int reason = 0;
-    if (fd < 0) {
-        reason = errno;
-    } else if (::fstat(fd, &info) != 0) {
-        reason = errno;
-    } else if (!S_ISREG(info.st_mode)) {
-        reason = EINVAL;
-    } else if (::ftruncate(fd, 0) != 0) {
-        reason = errno;
+    // The locked file is kept while it is still there under its name; otherwise (the last plan
+    // was exported and its file removed) a new one is made and locked.
+    if (m_fd < 0 || file != m_file || !StillNamed(m_fd, file)) {
+        int reason = 0;
+        const int fd = OpenLockedFile(file, O_WRONLY | O_CREAT, &reason);
+        if (fd < 0) {
+            if (errorNumber) *errorNumber = ReasonForCreateError(file, reason);
+            return false;
+        }
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = fd;
+        m_file = file;
     }
-    if (reason != 0) {
-        if (fd >= 0) ::close(fd);
-        if (errorNumber) *errorNumber = reason;
+    if (::ftruncate(m_fd, 0) != 0) {
+        if (errorNumber) *errorNumber = errno;
         return false;
     }
-    m_fd = fd;
+    m_writing = true;
     m_size = 0;
     return true;
 }
 
 bool PlanWriter::Append(std::string_view record, int* errorNumber) {
-    if (m_fd < 0) {
+    if (!m_writing) {
         if (errorNumber) *errorNumber = EBADF;
         return false;
     }
@@ -86,8 +106,7 @@ bool PlanWriter::Append(std::string_view record, int* errorNumber) {
 }
 
 void PlanWriter::Close() {
-    if (m_fd >= 0) ::close(m_fd);
-    m_fd = -1;
+    m_writing = false;
     m_size = 0;
 }
 

@@ -2,39 +2,50 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace quorvel {
 
-// Every process keeps its own attack plan beside the shared plan name: "IRakAttackPlan.tmp"
-// becomes "IRakAttackPlan-<pid>.tmp", so that two windows on one data folder never write into
-// one file.
-std::filesystem::path PlanFileOfProcess(const std::filesystem::path& sharedPlanFile, long pid);
+// Every window keeps its own attack plan beside the shared plan name: "IRakAttackPlan.tmp" becomes
+// "IRakAttackPlan-<pid>-<8 hex digits>.tmp". The random part keeps two windows apart even when both
+// have the same process id (each in its own pid namespace). While the file exists, its window holds
+// a lock (flock) on it; a plan file whose lock can be taken belongs to no running window.
+bool IsPlanFileName(std::string_view name, const std::filesystem::path& sharedPlanFile);
 
-// Removes the plan files of processes that no longer run, and a leftover of this process's own id
-// (an earlier process with the same id), so that a new plan never exports old records.
-void RemoveAbandonedPlanFiles(const std::filesystem::path& sharedPlanFile);
+// The one place that decides what happens to an abandoned plan file (one of a window that was
+// killed, crashed or closed): today it is removed, so that a new plan never exports old records.
+// Plan files of running windows and every other file are left alone.
+void HandleAbandonedPlanFiles(const std::filesystem::path& sharedPlanFile);
 
-// The writer on the plan file: a new plan empties the file, each record is appended and reaches
-// the disk at once. A record that cannot be written whole is taken back out, so the file always
-// holds whole records.
+// The writer on a window's own plan file: a new plan empties the file, each record is appended and
+// reaches the disk at once. A record that cannot be written whole is taken back out, so the file
+// always holds whole records. The writer holds the file's lock from the first Start until it is
+// destroyed, also between plans.
 class PlanWriter {
 public:
-    PlanWriter() = default;
+    PlanWriter();
     ~PlanWriter();
     PlanWriter(const PlanWriter&) = delete;
     PlanWriter& operator=(const PlanWriter&) = delete;
 
-    // Creates or empties the file (a regular file only). False with errorNumber set on failure.
+    // This window's plan file beside the shared plan name; the same name for the writer's life.
+    std::filesystem::path FileBeside(const std::filesystem::path& sharedPlanFile) const;
+
+    // Creates or empties the file (an ordinary file only) and locks it. False with errorNumber set
+    // on failure.
     bool Start(const std::filesystem::path& file, int* errorNumber);
-    bool IsOpen() const { return m_fd >= 0; }
     // False with errorNumber set when the record could not be written whole; the file then holds
     // what it held before.
     bool Append(std::string_view record, int* errorNumber);
+    // Ends the plan being written; the file and its lock stay until the writer is destroyed.
     void Close();
 
 private:
+    std::string m_token;  // "<pid>-<8 hex digits>"
+    std::filesystem::path m_file;
     int m_fd = -1;
+    bool m_writing = false;
     std::int64_t m_size = 0;
 };
 

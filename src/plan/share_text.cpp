@@ -1,10 +1,12 @@
 #include "plan/share_text.h"
 
 #include <algorithm>
+#include <deque>
+#include <string>
 #include <vector>
 
-#include "text/utf8.h"
 #include "text/number_format.h"
+#include "text/utf8.h"
 
 namespace quorvel {
 namespace {
@@ -12,6 +14,19 @@ namespace {
 constexpr std::string_view kSeparator = " \xC2\xB7 ";  // " · " between items of one line
 
 std::string Grouped(std::int64_t value) { return FormatGrouped(Wide{value}); }
+
+// A Markdown code block of text: its fence is longer than any run of backticks in the text, so no
+// word can end it early.
+std::string Fenced(const std::string& text) {
+    std::size_t longest = 0;
+    std::size_t run = 0;
+    for (const char c : text) {
+        run = c == '`' ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    const std::string fence(std::max<std::size_t>(3, longest + 1), '`');
+    return fence + '\n' + text + fence + '\n';
+}
 
 // One line of a defence table: the label, then the count before, destroyed and left.
 struct DefenceLine {
@@ -154,8 +169,7 @@ std::string StrikeBBCode(const ShareWords& words, const AttackRecordFacts& facts
 }
 
 std::string StrikeMarkdown(const ShareWords& words, const AttackRecordFacts& facts) {
-    std::string out = "**" + std::string(words.strikeHeading) + "**\n```\n";
-    out += PrimaryTargetLine(words, facts, false);
+    std::string out = PrimaryTargetLine(words, facts, false);
     out += MissileLine(words, facts, false) + "\n\n";
 
     const std::vector<DefenceLine> lines = StrikeLines(words, facts);
@@ -180,9 +194,47 @@ std::string StrikeMarkdown(const ShareWords& words, const AttackRecordFacts& fac
     side(words.defenderLosses, facts.out.defenderLoss, facts.out.attackerLoss);
     side(words.attackerLosses, facts.out.attackerLoss, facts.out.defenderLoss);
     out += AlignedTable(losses);
-    out += "```\n";
-    return out;
+    return "**" + std::string(words.strikeHeading) + "**\n" + Fenced(out);
 }
+
+// The words with a zero-width space (U+200B) after every "[": no word can then open or close a
+// BBCode tag on any forum ("[noparse]" is unknown to phpBB, "[[]" shows as it is written there),
+// and the text still reads the same.
+class BBCodeSafeWords {
+public:
+    explicit BBCodeSafeWords(const ShareWords& words) : m_words(words) {
+        const auto safe = [this](std::string_view& word) {
+            std::string text;
+            for (const char c : word) {
+                text += c;
+                if (c == '[') text += "\xE2\x80\x8B";
+            }
+            m_texts.push_back(std::move(text));
+            word = m_texts.back();
+        };
+        safe(m_words.record.heading);
+        safe(m_words.record.missilesCaption);
+        for (std::string_view& label : m_words.record.defenceLabel) safe(label);
+        safe(m_words.record.abmLabel);
+        safe(m_words.record.primaryTargetLabel);
+        for (std::string_view* word :
+             {&m_words.strikeHeading, &m_words.beforeHeading, &m_words.destroyedHeading,
+              &m_words.remainingHeading, &m_words.defenderLosses, &m_words.attackerLosses,
+              &m_words.missilesFired, &m_words.missilesIntercepted, &m_words.missilesLeft,
+              &m_words.lostMoreMark, &m_words.lostLessMark}) {
+            safe(*word);
+        }
+        for (std::string_view& resource : m_words.resource) safe(resource);
+    }
+    BBCodeSafeWords(const BBCodeSafeWords&) = delete;
+    BBCodeSafeWords& operator=(const BBCodeSafeWords&) = delete;
+
+    const ShareWords& Words() const { return m_words; }
+
+private:
+    std::deque<std::string> m_texts;  // a deque keeps the words in place as it grows
+    ShareWords m_words;
+};
 
 std::string RecordHeading(const ShareWords& words, const AttackRecordFacts& facts) {
     return std::to_string(facts.number) + ". " + std::string(words.record.heading);
@@ -201,16 +253,14 @@ std::string PlanRecordBBCode(const ShareWords& words, const AttackRecordFacts& f
 }
 
 std::string PlanRecordMarkdown(const ShareWords& words, const AttackRecordFacts& facts) {
-    std::string out = "**" + RecordHeading(words, facts) + "**\n```\n";
-    out += PrimaryTargetLine(words, facts, false);
+    std::string out = PrimaryTargetLine(words, facts, false);
     out += std::string(words.record.missilesCaption) + ' ' + Grouped(facts.out.missilesFired) + "\n\n";
     std::vector<std::vector<std::string>> rows;
     for (const DefenceLine& line : RecordLines(words, facts)) {
         rows.push_back({std::string(line.label), Grouped(line.left), RecordLoss(line.destroyed)});
     }
     out += AlignedTable(rows);
-    out += "```\n";
-    return out;
+    return "**" + RecordHeading(words, facts) + "**\n" + Fenced(out);
 }
 
 }  // namespace
@@ -223,7 +273,7 @@ LossBalance CompareLoss(std::int64_t own, std::int64_t other) {
 std::string FormatStrikeShare(ShareFormat format, const ShareWords& words, const AttackRecordFacts& facts) {
     switch (format) {
         case ShareFormat::BBCode:
-            return StrikeBBCode(words, facts);
+            return StrikeBBCode(BBCodeSafeWords(words).Words(), facts);
         case ShareFormat::Markdown:
             return StrikeMarkdown(words, facts);
         case ShareFormat::Text:
@@ -234,13 +284,14 @@ std::string FormatStrikeShare(ShareFormat format, const ShareWords& words, const
 
 std::string FormatPlanShare(ShareFormat format, const ShareWords& words,
                             std::span<const AttackRecordFacts> records) {
+    const BBCodeSafeWords bbcodeWords(words);
     std::string out;
     for (const AttackRecordFacts& facts : records) {
         // A plain record ends in empty lines of its own; the other forms get one between records.
         if (!out.empty() && format != ShareFormat::Text) out += '\n';
         switch (format) {
             case ShareFormat::BBCode:
-                out += PlanRecordBBCode(words, facts);
+                out += PlanRecordBBCode(bbcodeWords.Words(), facts);
                 break;
             case ShareFormat::Markdown:
                 out += PlanRecordMarkdown(words, facts);

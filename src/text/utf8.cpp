@@ -64,4 +64,21 @@ std::string EncodeUtf8(std::u32string_view text) {
     return out;
 }
 
+std::string WithoutControlCharacters(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte < 0x20 && byte != '\t') || byte == 0x7F) continue;
+        // C1 controls are U+0080-U+009F: C2 80 to C2 9F in UTF-8.
+        if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) <= 0x9F &&
+            static_cast<unsigned char>(text[i + 1]) >= 0x80) {
+            ++i;
+            continue;
+        }
+        kept += text[i];
+    }
+    return kept;
+}
+
 }  // namespace quorvel

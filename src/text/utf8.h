@@ -57,6 +57,10 @@ std::string_view Utf8Prefix(std::string_view text, std::size_t characters);
 
 // Code points; an invalid byte becomes U+FFFD.
 std::u32string DecodeUtf8(std::string_view text);
+
+// The text without control characters: C0 (U+0000-U+001F) except the tab, DEL and C1
+// (U+0080-U+009F), which could steer a terminal or break a line.
+std::string WithoutControlCharacters(std::string_view text);
 std::string EncodeUtf8(std::u32string_view text);
 void AppendUtf8(std::string& out, char32_t codePoint);
 

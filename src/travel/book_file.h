@@ -70,12 +70,17 @@ bool EnsureBookFile(const std::filesystem::path& file);
 
 // Appends the record's line to the book as it is on disk (a line break first when the text does
 // not end in one). The whole file is replaced atomically, so a crash leaves the old book or the new
-// one. The caller has checked that the position lies in the universe.
+// one; the old text is streamed into the new file, so memory does not grow with the book. The
+// caller has checked that the position lies in the universe.
 BookWrite SaveToBook(const std::filesystem::path& file, const BookRecord& record, int* errorNumber = nullptr);
 
 // Rewrites the book atomically without record `index` and without the records that are not
 // keepable. With no index in 0..8 the file is left alone. A missing file becomes an empty one.
 BookWrite DeleteFromBook(const std::filesystem::path& file, int index, int* errorNumber = nullptr);
+
+// Whether one of the nine records of the book as it is on disk now is `shown` (an entry as the
+// player saw it in the list).
+bool BookHolds(const std::filesystem::path& file, const BookRecord& shown);
 
 // Deletes the first of the nine records that is `shown` (the entry as the player saw it in the
 // list), from the book as it is on disk at that moment, like DeleteFromBook. NotInBook when no

@@ -15,8 +15,11 @@ struct StartOptions : CommonOptions {
     bool startupCheck = false;
 };
 
-// Arguments after the program name; nothing when one is not understood.
-std::optional<StartOptions> ParseStartOptions(const std::vector<std::string>& arguments);
+// Arguments after the program name; nothing when one is not understood, and then problem (when
+// given) says which (OptionProblem). Qt's own options (-platform NAME, -style NAME and the like)
+// are let through, so that the command line can be checked before anything needs a display.
+std::optional<StartOptions> ParseStartOptions(const std::vector<std::string>& arguments,
+                                              std::string* problem = nullptr);
 
 inline constexpr const char* kStartUsage = "Usage: quorvel [--home DIR] [--startup-check] [--help] [--version]";
 

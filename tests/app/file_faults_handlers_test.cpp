@@ -1,6 +1,7 @@
 // The handlers under file faults: odd files in place of the program's files, writes that fail, and
 // a second window on the same data folder. Nothing may crash, hang or fail without a word.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -228,6 +229,22 @@ TEST(FailingWrites, EveryWriterSaysWhyAndKeepsTheStateItHad) {
     }
 }
 
+// Every record failed to be stored: the save leaves the player's file as it was and says why.
+TEST(FailingWrites, AnEmptyPlanNeverReplacesAnExport) {
+    Program p;
+    p.home.Write("plan.txt", "the old export");
+    SimulateLaunchers(p);
+    {
+        const ScopedWriteFault full(ENOSPC);
+        p.dlg.Run(Action::RememberAttack);
+        p.dlg.Run(Action::RememberAttack);
+    }
+    ExportTo(p, "plan.txt");
+    EXPECT_EQ(p.home.Read("plan.txt"), "the old export");
+    ASSERT_EQ(Errors(p).size(), 3u);
+    EXPECT_EQ(Errors(p)[2].text, p.dlg.Texts().msgNothingToSave);
+}
+
 // A disk that fills up while a plan is open: the half-written record is taken back out.
 TEST(FailingWrites, ARecordThatDoesNotFitLeavesTheEarlierOnesWhole) {
     Program p;
@@ -355,25 +372,26 @@ TEST(TwoWindows, AChangedFileRefreshesTheListAndKeepsTheSelectedPosition) {
     EXPECT_EQ(p.form.GetSelection(C::BookList), 0) << "a position that is gone selects the first entry";
 }
 
-TEST(PlanFiles, EachProcessHasItsOwnAndStartUpRemovesThoseOfDeadProcesses) {
+TEST(PlanFiles, EachWindowHasItsOwnAndStartUpRemovesOnlyUnlockedOnes) {
     Program p;
-    const pid_t child = ::fork();
-    if (child == 0) ::_exit(0);
-    ::waitpid(child, nullptr, 0);
     const std::filesystem::path shared = p.home / kPlanFile;
-    const auto dead = PlanFileOfProcess(shared, child);
-    const auto running = PlanFileOfProcess(shared, 1);
-    const auto mine = PlanFileOfProcess(shared, ::getpid());
-    EXPECT_EQ(mine, p.dlg.Plan().File());
-    EXPECT_EQ(dead.filename().string(), "IRakAttackPlan-" + std::to_string(child) + ".tmp");
-    for (const auto& file : {dead, running, mine, shared}) p.home.Write(std::filesystem::relative(file, p.home.Path()).string(), "x");
+    const std::filesystem::path folder = shared.parent_path();
+    // Held by a running window (the lock), left by a gone one, and names that are not the program's.
+    const int held = OpenLockedFile(folder / "IRakAttackPlan-1-0123abcd.tmp", O_WRONLY | O_CREAT, nullptr);
+    ASSERT_GE(held, 0);
+    const std::string kept[] = {"IRakAttackPlan.tmp", "IRakAttackPlan-1.tmp", "IRakAttackPlan-7-0123abcX.tmp",
+                                "notes-1-0123abcd.tmp"};
+    const std::string removed[] = {"IRakAttackPlan-1-fedcba98.tmp", "IRakAttackPlan-31999-00000000.tmp"};
+    for (const std::string& name : kept) p.home.Write("data/" + name, "x");
+    for (const std::string& name : removed) p.home.Write("data/" + name, "x");
     MemoryForm form;
     CSimulatorDlg again(form, p.home.Path());
     again.OnMainWindowInit();
-    EXPECT_FALSE(std::filesystem::exists(dead));
-    EXPECT_FALSE(std::filesystem::exists(mine)) << "an earlier process of this id left it";
-    EXPECT_TRUE(std::filesystem::exists(running));
-    EXPECT_TRUE(std::filesystem::exists(shared));
+    EXPECT_NE(again.Plan().File(), p.dlg.Plan().File()) << "two windows of one process id";
+    for (const std::string& name : kept) EXPECT_TRUE(p.home.Exists("data/" + name)) << name;
+    for (const std::string& name : removed) EXPECT_FALSE(p.home.Exists("data/" + name)) << name;
+    EXPECT_TRUE(p.home.Exists("data/IRakAttackPlan-1-0123abcd.tmp")) << "its window still runs";
+    ::close(held);
 }
 
 // ---- A disk that is really full ------------------------------------------------------------------

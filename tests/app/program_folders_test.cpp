@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/program_files.h"
 #include "support/test_home.h"
 
 namespace quorvel {
@@ -55,6 +56,20 @@ TEST(ProgramFolders, AnInstalledPrefixKeepsThePlayersFilesInTheXdgDataFolder) {
         EXPECT_EQ(f.dataFolder, c.player);
         EXPECT_EQ(f.workingFolder, c.player);
     }
+}
+
+// A relative home folder is ignored as a relative XDG folder is; the start says what it does instead.
+TEST(ProgramFolders, ARelativeHomeIsIgnoredAndTheStartSaysWhere) {
+    Layouts l;
+    const ProgramFolders none = DecideProgramFolders("", {l.installedBin, "", "relhome", ""});
+    EXPECT_EQ(none.Resolve(kLanguageSaveFile), fs::path()) << "never relative to the working folder";
+    EXPECT_EQ(FolderNotice(none, {l.installedBin, "", "relhome", ""}),
+              "HOME (relhome) is not an absolute folder and was ignored; there is no folder for the player's "
+              "files: use --home DIR");
+    const FolderEnvironment account{l.installedBin, "", "/home/p", "relhome"};
+    EXPECT_EQ(FolderNotice(DecideProgramFolders("", account), account),
+              "HOME (relhome) is not an absolute folder and was ignored; the player's files are kept in "
+              "/home/p/.local/share/quorvel");
 }
 
 TEST(ProgramFolders, ABuildFolderWithoutDataIsNotPortable) {

@@ -23,7 +23,7 @@ cp "$languages"/*_lang.dat "$home/languages/"
   "$batch" --home "$home" "$script" 2>&1
   echo "--- EXIT $?"
   find . -path ./languages -prune -o -type f -print | LC_ALL=C sort | while read -r f; do
-    printf -- '--- FILE %s\n' "$(printf '%s' "${f#./}" | sed 's/IRakAttackPlan-[0-9]*\.tmp$/IRakAttackPlan-PID.tmp/')"
+    printf -- '--- FILE %s\n' "$(printf '%s' "${f#./}" | sed 's/IRakAttackPlan-[0-9]*-[0-9a-f]*\.tmp$/IRakAttackPlan-PID.tmp/')"
     cat "$f"
     [ -s "$f" ] && [ "$(tail -c 1 "$f" | od -An -c | tr -d ' ')" != '\n' ] && printf '\n\\ no newline at end of file\n'
   done

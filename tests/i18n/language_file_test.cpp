@@ -53,11 +53,12 @@ TEST(LanguageFileLineRule, LineEndsAndTheEndOfTheFile) {
     EXPECT_EQ(Parse(noFinalEnd), expected) << "no line end after the last line";
     EXPECT_EQ(Parse("\xEF\xBB\xBF" + NumberedLines("t")), expected) << "byte-order mark";
 
-    // A carriage return anywhere else is text; blanks are never trimmed.
-    const LanguageLines kept = Parse(" a\rb \n\n\tc\n");
-    EXPECT_EQ(LineText(kept, 1), " a\rb ");
+    // A carriage return anywhere else, like every control character but the tab (C0, DEL, C1), is
+    // dropped; blanks are never trimmed.
+    const LanguageLines kept = Parse(" a\rb \n\n\tc\x1B[31m\x7F\xC2\x9B!\n");
+    EXPECT_EQ(LineText(kept, 1), " ab ");
     EXPECT_EQ(LineText(kept, 2), "");
-    EXPECT_EQ(LineText(kept, 3), "\tc");
+    EXPECT_EQ(LineText(kept, 3), "\tc[31m!");
 }
 
 TEST(LanguageFileLineRule, LinesPastTheEndOfTheFileAreEmpty) {

@@ -125,6 +125,17 @@ TEST(ShareText, PlanFormsNumberEveryRecordAndListEveryType) {
     EXPECT_NE(markdown.find("**2. Attack**\n```\n"), std::string::npos) << markdown;
     EXPECT_NE(markdown.find("RL    0  (-100)\nLL    0   (-10)\nHL    0     (*)\n"), std::string::npos) << markdown;
 
+    // No word breaks the list or the code block.
+    ShareWords odd = Words();
+    odd.record.defenceLabel[0] = "RL[/list][b]";
+    odd.record.defenceLabel[1] = "LL````";
+    EXPECT_NE(FormatPlanShare(ShareFormat::BBCode, odd, records)
+                  .find("[*]RL[\xE2\x80\x8B/list][\xE2\x80\x8B"
+                        "b] 0"),
+              std::string::npos);
+    EXPECT_NE(FormatPlanShare(ShareFormat::Markdown, odd, records).find("**1. Attack**\n`````\n"),
+              std::string::npos);
+
     std::string text;
     for (const AttackRecordFacts& facts : records) text += FormatAttackRecord(Words().record, facts);
     EXPECT_EQ(FormatPlanShare(ShareFormat::Text, Words(), records), text);

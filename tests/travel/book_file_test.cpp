@@ -142,6 +142,8 @@ TEST(SaveToBook, KeepsTheOldTextByteForByteAndAddsOneLine) {
         {"1 2 3", "1 2 3\n7 8 9\n"},                  // a missing last line break is added first
         {"1 2 3\r\n", "1 2 3\r\n7 8 9\n"},            // Windows line ends stay as they were
         {"  1\t2 3  \n\n", "  1\t2 3  \n\n7 8 9\n"},  // hand-edited spacing too
+        // More than one buffer of the streamed copy, ending without a line break.
+        {"1 2 3" + std::string(200000, ' '), "1 2 3" + std::string(200000, ' ') + "\n7 8 9\n"},
     };
     for (const auto& c : cases) {
         testing::TestHome home;
@@ -160,6 +162,7 @@ TEST(SaveToBook, WritesNothingWhereTheLineWouldNotBeReadBack) {
         {kNineRecords, BookWrite::NotReachable},
         {"1 2 3\n4 5\n", BookWrite::NotReachable},
         {"1 2 3\nnot a number\n", BookWrite::NotReachable},
+        {"1 2 3\n" + std::string(200000, '\0'), BookWrite::NotReachable},  // a sparse file's hole
     };
     for (const auto& c : cases) {
         testing::TestHome home;

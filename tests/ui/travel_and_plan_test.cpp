@@ -20,9 +20,11 @@ using namespace quorvel;
 
 namespace {
 
-// The window runs in this process, so its plan file carries this process's id.
-QString PlanFileOfThisWindow() {
-    return QString::fromStdString(PlanFileOfProcess(std::string(kPlanFile), ::getpid()).string());
+// The window's own plan file, relative to its home folder.
+QString PlanFileOfThisWindow(WindowFixture& f) {
+    const std::filesystem::path name =
+        std::filesystem::path(kPlanFile).parent_path() / f.Dlg().Plan().File().filename();
+    return QString::fromStdString(name.string());
 }
 
 }  // namespace
@@ -93,7 +95,7 @@ private slots:
             "\n"
             "\n";
         QCOMPARE(f.ReadHomeFile(QStringLiteral("plan.txt")), expected);
-        QVERIFY(!QFile::exists(f.HomePath(PlanFileOfThisWindow())));
+        QVERIFY(!QFile::exists(f.HomePath(PlanFileOfThisWindow(f))));
     }
 
     void cancelling_the_save_dialog_keeps_the_plan() {
@@ -104,7 +106,7 @@ private slots:
         f.Click(ControlId::SimulateButton);
         QVERIFY(f.WithNextModal([&] { f.Click(ControlId::SavePlanButton); },
                                 [](QWidget& modal) { qobject_cast<QDialog*>(&modal)->reject(); }));
-        QVERIFY(f.ReadHomeFile(PlanFileOfThisWindow()).startsWith("1. Attack\n"));
+        QVERIFY(f.ReadHomeFile(PlanFileOfThisWindow(f)).startsWith("1. Attack\n"));
     }
 
     // Another window rewrites the book (a new file renamed over the old one): the list follows,

@@ -4,8 +4,6 @@
 
 #include "app/panels/plan_panel.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -16,6 +14,7 @@
 #include "app/program_files.h"
 #include "fileio/atomic_file.h"
 #include "plan/plan_export.h"
+#include "text/placeholders.h"
 
 namespace quorvel {
 namespace {
@@ -28,7 +27,7 @@ bool EverythingPresentAtStart(const StrikeInput& in) {
 }  // namespace
 
 std::filesystem::path PlanPanel::File() const {
-    return PlanFileOfProcess(m_context.HomePath(kPlanFile), ::getpid());
+    return m_planWriter.FileBeside(m_context.HomePath(kPlanFile));
 }
 
 bool PlanPanel::OnRememberAttack() {
@@ -80,6 +79,10 @@ void PlanPanel::OnSavePlan() {
             // another place and export the same plan.
             m_context.form.ShowError(*error);
             return;
+        }
+        // An empty plan leaves the chosen file as it was; the player is told so.
+        if (outcome == PlanExportOutcome::NoPlan) {
+            m_context.form.ShowError(FillPlaceholders(m_context.texts.msgNothingToSave, {*chosen}));
         }
         std::error_code ignored;
         std::filesystem::remove(planFile, ignored);

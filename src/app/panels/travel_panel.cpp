@@ -23,14 +23,19 @@ void TravelPanel::OnCalcFlightTime() {
     }
 
     const Position target{in.targetGalaxy, in.targetSystem, in.targetPlanet};
-    // An empty start means the book's selected entry; the start edits stay empty.
+    // An empty start means the book entry the list shows as selected, while the book still holds
+    // it; the start edits stay empty.
+    bool startGone = false;
     if (in.startGalaxy == 0 && in.startSystem == 0 && in.startPlanet == 0 && target != Position{}) {
-        const BookRecords book = ReadBookRecords(m_context.HomePath(kBookFile));
         const int selected = form.GetSelection(ControlId::BookList);
-        if (selected >= 0 && selected < kBookCapacity && IsListable(book[selected])) {
-            in.startGalaxy = book[selected].galaxy;
-            in.startSystem = book[selected].system;
-            in.startPlanet = book[selected].planet;
+        if (selected >= 0 && selected < static_cast<int>(m_shownBook.size())) {
+            const BookRecord shown = m_shownBook[selected];
+            startGone = !BookHolds(m_context.HomePath(kBookFile), shown);
+            if (!startGone) {
+                in.startGalaxy = shown.galaxy;
+                in.startSystem = shown.system;
+                in.startPlanet = shown.planet;
+            }
         }
     }
 
@@ -42,6 +47,7 @@ void TravelPanel::OnCalcFlightTime() {
         form.SetText(ControlId::FlightMessage,
                      flight.outcome == FlightOutcome::OtherGalaxy ? texts.msgOtherGalaxy : texts.msgOutOfRange);
     }
+    if (startGone) form.SetText(ControlId::FlightMessage, texts.msgStartPositionGone);
     form.SetText(ControlId::FlightUnitFirst, texts.flightUnitFirst);
     form.SetText(ControlId::FlightUnitSecond, texts.flightUnitSecond);
     if (flight.outcome == FlightOutcome::Success) {

@@ -1,14 +1,14 @@
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <string>
 
 #include "app/control_table.h"
 #include "app/program_files.h"
 #include "support/program.h"
+#include "text/placeholders.h"
 
 namespace quorvel {
 namespace {
@@ -213,14 +213,15 @@ TEST_F(PlanHandlers, NumberingContinuesAfterAnExport) {
     EXPECT_EQ(p.dlg.Plan().State().attackNumber, 3);
 }
 
-TEST_F(PlanHandlers, NothingRecordableWritesNoExportAndNoMessage) {
+TEST_F(PlanHandlers, NothingRecordableWritesNoExportAndSaysSo) {
+    p.home.Write("plan.txt", "the player's own");
     SaveAs(p, "plan.txt");
-    EXPECT_FALSE(p.home.Exists("plan.txt"));
+    EXPECT_EQ(p.home.Read("plan.txt"), "the player's own");
     EXPECT_FALSE(PlanOnDisk());
     EXPECT_FALSE(p.dlg.Plan().State().rememberRequested);
     EXPECT_EQ(p.dlg.Plan().State().attackNumber, 1);
-    EXPECT_EQ(p.form.Events().size(), 1u);
-    ExpectOnlySaveDialogs();
+    ASSERT_EQ(p.form.Events().size(), 2u);
+    EXPECT_EQ(p.form.Events()[1].text, FillPlaceholders(p.dlg.Texts().msgNothingToSave, {"plan.txt"}));
 }
 
 // A second press or a second export without a new simulation records again only when every type
@@ -254,8 +255,11 @@ TEST_P(PlanRepeat, TwoExportsInARow) {
     EXPECT_EQ(p.home.Exists("second.txt"), GetParam().secondRecords == 1);
     if (GetParam().secondRecords == 1) {
         EXPECT_TRUE(p.home.Read("second.txt").starts_with("2. "));
+        ExpectOnlySaveDialogs();
+    } else {
+        EXPECT_EQ(p.form.Events().back().text,
+                  FillPlaceholders(p.dlg.Texts().msgNothingToSave, {"second.txt"}));
     }
-    ExpectOnlySaveDialogs();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PlanRepeat,

@@ -153,7 +153,7 @@ TEST_F(TravelHandlers, HandEditedBookShowsRecordsUpToTheFirstUnlistable) {
     EXPECT_EQ(Text(C::FlightSystems), "4");
 }
 
-TEST_F(TravelHandlers, FlightTimeWithAStaleSelectionOfAnUnlistableRecordIsOutOfRange) {
+TEST_F(TravelHandlers, FlightTimeWithAStaleSelectionSaysTheEntryIsGone) {
     home.WriteBook(BookText({{5, 5, 5}, {6, 6, 6}}));
     dlg.Run(Action::BookFileChanged);
     form.SelectListItem(C::BookList, 1);
@@ -161,7 +161,16 @@ TEST_F(TravelHandlers, FlightTimeWithAStaleSelectionOfAnUnlistableRecordIsOutOfR
     TypeTarget("6", "1", "1");
     dlg.Run(Action::FlightTime);
     EXPECT_EQ(Text(C::FlightSystems), "----");
-    EXPECT_EQ(Text(C::FlightMessage), dlg.Texts().msgOutOfRange);
+    EXPECT_EQ(Text(C::FlightMessage), dlg.Texts().msgStartPositionGone);
+    // Another window deleted the entry before the shown one: the start is the shown entry, not the
+    // record now at its index.
+    home.WriteBook(BookText({{1, 100, 1}, {1, 200, 1}, {1, 300, 1}}));
+    dlg.Run(Action::BookFileChanged);
+    form.SelectListItem(C::BookList, 1);
+    home.WriteBook(BookText({{1, 200, 1}, {1, 300, 1}}));
+    TypeTarget("1", "210", "1");
+    dlg.Run(Action::FlightTime);
+    EXPECT_EQ(Text(C::FlightSystems), "10");
 }
 
 // ---- Range -------------------------------------------------------------------------------------
