@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 139;
+inline constexpr int kLanguageLineCount = 152;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -108,6 +108,13 @@ inline constexpr int kLineReadReportTip = 136;
 inline constexpr int kLineFlightTimeTip = 137;
 inline constexpr int kLineRangeTip = 138;
 inline constexpr int kLineCopyTip = 139;
+// The loss curve panel: the verdict beside the status line and the launches under a silo. One block
+// from kLineFirstCurveLine on; the text table numbers the lines nothing else names.
+inline constexpr int kLineFirstCurveLine = 140;
+inline constexpr int kLineSiloLevelLabel = kLineFirstCurveLine + 4;
+inline constexpr int kLineSiloLevelTip = kLineFirstCurveLine + 5;
+inline constexpr int kLineLaunchesButton = kLineFirstCurveLine + 6;
+inline constexpr int kLineLaunchesTip = kLineFirstCurveLine + 7;
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;

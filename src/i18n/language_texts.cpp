@@ -130,6 +130,18 @@ constexpr TextRow kTextRows[] = {
     {107, Member<&T::lostLessMark>},
     {108, Member<&T::msgNoStrikeToCopy>},
     {109, Member<&T::msgNoPlanToCopy>},
+    // The loss curve panel, lines kLineFirstCurveLine on (the silo's label and tip and the launch
+    // button's caption and tip are the control table's).
+    {kLineFirstCurveLine + 0, Member<&T::verdictMore>, kEnglish, "%1 more missiles destroy everything."},
+    {kLineFirstCurveLine + 1, Member<&T::verdictSpare>, kEnglish, "%1 of the typed missiles are not needed."},
+    {kLineFirstCurveLine + 2, Member<&T::verdictExact>, kEnglish, "Exactly the missiles that destroy everything."},
+    {kLineFirstCurveLine + 3, Member<&T::lossRatio>, kEnglish, "Loss ratio %1.%2 : 1 (defender : attacker)"},
+    {kLineFirstCurveLine + 8, Member<&T::launchesResult>, kEnglish, "%1 launches of at most %2 missiles: %3 missiles"},
+    {kLineFirstCurveLine + 9, Member<&T::launchesLoss>, kEnglish, "Losses: defender %1, attacker %2"},
+    {kLineFirstCurveLine + 10, Member<&T::launchesStuck>, kEnglish,
+     "A launch of %1 missiles cannot destroy a single unit."},
+    {kLineFirstCurveLine + 11, Member<&T::launchesTooMany>, kEnglish, "More than %1 launches needed."},
+    {kLineFirstCurveLine + 12, Member<&T::siloNote>, kEnglish, "More missiles than the silo launches at once (%1)."},
 };
 
 static_assert([] {

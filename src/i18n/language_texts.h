@@ -65,6 +65,17 @@ struct LanguageTexts {
     std::string lostLessMark;
     std::string msgNoStrikeToCopy;
     std::string msgNoPlanToCopy;
+
+    // The loss curve panel. %1 a count; the ratio's %1 and %2 are its whole part and hundredths.
+    std::string verdictMore;
+    std::string verdictSpare;
+    std::string verdictExact;
+    std::string lossRatio;
+    std::string launchesResult;  // %1 launches, %2 missiles per launch, %3 missiles in all
+    std::string launchesLoss;    // %1 the defender's, %2 the attacker's total loss
+    std::string launchesStuck;
+    std::string launchesTooMany;
+    std::string siloNote;  // %1 the missiles one launch holds
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".
