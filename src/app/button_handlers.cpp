@@ -11,7 +11,7 @@ namespace {
 
 using C = ControlId;
 
-constexpr std::array<std::pair<ControlId, Action>, 15> kButtonActions = {{
+constexpr std::array<std::pair<ControlId, Action>, 16> kButtonActions = {{
     {C::SimulateButton, Action::Simulate},
     {C::RequiredMissilesButton, Action::RequiredMissiles},
     {C::ResetAllButton, Action::ResetAll},
@@ -27,6 +27,7 @@ constexpr std::array<std::pair<ControlId, Action>, 15> kButtonActions = {{
     {C::SavePlanButton, Action::SavePlan},
     {C::LanguageButton, Action::ChooseLanguage},
     {C::LaunchesButton, Action::PlanLaunches},
+    {C::CurveButton, Action::ShowCurve},
 }};
 
 constexpr std::array<std::pair<ControlId, Action>, 3> kSelectionActions = {{

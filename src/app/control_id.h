@@ -159,6 +159,7 @@ enum class ControlId : int {
     LaunchesButton = 1178,
     LaunchesResult = 1179,
     LaunchesLoss = 1180,
+    CurveButton = 1181,  // opens the loss curve window
 };
 
 constexpr int ToInt(ControlId id) { return static_cast<int>(id); }

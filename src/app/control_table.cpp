@@ -196,6 +196,7 @@ constexpr ControlRow kControls[] = {
      kLineResetAllTip},
     {C::CopyButton, K::Button, "&Kopieren", kButtonColumn, 4, 0, 2, kLineCopyButton, 0, kLineCopyTip},
     {C::ExitButton, K::Button, "Exit", kButtonColumn, 5, 0, 2, kLineExitButton, 0, kLineExitTip},
+    {C::CurveButton, K::Button, "Verlustkurve", kButtonColumn, 6, 0, 2, kLineCurveButton, 0, kLineCurveTip},
 };
 
 }  // namespace

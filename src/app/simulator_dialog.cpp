@@ -49,7 +49,7 @@ void CSimulatorDlg::Run(Action action) {
         Handler handler;
     };
     // Every action with its frame and its panel's handler.
-    static constexpr std::array<Dispatch, 22> kDispatch = {{
+    static constexpr std::array<Dispatch, 23> kDispatch = {{
         {Action::Simulate, Frame::ReadFields,
          [](CSimulatorDlg& d) {
              d.m_strike.OnSimulate();
@@ -81,6 +81,7 @@ void CSimulatorDlg::Run(Action action) {
         {Action::ShowAbout, Frame::None, [](CSimulatorDlg& d) { d.m_context.form.ShowAbout(); }},
         {Action::Curve, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_curve.OnCurve(); }},
         {Action::PlanLaunches, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_curve.OnPlanLaunches(); }},
+        {Action::ShowCurve, Frame::None, [](CSimulatorDlg& d) { d.m_context.form.ShowCurve(); }},
     }};
     const auto it = std::find_if(kDispatch.begin(), kDispatch.end(),
                                  [action](const Dispatch& entry) { return entry.action == action; });

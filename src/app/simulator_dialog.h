@@ -48,6 +48,7 @@ enum class Action {
     ShowAbout,
     Curve,         // the loss curve of the inputs (the chart, batch `curve`)
     PlanLaunches,  // the required-missiles job in launches the silo holds
+    ShowCurve,     // the loss curve window
 };
 
 class CSimulatorDlg {

@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 152;
+inline constexpr int kLanguageLineCount = 172;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -115,6 +115,8 @@ inline constexpr int kLineSiloLevelLabel = kLineFirstCurveLine + 4;
 inline constexpr int kLineSiloLevelTip = kLineFirstCurveLine + 5;
 inline constexpr int kLineLaunchesButton = kLineFirstCurveLine + 6;
 inline constexpr int kLineLaunchesTip = kLineFirstCurveLine + 7;
+inline constexpr int kLineCurveButton = kLineFirstCurveLine + 13;
+inline constexpr int kLineCurveTip = kLineFirstCurveLine + 14;
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;

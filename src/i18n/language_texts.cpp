@@ -142,6 +142,23 @@ constexpr TextRow kTextRows[] = {
      "A launch of %1 missiles cannot destroy a single unit."},
     {kLineFirstCurveLine + 11, Member<&T::launchesTooMany>, kEnglish, "More than %1 launches needed."},
     {kLineFirstCurveLine + 12, Member<&T::siloNote>, kEnglish, "More missiles than the silo launches at once (%1)."},
+    {kLineCurveButton, Member<&T::curveEntry>, kEnglish, "Loss curve"},
+    {kLineFirstCurveLine + 15, Member<&T::curveTitle>, kEnglish, "Quorvel – loss curve"},
+    {kLineFirstCurveLine + 16, Member<&T::chartTab>, kEnglish, "Chart"},
+    {kLineFirstCurveLine + 17, Member<&T::tableTab>, kEnglish, "Table"},
+    {kLineFirstCurveLine + 18, Member<&T::axisMissiles>, kEnglish, "Missiles fired"},
+    {kLineFirstCurveLine + 19, Member<&T::axisResources>, kEnglish, "Resources"},
+    {kLineFirstCurveLine + 20, Member<&T::seriesDefender>, kEnglish, "Defender's loss"},
+    {kLineFirstCurveLine + 21, Member<&T::seriesAttacker>, kEnglish, "Attacker's cost"},
+    {kLineFirstCurveLine + 22, Member<&T::markNames>},  // four lines, in CurveWindow's mark order
+    {kLineFirstCurveLine + 26, Member<&T::copyAsText>, kEnglish, "Copy as text"},
+    {kLineFirstCurveLine + 27, Member<&T::copyAsCsv>, kEnglish, "Copy as CSV"},
+    {kLineFirstCurveLine + 28, Member<&T::exportPng>, kEnglish, "Export PNG..."},
+    {kLineFirstCurveLine + 29, Member<&T::exportSvg>, kEnglish, "Export SVG..."},
+    {kLineFirstCurveLine + 30, Member<&T::copyImage>, kEnglish, "Copy image"},
+    {kLineFirstCurveLine + 31, Member<&T::curveHover>, kEnglish,
+     "%1 missiles: defender %2 (metal %3, crystal %4, deuterium %5), attacker %6"},
+    {kLineFirstCurveLine + 32, Member<&T::curveExportTitle>, kEnglish, "Export loss curve"},
 };
 
 static_assert([] {

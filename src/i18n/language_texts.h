@@ -76,6 +76,24 @@ struct LanguageTexts {
     std::string launchesStuck;
     std::string launchesTooMany;
     std::string siloNote;  // %1 the missiles one launch holds
+    // The loss curve window.
+    std::string curveEntry;  // the context-menu entry: the button's caption
+    std::string curveTitle;
+    std::string chartTab;
+    std::string tableTab;
+    std::string axisMissiles;
+    std::string axisResources;
+    std::string seriesDefender;
+    std::string seriesAttacker;
+    std::array<std::string, 4> markNames;  // interceptors used up, typed, break-even, all destroyed
+    std::string copyAsText;
+    std::string copyAsCsv;
+    std::string exportPng;
+    std::string exportSvg;
+    std::string copyImage;
+    // %1 missiles, %2 the defender's loss with %3-%5 its metal, crystal, deuterium, %6 the attacker's
+    std::string curveHover;
+    std::string curveExportTitle;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".
