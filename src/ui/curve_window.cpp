@@ -71,6 +71,8 @@ CurveWindow::CurveWindow(QWidget* owner)
     m_view->setObjectName(QStringLiteral("curveChart"));
     m_table->setObjectName(QStringLiteral("curveTable"));
     m_view->setRenderHint(QPainter::Antialiasing);
+    // Below the chart the legend has room for the marks' names and counts.
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setColumnCount(kTableColumns);
     m_table->verticalHeader()->setVisible(false);
@@ -151,10 +153,11 @@ void CurveWindow::Redraw() {
                                 FormatGrouped(mark.missiles) + ")"));
         line->append(static_cast<double>(mark.missiles), 0.0);
         line->append(static_cast<double>(mark.missiles), static_cast<double>(highest));
+        m_chart->addSeries(line);
+        // The theme's colour for the series, dashed.
         QPen pen = line->pen();
         pen.setStyle(Qt::DashLine);
         line->setPen(pen);
-        m_chart->addSeries(line);
     }
 
     auto* x = new QValueAxis(m_chart);
@@ -164,7 +167,8 @@ void CurveWindow::Redraw() {
     x->setRange(0.0, static_cast<double>(std::max<std::int64_t>(m_curve.end, 1)));
     y->setRange(0.0, static_cast<double>(highest) * 1.05);
     x->setLabelFormat(QStringLiteral("%.0f"));
-    y->setLabelFormat(QStringLiteral("%.3g"));
+    if (m_curve.end >= 4) x->applyNiceNumbers();
+    y->setLabelFormat(QStringLiteral("%.0f"));
     m_chart->addAxis(x, Qt::AlignBottom);
     m_chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries* series : m_chart->series()) {
