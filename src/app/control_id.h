@@ -160,6 +160,7 @@ enum class ControlId : int {
     LaunchesResult = 1179,
     LaunchesLoss = 1180,
     CurveButton = 1181,  // opens the loss curve window
+    RememberLaunchesButton = 1182,
 };
 
 constexpr int ToInt(ControlId id) { return static_cast<int>(id); }

@@ -151,6 +151,8 @@ constexpr ControlRow kControls[] = {
      kLineLaunchesTip},
     {C::LaunchesResult, K::Cell, "", C::AttackerLossBox, 7, 0, 3},
     {C::LaunchesLoss, K::Cell, "", C::AttackerLossBox, 8, 0, 3},
+    {C::RememberLaunchesButton, K::Button, "Starts merken", C::AttackerLossBox, 9, 0, 2,
+     kLineRememberLaunchesButton, 0, kLineRememberLaunchesTip},
 
     // Flight-time box: start position with the book, target position, result.
     {C::StartPositionLabel, K::Label, "Start:", C::FlightTimeBox, 0, 0, 4, kLineStartPositionLabel},

@@ -49,7 +49,7 @@ void CSimulatorDlg::Run(Action action) {
         Handler handler;
     };
     // Every action with its frame and its panel's handler.
-    static constexpr std::array<Dispatch, 23> kDispatch = {{
+    static constexpr std::array<Dispatch, 24> kDispatch = {{
         {Action::Simulate, Frame::ReadFields,
          [](CSimulatorDlg& d) {
              d.m_strike.OnSimulate();
@@ -82,6 +82,9 @@ void CSimulatorDlg::Run(Action action) {
         {Action::Curve, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_curve.OnCurve(); }},
         {Action::PlanLaunches, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_curve.OnPlanLaunches(); }},
         {Action::ShowCurve, Frame::None, [](CSimulatorDlg& d) { d.m_context.form.ShowCurve(); }},
+        // The launches as last planned, not the current inputs.
+        {Action::RememberLaunches, Frame::KeepValues,
+         [](CSimulatorDlg& d) { static_cast<void>(d.m_plan.OnRememberStrikes(d.m_curve.Launches().launches)); }},
     }};
     const auto it = std::find_if(kDispatch.begin(), kDispatch.end(),
                                  [action](const Dispatch& entry) { return entry.action == action; });

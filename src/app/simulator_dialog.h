@@ -49,6 +49,7 @@ enum class Action {
     Curve,         // the loss curve of the inputs (the chart, batch `curve`)
     PlanLaunches,  // the required-missiles job in launches the silo holds
     ShowCurve,     // the loss curve window
+    RememberLaunches,  // every planned launch as its own attack record
 };
 
 class CSimulatorDlg {

@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 172;
+inline constexpr int kLanguageLineCount = 174;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -117,6 +117,8 @@ inline constexpr int kLineLaunchesButton = kLineFirstCurveLine + 6;
 inline constexpr int kLineLaunchesTip = kLineFirstCurveLine + 7;
 inline constexpr int kLineCurveButton = kLineFirstCurveLine + 13;
 inline constexpr int kLineCurveTip = kLineFirstCurveLine + 14;
+inline constexpr int kLineRememberLaunchesButton = kLineFirstCurveLine + 33;
+inline constexpr int kLineRememberLaunchesTip = kLineFirstCurveLine + 34;
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;
