@@ -147,11 +147,11 @@ constexpr ControlRow kControls[] = {
     // Launches under the silo: they split the required-missiles job above.
     {C::SiloLevelLabel, K::Label, "Raketensilo-Stufe", C::AttackerLossBox, 6, 0, 1, kLineSiloLevelLabel},
     {C::SiloLevelInput, K::NumericEdit, "", C::AttackerLossBox, 6, 1, 1, 0, kLineSiloLevelLabel, kLineSiloLevelTip},
-    {C::LaunchesButton, K::Button, "Starts planen", C::AttackerLossBox, 6, 2, 1, kLineLaunchesButton, 0,
+    {C::LaunchesButton, K::Button, "S&tarts planen", C::AttackerLossBox, 6, 2, 1, kLineLaunchesButton, 0,
      kLineLaunchesTip},
     {C::LaunchesResult, K::Cell, "", C::AttackerLossBox, 7, 0, 3},
     {C::LaunchesLoss, K::Cell, "", C::AttackerLossBox, 8, 0, 3},
-    {C::RememberLaunchesButton, K::Button, "Starts merken", C::AttackerLossBox, 9, 0, 2,
+    {C::RememberLaunchesButton, K::Button, "Starts v&ormerken", C::AttackerLossBox, 9, 0, 2,
      kLineRememberLaunchesButton, 0, kLineRememberLaunchesTip},
 
     // Flight-time box: start position with the book, target position, result.
@@ -198,7 +198,7 @@ constexpr ControlRow kControls[] = {
      kLineResetAllTip},
     {C::CopyButton, K::Button, "&Kopieren", kButtonColumn, 4, 0, 2, kLineCopyButton, 0, kLineCopyTip},
     {C::ExitButton, K::Button, "Exit", kButtonColumn, 5, 0, 2, kLineExitButton, 0, kLineExitTip},
-    {C::CurveButton, K::Button, "Verlustkurve", kButtonColumn, 6, 0, 2, kLineCurveButton, 0, kLineCurveTip},
+    {C::CurveButton, K::Button, "Verlustkurve &zeigen", kButtonColumn, 6, 0, 2, kLineCurveButton, 0, kLineCurveTip},
 };
 
 }  // namespace

@@ -142,7 +142,7 @@ constexpr TextRow kTextRows[] = {
      "A launch of %1 missiles cannot destroy a single unit."},
     {kLineFirstCurveLine + 11, Member<&T::launchesTooMany>, kEnglish, "More than %1 launches needed."},
     {kLineFirstCurveLine + 12, Member<&T::siloNote>, kEnglish, "More missiles than the silo launches at once (%1)."},
-    {kLineCurveButton, Member<&T::curveEntry>, kEnglish, "Loss curve"},
+    {kLineCurveButton, Member<&T::curveEntry>, kEnglish, "Loss curv&e"},
     {kLineFirstCurveLine + 15, Member<&T::curveTitle>, kEnglish, "Quorvel – loss curve"},
     {kLineFirstCurveLine + 16, Member<&T::chartTab>, kEnglish, "Chart"},
     {kLineFirstCurveLine + 17, Member<&T::tableTab>, kEnglish, "Table"},
