@@ -11,7 +11,7 @@ namespace {
 
 using C = ControlId;
 
-constexpr std::array<std::pair<ControlId, Action>, 14> kButtonActions = {{
+constexpr std::array<std::pair<ControlId, Action>, 17> kButtonActions = {{
     {C::SimulateButton, Action::Simulate},
     {C::RequiredMissilesButton, Action::RequiredMissiles},
     {C::ResetAllButton, Action::ResetAll},
@@ -26,6 +26,9 @@ constexpr std::array<std::pair<ControlId, Action>, 14> kButtonActions = {{
     {C::RememberAttackButton, Action::RememberAttack},
     {C::SavePlanButton, Action::SavePlan},
     {C::LanguageButton, Action::ChooseLanguage},
+    {C::LaunchesButton, Action::PlanLaunches},
+    {C::CurveButton, Action::ShowCurve},
+    {C::RememberLaunchesButton, Action::RememberLaunches},
 }};
 
 constexpr std::array<std::pair<ControlId, Action>, 3> kSelectionActions = {{

@@ -149,6 +149,18 @@ enum class ControlId : int {
     AttackerMetalBalance = 1171,
     AttackerCrystalBalance = 1172,
     AttackerDeuteriumBalance = 1173,
+    // Beside the status line: how many missiles the job needs beyond (or below) the typed ones, and
+    // the ratio of the defender's loss to the attacker's.
+    VerdictMissiles = 1174,
+    VerdictRatio = 1175,
+    // Launches under the missile silo's capacity.
+    SiloLevelLabel = 1176,
+    SiloLevelInput = 1177,
+    LaunchesButton = 1178,
+    LaunchesResult = 1179,
+    LaunchesLoss = 1180,
+    CurveButton = 1181,  // opens the loss curve window
+    RememberLaunchesButton = 1182,
 };
 
 constexpr int ToInt(ControlId id) { return static_cast<int>(id); }

@@ -123,10 +123,12 @@ constexpr ControlRow kControls[] = {
     {C::PrimaryTargetList, K::DropDown, "", C::AttackerBox, 2, 1, 3, 0, kLinePrimaryTargetLabel,
      kLinePrimaryTargetTip},
     {C::StatusLine, K::Cell, "", C::AttackerBox, 3, 0, 4},
-    {C::ReportText, K::ReportEdit, "", C::AttackerBox, 4, 0, 4, 0, kLineReportName, kLineReportTip},
-    {C::ReadReportButton, K::Button, "Spionagebericht einlesen", C::AttackerBox, 5, 0, 3,
+    {C::VerdictMissiles, K::Cell, "", C::AttackerBox, 4, 0, 2},
+    {C::VerdictRatio, K::Cell, "", C::AttackerBox, 4, 2, 2},
+    {C::ReportText, K::ReportEdit, "", C::AttackerBox, 5, 0, 4, 0, kLineReportName, kLineReportTip},
+    {C::ReadReportButton, K::Button, "Spionagebericht einlesen", C::AttackerBox, 6, 0, 3,
      kLineReadReportButton, 0, kLineReadReportTip},
-    {C::ClearReportButton, K::Button, "X", C::AttackerBox, 5, 3, 1, 0, kLineClearReportName},
+    {C::ClearReportButton, K::Button, "X", C::AttackerBox, 6, 3, 1, 0, kLineClearReportName},
 
     // Attacker-loss box: the attacker's loss with its balance, then the required-missiles sentence.
     {C::AttackerMetalLoss, K::Cell, "", C::AttackerLossBox, 0, 0},
@@ -142,6 +144,15 @@ constexpr ControlRow kControls[] = {
      kLineRequiredMissilesButton, 0, kLineRequiredMissilesTip},
     {C::RequiredMissilesLabel, K::Label, "Benötigte IRaks:", C::AttackerLossBox, 5, 0, 2, kLineRequiredMissilesLabel},
     {C::RequiredMissilesResult, K::Cell, "", C::AttackerLossBox, 5, 2},
+    // Launches under the silo: they split the required-missiles job above.
+    {C::SiloLevelLabel, K::Label, "Raketensilo-Stufe", C::AttackerLossBox, 6, 0, 1, kLineSiloLevelLabel},
+    {C::SiloLevelInput, K::NumericEdit, "", C::AttackerLossBox, 6, 1, 1, 0, kLineSiloLevelLabel, kLineSiloLevelTip},
+    {C::LaunchesButton, K::Button, "S&tarts planen", C::AttackerLossBox, 6, 2, 1, kLineLaunchesButton, 0,
+     kLineLaunchesTip},
+    {C::LaunchesResult, K::Cell, "", C::AttackerLossBox, 7, 0, 3},
+    {C::LaunchesLoss, K::Cell, "", C::AttackerLossBox, 8, 0, 3},
+    {C::RememberLaunchesButton, K::Button, "Starts v&ormerken", C::AttackerLossBox, 9, 0, 2,
+     kLineRememberLaunchesButton, 0, kLineRememberLaunchesTip},
 
     // Flight-time box: start position with the book, target position, result.
     {C::StartPositionLabel, K::Label, "Start:", C::FlightTimeBox, 0, 0, 4, kLineStartPositionLabel},
@@ -187,6 +198,7 @@ constexpr ControlRow kControls[] = {
      kLineResetAllTip},
     {C::CopyButton, K::Button, "&Kopieren", kButtonColumn, 4, 0, 2, kLineCopyButton, 0, kLineCopyTip},
     {C::ExitButton, K::Button, "Exit", kButtonColumn, 5, 0, 2, kLineExitButton, 0, kLineExitTip},
+    {C::CurveButton, K::Button, "Verlustkurve &zeigen", kButtonColumn, 6, 0, 2, kLineCurveButton, 0, kLineCurveTip},
 };
 
 }  // namespace

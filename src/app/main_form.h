@@ -53,6 +53,8 @@ public:
     // The modal language dialog showing these texts; the rows the player left selected.
     virtual LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) = 0;
     virtual void ShowAbout() = 0;
+    // The non-modal loss curve window; forms without windows ignore it.
+    virtual void ShowCurve() {}
     // A language file has been applied: the form's own texts (boxes, dialogs) follow it, and
     // locale ("de") names the language of the toolkit's texts. Forms without such texts ignore it.
     virtual void UseLanguage(const LanguageTexts& texts, std::string_view locale) {

@@ -49,8 +49,12 @@ void CSimulatorDlg::Run(Action action) {
         Handler handler;
     };
     // Every action with its frame and its panel's handler.
-    static constexpr std::array<Dispatch, 20> kDispatch = {{
-        {Action::Simulate, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_strike.OnSimulate(); }},
+    static constexpr std::array<Dispatch, 24> kDispatch = {{
+        {Action::Simulate, Frame::ReadFields,
+         [](CSimulatorDlg& d) {
+             d.m_strike.OnSimulate();
+             d.m_curve.OnSimulate();
+         }},
         {Action::RequiredMissiles, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_strike.OnRequiredMissiles(); }},
         {Action::ApplyResult, Frame::KeepValues, [](CSimulatorDlg& d) { d.m_strike.OnApplyResult(); }},
         {Action::PrimaryTargetChanged, Frame::None, [](CSimulatorDlg& d) { d.m_strike.OnPrimaryTargetChanged(); }},
@@ -75,6 +79,12 @@ void CSimulatorDlg::Run(Action action) {
         {Action::SavePlan, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_plan.OnSavePlan(); }},
         {Action::ChooseLanguage, Frame::None, [](CSimulatorDlg& d) { d.m_language.OnChooseLanguage(); }},
         {Action::ShowAbout, Frame::None, [](CSimulatorDlg& d) { d.m_context.form.ShowAbout(); }},
+        {Action::Curve, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_curve.OnCurve(); }},
+        {Action::PlanLaunches, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_curve.OnPlanLaunches(); }},
+        {Action::ShowCurve, Frame::None, [](CSimulatorDlg& d) { d.m_context.form.ShowCurve(); }},
+        // The launches as last planned, not the current inputs.
+        {Action::RememberLaunches, Frame::KeepValues,
+         [](CSimulatorDlg& d) { static_cast<void>(d.m_plan.OnRememberStrikes(d.m_curve.Launches().launches)); }},
     }};
     const auto it = std::find_if(kDispatch.begin(), kDispatch.end(),
                                  [action](const Dispatch& entry) { return entry.action == action; });
@@ -106,6 +116,7 @@ void CSimulatorDlg::RunInFrame(Frame frame, void (*handler)(CSimulatorDlg&)) {
 
 void CSimulatorDlg::OnResetAll() {
     m_strike.ResetCells();
+    m_curve.ResetCells();
     m_context.inputs.defenceCount.fill(0);
     m_context.inputs.abmCount = 0;
     m_context.inputs.missileCount = 0;

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "app/main_form.h"
+#include "app/panels/curve_panel.h"
 #include "app/panels/language_panel.h"
 #include "app/panels/panel_context.h"
 #include "app/panels/plan_panel.h"
@@ -45,6 +46,10 @@ enum class Action {
     SavePlan,
     ChooseLanguage,
     ShowAbout,
+    Curve,         // the loss curve of the inputs (the chart, batch `curve`)
+    PlanLaunches,  // the required-missiles job in launches the silo holds
+    ShowCurve,     // the loss curve window
+    RememberLaunches,  // every planned launch as its own attack record
 };
 
 class CSimulatorDlg {
@@ -74,6 +79,7 @@ public:
     const StrikePanel& Strike() const { return m_strike; }
     // The plan, and the last strike or the plan onto the clipboard (Plan().OnCopyStrike(format)).
     const PlanPanel& Plan() const { return m_plan; }
+    const CurvePanel& Curve() const { return m_curve; }
 
 private:
     // What the frame reads before a handler: every field, or none (the handler tells a past
@@ -92,6 +98,7 @@ private:
     ReportPanel m_report{m_context, m_strike};
     PlanPanel m_plan{m_context, m_strike};
     LanguagePanel m_language{m_context, m_strike, [this] { OnResetAll(); }};
+    CurvePanel m_curve{m_context, m_strike};
 };
 
 }  // namespace quorvel

@@ -19,6 +19,49 @@ std::string Numbered(ControlId id, std::string_view text) {
     return std::to_string(ToInt(id)) + '\t' + EscapeScriptText(text);
 }
 
+const char* MarkName(const CurveMark& mark) {
+    switch (mark.kind) {
+        case CurveMarkKind::InterceptorsUsedUp:
+            return "abm";
+        case CurveMarkKind::Typed:
+            return "typed";
+        case CurveMarkKind::BreakEven:
+            return "break-even";
+        case CurveMarkKind::TypeWiped:
+            return "wiped-";
+        case CurveMarkKind::AllDestroyed:
+            break;
+    }
+    return "all";
+}
+
+// One line per point, then one per mark.
+void PrintCurve(std::ostream& out, const LossCurve& curve) {
+    for (const CurvePoint& p : curve.points) {
+        std::string line = "curve\t" + std::to_string(p.missiles);
+        for (std::int64_t v : p.defenderLoss) line += '\t' + std::to_string(v);
+        for (std::int64_t v : p.attackerLoss) line += '\t' + std::to_string(v);
+        PrintScriptLine(out, line);
+    }
+    for (const CurveMark& mark : curve.marks) {
+        std::string name = MarkName(mark);
+        if (mark.kind == CurveMarkKind::TypeWiped) name += std::to_string(mark.type);
+        PrintScriptLine(out, "curve-mark\t" + name + '\t' + std::to_string(mark.missiles));
+    }
+}
+
+// One line per launch, then the count and the missiles in all.
+void PrintLaunches(std::ostream& out, const LaunchPlan& plan) {
+    for (std::size_t k = 0; k < plan.launches.size(); ++k) {
+        const Launch& launch = plan.launches[k];
+        std::string line = "launch\t" + std::to_string(k + 1) + '\t' + std::to_string(launch.in.missiles);
+        for (std::int64_t v : launch.out.defenderLoss) line += '\t' + std::to_string(v);
+        PrintScriptLine(out, line);
+    }
+    PrintScriptLine(out, "launches\t" + std::to_string(plan.launches.size()) + '\t' +
+                             std::to_string(plan.totalMissiles));
+}
+
 const char* ColourName(TextColour colour) {
     switch (colour) {
         case TextColour::Red:
@@ -99,6 +142,15 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
             break;
         case ScriptVerb::Paste:
             dlg.Run(Action::PasteReport);
+            break;
+        case ScriptVerb::Curve:
+            dlg.Run(Action::Curve);
+            PrintCurve(out, dlg.Curve().Curve());
+            break;
+        case ScriptVerb::Launches:
+            form.SetText(ControlId::SiloLevelInput, std::to_string(command.entry));
+            dlg.Run(Action::PlanLaunches);
+            PrintLaunches(out, dlg.Curve().Launches());
             break;
     }
 }

@@ -174,6 +174,7 @@ constexpr SimpleVerb kSimpleVerbs[] = {
     {"dump", ScriptVerb::Dump, false, Needs::Anything},
     {"title", ScriptVerb::Title, false, Needs::Anything},
     {"paste", ScriptVerb::Paste, false, Needs::Anything},
+    {"curve", ScriptVerb::Curve, false, Needs::Anything},
 };
 
 }  // namespace
@@ -229,6 +230,13 @@ ParsedScriptLine ParseScriptLine(std::string_view line) {
         if (!entry || *entry < -1)
             return Fail("malformed entry \"" + std::string(words[2]) + "\" (-1 or more)");
         command.entry = *entry;
+        return {std::move(command), {}};
+    }
+    if (name == "launches") {
+        const std::optional<int> level = arguments == 1 ? ParseNumber(words[1]) : std::nullopt;
+        if (!level || *level < 0) return Fail("launches takes a silo level (0 or more)");
+        ScriptCommand command = CommandOf(ScriptVerb::Launches);
+        command.entry = *level;
         return {std::move(command), {}};
     }
     if (name == "key") {

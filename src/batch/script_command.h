@@ -27,7 +27,9 @@ enum class ScriptVerb {
     CopyStrike,  // copy text|bbcode|markdown
     CopyPlan,    // copy plan text|bbcode|markdown
     Clipboard,   // clipboard TEXT: another program puts TEXT on the clipboard
-    Paste        // paste: Ctrl+Shift+V, the clipboard into the report field and read
+    Paste,       // paste: Ctrl+Shift+V, the clipboard into the report field and read
+    Curve,       // curve: the loss curve of the inputs, its points and marks
+    Launches     // launches L: the silo level field becomes L, then the launches are planned
 };
 
 // One command of a batch script, checked against the control table: its control exists and is of
@@ -36,7 +38,7 @@ struct ScriptCommand {
     ScriptVerb verb = ScriptVerb::Dump;
     ControlId control{};
     std::string text;       // set, clipboard: the new text; answer save: the path (escapes resolved)
-    int entry = -1;         // select: the entry, -1 for none
+    int entry = -1;         // select: the entry, -1 for none; launches: the silo level
     Key key = Key::Enter;   // key
     bool cancel = false;    // answer: the dialog is cancelled
     std::vector<int> rows;  // answer language: the rows left selected

@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 147;
+inline constexpr int kLanguageLineCount = 182;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -110,6 +110,17 @@ inline constexpr int kLineRangeTip = 138;
 inline constexpr int kLineCopyTip = 139;
 // Lines 140-145: more reasons of a failed file operation (see lines 75-83); 146-147: saving and
 // the flight time. Numbered in the text table (language_texts.cpp).
+// The loss curve panel: the verdict beside the status line and the launches under a silo. One block
+// from kLineFirstCurveLine on; the text table numbers the lines nothing else names.
+inline constexpr int kLineFirstCurveLine = 148;
+inline constexpr int kLineSiloLevelLabel = kLineFirstCurveLine + 4;
+inline constexpr int kLineSiloLevelTip = kLineFirstCurveLine + 5;
+inline constexpr int kLineLaunchesButton = kLineFirstCurveLine + 6;
+inline constexpr int kLineLaunchesTip = kLineFirstCurveLine + 7;
+inline constexpr int kLineCurveButton = kLineFirstCurveLine + 13;
+inline constexpr int kLineCurveTip = kLineFirstCurveLine + 14;
+inline constexpr int kLineRememberLaunchesButton = kLineFirstCurveLine + 33;
+inline constexpr int kLineRememberLaunchesTip = kLineFirstCurveLine + 34;
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;

@@ -139,6 +139,35 @@ constexpr TextRow kTextRows[] = {
     // Saving and the flight time.
     {146, Member<&T::msgNothingToSave>},  // %1 the file the player chose
     {147, Member<&T::msgStartPositionGone>},
+    // The loss curve panel, lines kLineFirstCurveLine on (the silo's label and tip and the launch
+    // button's caption and tip are the control table's).
+    {kLineFirstCurveLine + 0, Member<&T::verdictMore>, kEnglish, "%1 more missiles destroy everything."},
+    {kLineFirstCurveLine + 1, Member<&T::verdictSpare>, kEnglish, "%1 of the typed missiles are not needed."},
+    {kLineFirstCurveLine + 2, Member<&T::verdictExact>, kEnglish, "Exactly the missiles that destroy everything."},
+    {kLineFirstCurveLine + 3, Member<&T::lossRatio>, kEnglish, "Loss ratio %1.%2 : 1 (defender : attacker)"},
+    {kLineFirstCurveLine + 8, Member<&T::launchesResult>, kEnglish, "%1 launches of at most %2 missiles: %3 missiles"},
+    {kLineFirstCurveLine + 9, Member<&T::launchesLoss>, kEnglish, "Losses: defender %1, attacker %2"},
+    {kLineFirstCurveLine + 10, Member<&T::launchesStuck>, kEnglish,
+     "A launch of %1 missiles cannot destroy a single unit."},
+    {kLineFirstCurveLine + 11, Member<&T::launchesTooMany>, kEnglish, "More than %1 launches needed."},
+    {kLineFirstCurveLine + 12, Member<&T::siloNote>, kEnglish, "More missiles than the silo launches at once (%1)."},
+    {kLineCurveButton, Member<&T::curveEntry>, kEnglish, "Loss curv&e"},
+    {kLineFirstCurveLine + 15, Member<&T::curveTitle>, kEnglish, "Quorvel – loss curve"},
+    {kLineFirstCurveLine + 16, Member<&T::chartTab>, kEnglish, "Chart"},
+    {kLineFirstCurveLine + 17, Member<&T::tableTab>, kEnglish, "Table"},
+    {kLineFirstCurveLine + 18, Member<&T::axisMissiles>, kEnglish, "Missiles fired"},
+    {kLineFirstCurveLine + 19, Member<&T::axisResources>, kEnglish, "Resources"},
+    {kLineFirstCurveLine + 20, Member<&T::seriesDefender>, kEnglish, "Defender's loss"},
+    {kLineFirstCurveLine + 21, Member<&T::seriesAttacker>, kEnglish, "Attacker's cost"},
+    {kLineFirstCurveLine + 22, Member<&T::markNames>},  // four lines, in CurveWindow's mark order
+    {kLineFirstCurveLine + 26, Member<&T::copyAsText>, kEnglish, "Copy as text"},
+    {kLineFirstCurveLine + 27, Member<&T::copyAsCsv>, kEnglish, "Copy as CSV"},
+    {kLineFirstCurveLine + 28, Member<&T::exportPng>, kEnglish, "Export PNG..."},
+    {kLineFirstCurveLine + 29, Member<&T::exportSvg>, kEnglish, "Export SVG..."},
+    {kLineFirstCurveLine + 30, Member<&T::copyImage>, kEnglish, "Copy image"},
+    {kLineFirstCurveLine + 31, Member<&T::curveHover>, kEnglish,
+     "%1 missiles: defender %2 (metal %3, crystal %4, deuterium %5), attacker %6"},
+    {kLineFirstCurveLine + 32, Member<&T::curveExportTitle>, kEnglish, "Export loss curve"},
 };
 
 static_assert([] {

@@ -67,6 +67,35 @@ struct LanguageTexts {
     std::string msgNoPlanToCopy;
     std::string msgNothingToSave;  // %1 the file the player chose
     std::string msgStartPositionGone;
+
+    // The loss curve panel. %1 a count; the ratio's %1 and %2 are its whole part and hundredths.
+    std::string verdictMore;
+    std::string verdictSpare;
+    std::string verdictExact;
+    std::string lossRatio;
+    std::string launchesResult;  // %1 launches, %2 missiles per launch, %3 missiles in all
+    std::string launchesLoss;    // %1 the defender's, %2 the attacker's total loss
+    std::string launchesStuck;
+    std::string launchesTooMany;
+    std::string siloNote;  // %1 the missiles one launch holds
+    // The loss curve window.
+    std::string curveEntry;  // the context-menu entry: the button's caption
+    std::string curveTitle;
+    std::string chartTab;
+    std::string tableTab;
+    std::string axisMissiles;
+    std::string axisResources;
+    std::string seriesDefender;
+    std::string seriesAttacker;
+    std::array<std::string, 4> markNames;  // interceptors used up, typed, break-even, all destroyed
+    std::string copyAsText;
+    std::string copyAsCsv;
+    std::string exportPng;
+    std::string exportSvg;
+    std::string copyImage;
+    // %1 missiles, %2 the defender's loss with %3-%5 its metal, crystal, deuterium, %6 the attacker's
+    std::string curveHover;
+    std::string curveExportTitle;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

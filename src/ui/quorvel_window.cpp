@@ -30,6 +30,7 @@
 #include "app/simulator_dialog.h"
 #include "ui/about_dialog.h"
 #include "ui/contrast.h"
+#include "ui/curve_window.h"
 #include "ui/language_dialog.h"
 #include "ui/message_line.h"
 #include "ui/program_icon.h"
@@ -90,6 +91,7 @@ QuorvelWindow::QuorvelWindow() : QDialog(nullptr), m_scroll(ScrolledContent(*thi
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
     Wire();
     AddAboutEntry();
+    AddCurveEntry();
     LinkLabels();
 }
 
@@ -142,6 +144,36 @@ void QuorvelWindow::AddAboutEntry() {
     m_shareActions = new ShareActions(*this, [this] { return m_dlg; });
     m_shareActions->AddToContextMenu(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void QuorvelWindow::AddCurveEntry() {
+    auto* entry = new QAction(QStringLiteral("Verlustkurve"), this);
+    m_curveEntry = entry;
+    entry->setObjectName(QStringLiteral("curveAction"));
+    entry->setShortcut(QKeySequence(Qt::Key_F3));
+    entry->setShortcutContext(Qt::WindowShortcut);
+    connect(entry, &QAction::triggered, this, [this] {
+        if (m_dlg != nullptr) m_dlg->Run(Action::ShowCurve);
+    });
+    insertAction(m_aboutEntry, entry);
+}
+
+void QuorvelWindow::ShowCurve() {
+    // Created on first open only, so that a start pays for nothing but linking the chart library.
+    if (m_curveWindow == nullptr) {
+        m_curveWindow = new CurveWindow(this);
+        m_curveWindow->UseTexts(m_texts);
+    }
+    m_curveWindow->show();
+    m_curveWindow->raise();
+    m_curveWindow->activateWindow();
+    FollowInCurveWindow();
+}
+
+void QuorvelWindow::FollowInCurveWindow() {
+    if (m_curveWindow == nullptr || !m_curveWindow->isVisible() || m_dlg == nullptr) return;
+    const LastStrike& last = m_dlg->Strike().Last();
+    m_curveWindow->ShowCurve(last.shown ? ComputeLossCurve(last.in) : LossCurve{});
 }
 
 void QuorvelWindow::changeEvent(QEvent* event) {
@@ -229,6 +261,8 @@ void QuorvelWindow::ScheduleLineUp() {
 }
 
 void QuorvelWindow::GrowToResults() {
+    // Every action ends here: a new strike redraws an open curve window.
+    FollowInCurveWindow();
     if (!m_resultsGrew) return;
     m_resultsGrew = false;
     m_lineUpPending = false;
@@ -371,6 +405,8 @@ void QuorvelWindow::UseLanguage(const LanguageTexts& texts, std::string_view loc
     m_texts = texts;
     m_languageApplied = true;
     m_aboutEntry->setText(ToQString(texts.aboutEntry));
+    m_curveEntry->setText(ToQString(texts.curveEntry));
+    if (m_curveWindow != nullptr) m_curveWindow->UseTexts(texts);
     m_shareActions->UseTexts(texts);
     // Qt's own texts follow: dialog buttons, the file dialog, the context menu of a field.
     QCoreApplication::removeTranslator(&m_qtTexts);

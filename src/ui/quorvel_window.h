@@ -13,6 +13,7 @@
 namespace quorvel {
 
 class CSimulatorDlg;
+class CurveWindow;
 class ShareActions;
 
 // The main window: real widgets behind the MainForm the logic talks to. It only wires: buttons,
@@ -48,6 +49,10 @@ public:
     std::optional<std::string> AskSavePath() override;
     LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) override;
     void ShowAbout() override;
+    // Opens the loss curve window, creating it the first time.
+    void ShowCurve() override;
+    // The loss curve window once it was opened, else nullptr.
+    CurveWindow* Curve() const { return m_curveWindow; }
     void UseLanguage(const LanguageTexts& texts, std::string_view locale) override;
 
 protected:
@@ -58,6 +63,9 @@ protected:
 private:
     void Wire();
     void AddAboutEntry();
+    void AddCurveEntry();
+    // An open loss curve window follows the strike the window last simulated.
+    void FollowInCurveWindow();
     void LinkLabels();
     void ScheduleLineUp();
     // After an action: when results or messages asked for more room, line the boxes up again and
@@ -82,6 +90,8 @@ private:
     ShareActions* m_shareActions = nullptr;
     QTranslator m_qtTexts;  // Qt's own texts (dialog buttons) in the window's language
     QString m_lastExportFolder;
+    QAction* m_curveEntry = nullptr;
+    CurveWindow* m_curveWindow = nullptr;
 };
 
 }  // namespace quorvel

@@ -4,12 +4,14 @@
 // Without a window manager the window never becomes active, and the fixture waits 5 s for that
 // before it types: a screenshot taken earlier shows the empty window.
 // Arguments: how long to stay open in milliseconds (default 5000), an optional language index, and
-// optionally "about", "language", "save" or "error" to open that dialog over the window, or "huge"
-// to show the widest results the program produces. QUORVEL_DEMO_DARK=1 shows a dark palette.
+// optionally "about", "language", "save" or "error" to open that dialog over the window, "huge"
+// to show the widest results the program produces, or "curve" ("hugecurve") to open the loss curve
+// window beside it. QUORVEL_DEMO_DARK=1 shows a dark palette.
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -53,6 +55,16 @@ int main(int argc, char** argv) {
     const QString mode = args.size() > 3 ? args[3] : QString();
     if (mode == QLatin1String("huge")) {
         ShowHugeResults(f);
+    } else if (mode == QLatin1String("curve") || mode == QLatin1String("hugecurve")) {
+        // The loss curve window beside the main window.
+        if (mode == QLatin1String("hugecurve")) ShowHugeResults(f);
+        f.Click(ControlId::CurveButton);
+        if (QWidget* curve = f.Window().findChild<QWidget*>(QStringLiteral("curveWindow"))) {
+            // Over the main window's right half, which leaves the inputs and the verdict in view.
+            const QRect screen = f.Window().screen()->availableGeometry();
+            curve->setGeometry(screen.width() * 41 / 100, screen.height() * 30 / 100, screen.width() * 58 / 100,
+                               screen.height() * 68 / 100);
+        }
     } else if (mode == QLatin1String("save") || mode == QLatin1String("error")) {
         if (mode == QLatin1String("error")) f.Type(ControlId::MissileInput, QStringLiteral("abc"));
         const ControlId button = mode == QLatin1String("save") ? ControlId::SavePlanButton : ControlId::SimulateButton;

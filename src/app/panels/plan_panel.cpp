@@ -35,7 +35,21 @@ bool PlanPanel::OnRememberAttack() {
     m_plan.rememberRequested = true;
     const LastStrike& last = m_strike.Last();
     if (!last.attackRecordable && !EverythingPresentAtStart(last.in)) return true;
+    if (!AppendRecord(last.in, last.out)) return false;
+    m_strike.MarkRecorded();
+    m_strike.OnApplyResult();
+    return true;
+}
 
+bool PlanPanel::OnRememberStrikes(std::span<const Launch> launches) {
+    m_plan.rememberRequested = true;
+    for (const Launch& launch : launches) {
+        if (!AppendRecord(launch.in, launch.out)) return false;
+    }
+    return true;
+}
+
+bool PlanPanel::AppendRecord(const StrikeInput& in, const StrikeResult& out) {
     const std::filesystem::path planFile = File();
     int error = 0;
     // A new plan empties the file. Each record reaches the disk at once, so the plan so far
@@ -45,7 +59,7 @@ bool PlanPanel::OnRememberAttack() {
         m_plan.planFileOpen = true;
         m_plan.records.clear();
     }
-    const AttackRecordFacts facts{m_plan.attackNumber, last.in, last.out};
+    const AttackRecordFacts facts{m_plan.attackNumber, in, out};
     if (!started || !m_planWriter.Append(FormatAttackRecord(RecordWords(m_context.texts), facts), &error)) {
         // Nothing changes but the message: the inputs, the number and the pending result stay,
         // so the player can try again.
@@ -54,8 +68,6 @@ bool PlanPanel::OnRememberAttack() {
     }
     m_plan.records.push_back(facts);
     ++m_plan.attackNumber;
-    m_strike.MarkRecorded();
-    m_strike.OnApplyResult();
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <vector>
 
 #include "app/panels/panel_context.h"
@@ -13,6 +14,7 @@
 #include "plan/attack_record.h"
 #include "plan/plan_file.h"
 #include "plan/share_text.h"
+#include "strike/loss_curve.h"
 
 namespace quorvel {
 
@@ -29,6 +31,9 @@ public:
 
     // False when the record could not be written (an error box said why).
     bool OnRememberAttack();
+    // Every launch as its own attack record, in order; false at the first that could not be
+    // written (an error box said why). The inputs stay as they are.
+    bool OnRememberStrikes(std::span<const Launch> launches);
     void OnSavePlan();
     void OnCopyStrike(ShareFormat format) const;
     void OnCopyPlan(ShareFormat format) const;
@@ -38,6 +43,9 @@ public:
     std::filesystem::path File() const;
 
 private:
+    // One record at the plan's next attack number; false after the error box.
+    bool AppendRecord(const StrikeInput& in, const StrikeResult& out);
+
     PanelContext& m_context;
     StrikePanel& m_strike;  // the strike a record tells; recording takes its survivors as input
     AttackPlan m_plan;

@@ -7,9 +7,7 @@
 #include "app/panels/strike_view.h"
 
 namespace quorvel {
-namespace {
-
-StrikeInput InputOf(const InputValues& inputs) {
+StrikeInput StrikeInputOf(const InputValues& inputs) {
     StrikeInput in;
     in.counts = inputs.defenceCount;
     in.interceptors = inputs.abmCount;
@@ -20,10 +18,8 @@ StrikeInput InputOf(const InputValues& inputs) {
     return in;
 }
 
-}  // namespace
-
 void StrikePanel::OnSimulate() {
-    m_last.in = InputOf(m_context.inputs);
+    m_last.in = StrikeInputOf(m_context.inputs);
     m_last.out = SimulateStrike(m_last.in);
     m_last.resultValid = true;
     m_last.attackRecordable = true;
@@ -34,7 +30,7 @@ void StrikePanel::OnSimulate() {
 
 void StrikePanel::OnRequiredMissiles() {
     ShowRequiredMissiles(m_context.form, m_context.texts,
-                         RequiredMissiles(InputOf(m_context.inputs), m_context.inputs.neededTarget));
+                         RequiredMissiles(StrikeInputOf(m_context.inputs), m_context.inputs.neededTarget));
 }
 
 void StrikePanel::OnApplyResult() {

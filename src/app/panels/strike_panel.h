@@ -21,6 +21,9 @@ struct LastStrike {
     std::uint64_t inputRead = 0;    // the frame's read the strike was simulated from
 };
 
+// The strike the inputs describe, with the typed missiles.
+StrikeInput StrikeInputOf(const InputValues& inputs);
+
 class StrikePanel {
 public:
     explicit StrikePanel(PanelContext& context) : m_context(context) {}
