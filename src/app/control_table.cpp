@@ -65,7 +65,7 @@ constexpr ControlRow kControls[] = {
     {C::LargeShieldDomeRemaining, K::Cell, "", C::DefenderBox, 8, 2},
     {C::LargeShieldDomeDestroyed, K::Cell, "", C::DefenderBox, 8, 3},
     {C::AbmLabel, K::Label, "Abfangraketen", C::DefenderBox, 9, 0, 1, kLineAbmLabel},
-    {C::AbmInput, K::NumericEdit, "", C::DefenderBox, 9, 1, 1, 0, kLineAbmLabel, kLineDefenceCountTip},
+    {C::AbmInput, K::NumericEdit, "", C::DefenderBox, 9, 1, 1, 0, kLineAbmLabel, kLineAbmTip},
     {C::ArmourLabel, K::Label, "Raumschiffpanzerung", C::DefenderBox, 10, 0, 1, kLineArmourLabel},
     {C::ArmourInput, K::NumericEdit, "", C::DefenderBox, 10, 1, 1, 0, kLineArmourLabel, kLineArmourTip},
     {C::TotalLabel, K::Label, "Gesamt", C::DefenderBox, 11, 0, 1, kLineTotalLabel},

@@ -100,6 +100,18 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
         case ScriptVerb::Paste:
             dlg.Run(Action::PasteReport);
             break;
+        case ScriptVerb::Undo:
+            dlg.Run(Action::Undo);
+            break;
+        case ScriptVerb::Redo:
+            dlg.Run(Action::Redo);
+            break;
+        case ScriptVerb::NewPlan:
+            dlg.Run(Action::NewPlan);
+            break;
+        case ScriptVerb::Restore:
+            dlg.RestoreSession();
+            break;
     }
 }
 

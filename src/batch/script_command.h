@@ -27,7 +27,11 @@ enum class ScriptVerb {
     CopyStrike,  // copy text|bbcode|markdown
     CopyPlan,    // copy plan text|bbcode|markdown
     Clipboard,   // clipboard TEXT: another program puts TEXT on the clipboard
-    Paste        // paste: Ctrl+Shift+V, the clipboard into the report field and read
+    Paste,       // paste: Ctrl+Shift+V, the clipboard into the report field and read
+    Undo,        // undo: Ctrl+Z outside an edit's own typing
+    Redo,        // redo: Ctrl+Shift+Z or Ctrl+Y
+    NewPlan,     // new-plan: the context menu's "New plan"
+    Restore,     // restore: the last session of the window onto the form
 };
 
 // One command of a batch script, checked against the control table: its control exists and is of

@@ -130,6 +130,11 @@ constexpr TextRow kTextRows[] = {
     {107, Member<&T::lostLessMark>},
     {108, Member<&T::msgNoStrikeToCopy>},
     {109, Member<&T::msgNoPlanToCopy>},
+    // Undo, the plan, the number rules.
+    {kLineMsgNoReport, Member<&T::msgNoReport>, kEnglish, "No espionage report found in the text."},
+    {kLineMsgNumberRange, Member<&T::msgNumberRange>, kEnglish, "%1: enter a whole number from 0 to %2"},
+    {kLineUndoEntry, Member<&T::undoEntry>},
+    {kLineNewPlanEntry, Member<&T::newPlanEntry>},
 };
 
 static_assert([] {

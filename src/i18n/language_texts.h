@@ -65,6 +65,12 @@ struct LanguageTexts {
     std::string lostLessMark;
     std::string msgNoStrikeToCopy;
     std::string msgNoPlanToCopy;
+
+    // Undo, the plan, the number rules.
+    std::string msgNoReport;
+    std::string msgNumberRange;  // %1 the field, %2 the largest number
+    std::array<std::string, 2> undoEntry;  // undo, redo
+    std::string newPlanEntry;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

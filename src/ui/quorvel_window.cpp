@@ -36,6 +36,7 @@
 #include "ui/qt_text.h"
 #include "ui/result_cell.h"
 #include "ui/share_actions.h"
+#include "ui/work_actions.h"
 #include "ui/window_key_filter.h"
 
 namespace quorvel {
@@ -112,19 +113,19 @@ void QuorvelWindow::Wire() {
         if (auto* button = m_controls.As<QPushButton>(id)) {
             connect(button, &QPushButton::clicked, this, [this, id] {
                 if (m_dlg != nullptr) PressButton(*m_dlg, id);
-                GrowToResults();
+                AfterAction();
             });
         } else if (auto* list = m_controls.As<QComboBox>(id)) {
             // Only a choice the player makes counts; the program's own list changes do not.
             connect(list, &QComboBox::activated, this, [this, id] {
                 if (m_dlg != nullptr) SelectionChanged(*m_dlg, id);
-                GrowToResults();
+                AfterAction();
             });
         }
     }
     qApp->installEventFilter(new WindowKeyFilter(*this, [this](Key key) {
         if (m_dlg != nullptr) PressKey(*m_dlg, key);
-        GrowToResults();
+        AfterAction();
     }));
 }
 
@@ -142,6 +143,8 @@ void QuorvelWindow::AddAboutEntry() {
     addAction(about);
     m_shareActions = new ShareActions(*this, [this] { return m_dlg; });
     m_shareActions->AddToContextMenu(about);
+    m_workActions = new WorkActions(*this, [this] { return m_dlg; });
+    m_workActions->AddToContextMenu(m_shareActions->FirstEntry());
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -222,6 +225,11 @@ void QuorvelWindow::ScheduleLineUp() {
     });
 }
 
+void QuorvelWindow::AfterAction() {
+    m_workActions->UpdateEnabled();
+    GrowToResults();
+}
+
 void QuorvelWindow::GrowToResults() {
     if (!m_resultsGrew) return;
     m_resultsGrew = false;
@@ -256,6 +264,8 @@ void QuorvelWindow::ShowMessage(std::string_view text) { ShowBox(this, QMessageB
 
 void QuorvelWindow::ShowError(std::string_view text) { ShowBox(this, QMessageBox::Critical, text); }
 
+void QuorvelWindow::ShowWarning(std::string_view text) { ShowBox(this, QMessageBox::Warning, text); }
+
 void QuorvelWindow::FocusField(ControlId id) {
     QWidget* widget = m_controls.Widget(id);
     if (widget == nullptr) return;
@@ -267,6 +277,11 @@ void QuorvelWindow::FocusField(ControlId id) {
 void QuorvelWindow::SetColour(ControlId id, TextColour colour) {
     m_colours[id] = colour;
     ApplyColour(id, colour);
+}
+
+TextColour QuorvelWindow::GetColour(ControlId id) const {
+    const auto it = m_colours.find(id);
+    return it != m_colours.end() ? it->second : TextColour::Default;
 }
 
 void QuorvelWindow::ApplyColour(ControlId id, TextColour colour) {
@@ -365,6 +380,7 @@ void QuorvelWindow::UseLanguage(const LanguageTexts& texts, std::string_view loc
     m_languageApplied = true;
     m_aboutEntry->setText(ToQString(texts.aboutEntry));
     m_shareActions->UseTexts(texts);
+    m_workActions->UseTexts(texts);
     // Qt's own texts follow: dialog buttons, the file dialog, the context menu of a field.
     QCoreApplication::removeTranslator(&m_qtTexts);
     const QLocale language(ToQString(locale));

@@ -14,6 +14,7 @@ namespace quorvel {
 
 class CSimulatorDlg;
 class ShareActions;
+class WorkActions;
 
 // The main window: real widgets behind the MainForm the logic talks to. It only wires: buttons,
 // lists and keys go to the handlers of the attached CSimulatorDlg, texts go to and from widgets.
@@ -34,8 +35,10 @@ public:
     int GetSelection(ControlId id) const override;
     void ShowMessage(std::string_view text) override;
     void ShowError(std::string_view text) override;
+    void ShowWarning(std::string_view text) override;
     void FocusField(ControlId id) override;
     void SetColour(ControlId id, TextColour colour) override;
+    TextColour GetColour(ControlId id) const override;
     void CloseOk() override;
     void ClearList(ControlId id) override;
     void InsertListItem(ControlId id, int position, std::string_view text) override;
@@ -63,6 +66,8 @@ private:
     // After an action: when results or messages asked for more room, line the boxes up again and
     // let the window grow to its contents, up to the screen.
     void GrowToResults();
+    // After an action of the window: the undo entries follow, the window grows to new results.
+    void AfterAction();
     // The shade of red or green that stays readable on the current palette, or the palette's own.
     void ApplyColour(ControlId id, TextColour colour);
     bool m_shownOnce = false;
@@ -80,6 +85,7 @@ private:
     bool m_languageApplied = false;
     QAction* m_aboutEntry = nullptr;
     ShareActions* m_shareActions = nullptr;
+    WorkActions* m_workActions = nullptr;
     QTranslator m_qtTexts;  // Qt's own texts (dialog buttons) in the window's language
     QString m_lastExportFolder;
 };

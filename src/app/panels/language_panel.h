@@ -23,12 +23,15 @@ public:
     void OnChooseLanguage();
     // Start-up: the '<-x' tooltip exists from now on and follows every language change.
     void CreateApplyResultTip();
+    // The file last applied, relative to the home folder; empty before the first.
+    const std::filesystem::path& Applied() const { return m_applied; }
 
 private:
     PanelContext& m_context;
     StrikePanel& m_strike;  // fills and selects the two target lists
     std::function<void()> m_resetAll;
     bool m_toolTipCreated = false;
+    std::filesystem::path m_applied;
 };
 
 }  // namespace quorvel

@@ -89,6 +89,34 @@ void PlanPanel::OnSavePlan() {
     WriteBackInputs(m_context.form, m_context.inputs);
 }
 
+void PlanPanel::OnNewPlan() {
+    if (m_plan.records.empty() && m_plan.attackNumber == 1) return;
+    Restore(AttackPlan{});
+}
+
+void PlanPanel::Restore(const AttackPlan& plan) {
+    const bool sameRecords = plan.records.size() == m_plan.records.size() && plan.attackNumber == m_plan.attackNumber;
+    if (!sameRecords) {
+        const std::filesystem::path planFile = File();
+        int error = 0;
+        if (plan.records.empty()) {
+            // An empty plan has no file, as before the first record.
+            m_planWriter.Close();
+            std::error_code ignored;
+            std::filesystem::remove(planFile, ignored);
+        } else {
+            bool written = m_planWriter.Start(planFile, &error);
+            const AttackRecordWords words = RecordWords(m_context.texts);
+            for (const AttackRecordFacts& facts : plan.records) {
+                written = written && m_planWriter.Append(FormatAttackRecord(words, facts), &error);
+            }
+            if (!written) m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, planFile, error);
+        }
+    }
+    m_plan = plan;
+    m_plan.planFileOpen = m_planWriter.IsOpen();
+}
+
 void PlanPanel::OnCopyStrike(ShareFormat format) const {
     // The shown result, not the current inputs: the fields may already hold the next strike.
     const LastStrike& last = m_strike.Last();

@@ -32,6 +32,10 @@ public:
     void OnSavePlan();
     void OnCopyStrike(ShareFormat format) const;
     void OnCopyPlan(ShareFormat format) const;
+    // An empty plan; the records so far leave the plan file.
+    void OnNewPlan();
+    // Undo: the plan as it was before a step; the plan file is rewritten to hold its records.
+    void Restore(const AttackPlan& plan);
 
     const AttackPlan& State() const { return m_plan; }
     // This process's own attack plan file.
