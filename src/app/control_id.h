@@ -149,6 +149,10 @@ enum class ControlId : int {
     AttackerMetalBalance = 1171,
     AttackerCrystalBalance = 1172,
     AttackerDeuteriumBalance = 1173,
+    // The headings over the missiles left and fired, and how many strikes the plan holds.
+    MissilesLeftHeading = 1180,
+    MissilesFiredHeading = 1181,
+    PlanCount = 1182,
 };
 
 constexpr int ToInt(ControlId id) { return static_cast<int>(id); }

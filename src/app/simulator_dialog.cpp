@@ -146,7 +146,7 @@ WorkState CSimulatorDlg::TakeWork() const {
 
 void CSimulatorDlg::PutWork(const WorkState& work) {
     // A language applied anew resets the form; the contents come back after it.
-    if (!work.language.empty() && work.language != m_language.Applied()) m_language.ApplyLanguageFile(work.language);
+    if (!work.language.empty() && work.language != m_language.Applied()) m_language.Restore(work.language);
     PutFormContents(m_context.form, work.form);
     m_context.inputs = work.inputs;
     m_strike.Restore(work.strike);
@@ -178,6 +178,7 @@ void CSimulatorDlg::RestoreSession() {
     const std::optional<FormContents> contents = ParseSessionText(*text);
     if (!contents) return;
     PutFormContents(m_context.form, *contents);
+    m_plan.ShowCount();  // the plan is this window's, whatever the last one's held
     m_context.inputs.primaryTarget = m_context.form.GetSelection(ControlId::PrimaryTargetList);
     m_context.inputs.neededTarget = m_context.form.GetSelection(ControlId::RequiredTargetList);
 }

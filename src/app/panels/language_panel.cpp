@@ -98,6 +98,20 @@ void LanguagePanel::OnChooseLanguage() {
     if (index < 0 || index >= static_cast<int>(kLanguages.size())) return;  // accepted without a row
     // The language already in force changes nothing: the work on the form stays.
     if (LanguagePath(index) == m_applied) return;
+    ApplyAndSave(index);
+}
+
+void LanguagePanel::Restore(const std::filesystem::path& relativePath) {
+    for (int index = 0; index < static_cast<int>(kLanguages.size()); ++index) {
+        if (LanguagePath(index) == relativePath) {
+            ApplyAndSave(index);
+            return;
+        }
+    }
+    ApplyLanguageFile(relativePath);
+}
+
+void LanguagePanel::ApplyAndSave(int index) {
     ApplyLanguageFile(LanguagePath(index));
     // A choice that cannot be saved still holds until the program ends; the error box, already in
     // the new language, says that it was not kept.

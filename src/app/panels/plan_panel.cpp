@@ -55,6 +55,7 @@ bool PlanPanel::OnRememberAttack() {
     }
     m_plan.records.push_back(facts);
     ++m_plan.attackNumber;
+    ShowCount();
     m_strike.MarkRecorded();
     m_strike.OnApplyResult();
     return true;
@@ -85,6 +86,7 @@ void PlanPanel::OnSavePlan() {
         std::filesystem::remove(planFile, ignored);
         m_plan.rememberRequested = false;
     }
+    ShowCount();
 
     WriteBackInputs(m_context.form, m_context.inputs);
 }
@@ -115,6 +117,12 @@ void PlanPanel::Restore(const AttackPlan& plan) {
     }
     m_plan = plan;
     m_plan.planFileOpen = m_planWriter.IsOpen();
+    ShowCount();
+}
+
+void PlanPanel::ShowCount() const {
+    const std::size_t count = m_plan.planFileOpen ? m_plan.records.size() : 0;
+    m_context.form.SetText(ControlId::PlanCount, std::to_string(count));
 }
 
 void PlanPanel::OnCopyStrike(ShareFormat format) const {

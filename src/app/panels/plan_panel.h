@@ -36,6 +36,8 @@ public:
     void OnNewPlan();
     // Undo: the plan as it was before a step; the plan file is rewritten to hold its records.
     void Restore(const AttackPlan& plan);
+    // The count beside Save: how many strikes the plan being written holds.
+    void ShowCount() const;
 
     const AttackPlan& State() const { return m_plan; }
     // This process's own attack plan file.

@@ -1,0 +1,168 @@
+// Undo and redo of whole-form steps, the session file, and the first start's language.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "app/form_contents.h"
+#include "app/program_files.h"
+#include "fileio/atomic_file.h"
+#include "i18n/saved_choice.h"
+#include "support/program.h"
+
+namespace quorvel {
+namespace {
+
+using testing::Program;
+using C = ControlId;
+
+// A strike on the form: 100 rocket launchers, 3 missiles, a start and a target position.
+void TypeAStrike(Program& p) {
+    p.Set(C::RocketLauncherInput, "100");
+    p.Set(C::MissileInput, "3");
+    p.Set(C::StartGalaxyInput, "1");
+    p.Set(C::StartSystemInput, "10");
+    p.Set(C::TargetGalaxyInput, "1");
+    p.Set(C::TargetSystemInput, "40");
+    p.Set(C::ImpulseDriveInput, "5");
+}
+
+void Simulated(Program& p) {
+    TypeAStrike(p);
+    p.dlg.Run(Action::Simulate);
+}
+
+void Remembered(Program& p) {
+    Simulated(p);
+    p.dlg.Run(Action::RememberAttack);
+}
+
+struct Step {
+    const char* name;
+    std::function<void(Program&)> before;
+    Action action;
+};
+
+TEST(Undo, PutsBackTheWholeFormAfterEveryKindOfStepAndRedoRepeatsIt) {
+    const Step steps[] = {
+        {"simulate", TypeAStrike, Action::Simulate},
+        {"required missiles", TypeAStrike, Action::RequiredMissiles},
+        {"apply result", Simulated, Action::ApplyResult},
+        {"reset all", Simulated, Action::ResetAll},
+        {"flight time", TypeAStrike, Action::FlightTime},
+        {"range", TypeAStrike, Action::Range},
+        {"read report",
+         [](Program& p) {
+             Simulated(p);
+             p.Set(C::ReportText, "Raketenwerfer 7 [1:2:3]");
+         },
+         Action::ReadReport},
+        {"paste report",
+         [](Program& p) {
+             Simulated(p);
+             p.form.PutClipboardText("Gauss Cannon 4");
+         },
+         Action::PasteReport},
+        {"clear report", [](Program& p) { p.Set(C::ReportText, "Raketenwerfer 7"); }, Action::ClearReport},
+        {"remember attack", Simulated, Action::RememberAttack},
+        {"new plan", Remembered, Action::NewPlan},
+        {"language",
+         [](Program& p) {
+             Simulated(p);
+             p.home.WriteLanguage(5, "fr");
+             p.form.QueueLanguageAnswer({true, {5}});
+         },
+         Action::ChooseLanguage},
+    };
+    for (const Step& step : steps) {
+        Program p;
+        step.before(p);
+        const FormContents before = TakeFormContents(p.form);
+        const std::size_t records = p.dlg.Plan().State().records.size();
+        const std::optional<std::string> planBefore = ReadWholeFile(p.dlg.Plan().File());
+
+        p.dlg.Run(step.action);
+        const FormContents after = TakeFormContents(p.form);
+        const std::size_t recordsAfter = p.dlg.Plan().State().records.size();
+        ASSERT_TRUE(after != before || recordsAfter != records) << step.name;
+
+        p.dlg.Run(Action::Undo);
+        EXPECT_EQ(TakeFormContents(p.form), before) << step.name;
+        EXPECT_EQ(p.dlg.Plan().State().records.size(), records) << step.name;
+        EXPECT_EQ(ReadWholeFile(p.dlg.Plan().File()), planBefore) << step.name;
+        p.dlg.Run(Action::Redo);
+        EXPECT_EQ(TakeFormContents(p.form), after) << step.name;
+        EXPECT_EQ(p.dlg.Plan().State().records.size(), recordsAfter) << step.name;
+    }
+}
+
+TEST(Undo, GoesBackAHundredStepsAndForgetsTheRedoOnANewStep) {
+    Program p;
+    p.Set(C::RocketLauncherInput, "100000");
+    for (int missiles = 1; missiles <= 120; ++missiles) {
+        p.Set(C::MissileInput, std::to_string(missiles));
+        p.dlg.Run(Action::Simulate);
+    }
+    EXPECT_EQ(p.dlg.UndoSteps(), 120u);
+    for (int i = 0; i < 119; ++i) p.dlg.Run(Action::Undo);
+    // The form as it was before the second simulation: 2 typed, the result of 1 shown.
+    EXPECT_EQ(p.Get(C::MissileInput), "2");
+    EXPECT_EQ(p.Get(C::MissilesFired), "1");
+    EXPECT_EQ(p.dlg.RedoSteps(), 119u);
+    p.dlg.Run(Action::Simulate);
+    EXPECT_EQ(p.Get(C::MissilesFired), "2");
+    p.dlg.Run(Action::Simulate);
+    EXPECT_EQ(p.dlg.UndoSteps(), 2u) << "a simulation of the same inputs is no step";
+    EXPECT_EQ(p.dlg.RedoSteps(), 0u) << "a new step forgets what was undone";
+}
+
+TEST(Session, RoundTripsTheFormAndIgnoresDamagedFiles) {
+    Program p;
+    Simulated(p);
+    p.Set(C::ReportText, "two\\lines\nand a \\n");
+    const FormContents shown = TakeFormContents(p.form);
+    EXPECT_EQ(ParseSessionText(SessionText(shown)), shown);
+
+    const std::string good = SessionText(shown);
+    for (const std::string& damaged :
+         {std::string(), std::string("quorvel-session 2\n"), good.substr(0, good.size() - 1),
+          good + "t 1029 a button\n", good + "c 1001 1\n", good + "c 1032 3\n", good + "t 99999 x\n",
+          good + "t 1001 trailing \\\n", good + "x 1 2\n", good.substr(0, good.find("\ns ") + 1)}) {
+        EXPECT_FALSE(ParseSessionText(damaged)) << damaged.substr(damaged.size() > 40 ? damaged.size() - 40 : 0);
+    }
+}
+
+TEST(Session, TheWindowKeepsItsWorkAndTheNextOneRestoresIt) {
+    Program first;
+    first.dlg.KeepSession();
+    Simulated(first);
+    const FormContents shown = TakeFormContents(first.form);
+
+    MemoryForm form;
+    CSimulatorDlg next(form, first.home.Path());
+    next.OnMainWindowInit();
+    next.RestoreSession();
+    EXPECT_EQ(TakeFormContents(form), shown);
+
+    first.home.Write(kSessionFile, "quorvel-session 1\nt 1001 5\n");  // cut short: ignored
+    MemoryForm empty;
+    CSimulatorDlg third(empty, first.home.Path());
+    third.OnMainWindowInit();
+    third.RestoreSession();
+    EXPECT_EQ(empty.GetText(C::RocketLauncherInput), "");
+}
+
+TEST(StartLanguage, TheDesktopsLanguageWithoutASavedChoice) {
+    testing::TestHome home;
+    const std::filesystem::path choice = home.Path() / kLanguageSaveFile;
+    const std::pair<const char*, int> cases[] = {
+        {"de_DE.UTF-8", 1}, {"pl_PL", 4}, {"pt_BR", 8}, {"tr", 7}, {"ja_JP", kEnglish}, {"C", kEnglish}, {"", kEnglish},
+    };
+    for (const auto& [locale, index] : cases) EXPECT_EQ(StartLanguageIndex(choice, locale), index) << locale;
+    home.Write(kLanguageSaveFile, "3");
+    EXPECT_EQ(StartLanguageIndex(choice, "de_DE"), 3);
+}
+
+}  // namespace
+}  // namespace quorvel
