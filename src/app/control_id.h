@@ -153,6 +153,10 @@ enum class ControlId : int {
     MissilesLeftHeading = 1180,
     MissilesFiredHeading = 1181,
     PlanCount = 1182,
+    // The resource headings over the attacker's loss, level with those over the missiles.
+    AttackerMetalHeading = 1183,
+    AttackerCrystalHeading = 1184,
+    AttackerDeuteriumHeading = 1185,
 };
 
 constexpr int ToInt(ControlId id) { return static_cast<int>(id); }

@@ -133,20 +133,24 @@ constexpr ControlRow kControls[] = {
      kLineReadReportButton, 0, kLineReadReportTip},
     {C::ClearReportButton, K::Button, "X", C::AttackerBox, 6, 3, 1, 0, kLineClearReportName},
 
-    // Attacker-loss box: the attacker's loss with its balance, then the required-missiles sentence.
-    {C::AttackerMetalLoss, K::Cell, "", C::AttackerLossBox, 0, 0},
-    {C::AttackerCrystalLoss, K::Cell, "", C::AttackerLossBox, 0, 1},
-    {C::AttackerDeuteriumLoss, K::Cell, "", C::AttackerLossBox, 0, 2},
-    {C::AttackerMetalBalance, K::Cell, "", C::AttackerLossBox, 1, 0},
-    {C::AttackerCrystalBalance, K::Cell, "", C::AttackerLossBox, 1, 1},
-    {C::AttackerDeuteriumBalance, K::Cell, "", C::AttackerLossBox, 1, 2},
-    {C::RequiredMissilesLead, K::Label, "Benötigte IRaks ausrechnen um alle", C::AttackerLossBox, 2, 0, 3, kLineRequiredMissilesLead},
-    {C::RequiredTargetList, K::DropDown, "", C::AttackerLossBox, 3, 0, 2, 0, kLineRequiredTargetName},
-    {C::RequiredMissilesTail, K::Label, "zu zerstören!", C::AttackerLossBox, 3, 2, 1, kLineRequiredMissilesTail},
-    {C::RequiredMissilesButton, K::Button, "IRaks berechnen", C::AttackerLossBox, 4, 0, 2,
+    // Attacker-loss box: the resource headings, the attacker's loss with its balance, then the
+    // required-missiles sentence.
+    {C::AttackerMetalHeading, K::Label, "Metall", C::AttackerLossBox, 0, 0, 1, kLineMetalHeading},
+    {C::AttackerCrystalHeading, K::Label, "Kristall", C::AttackerLossBox, 0, 1, 1, kLineCrystalHeading},
+    {C::AttackerDeuteriumHeading, K::Label, "Deuterium", C::AttackerLossBox, 0, 2, 1, kLineDeuteriumHeading},
+    {C::AttackerMetalLoss, K::Cell, "", C::AttackerLossBox, 1, 0},
+    {C::AttackerCrystalLoss, K::Cell, "", C::AttackerLossBox, 1, 1},
+    {C::AttackerDeuteriumLoss, K::Cell, "", C::AttackerLossBox, 1, 2},
+    {C::AttackerMetalBalance, K::Cell, "", C::AttackerLossBox, 2, 0},
+    {C::AttackerCrystalBalance, K::Cell, "", C::AttackerLossBox, 2, 1},
+    {C::AttackerDeuteriumBalance, K::Cell, "", C::AttackerLossBox, 2, 2},
+    {C::RequiredMissilesLead, K::Label, "Benötigte IRaks ausrechnen um alle", C::AttackerLossBox, 3, 0, 3, kLineRequiredMissilesLead},
+    {C::RequiredTargetList, K::DropDown, "", C::AttackerLossBox, 4, 0, 2, 0, kLineRequiredTargetName},
+    {C::RequiredMissilesTail, K::Label, "zu zerstören!", C::AttackerLossBox, 4, 2, 1, kLineRequiredMissilesTail},
+    {C::RequiredMissilesButton, K::Button, "IRaks berechnen", C::AttackerLossBox, 5, 0, 2,
      kLineRequiredMissilesButton, 0, kLineRequiredMissilesTip},
-    {C::RequiredMissilesLabel, K::Label, "Benötigte IRaks:", C::AttackerLossBox, 5, 0, 2, kLineRequiredMissilesLabel},
-    {C::RequiredMissilesResult, K::Cell, "", C::AttackerLossBox, 5, 2},
+    {C::RequiredMissilesLabel, K::Label, "Benötigte IRaks:", C::AttackerLossBox, 6, 0, 2, kLineRequiredMissilesLabel},
+    {C::RequiredMissilesResult, K::Cell, "", C::AttackerLossBox, 6, 2},
 
     // Flight-time box: start position with the book, target position, result.
     {C::StartPositionLabel, K::Label, "Start:", C::FlightTimeBox, 0, 0, 4, kLineStartPositionLabel},

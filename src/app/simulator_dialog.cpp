@@ -67,7 +67,8 @@ void CSimulatorDlg::OnMainWindowInit(std::string_view desktopLocale) {
     // Rewrites of a program that was killed mid-way leave their temporaries behind.
     RemoveAbandonedTemporaries(HomePath(kBookFile));
     RemoveAbandonedTemporaries(HomePath(kLanguageSaveFile));
-    // Plan files of windows that were killed or crashed.
+    // The plan of a window that ended becomes this window's; plan files of others that ended go.
+    m_plan.TakeOverAbandonedPlan();
     RemoveAbandonedPlanFiles(HomePath(kPlanFile));
 
     m_language.ApplyLanguageFile(LanguagePath(StartLanguageIndex(HomePath(kLanguageSaveFile), desktopLocale)));
@@ -131,7 +132,8 @@ void CSimulatorDlg::Run(Action action) {
     // A step that changed nothing (a cancelled dialog, a simulation of the same inputs) is none.
     const WorkState after = TakeWork();
     if (after.form == before.form && after.plan.records.size() == before.plan.records.size() &&
-        after.plan.attackNumber == before.plan.attackNumber && after.language == before.language) {
+        after.plan.attackNumber == before.plan.attackNumber &&
+        after.plan.takenOverText == before.plan.takenOverText && after.language == before.language) {
         return;
     }
     m_undo.push_back(std::move(before));

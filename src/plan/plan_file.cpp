@@ -4,8 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 #include <system_error>
 
 #include "fileio/atomic_file.h"
@@ -35,6 +39,34 @@ void RemoveAbandonedPlanFiles(const std::filesystem::path& sharedPlanFile) {
     RemoveFilesOfEndedProcesses(
         sharedPlanFile.parent_path(), [&](std::string_view name) { return PlanOwner(name, stem, extension); },
         OwnProcessFiles::Remove);
+}
+
+bool PlanFileAbandoned(const std::filesystem::path& planFile, long owner) {
+    static_cast<void>(planFile);
+    return owner != ::getpid() && !ProcessIsRunning(owner);
+}
+
+std::optional<std::string> TakeOverAbandonedPlan(const std::filesystem::path& sharedPlanFile,
+                                                 const std::filesystem::path& ownFile) {
+    const std::string stem = sharedPlanFile.stem().string();
+    const std::string extension = sharedPlanFile.extension().string();
+    const std::filesystem::path folder = sharedPlanFile.parent_path().empty() ? "." : sharedPlanFile.parent_path();
+    std::error_code error;
+    std::vector<std::pair<std::filesystem::file_time_type, std::filesystem::path>> abandoned;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::optional<long> owner = PlanOwner(entry.path().filename().string(), stem, extension);
+        std::error_code ignored;
+        if (!owner || !entry.is_regular_file(ignored) || !PlanFileAbandoned(entry.path(), *owner)) continue;
+        abandoned.emplace_back(entry.last_write_time(ignored), entry.path());
+    }
+    // The newest first; a file another window renamed away first is simply gone.
+    std::sort(abandoned.begin(), abandoned.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& candidate : abandoned) {
+        if (::rename(candidate.second.c_str(), ownFile.c_str()) != 0) continue;
+        std::optional<std::string> text = ReadRegularFile(ownFile);
+        if (text && !text->empty()) return text;
+    }
+    return std::nullopt;
 }
 
 PlanWriter::~PlanWriter() { Close(); }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace quorvel {
@@ -14,6 +16,16 @@ std::filesystem::path PlanFileOfProcess(const std::filesystem::path& sharedPlanF
 // Removes the plan files of processes that no longer run, and a leftover of this process's own id
 // (an earlier process with the same id), so that a new plan never exports old records.
 void RemoveAbandonedPlanFiles(const std::filesystem::path& sharedPlanFile);
+
+// Whether the plan file of this owner was abandoned (its window ended). The one place of the rule:
+// today, the process named in the file name no longer runs.
+bool PlanFileAbandoned(const std::filesystem::path& planFile, long owner);
+
+// Takes over the plan of an ended window: the newest abandoned plan file beside sharedPlanFile
+// becomes this process's own (ownFile) by one rename, so that of two windows starting together
+// only one gets it. Its text, or nothing when there was none to take.
+std::optional<std::string> TakeOverAbandonedPlan(const std::filesystem::path& sharedPlanFile,
+                                                 const std::filesystem::path& ownFile);
 
 // The writer on the plan file: a new plan empties the file, each record is appended and reaches
 // the disk at once. A record that cannot be written whole is taken back out, so the file always

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QMoveEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <QScrollArea>
@@ -162,6 +163,30 @@ void QuorvelWindow::showEvent(QShowEvent* event) {
     m_shownOnce = true;
     m_resultsGrew = true;
     GrowToResults();
+}
+
+void QuorvelWindow::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    // The first placement could not count a frame the window manager had not yet put around it.
+    if (m_framed || !isVisible() || frameGeometry() == geometry()) return;
+    m_framed = true;
+    KeepOnScreen();
+}
+
+void QuorvelWindow::KeepOnScreen() {
+    const QScreen* display = screen();
+    if (display == nullptr) return;
+    const QRect room = display->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize fitting = size().boundedTo(room.size() - frame);
+    if (fitting != size()) resize(fitting);
+    QRect placed = frameGeometry();
+    placed.setSize(fitting + frame);
+    placed.moveRight(std::min(placed.right(), room.right()));
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveLeft(std::max(placed.left(), room.left()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    if (placed.topLeft() != frameGeometry().topLeft()) move(placed.topLeft());
 }
 
 void QuorvelWindow::keyPressEvent(QKeyEvent* event) {

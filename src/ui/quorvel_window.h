@@ -57,6 +57,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void Wire();
@@ -66,11 +67,14 @@ private:
     // After an action: when results or messages asked for more room, line the boxes up again and
     // let the window grow to its contents, up to the screen.
     void GrowToResults();
+    // Once a window manager has framed the window: the frame, title bar included, fits the screen.
+    void KeepOnScreen();
     // After an action of the window: the undo entries follow, the window grows to new results.
     void AfterAction();
     // The shade of red or green that stays readable on the current palette, or the palette's own.
     void ApplyColour(ControlId id, TextColour colour);
     bool m_shownOnce = false;
+    bool m_framed = false;  // the window manager's frame is known
 
     // The boxes stand in a scroll area that scrolls only on a screen too small for them.
     QScrollArea* m_scroll;

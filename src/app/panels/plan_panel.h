@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "app/panels/panel_context.h"
@@ -21,6 +22,9 @@ struct AttackPlan {
     bool planFileOpen = false;               // records of this plan go to the open plan file
     bool rememberRequested = false;          // remember-attack was pressed since the last export
     std::vector<AttackRecordFacts> records;  // the records of the plan being written
+    // The records an ended window left, taken over at start-up: they lead the plan file.
+    std::string takenOverText;
+    std::int64_t takenOverCount = 0;
 };
 
 class PlanPanel {
@@ -38,6 +42,9 @@ public:
     void Restore(const AttackPlan& plan);
     // The count beside Save: how many strikes the plan being written holds.
     void ShowCount() const;
+    // Start-up: the plan an ended window left becomes this window's, its records kept and the
+    // attack number going on after them.
+    void TakeOverAbandonedPlan();
 
     const AttackPlan& State() const { return m_plan; }
     // This process's own attack plan file.
