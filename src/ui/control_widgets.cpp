@@ -249,8 +249,9 @@ QWidget* ControlWidgets::Create(const ControlRow& control, QWidget* parent) {
 void ControlWidgets::LineUp() {
     const auto grid = [this](ControlId box) -> QGridLayout& { return *m_grids.at(box); };
     LineUpRows(grid(ControlId::DefenderBox), grid(ControlId::DefenderLossBox), -1);
-    // The attacker's loss stands level with the missile row.
-    LineUpRows(grid(ControlId::AttackerBox), grid(ControlId::AttackerLossBox), 1);
+    // The headings and the attacker's loss stand level with those over the missiles and the
+    // missile row.
+    LineUpRows(grid(ControlId::AttackerBox), grid(ControlId::AttackerLossBox), 2);
     LineUpColumns(grid(ControlId::DefenderBox), grid(ControlId::AttackerBox));
     LineUpColumns(grid(ControlId::DefenderLossBox), grid(ControlId::AttackerLossBox));
     // The boxes pass their grids' new sizes on to the window's layout at once rather than on the
