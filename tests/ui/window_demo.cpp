@@ -4,8 +4,8 @@
 // Without a window manager the window never becomes active, and the fixture waits 5 s for that
 // before it types: a screenshot taken earlier shows the empty window.
 // Arguments: how long to stay open in milliseconds (default 5000), an optional language index, and
-// optionally "about", "language", "save" or "error" to open that dialog over the window, or "huge"
-// to show the widest results the program produces. QUORVEL_DEMO_DARK=1 shows a dark palette.
+// optionally "about", "language", "save" or "error" to open that dialog over the window, "huge"
+// to show the widest results the program produces, or "undo-reset" to reset and undo the reset. QUORVEL_DEMO_DARK=1 shows a dark palette.
 
 #include <QApplication>
 #include <QLineEdit>
@@ -53,6 +53,9 @@ int main(int argc, char** argv) {
     const QString mode = args.size() > 3 ? args[3] : QString();
     if (mode == QLatin1String("huge")) {
         ShowHugeResults(f);
+    } else if (mode == QLatin1String("undo-reset")) {
+        f.Click(ControlId::ResetAllButton);
+        f.Dlg().Run(Action::Undo);
     } else if (mode == QLatin1String("save") || mode == QLatin1String("error")) {
         if (mode == QLatin1String("error")) f.Type(ControlId::MissileInput, QStringLiteral("abc"));
         const ControlId button = mode == QLatin1String("save") ? ControlId::SavePlanButton : ControlId::SimulateButton;
