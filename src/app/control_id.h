@@ -150,13 +150,13 @@ enum class ControlId : int {
     AttackerCrystalBalance = 1172,
     AttackerDeuteriumBalance = 1173,
     // The headings over the missiles left and fired, and how many strikes the plan holds.
-    MissilesLeftHeading = 1180,
-    MissilesFiredHeading = 1181,
-    PlanCount = 1182,
+    MissilesLeftHeading = 1183,
+    MissilesFiredHeading = 1184,
+    PlanCount = 1185,
     // The resource headings over the attacker's loss, level with those over the missiles.
-    AttackerMetalHeading = 1183,
-    AttackerCrystalHeading = 1184,
-    AttackerDeuteriumHeading = 1185,
+    AttackerMetalHeading = 1186,
+    AttackerCrystalHeading = 1187,
+    AttackerDeuteriumHeading = 1188,
 };
 
 constexpr int ToInt(ControlId id) { return static_cast<int>(id); }

@@ -41,8 +41,8 @@ private:
 TEST(PlanTakeOver, TheNextWindowKeepsTheRecordsAndGoesOnNumbering) {
     testing::TestHome home;
     home.Write(kAbandonedPlan, kTwoRecords);
-    Batch batch(home, "get 1182\\nset 1001 100\\nset 1012 3\\npress 1029\\npress 1165\\nget 1182\\n");
-    EXPECT_EQ(batch.Output(), "1182\t2\n1182\t3\n");
+    Batch batch(home, "get 1185\\nset 1001 100\\nset 1012 3\\npress 1029\\npress 1165\\nget 1185\\n");
+    EXPECT_EQ(batch.Output(), "1185\t2\n1185\t3\n");
     EXPECT_FALSE(home.Exists(kAbandonedPlan));
 }
 
@@ -50,10 +50,10 @@ TEST(PlanTakeOver, OfTwoWindowsStartingTogetherOnlyOneTakesThePlan) {
     for (int round = 0; round < 20; ++round) {
         testing::TestHome home;
         home.Write(kAbandonedPlan, kTwoRecords);
-        Batch first(home, "get 1182\\n");
-        Batch second(home, "get 1182\\n");
+        Batch first(home, "get 1185\\n");
+        Batch second(home, "get 1185\\n");
         const std::string outputs = first.Output() + second.Output();
-        EXPECT_TRUE(outputs == "1182\t2\n1182\t0\n" || outputs == "1182\t0\n1182\t2\n") << outputs;
+        EXPECT_TRUE(outputs == "1185\t2\n1185\t0\n" || outputs == "1185\t0\n1185\t2\n") << outputs;
     }
 }
 
