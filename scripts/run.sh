@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds and starts Quorvel.
+# Installs what building and running the window needs, builds the program alone (no tests,
+# benchmarks or fuzz targets) and starts Quorvel. scripts/test.sh builds and runs everything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-scripts/build.sh default
-exec build/default/bin/quorvel "$@"
+scripts/install-deps.sh run
+cmake --preset run
+cmake --build --preset run -j "$(nproc)"
+exec build/run/bin/quorvel "$@"

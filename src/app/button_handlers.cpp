@@ -73,6 +73,12 @@ void PressKey(CSimulatorDlg& dlg, Key key) {
         case Key::PasteReport:
             dlg.Run(Action::PasteReport);
             break;
+        case Key::Undo:
+            dlg.Run(Action::Undo);
+            break;
+        case Key::Redo:
+            dlg.Run(Action::Redo);
+            break;
     }
 }
 

@@ -10,8 +10,9 @@ namespace quorvel {
 class CSimulatorDlg;
 
 // Keys the main window acts on from any control: Enter, Escape, Ctrl+C without a selection in a
-// field (copy the strike) and Ctrl+Shift+V (paste and read a report).
-enum class Key { Enter, Escape, CopyStrike, PasteReport };
+// field (copy the strike), Ctrl+Shift+V (paste and read a report), and Ctrl+Z and Ctrl+Shift+Z or
+// Ctrl+Y outside an edit's own typing (undo and redo a step).
+enum class Key { Enter, Escape, CopyStrike, PasteReport, Undo, Redo };
 
 // Runs the handler of button id; false (and nothing runs) when id is no button of the main window.
 bool PressButton(CSimulatorDlg& dlg, ControlId id);

@@ -161,6 +161,14 @@ enum class ControlId : int {
     LaunchesLoss = 1180,
     CurveButton = 1181,  // opens the loss curve window
     RememberLaunchesButton = 1182,
+    // The headings over the missiles left and fired, and how many strikes the plan holds.
+    MissilesLeftHeading = 1183,
+    MissilesFiredHeading = 1184,
+    PlanCount = 1185,
+    // The resource headings over the attacker's loss, level with those over the missiles.
+    AttackerMetalHeading = 1186,
+    AttackerCrystalHeading = 1187,
+    AttackerDeuteriumHeading = 1188,
 };
 
 constexpr int ToInt(ControlId id) { return static_cast<int>(id); }

@@ -36,7 +36,7 @@ struct ControlRow {
     int captionLine = 0;  // the language line that replaces the caption; 0: the caption stays
     // What a screen reader calls the control and what its tooltip says, as language lines. A name
     // line of 0 leaves the name to the control's own caption; a tooltip line of 0 uses the name as
-    // the tooltip. kLineDefenceCountTip is a pattern: its "%1" becomes the name.
+    // the tooltip. kLineDefenceCountTip and kLineAbmTip are patterns: their "%1" becomes the name.
     int nameLine = 0;
     int toolTipLine = 0;
 };

@@ -17,9 +17,10 @@ namespace {
 // Only this many characters of a field take part in reading it.
 constexpr std::size_t kReadableCharacters = 63;
 
-// Leading white space, an optional sign, decimal digits; anything after the digits is ignored.
+// Leading white space, an optional "+", decimal digits; anything after the digits is ignored.
 // Thousands separators as the game shows them ("1.500", "1,500") are read past, as in a report.
-// Nothing when there are no digits or the number does not fit in 32 bits.
+// Nothing when there are no digits, the number is negative or it does not fit in 32 bits: no count
+// or level below 0 takes part in a calculation.
 std::optional<std::int32_t> ParseFieldInteger(std::string_view text) {
     text = Utf8Prefix(text, kReadableCharacters);
     const auto isDigitAt = [text](std::size_t j) {
@@ -30,7 +31,9 @@ std::optional<std::int32_t> ParseFieldInteger(std::string_view text) {
         if (!IsThousandsSeparatorAt(text, i, isDigitAt)) plain += text[i];
     }
     auto it = plain.cbegin();
-    return ScanInt32(it, plain.cend());
+    const std::optional<std::int32_t> value = ScanInt32(it, plain.cend());
+    if (value && *value < 0) return std::nullopt;
+    return value;
 }
 
 // One numeric edit and the input field it is read into and written back from.

@@ -21,7 +21,7 @@ struct InputsRead {
 // Empty numeric fields become "0" on the form and 0 in `inputs`.
 void NormaliseEmptyInputs(MainForm& form, InputValues& inputs);
 // Every numeric field in exchange order, then the report text; stops at the first field that holds
-// no integer. Shows nothing: what a failure means is the caller's to say.
+// no whole number from 0 to 2147483647. Shows nothing: what a failure means is the caller's to say.
 [[nodiscard]] InputsRead ReadInputs(const MainForm& form, const InputValues& previous);
 // Fields showing exactly "0" become empty; the values are not touched.
 void ClearZeroInputs(MainForm& form);

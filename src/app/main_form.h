@@ -28,10 +28,15 @@ public:
     virtual void ShowMessage(std::string_view text) = 0;
     // An error box with the stop icon.
     virtual void ShowError(std::string_view text) = 0;
+    // A box with the warning icon: an input the program cannot take. Forms without icons say it as
+    // a message.
+    virtual void ShowWarning(std::string_view text) { ShowMessage(text); }
     // Moves the focus to an edit field and selects all its text.
     virtual void FocusField(ControlId id) = 0;
     // The colour of a cell's text from now on; the cell is repainted at once.
     virtual void SetColour(ControlId id, TextColour colour) = 0;
+    // The colour the cell's text is drawn in now.
+    virtual TextColour GetColour(ControlId id) const = 0;
     virtual void CloseOk() = 0;
 
     virtual void ClearList(ControlId id) = 0;

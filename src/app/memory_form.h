@@ -53,7 +53,7 @@ public:
 
     const List& GetList(ControlId id) const;
     std::string GetToolTip(ControlId id) const;
-    TextColour GetColour(ControlId id) const;
+    TextColour GetColour(ControlId id) const override;
     std::string GetAccessibleName(ControlId id) const;
     // Puts text on the clipboard as another program would: nothing is reported.
     void PutClipboardText(std::string text) { m_clipboard = std::move(text); }

@@ -15,6 +15,8 @@ inline constexpr std::string_view kDataFolder = "data";
 inline constexpr std::string_view kBookFile = "data/QuorvelData.dat";
 inline constexpr std::string_view kLanguageSaveFile = "data/LanguageSave.dat";
 inline constexpr std::string_view kPlanFile = "data/IRakAttackPlan.tmp";
+// The inputs and shown results of the last session of the window.
+inline constexpr std::string_view kSessionFile = "data/QuorvelSession.txt";
 
 // "languages/<file name>" for a language index; any index outside the table gives English.
 inline std::filesystem::path LanguagePath(int index) {

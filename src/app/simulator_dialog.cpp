@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
+#include <string>
 #include <system_error>
 
 #include "app/control_table.h"
@@ -13,17 +16,49 @@
 #include "fileio/atomic_file.h"
 #include "i18n/saved_choice.h"
 #include "plan/plan_file.h"
+#include "text/number_format.h"
+#include "text/placeholders.h"
 
 namespace quorvel {
+namespace {
+
+// A session file is some kilobytes; a larger file is not one and is not read whole.
+constexpr std::size_t kLargestSessionFile = 1 << 20;
+
+// A number grouped as the language writes it: "2,147,483,647" in English, "2.147.483.647" in
+// German, with a no-break space in French, Polish and Portuguese.
+std::string GroupedTheLanguagesWay(std::int64_t value, std::string_view locale) {
+    struct Separator {
+        std::string_view locale;
+        std::string_view text;
+    };
+    static constexpr std::array<Separator, 4> kSeparators = {
+        {{"en", ","}, {"fr", "\u202F"}, {"pl", "\u00A0"}, {"pt", "\u00A0"}}};
+    const auto it = std::find_if(kSeparators.begin(), kSeparators.end(),
+                                 [locale](const Separator& s) { return s.locale == locale; });
+    const std::string dotted = FormatGrouped(Wide{value});
+    if (it == kSeparators.end()) return dotted;
+    std::string text;
+    for (char c : dotted) {
+        if (c == '.') {
+            text += it->text;
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+}  // namespace
 
 CSimulatorDlg::CSimulatorDlg(MainForm& form, const std::filesystem::path& home)
     : CSimulatorDlg(form, ProgramFolders::InOneFolder(home)) {}
 
-CSimulatorDlg::CSimulatorDlg(MainForm& form, ProgramFolders folders) : m_context{form, std::move(folders), {}, 0, {}} {}
+CSimulatorDlg::CSimulatorDlg(MainForm& form, ProgramFolders folders) : m_context{form, std::move(folders), {}, 0, {}, "en", {}} {}
 
 CSimulatorDlg::~CSimulatorDlg() = default;
 
-void CSimulatorDlg::OnMainWindowInit() {
+void CSimulatorDlg::OnMainWindowInit(std::string_view desktopLocale) {
     // Relative names then resolve beside the player's files, as they do for the files the logic
     // opens through HomePath. A folder that cannot be entered is no reason to stop.
     std::error_code ignored;
@@ -32,10 +67,11 @@ void CSimulatorDlg::OnMainWindowInit() {
     // Rewrites of a program that was killed mid-way leave their temporaries behind.
     RemoveAbandonedTemporaries(HomePath(kBookFile));
     RemoveAbandonedTemporaries(HomePath(kLanguageSaveFile));
-    // Plan files of windows that were killed or crashed.
+    // The plan of a window that ended becomes this window's; plan files of others that ended go.
+    m_plan.TakeOverAbandonedPlan();
     HandleAbandonedPlanFiles(HomePath(kPlanFile));
 
-    m_language.ApplyLanguageFile(LanguagePath(SavedLanguageIndex(HomePath(kLanguageSaveFile))));
+    m_language.ApplyLanguageFile(LanguagePath(StartLanguageIndex(HomePath(kLanguageSaveFile), desktopLocale)));
     m_language.CreateApplyResultTip();
     for (ControlId id : kNumericInputs) m_context.form.SetText(id, "");
     m_travel.RefillBookList();
@@ -47,48 +83,118 @@ void CSimulatorDlg::Run(Action action) {
         Action action;
         Frame frame;
         Handler handler;
+        bool step = false;
     };
-    // Every action with its frame and its panel's handler.
-    static constexpr std::array<Dispatch, 24> kDispatch = {{
+    // Every action with its frame and its panel's handler. The steps (the actions that change the
+    // work as a whole) are kept for undo here, in one place, not by each handler.
+    static constexpr std::array<Dispatch, 27> kDispatch = {{
         {Action::Simulate, Frame::ReadFields,
          [](CSimulatorDlg& d) {
              d.m_strike.OnSimulate();
              d.m_curve.OnSimulate();
-         }},
-        {Action::RequiredMissiles, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_strike.OnRequiredMissiles(); }},
-        {Action::ApplyResult, Frame::KeepValues, [](CSimulatorDlg& d) { d.m_strike.OnApplyResult(); }},
+         },
+         true},
+        {Action::RequiredMissiles, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_strike.OnRequiredMissiles(); },
+         true},
+        {Action::ApplyResult, Frame::KeepValues, [](CSimulatorDlg& d) { d.m_strike.OnApplyResult(); }, true},
         {Action::PrimaryTargetChanged, Frame::None, [](CSimulatorDlg& d) { d.m_strike.OnPrimaryTargetChanged(); }},
         {Action::NeededTargetChanged, Frame::None, [](CSimulatorDlg& d) { d.m_strike.OnNeededTargetChanged(); }},
-        {Action::ResetAll, Frame::None, [](CSimulatorDlg& d) { d.OnResetAll(); }},
+        {Action::ResetAll, Frame::None, [](CSimulatorDlg& d) { d.OnResetAll(); }, true},
         {Action::Exit, Frame::None, [](CSimulatorDlg& d) { d.OnExit(); }},
-        {Action::FlightTime, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnCalcFlightTime(); }},
-        {Action::Range, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnCalcRange(); }},
+        {Action::FlightTime, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnCalcFlightTime(); }, true},
+        {Action::Range, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnCalcRange(); }, true},
         {Action::BookSave, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnBookSave(); }},
         {Action::BookDelete, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnBookDelete(); }},
         // The selection is read when it is needed, by deleting and by the flight time.
         {Action::BookSelectionChanged, Frame::None, [](CSimulatorDlg&) {}},
         {Action::BookFileChanged, Frame::None, [](CSimulatorDlg& d) { d.m_travel.OnBookFileChanged(); }},
-        {Action::ReadReport, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_report.OnReadReport(); }},
-        {Action::ClearReport, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_report.OnClearReport(); }},
+        {Action::ReadReport, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_report.OnReadReport(); }, true},
+        {Action::ClearReport, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_report.OnClearReport(); }, true},
         {Action::PasteReport, Frame::None,
          [](CSimulatorDlg& d) {
-             d.m_report.PasteClipboard();
-             d.Run(Action::ReadReport);
-         }},
-        {Action::RememberAttack, Frame::KeepValues, [](CSimulatorDlg& d) { d.m_plan.OnRememberAttack(); }},
+             if (d.m_report.PasteClipboard()) d.Run(Action::ReadReport);
+         },
+         true},
+        {Action::RememberAttack, Frame::KeepValues, [](CSimulatorDlg& d) { d.m_plan.OnRememberAttack(); }, true},
         {Action::SavePlan, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_plan.OnSavePlan(); }},
-        {Action::ChooseLanguage, Frame::None, [](CSimulatorDlg& d) { d.m_language.OnChooseLanguage(); }},
+        {Action::ChooseLanguage, Frame::None, [](CSimulatorDlg& d) { d.m_language.OnChooseLanguage(); }, true},
         {Action::ShowAbout, Frame::None, [](CSimulatorDlg& d) { d.m_context.form.ShowAbout(); }},
         {Action::Curve, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_curve.OnCurve(); }},
-        {Action::PlanLaunches, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_curve.OnPlanLaunches(); }},
+        {Action::PlanLaunches, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_curve.OnPlanLaunches(); }, true},
         {Action::ShowCurve, Frame::None, [](CSimulatorDlg& d) { d.m_context.form.ShowCurve(); }},
         // The launches as last planned, not the current inputs.
         {Action::RememberLaunches, Frame::KeepValues,
-         [](CSimulatorDlg& d) { static_cast<void>(d.m_plan.OnRememberStrikes(d.m_curve.Launches().launches)); }},
+         [](CSimulatorDlg& d) { static_cast<void>(d.m_plan.OnRememberStrikes(d.m_curve.Launches().launches)); },
+         true},
+        {Action::Undo, Frame::None, [](CSimulatorDlg& d) { d.StepBack(d.m_undo, d.m_redo); }},
+        {Action::Redo, Frame::None, [](CSimulatorDlg& d) { d.StepBack(d.m_redo, d.m_undo); }},
+        {Action::NewPlan, Frame::None, [](CSimulatorDlg& d) { d.m_plan.OnNewPlan(); }, true},
     }};
     const auto it = std::find_if(kDispatch.begin(), kDispatch.end(),
                                  [action](const Dispatch& entry) { return entry.action == action; });
-    if (it != kDispatch.end()) RunInFrame(it->frame, it->handler);
+    if (it == kDispatch.end()) return;
+    if (!it->step || m_stepDepth > 0) {
+        RunInFrame(it->frame, it->handler);
+        return;
+    }
+    WorkState before = TakeWork();
+    ++m_stepDepth;
+    RunInFrame(it->frame, it->handler);
+    --m_stepDepth;
+    // A step that changed nothing (a cancelled dialog, a simulation of the same inputs) is none.
+    const WorkState after = TakeWork();
+    if (after.form == before.form && after.plan.records.size() == before.plan.records.size() &&
+        after.plan.attackNumber == before.plan.attackNumber &&
+        after.plan.takenOverText == before.plan.takenOverText && after.language == before.language) {
+        return;
+    }
+    m_undo.push_back(std::move(before));
+    if (m_undo.size() > kUndoSteps) m_undo.pop_front();
+    m_redo.clear();
+    SaveSession();
+}
+
+WorkState CSimulatorDlg::TakeWork() const {
+    return {TakeFormContents(m_context.form), m_context.inputs, m_strike.Last(), m_plan.State(), m_language.Applied()};
+}
+
+void CSimulatorDlg::PutWork(const WorkState& work) {
+    // A language applied anew resets the form; the contents come back after it.
+    if (!work.language.empty() && work.language != m_language.Applied()) m_language.Restore(work.language);
+    PutFormContents(m_context.form, work.form);
+    m_context.inputs = work.inputs;
+    m_strike.Restore(work.strike);
+    m_plan.Restore(work.plan);
+}
+
+void CSimulatorDlg::StepBack(std::deque<WorkState>& from, std::deque<WorkState>& to) {
+    if (from.empty()) return;
+    to.push_back(TakeWork());
+    const WorkState work = std::move(from.back());
+    from.pop_back();
+    PutWork(work);
+    SaveSession();
+}
+
+void CSimulatorDlg::SaveSession() const {
+    if (!m_keepSession) return;
+    // The session is a convenience: a data folder that cannot take it costs nothing but the next
+    // start's empty form, so no box interrupts the player's step for it.
+    std::error_code ignored;
+    const std::filesystem::path file = HomePath(kSessionFile);
+    std::filesystem::create_directories(file.parent_path(), ignored);
+    static_cast<void>(ReplaceFileAtomically(file, SessionText(TakeFormContents(m_context.form))));
+}
+
+void CSimulatorDlg::RestoreSession() {
+    const std::optional<std::string> text = ReadRegularFile(HomePath(kSessionFile), kLargestSessionFile);
+    if (!text) return;
+    const std::optional<FormContents> contents = ParseSessionText(*text);
+    if (!contents) return;
+    PutFormContents(m_context.form, *contents);
+    m_plan.ShowCount();  // the plan is this window's, whatever the last one's held
+    m_context.inputs.primaryTarget = m_context.form.GetSelection(ControlId::PrimaryTargetList);
+    m_context.inputs.neededTarget = m_context.form.GetSelection(ControlId::RequiredTargetList);
 }
 
 bool CSimulatorDlg::ReadFields() {
@@ -96,7 +202,12 @@ bool CSimulatorDlg::ReadFields() {
     m_context.inputs = read.values;
     ++m_context.inputReads;
     if (!read.unreadable) return true;
-    m_context.form.ShowMessage(m_context.texts.msgIntegerPrompt);
+    // No field shows the frame's "0" behind the box.
+    ClearZeroInputs(m_context.form);
+    const auto name = m_context.controlNames.find(*read.unreadable);
+    const std::string field = name != m_context.controlNames.end() ? name->second : "";
+    const std::string largest = GroupedTheLanguagesWay(std::numeric_limits<std::int32_t>::max(), m_context.locale);
+    m_context.form.ShowWarning(FillPlaceholders(m_context.texts.msgNumberRange, {field, largest}));
     m_context.form.FocusField(*read.unreadable);
     return false;
 }
@@ -126,13 +237,18 @@ void CSimulatorDlg::OnResetAll() {
 }
 
 void CSimulatorDlg::OnExit() {
+    // The work as the player left it, before the empty fields become "1" below.
+    SaveSession();
     for (ControlId id : kNumericInputs) {
         const std::string text = m_context.form.GetText(id);
         const bool singleLetter =
             text.size() == 1 && ((text[0] >= 'a' && text[0] <= 'z') || (text[0] >= 'A' && text[0] <= 'Z'));
         if (text.empty() || singleLetter) m_context.form.SetText(id, "1");
     }
-    if (ReadFields()) m_context.form.CloseOk();
+    if (!ReadFields()) return;
+    // The session already holds the work; the "1"s of closing are not part of it.
+    m_keepSession = false;
+    m_context.form.CloseOk();
 }
 
 }  // namespace quorvel

@@ -2,16 +2,20 @@
 
 // The main window's logic: the thin owner of the feature panels. Data flows one way per action:
 //   a button, list or key of the window  ->  an Action (button_handlers.cpp)  ->  Run
+//   a step (an action that changes the work as a whole) first keeps the work as it is (WorkState)
 //   the handler frame: NormaliseEmptyInputs -> ReadInputs (fields -> the panels' shared inputs)
 //   the panel's handler: pure functions of strike/, travel/, report/, plan/, i18n/, and its cells
 //     through MainForm (the strike: StrikeInput -> SimulateStrike -> StrikeResult -> strike_view)
 //   -> ClearZeroInputs
+//   -> a step that changed something goes onto the undo list, and the session file is rewritten
 // A new feature is a new panel in panels/ with its actions in the dispatch table of
 // simulator_dialog.cpp. The window itself is only a MainForm; nothing here knows about Qt.
 
+#include <deque>
 #include <filesystem>
 #include <string_view>
 
+#include "app/form_contents.h"
 #include "app/main_form.h"
 #include "app/panels/curve_panel.h"
 #include "app/panels/language_panel.h"
@@ -50,6 +54,19 @@ enum class Action {
     PlanLaunches,  // the required-missiles job in launches the silo holds
     ShowCurve,     // the loss curve window
     RememberLaunches,  // every planned launch as its own attack record
+    Undo,     // the work as it was before the last step
+    Redo,     // the step undone last, again
+    NewPlan,  // an empty attack plan; undo brings the old one back
+};
+
+// Everything a step may change and undo puts back: the form's contents, the inputs as last read,
+// the last strike, the attack plan and the language in force.
+struct WorkState {
+    FormContents form;
+    InputValues inputs;
+    LastStrike strike;
+    AttackPlan plan;
+    std::filesystem::path language;
 };
 
 class CSimulatorDlg {
@@ -62,8 +79,20 @@ public:
     CSimulatorDlg(const CSimulatorDlg&) = delete;
     CSimulatorDlg& operator=(const CSimulatorDlg&) = delete;
 
-    // Start-up once the window exists: working folder, saved language, tooltip, empty edits, book.
-    void OnMainWindowInit();
+    // Start-up once the window exists: working folder, saved language (without one, the language of
+    // desktopLocale, "de_DE", when it is one of the table's), tooltip, empty edits, book.
+    void OnMainWindowInit(std::string_view desktopLocale = {});
+    // The window keeps its work between runs: after each step and at exit the session file is
+    // rewritten. The batch does not, so that its scripts stay repeatable.
+    void KeepSession() { m_keepSession = true; }
+    // The inputs and results of the session file onto the form; a missing, damaged or foreign file
+    // changes nothing.
+    void RestoreSession();
+    // The form's contents into the session file (when the session is kept).
+    void SaveSession() const;
+    // How many steps undo and redo can go.
+    std::size_t UndoSteps() const { return m_undo.size(); }
+    std::size_t RedoSteps() const { return m_redo.size(); }
     // Runs the action's handler in its frame.
     void Run(Action action);
     // The language file at this path below the home folder, as start-up and the dialog apply it.
@@ -91,6 +120,10 @@ private:
     bool ReadFields();
     void OnResetAll();
     void OnExit();
+    WorkState TakeWork() const;
+    void PutWork(const WorkState& work);
+    // Undo (from = m_undo, to = m_redo) or redo.
+    void StepBack(std::deque<WorkState>& from, std::deque<WorkState>& to);
 
     PanelContext m_context;
     StrikePanel m_strike{m_context};
@@ -99,6 +132,13 @@ private:
     PlanPanel m_plan{m_context, m_strike};
     LanguagePanel m_language{m_context, m_strike, [this] { OnResetAll(); }};
     CurvePanel m_curve{m_context, m_strike};
+
+    // The work before each step, the latest last; at most kUndoSteps are kept.
+    static constexpr std::size_t kUndoSteps = 200;
+    std::deque<WorkState> m_undo;
+    std::deque<WorkState> m_redo;
+    int m_stepDepth = 0;  // a step that runs another (paste runs read) is one step
+    bool m_keepSession = false;
 };
 
 }  // namespace quorvel

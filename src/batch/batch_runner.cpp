@@ -152,6 +152,18 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
             dlg.Run(Action::PlanLaunches);
             PrintLaunches(out, dlg.Curve().Launches());
             break;
+        case ScriptVerb::Undo:
+            dlg.Run(Action::Undo);
+            break;
+        case ScriptVerb::Redo:
+            dlg.Run(Action::Redo);
+            break;
+        case ScriptVerb::NewPlan:
+            dlg.Run(Action::NewPlan);
+            break;
+        case ScriptVerb::Restore:
+            dlg.RestoreSession();
+            break;
     }
 }
 

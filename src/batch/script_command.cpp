@@ -175,6 +175,10 @@ constexpr SimpleVerb kSimpleVerbs[] = {
     {"title", ScriptVerb::Title, false, Needs::Anything},
     {"paste", ScriptVerb::Paste, false, Needs::Anything},
     {"curve", ScriptVerb::Curve, false, Needs::Anything},
+    {"undo", ScriptVerb::Undo, false, Needs::Anything},
+    {"redo", ScriptVerb::Redo, false, Needs::Anything},
+    {"new-plan", ScriptVerb::NewPlan, false, Needs::Anything},
+    {"restore", ScriptVerb::Restore, false, Needs::Anything},
 };
 
 }  // namespace

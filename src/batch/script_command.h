@@ -29,7 +29,11 @@ enum class ScriptVerb {
     Clipboard,   // clipboard TEXT: another program puts TEXT on the clipboard
     Paste,       // paste: Ctrl+Shift+V, the clipboard into the report field and read
     Curve,       // curve: the loss curve of the inputs, its points and marks
-    Launches     // launches L: the silo level field becomes L, then the launches are planned
+    Launches,    // launches L: the silo level field becomes L, then the launches are planned
+    Undo,        // undo: Ctrl+Z outside an edit's own typing
+    Redo,        // redo: Ctrl+Shift+Z or Ctrl+Y
+    NewPlan,     // new-plan: the context menu's "New plan"
+    Restore,     // restore: the last session of the window onto the form
 };
 
 // One command of a batch script, checked against the control table: its control exists and is of

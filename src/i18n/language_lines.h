@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 182;
+inline constexpr int kLanguageLineCount = 193;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -121,6 +121,18 @@ inline constexpr int kLineCurveButton = kLineFirstCurveLine + 13;
 inline constexpr int kLineCurveTip = kLineFirstCurveLine + 14;
 inline constexpr int kLineRememberLaunchesButton = kLineFirstCurveLine + 33;
 inline constexpr int kLineRememberLaunchesTip = kLineFirstCurveLine + 34;
+// Lines 183-193: undo, the plan's count, the number rules and the missile cells. One block: only the
+// first line's number is written here.
+inline constexpr int kLineMsgNoReport = 183;
+inline constexpr int kLineMsgNumberRange = kLineMsgNoReport + 1;  // %1 the field, %2 the largest number
+inline constexpr int kLineUndoEntry = kLineMsgNoReport + 2;       // 142-143: undo, redo
+inline constexpr int kLineNewPlanEntry = kLineMsgNoReport + 4;
+inline constexpr int kLinePlanCountName = kLineMsgNoReport + 5;
+inline constexpr int kLineMissilesLeftTip = kLineMsgNoReport + 6;
+inline constexpr int kLineMissilesFiredTip = kLineMsgNoReport + 7;
+inline constexpr int kLineMissilesLeftHeading = kLineMsgNoReport + 8;
+inline constexpr int kLineMissilesFiredHeading = kLineMsgNoReport + 9;
+inline constexpr int kLineAbmTip = kLineMsgNoReport + 10;  // "%1" stands for the interceptors' name
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;

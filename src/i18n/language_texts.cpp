@@ -168,6 +168,11 @@ constexpr TextRow kTextRows[] = {
     {kLineFirstCurveLine + 31, Member<&T::curveHover>, kEnglish,
      "%1 missiles: defender %2 (metal %3, crystal %4, deuterium %5), attacker %6"},
     {kLineFirstCurveLine + 32, Member<&T::curveExportTitle>, kEnglish, "Export loss curve"},
+    // Undo, the plan, the number rules.
+    {kLineMsgNoReport, Member<&T::msgNoReport>, kEnglish, "No espionage report found in the text."},
+    {kLineMsgNumberRange, Member<&T::msgNumberRange>, kEnglish, "%1: enter a whole number from 0 to %2"},
+    {kLineUndoEntry, Member<&T::undoEntry>},
+    {kLineNewPlanEntry, Member<&T::newPlanEntry>},
 };
 
 static_assert([] {

@@ -96,6 +96,12 @@ struct LanguageTexts {
     // %1 missiles, %2 the defender's loss with %3-%5 its metal, crystal, deuterium, %6 the attacker's
     std::string curveHover;
     std::string curveExportTitle;
+
+    // Undo, the plan, the number rules.
+    std::string msgNoReport;
+    std::string msgNumberRange;  // %1 the field, %2 the largest number
+    std::array<std::string, 2> undoEntry;  // undo, redo
+    std::string newPlanEntry;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

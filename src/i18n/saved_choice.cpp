@@ -22,6 +22,16 @@ int SavedLanguageIndex(const std::filesystem::path& file) {
     return text ? ParseSavedLanguageIndex(*text) : kEnglish;
 }
 
+int StartLanguageIndex(const std::filesystem::path& file, std::string_view desktopLocale) {
+    std::error_code ignored;  // a file that cannot even be looked at is no saved choice
+    if (std::filesystem::exists(std::filesystem::symlink_status(file, ignored))) return SavedLanguageIndex(file);
+    const std::string_view language = desktopLocale.substr(0, desktopLocale.find_first_of("_.@-"));
+    for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+        if (!language.empty() && kLanguages[i].locale == language) return static_cast<int>(i);
+    }
+    return kEnglish;
+}
+
 int ParseSavedLanguageIndex(std::string_view text) {
     text = text.substr(0, kReadLimit);
     // Only whether the number is one of the language indexes matters: one beyond 32 bits is none.

@@ -10,6 +10,10 @@ namespace quorvel {
 // read; a folder or FIFO counts as no readable file.
 int SavedLanguageIndex(const std::filesystem::path& file);
 
+// The language a start applies: the saved choice when the file exists; without one, the language
+// of desktopLocale ("de_DE.UTF-8", "pt_BR") when the language table has it; English otherwise.
+int StartLanguageIndex(const std::filesystem::path& file, std::string_view desktopLocale);
+
 // The same rule over the file's first bytes.
 int ParseSavedLanguageIndex(std::string_view text);
 

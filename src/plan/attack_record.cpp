@@ -1,5 +1,7 @@
 #include "plan/attack_record.h"
 
+#include <algorithm>
+
 #include "text/utf8.h"
 
 namespace quorvel {
@@ -68,6 +70,27 @@ std::string FormatAttackRecord(const AttackRecordWords& words, const AttackRecor
     AppendLoss(out, abm.lost);
     out += "\n\n\n";
     return out;
+}
+
+PlanTextRecords CountPlanRecords(std::string_view planText) {
+    PlanTextRecords found;
+    std::string_view previous;
+    while (!planText.empty()) {
+        const std::size_t end = std::min(planText.find('\n'), planText.size());
+        const std::string_view line = planText.substr(0, end);
+        planText.remove_prefix(std::min(end + 1, planText.size()));
+        const bool underline = !line.empty() && line.find_first_not_of('=') == std::string_view::npos;
+        const std::size_t dot = previous.find(". ");
+        if (underline && dot != std::string_view::npos && dot > 0 && dot <= 18 &&
+            previous.substr(0, dot).find_first_not_of("0123456789") == std::string_view::npos) {
+            ++found.count;
+            std::int64_t number = 0;
+            for (char c : previous.substr(0, dot)) number = number * 10 + (c - '0');
+            found.lastNumber = number;
+        }
+        previous = line;
+    }
+    return found;
 }
 
 }  // namespace quorvel

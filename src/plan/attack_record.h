@@ -42,4 +42,12 @@ InterceptorOutcome RecordedInterceptors(const AttackRecordFacts& facts);
 // ("(*)" when nothing was). Lines end in "\n"; the record ends with two empty lines.
 std::string FormatAttackRecord(const AttackRecordWords& words, const AttackRecordFacts& facts);
 
+// How many records a plan text holds and the number of the last: each record starts with a line
+// "N. <heading>" underlined by a line of '='.
+struct PlanTextRecords {
+    std::int64_t count = 0;
+    std::int64_t lastNumber = 0;
+};
+PlanTextRecords CountPlanRecords(std::string_view planText);
+
 }  // namespace quorvel

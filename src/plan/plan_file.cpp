@@ -1,11 +1,16 @@
 #include "plan/plan_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "fileio/atomic_file.h"
 
@@ -58,6 +63,36 @@ PlanWriter::~PlanWriter() {
 std::filesystem::path PlanWriter::FileBeside(const std::filesystem::path& sharedPlanFile) const {
     return sharedPlanFile.parent_path() /
            (sharedPlanFile.stem().string() + '-' + m_token + sharedPlanFile.extension().string());
+}
+
+std::optional<std::string> PlanWriter::TakeOverAbandoned(const std::filesystem::path& sharedPlanFile) {
+    std::vector<std::pair<std::filesystem::file_time_type, std::filesystem::path>> abandoned;
+    ForEachAbandonedFile(
+        sharedPlanFile.parent_path(),
+        [&sharedPlanFile](std::string_view name) { return IsPlanFileName(name, sharedPlanFile); },
+        [&abandoned](const std::filesystem::path& file) {
+            std::error_code ignored;
+            abandoned.emplace_back(std::filesystem::last_write_time(file, ignored), file);
+        });
+    // The newest first. Each is renamed while its lock is held and it is still under its name, so
+    // a file another window took or removed first is passed over; the lock is never let go.
+    std::sort(abandoned.begin(), abandoned.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    const std::filesystem::path own = FileBeside(sharedPlanFile);
+    for (const auto& candidate : abandoned) {
+        const int fd = ::open(candidate.second.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0) continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !StillNamed(fd, candidate.second) ||
+            ::rename(candidate.second.c_str(), own.c_str()) != 0) {
+            ::close(fd);
+            continue;
+        }
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = fd;
+        m_file = own;
+        std::optional<std::string> text = ReadRegularFile(own);
+        if (text && !text->empty()) return text;
+    }
+    return std::nullopt;
 }
 
 bool PlanWriter::Start(const std::filesystem::path& file, int* errorNumber) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,13 @@ public:
     // Creates or empties the file (an ordinary file only) and locks it. False with errorNumber set
     // on failure.
     bool Start(const std::filesystem::path& file, int* errorNumber);
+    // Takes over the plan of an ended window: the newest abandoned plan file beside sharedPlanFile
+    // (one whose lock is free, as HandleAbandonedPlanFiles decides) becomes this writer's own file
+    // by one rename made while holding its lock, and the writer keeps that lock, so that of two
+    // windows starting together only one gets it. Its text, or nothing when there was none.
+    std::optional<std::string> TakeOverAbandoned(const std::filesystem::path& sharedPlanFile);
+    // A plan was started and not closed since.
+    bool IsWriting() const { return m_writing; }
     // False with errorNumber set when the record could not be written whole; the file then holds
     // what it held before.
     bool Append(std::string_view record, int* errorNumber);

@@ -55,6 +55,15 @@ struct SpyReport {
     std::optional<Position> target;
 };
 
+// A text holds a report when it names a well-formed position or at least one keyword of the table:
+// only such a text may replace what the player typed.
+inline bool HoldsReport(const SpyReport& report) {
+    for (const auto& number : report.keywordNumbers) {
+        if (number) return true;
+    }
+    return report.target.has_value();
+}
+
 // Everything an import reads; nothing at all for an empty report.
 SpyReport ReadReport(std::string_view utf8Text);
 

@@ -97,7 +97,9 @@ struct RowsLinedUp {
 };
 constexpr std::array<RowsLinedUp, 2> kRowsLinedUp = {
     {{ControlId::DefenderBox, ControlId::DefenderLossBox, -1},
-     {ControlId::AttackerBox, ControlId::AttackerLossBox, 1}}};
+     // The headings and the attacker's loss stand level with those over the missiles and the
+     // missile row.
+     {ControlId::AttackerBox, ControlId::AttackerLossBox, 2}}};
 
 // The items of a grid with their cell, for lining up two grids.
 struct GridCell {

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QMoveEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <QScrollArea>
@@ -37,6 +38,7 @@
 #include "ui/qt_text.h"
 #include "ui/result_cell.h"
 #include "ui/share_actions.h"
+#include "ui/work_actions.h"
 #include "ui/window_key_filter.h"
 
 namespace quorvel {
@@ -113,19 +115,19 @@ void QuorvelWindow::Wire() {
         if (auto* button = m_controls.As<QPushButton>(id)) {
             connect(button, &QPushButton::clicked, this, [this, id] {
                 if (m_dlg != nullptr) PressButton(*m_dlg, id);
-                GrowToResults();
+                AfterAction();
             });
         } else if (auto* list = m_controls.As<QComboBox>(id)) {
             // Only a choice the player makes counts; the program's own list changes do not.
             connect(list, &QComboBox::activated, this, [this, id] {
                 if (m_dlg != nullptr) SelectionChanged(*m_dlg, id);
-                GrowToResults();
+                AfterAction();
             });
         }
     }
     qApp->installEventFilter(new WindowKeyFilter(*this, [this](Key key) {
         if (m_dlg != nullptr) PressKey(*m_dlg, key);
-        GrowToResults();
+        AfterAction();
     }));
 }
 
@@ -143,6 +145,8 @@ void QuorvelWindow::AddAboutEntry() {
     addAction(about);
     m_shareActions = new ShareActions(*this, [this] { return m_dlg; });
     m_shareActions->AddToContextMenu(about);
+    m_workActions = new WorkActions(*this, [this] { return m_dlg; });
+    m_workActions->AddToContextMenu(m_shareActions->FirstEntry());
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -195,6 +199,30 @@ void QuorvelWindow::showEvent(QShowEvent* event) {
     QApplication::setWindowIcon(ProgramIcon());
     m_resultsGrew = true;
     GrowToResults();
+}
+
+void QuorvelWindow::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    // The first placement could not count a frame the window manager had not yet put around it.
+    if (m_framed || !isVisible() || frameGeometry() == geometry()) return;
+    m_framed = true;
+    KeepOnScreen();
+}
+
+void QuorvelWindow::KeepOnScreen() {
+    const QScreen* display = screen();
+    if (display == nullptr) return;
+    const QRect room = display->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize fitting = size().boundedTo(room.size() - frame);
+    if (fitting != size()) resize(fitting);
+    QRect placed = frameGeometry();
+    placed.setSize(fitting + frame);
+    placed.moveRight(std::min(placed.right(), room.right()));
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveLeft(std::max(placed.left(), room.left()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    if (placed.topLeft() != frameGeometry().topLeft()) move(placed.topLeft());
 }
 
 void QuorvelWindow::keyPressEvent(QKeyEvent* event) {
@@ -260,6 +288,11 @@ void QuorvelWindow::ScheduleLineUp() {
     });
 }
 
+void QuorvelWindow::AfterAction() {
+    m_workActions->UpdateEnabled();
+    GrowToResults();
+}
+
 void QuorvelWindow::GrowToResults() {
     // Every action ends here: a new strike redraws an open curve window.
     FollowInCurveWindow();
@@ -297,6 +330,8 @@ void QuorvelWindow::ShowMessage(std::string_view text) { ShowBox(this, QMessageB
 
 void QuorvelWindow::ShowError(std::string_view text) { ShowBox(this, QMessageBox::Critical, text); }
 
+void QuorvelWindow::ShowWarning(std::string_view text) { ShowBox(this, QMessageBox::Warning, text); }
+
 void QuorvelWindow::FocusField(ControlId id) {
     QWidget* widget = m_controls.Widget(id);
     if (widget == nullptr) return;
@@ -308,6 +343,11 @@ void QuorvelWindow::FocusField(ControlId id) {
 void QuorvelWindow::SetColour(ControlId id, TextColour colour) {
     m_colours[id] = colour;
     ApplyColour(id, colour);
+}
+
+TextColour QuorvelWindow::GetColour(ControlId id) const {
+    const auto it = m_colours.find(id);
+    return it != m_colours.end() ? it->second : TextColour::Default;
 }
 
 void QuorvelWindow::ApplyColour(ControlId id, TextColour colour) {
@@ -408,6 +448,7 @@ void QuorvelWindow::UseLanguage(const LanguageTexts& texts, std::string_view loc
     m_curveEntry->setText(ToQString(texts.curveEntry));
     if (m_curveWindow != nullptr) m_curveWindow->UseTexts(texts);
     m_shareActions->UseTexts(texts);
+    m_workActions->UseTexts(texts);
     // Qt's own texts follow: dialog buttons, the file dialog, the context menu of a field.
     QCoreApplication::removeTranslator(&m_qtTexts);
     const QLocale language(ToQString(locale));

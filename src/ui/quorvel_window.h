@@ -15,6 +15,7 @@ namespace quorvel {
 class CSimulatorDlg;
 class CurveWindow;
 class ShareActions;
+class WorkActions;
 
 // The main window: real widgets behind the MainForm the logic talks to. It only wires: buttons,
 // lists and keys go to the handlers of the attached CSimulatorDlg, texts go to and from widgets.
@@ -35,8 +36,10 @@ public:
     int GetSelection(ControlId id) const override;
     void ShowMessage(std::string_view text) override;
     void ShowError(std::string_view text) override;
+    void ShowWarning(std::string_view text) override;
     void FocusField(ControlId id) override;
     void SetColour(ControlId id, TextColour colour) override;
+    TextColour GetColour(ControlId id) const override;
     void CloseOk() override;
     void ClearList(ControlId id) override;
     void InsertListItem(ControlId id, int position, std::string_view text) override;
@@ -59,6 +62,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void Wire();
@@ -71,9 +75,14 @@ private:
     // After an action: when results or messages asked for more room, line the boxes up again and
     // let the window grow to its contents, up to the screen.
     void GrowToResults();
+    // Once a window manager has framed the window: the frame, title bar included, fits the screen.
+    void KeepOnScreen();
+    // After an action of the window: the undo entries follow, the window grows to new results.
+    void AfterAction();
     // The shade of red or green that stays readable on the current palette, or the palette's own.
     void ApplyColour(ControlId id, TextColour colour);
     bool m_shownOnce = false;
+    bool m_framed = false;  // the window manager's frame is known
 
     // The boxes stand in a scroll area that scrolls only on a screen too small for them.
     QScrollArea* m_scroll;
@@ -88,6 +97,7 @@ private:
     bool m_languageApplied = false;
     QAction* m_aboutEntry = nullptr;
     ShareActions* m_shareActions = nullptr;
+    WorkActions* m_workActions = nullptr;
     QTranslator m_qtTexts;  // Qt's own texts (dialog buttons) in the window's language
     QString m_lastExportFolder;
     QAction* m_curveEntry = nullptr;

@@ -26,6 +26,8 @@ public:
 
     // The entries' texts in the language the window now speaks.
     void UseTexts(const LanguageTexts& texts);
+    // The first of the entries, for others to go in front of.
+    QAction* FirstEntry() const { return m_copyStrike[0]; }
 
 private:
 

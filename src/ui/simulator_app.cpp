@@ -1,5 +1,6 @@
 #include "ui/simulator_app.h"
 
+#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 
@@ -42,7 +43,10 @@ int CSimulatorApp::StartApplication() {
     QuorvelWindow window;
     CSimulatorDlg dlg(window, StartProgramFolders(options->home));
     window.Attach(dlg);
-    dlg.OnMainWindowInit();
+    // Without a saved choice the window speaks the desktop's language; the batch stays English.
+    dlg.OnMainWindowInit(ToUtf8(QLocale::system().name()));
+    dlg.KeepSession();
+    dlg.RestoreSession();
     WatchBookFile(window, dlg);
 
     if (options->startupCheck) {
@@ -55,6 +59,7 @@ int CSimulatorApp::StartApplication() {
         });
     }
     window.exec();
+    dlg.SaveSession();
     return 0;
 }
 

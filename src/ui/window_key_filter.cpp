@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QWidget>
 
 namespace quorvel {
@@ -21,6 +22,17 @@ bool HasSelection(const QWidget& focused) {
     return false;
 }
 
+// Whether the edit has typing of its own to undo (or redo): then Ctrl+Z is the edit's.
+bool HasOwnTyping(const QWidget& focused, bool redo) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&focused)) {
+        return redo ? edit->isRedoAvailable() : edit->isUndoAvailable();
+    }
+    if (const auto* report = qobject_cast<const QPlainTextEdit*>(&focused)) {
+        return redo ? report->document()->isRedoAvailable() : report->document()->isUndoAvailable();
+    }
+    return false;
+}
+
 }  // namespace
 
 QKeySequence WindowKeyFilter::PasteReportKeys() { return kPasteReportKeys; }
@@ -29,6 +41,10 @@ std::optional<Key> WindowKeyFilter::WindowKey(const QKeyEvent& event, const QWid
     // Ctrl+C stays the fields' own copy while they have a selection.
     if (event.matches(QKeySequence::Copy)) return HasSelection(focused) ? std::nullopt : std::optional(Key::CopyStrike);
     if (QKeySequence(event.keyCombination()) == kPasteReportKeys) return Key::PasteReport;
+    if (event.matches(QKeySequence::Undo)) return HasOwnTyping(focused, false) ? std::nullopt : std::optional(Key::Undo);
+    if (event.matches(QKeySequence::Redo) || QKeySequence(event.keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_Y)) {
+        return HasOwnTyping(focused, true) ? std::nullopt : std::optional(Key::Redo);
+    }
     switch (event.key()) {
         case Qt::Key_Escape:
             return Key::Escape;

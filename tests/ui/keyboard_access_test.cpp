@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
 #include <QTest>
@@ -198,6 +199,28 @@ private slots:
         QTest::keyClick(f.Control<QWidget>(ControlId::MissileInput), Qt::Key_S, Qt::AltModifier);
         // A mnemonic clicks with a short press animation.
         QTRY_COMPARE(f.Text(ControlId::RocketLauncherDestroyed), QStringLiteral("100"));
+    }
+
+    void ctrl_z_undoes_an_edits_own_typing_first_and_a_step_outside_it() {
+        WindowFixture f;
+        f.Start();
+        f.Type(ControlId::RocketLauncherInput, QStringLiteral("100"));
+        f.Type(ControlId::MissileInput, QStringLiteral("10"));
+        f.Click(ControlId::SimulateButton);
+        QCOMPARE(f.Text(ControlId::RocketLauncherDestroyed), QStringLiteral("100"));
+
+        auto* missiles = f.Control<QLineEdit>(ControlId::MissileInput);
+        f.Type(ControlId::MissileInput, QStringLiteral("20"));
+        QTest::keyClick(missiles, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(f.Text(ControlId::MissileInput) != QStringLiteral("20"));
+        QCOMPARE(f.Text(ControlId::RocketLauncherDestroyed), QStringLiteral("100"));
+
+        auto* simulate = f.Control<QWidget>(ControlId::SimulateButton);
+        simulate->setFocus();
+        QTest::keyClick(simulate, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(f.Text(ControlId::RocketLauncherDestroyed) != QStringLiteral("100"));
+        QTest::keyClick(simulate, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(f.Text(ControlId::RocketLauncherDestroyed), QStringLiteral("100"));
     }
 };
 

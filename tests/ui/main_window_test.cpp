@@ -185,6 +185,7 @@ private slots:
         f.Start();
         f.Type(ControlId::HeavyLaserInput, QStringLiteral("abc"));
         QString shown;
+        QString behind;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         const bool opened = f.WithNextModal([&] { f.Click(ControlId::SimulateButton); },
                                             [&](QWidget& modal) {
@@ -192,11 +193,13 @@ private slots:
                                                 QVERIFY(box != nullptr);
                                                 shown = box->text();
                                                 icon = box->icon();
+                                                behind = f.Text(ControlId::RocketLauncherInput);
                                                 box->accept();
                                             });
         QVERIFY(opened);
-        QCOMPARE(shown, ShippedLanguageLine("eng_lang.dat", kLineMsgIntegerPrompt));
-        QCOMPARE(icon, QMessageBox::Information);
+        QCOMPARE(shown, QStringLiteral("Heavy Laser: enter a whole number from 0 to 2,147,483,647"));
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(behind, QString());  // no "0" of the frame behind the box
         auto* field = f.Control<QLineEdit>(ControlId::HeavyLaserInput);
         // The field holds the window's focus; it has the keyboard once the window is active again.
         QCOMPARE(f.Window().focusWidget(), field);

@@ -6,7 +6,7 @@
 // Arguments: how long to stay open in milliseconds (default 5000), an optional language index, and
 // optionally "about", "language", "save" or "error" to open that dialog over the window, "huge"
 // to show the widest results the program produces, or "curve" ("hugecurve") to open the loss curve
-// window beside it. QUORVEL_DEMO_DARK=1 shows a dark palette.
+// window beside it, or "undo-reset" to reset and undo the reset. QUORVEL_DEMO_DARK=1 shows a dark palette.
 
 #include <QApplication>
 #include <QLineEdit>
@@ -65,6 +65,9 @@ int main(int argc, char** argv) {
             curve->setGeometry(screen.width() * 41 / 100, screen.height() * 30 / 100, screen.width() * 58 / 100,
                                screen.height() * 68 / 100);
         }
+    } else if (mode == QLatin1String("undo-reset")) {
+        f.Click(ControlId::ResetAllButton);
+        f.Dlg().Run(Action::Undo);
     } else if (mode == QLatin1String("save") || mode == QLatin1String("error")) {
         if (mode == QLatin1String("error")) f.Type(ControlId::MissileInput, QStringLiteral("abc"));
         const ControlId button = mode == QLatin1String("save") ? ControlId::SavePlanButton : ControlId::SimulateButton;

@@ -96,7 +96,9 @@ private slots:
             shown = static_cast<QMessageBox&>(modal).text();
             static_cast<QDialog&>(modal).accept();
         }));
-        QCOMPARE(shown, ShippedLanguageLine("ger_lang.dat", kLineMsgIntegerPrompt));
+        // The field's name and the largest number grouped the German way.
+        QCOMPARE(shown, QStringLiteral("Anzahl der Interplanetarraketen: Bitte eine ganze Zahl von 0 bis 2.147.483.647 "
+                                       "eingeben."));
 
         f.Dlg().ApplyLanguageFile("languages/nl_lang.dat");
         QCOMPARE(AboutEntryText(f), ShippedLanguageLine("eng_lang.dat", kLineAboutEntry));

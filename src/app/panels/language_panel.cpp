@@ -39,7 +39,9 @@ void LanguagePanel::ApplyLanguageFile(const std::filesystem::path& relativePath)
 
     MainForm& form = m_context.form;
     const LanguageTexts& texts = m_context.texts = TextsFromLines(*lines);
-    form.UseLanguage(texts, LanguageLocale(relativePath));
+    m_applied = relativePath;
+    m_context.locale = LanguageLocale(relativePath);
+    form.UseLanguage(texts, m_context.locale);
     for (const ControlRow& control : ControlTable()) {
         if (control.captionLine != 0) form.SetText(control.id, LineText(*lines, control.captionLine));
     }
@@ -53,9 +55,10 @@ void LanguagePanel::ApplyLanguageFile(const std::filesystem::path& relativePath)
         if (control.nameLine == 0 && control.toolTipLine == 0) continue;
         const std::string name = control.nameLine > 0 ? WithoutMnemonic(LineText(*lines, control.nameLine)) : "";
         if (!name.empty()) form.SetAccessibleName(control.id, name);
+        m_context.controlNames[control.id] = name;
         if (control.toolTipLine == kToolTipSetElsewhere) continue;
         const std::string tip = control.toolTipLine == 0 ? name
-                                : control.toolTipLine == kLineDefenceCountTip
+                                : control.toolTipLine == kLineDefenceCountTip || control.toolTipLine == kLineAbmTip
                                     ? FillPlaceholders(LineText(*lines, control.toolTipLine), {name})
                                     : LineText(*lines, control.toolTipLine);
         form.SetToolTip(control.id, tip);
@@ -93,6 +96,22 @@ void LanguagePanel::OnChooseLanguage() {
 
     const int index = dialog.SelectedIndex();
     if (index < 0 || index >= static_cast<int>(kLanguages.size())) return;  // accepted without a row
+    // The language already in force changes nothing: the work on the form stays.
+    if (LanguagePath(index) == m_applied) return;
+    ApplyAndSave(index);
+}
+
+void LanguagePanel::Restore(const std::filesystem::path& relativePath) {
+    for (int index = 0; index < static_cast<int>(kLanguages.size()); ++index) {
+        if (LanguagePath(index) == relativePath) {
+            ApplyAndSave(index);
+            return;
+        }
+    }
+    ApplyLanguageFile(relativePath);
+}
+
+void LanguagePanel::ApplyAndSave(int index) {
     ApplyLanguageFile(LanguagePath(index));
     // A choice that cannot be saved still holds until the program ends; the error box, already in
     // the new language, says that it was not kept.

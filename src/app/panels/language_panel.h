@@ -23,12 +23,19 @@ public:
     void OnChooseLanguage();
     // Start-up: the '<-x' tooltip exists from now on and follows every language change.
     void CreateApplyResultTip();
+    // Undo: the language of this file applied and kept as the choice again.
+    void Restore(const std::filesystem::path& relativePath);
+    // The file last applied, relative to the home folder; empty before the first.
+    const std::filesystem::path& Applied() const { return m_applied; }
 
 private:
+    void ApplyAndSave(int index);
+
     PanelContext& m_context;
     StrikePanel& m_strike;  // fills and selects the two target lists
     std::function<void()> m_resetAll;
     bool m_toolTipCreated = false;
+    std::filesystem::path m_applied;
 };
 
 }  // namespace quorvel

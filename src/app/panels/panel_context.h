@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,8 @@ struct PanelContext {
     InputValues inputs;
     std::uint64_t inputReads = 0;  // how often the frame has read the fields into `inputs`
     LanguageTexts texts;
+    std::string locale = "en";                     // the active language's, as the language table names it
+    std::map<ControlId, std::string> controlNames;  // what the active language calls each named control
 
     // A program file (kBookFile, a language file, ...) resolved against the folders.
     std::filesystem::path HomePath(std::string_view relative) const;

@@ -58,6 +58,8 @@ bool PlanPanel::AppendRecord(const StrikeInput& in, const StrikeResult& out) {
     if (started && !m_plan.planFileOpen) {
         m_plan.planFileOpen = true;
         m_plan.records.clear();
+        m_plan.takenOverText.clear();
+        m_plan.takenOverCount = 0;
     }
     const AttackRecordFacts facts{m_plan.attackNumber, in, out};
     if (!started || !m_planWriter.Append(FormatAttackRecord(RecordWords(m_context.texts), facts), &error)) {
@@ -68,6 +70,7 @@ bool PlanPanel::AppendRecord(const StrikeInput& in, const StrikeResult& out) {
     }
     m_plan.records.push_back(facts);
     ++m_plan.attackNumber;
+    ShowCount();
     return true;
 }
 
@@ -100,8 +103,58 @@ void PlanPanel::OnSavePlan() {
         std::filesystem::remove(planFile, ignored);
         m_plan.rememberRequested = false;
     }
+    ShowCount();
 
     WriteBackInputs(m_context.form, m_context.inputs);
+}
+
+void PlanPanel::TakeOverAbandonedPlan() {
+    const std::optional<std::string> text = m_planWriter.TakeOverAbandoned(m_context.HomePath(kPlanFile));
+    if (!text) return;
+    const PlanTextRecords found = CountPlanRecords(*text);
+    AttackPlan plan;
+    plan.takenOverText = *text;
+    plan.takenOverCount = found.count;
+    plan.attackNumber = found.lastNumber + 1;
+    plan.rememberRequested = true;  // Save exports the plan as it stands
+    Restore(plan);
+}
+
+void PlanPanel::OnNewPlan() {
+    if (m_plan.records.empty() && m_plan.takenOverText.empty() && m_plan.attackNumber == 1) return;
+    Restore(AttackPlan{});
+}
+
+void PlanPanel::Restore(const AttackPlan& plan) {
+    const bool sameRecords = plan.records.size() == m_plan.records.size() &&
+                             plan.attackNumber == m_plan.attackNumber && plan.takenOverText == m_plan.takenOverText;
+    if (!sameRecords) {
+        const std::filesystem::path planFile = File();
+        int error = 0;
+        if (plan.records.empty() && plan.takenOverText.empty()) {
+            // An empty plan has no file, as before the first record.
+            m_planWriter.Close();
+            std::error_code ignored;
+            std::filesystem::remove(planFile, ignored);
+        } else {
+            bool written = m_planWriter.Start(planFile, &error) &&
+                           (plan.takenOverText.empty() || m_planWriter.Append(plan.takenOverText, &error));
+            const AttackRecordWords words = RecordWords(m_context.texts);
+            for (const AttackRecordFacts& facts : plan.records) {
+                written = written && m_planWriter.Append(FormatAttackRecord(words, facts), &error);
+            }
+            if (!written) m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, planFile, error);
+        }
+    }
+    m_plan = plan;
+    m_plan.planFileOpen = m_planWriter.IsWriting();
+    ShowCount();
+}
+
+void PlanPanel::ShowCount() const {
+    const std::int64_t count =
+        m_plan.planFileOpen ? m_plan.takenOverCount + static_cast<std::int64_t>(m_plan.records.size()) : 0;
+    m_context.form.SetText(ControlId::PlanCount, std::to_string(count));
 }
 
 void PlanPanel::OnCopyStrike(ShareFormat format) const {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "app/panels/panel_context.h"
@@ -23,6 +24,9 @@ struct AttackPlan {
     bool planFileOpen = false;               // records of this plan go to the open plan file
     bool rememberRequested = false;          // remember-attack was pressed since the last export
     std::vector<AttackRecordFacts> records;  // the records of the plan being written
+    // The records an ended window left, taken over at start-up: they lead the plan file.
+    std::string takenOverText;
+    std::int64_t takenOverCount = 0;
 };
 
 class PlanPanel {
@@ -37,6 +41,15 @@ public:
     void OnSavePlan();
     void OnCopyStrike(ShareFormat format) const;
     void OnCopyPlan(ShareFormat format) const;
+    // An empty plan; the records so far leave the plan file.
+    void OnNewPlan();
+    // Undo: the plan as it was before a step; the plan file is rewritten to hold its records.
+    void Restore(const AttackPlan& plan);
+    // The count beside Save: how many strikes the plan being written holds.
+    void ShowCount() const;
+    // Start-up: the plan an ended window left becomes this window's, its records kept and the
+    // attack number going on after them.
+    void TakeOverAbandonedPlan();
 
     const AttackPlan& State() const { return m_plan; }
     // This process's own attack plan file.

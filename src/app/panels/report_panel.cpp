@@ -20,6 +20,13 @@ constexpr std::span<const ControlId> kDefenderInputs = std::span(kNumericInputs)
 void ReportPanel::OnReadReport() {
     MainForm& form = m_context.form;
     InputValues& inputs = m_context.inputs;
+    // A text without a report (a link, an empty field) leaves the typed work alone.
+    const std::string text = form.GetText(ControlId::ReportText);
+    const SpyReport report = ReadReport(text);
+    if (!HoldsReport(report)) {
+        form.ShowMessage(m_context.texts.msgNoReport);
+        return;
+    }
     m_strike.ResetCells();
     for (ControlId id : kDefenderInputs) form.SetText(id, "");
     inputs.defenceCount.fill(0);
@@ -28,8 +35,8 @@ void ReportPanel::OnReadReport() {
 
     // The numbers reach the fields only; the inputs pick them up at the next calculation's read.
     // The reader has no failure: a report that ends early or holds malformed parts writes less.
-    inputs.reportText = form.GetText(ControlId::ReportText);
-    for (const FieldWrite& write : ReportFieldWrites(ReadReport(inputs.reportText))) {
+    inputs.reportText = text;
+    for (const FieldWrite& write : ReportFieldWrites(report)) {
         form.SetInt(write.field, write.value);
     }
 }
@@ -40,8 +47,14 @@ void ReportPanel::OnClearReport() {
     m_context.inputs.reportText.clear();
 }
 
-void ReportPanel::PasteClipboard() {
-    m_context.form.SetText(ControlId::ReportText, m_context.form.GetClipboardText());
+bool ReportPanel::PasteClipboard() {
+    const std::string text = m_context.form.GetClipboardText();
+    if (!HoldsReport(ReadReport(text))) {
+        m_context.form.ShowMessage(m_context.texts.msgNoReport);
+        return false;
+    }
+    m_context.form.SetText(ControlId::ReportText, text);
+    return true;
 }
 
 }  // namespace quorvel

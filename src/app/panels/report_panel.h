@@ -14,8 +14,9 @@ public:
 
     void OnReadReport();
     void OnClearReport();
-    // The clipboard's text replaces the report field (the caller then reads it as a report).
-    void PasteClipboard();
+    // The clipboard's text replaces the report field when it holds a report (the caller then reads
+    // it); false, after a message and with the field unchanged, when it holds none.
+    bool PasteClipboard();
 
 private:
     PanelContext& m_context;

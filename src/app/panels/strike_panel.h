@@ -42,6 +42,8 @@ public:
     const LastStrike& Last() const { return m_last; }
     // The strike was recorded in the attack plan: it cannot be recorded again (but see there).
     void MarkRecorded() { m_last.attackRecordable = false; }
+    // Undo: the last strike as it was before a step.
+    void Restore(const LastStrike& last) { m_last = last; }
 
 private:
     PanelContext& m_context;

@@ -88,6 +88,10 @@ void ResetStrikeCells(MainForm& form) {
     for (const auto& cells : {kDefenderBalanceCells, kAttackerBalanceCells}) {
         for (ControlId id : cells) form.SetText(id, "");
     }
+    // A placeholder tells no loss: it loses the colour with the number.
+    for (const auto& cells : {kDefenderTotalCells, kDefenderBalanceCells, kAttackerLossCells, kAttackerBalanceCells}) {
+        for (ControlId id : cells) form.SetColour(id, TextColour::Default);
+    }
     for (int t = 0; t < kDefenceTypeCount; ++t) {
         form.SetText(kDefenceRows[t].destroyed, kNoCountCell);
         form.SetText(kDefenceRows[t].remaining, kNoCountCell);

@@ -11,7 +11,7 @@
 namespace quorvel {
 
 void ShowStrike(MainForm& form, const LanguageTexts& texts, const StrikeInput& input, const StrikeResult& result);
-// The cells as Reset all leaves them. The colours stay those of the last strike.
+// The cells as Reset all leaves them: placeholders in the default colour.
 void ResetStrikeCells(MainForm& form);
 void ShowRequiredMissiles(MainForm& form, const LanguageTexts& texts, const RequiredMissilesResult& result);
 

@@ -6,6 +6,7 @@
 
 #include "app/control_table.h"
 #include "app/panels/report_fields.h"
+#include "i18n/language_lines.h"
 #include "report/report_samples.h"
 #include "support/program.h"
 
@@ -86,14 +87,18 @@ TEST(OnReadReport, ResetsTheResultsAndEmptiesTheDefenderButNotTheAttacker) {
     EXPECT_EQ(p.dlg.Inputs().weaponsLevel, 3);
 }
 
-TEST(OnReadReport, AnEmptyReportOnlyClears) {
-    Program p;
-    p.Set(C::GaussCannonInput, "12");
-    p.Set(C::TargetGalaxyInput, "4");
-    p.dlg.Run(Action::ReadReport);
-    EXPECT_EQ(p.Get(C::GaussCannonInput), "");
-    EXPECT_EQ(p.Get(C::TargetGalaxyInput), "4");
-    EXPECT_TRUE(p.form.Events().empty());
+TEST(OnReadReport, ATextWithoutAReportChangesNothingButSaysSo) {
+    for (const char* text : {"", "https://example.org/[1:2]", "rocket launcher 5", "[1:2]"}) {
+        Program p;
+        p.Set(C::GaussCannonInput, "12");
+        p.Set(C::TargetGalaxyInput, "4");
+        p.Set(C::ReportText, text);
+        p.dlg.Run(Action::ReadReport);
+        EXPECT_EQ(p.Get(C::GaussCannonInput), "12") << text;
+        EXPECT_EQ(p.Get(C::TargetGalaxyInput), "4") << text;
+        ASSERT_EQ(p.form.Events().size(), 1u) << text;
+        EXPECT_EQ(p.form.Events()[0].text, "L" + std::to_string(kLineMsgNoReport)) << text;
+    }
 }
 
 TEST(OnReadReport, KeepsTheTargetWhenTheReportHasNoWellFormedPosition) {

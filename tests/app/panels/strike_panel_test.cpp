@@ -124,11 +124,10 @@ const SimulateCase kSimulateCases[] = {
       {C::MissileInput, "2147483647"}, {C::WeaponsInput, "2147483647"}},
      0,
      {{C::MissilesFired, "1.825.361.100"}, {C::AttackerMetalLoss, "22.817.013.750.000"}}},
-    {"NegativeCountsGoThroughTheFormulas",
+    {"NegativeCountsAreRefused",
      {{C::MissileInput, "1"}, {C::RocketLauncherInput, "-5"}},
      0,
-     {{C::RocketLauncherDestroyed, "-5"}, {C::RocketLauncherRemaining, "0"},
-      {C::RocketLauncherMetal, "-10.000"}}},
+     {{C::RocketLauncherDestroyed, " "}, {C::RocketLauncherRemaining, " "}, {C::RocketLauncherMetal, "-"}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Strike, SimulateTable, ::testing::ValuesIn(kSimulateCases),

@@ -199,14 +199,13 @@ TEST_F(TravelHandlers, RangeShowsTheExactRangeWithItsUnit) {
     EXPECT_EQ(Text(C::RangeResult), "4294967293") << "the last range stays shown";
 }
 
-TEST_F(TravelHandlers, NegativeRangeLevelChangesNothing) {
+TEST_F(TravelHandlers, NegativeRangeLevelIsRefusedAndTheLastLevelStays) {
     form.SetText(C::ImpulseDriveInput, "5");
     dlg.Run(Action::Range);
-    form.SetText(C::RangeUnit, "unit shown before");
     form.SetText(C::ImpulseDriveInput, "-3");
     dlg.Run(Action::Range);
     EXPECT_EQ(Text(C::RangeResult), "9");
-    EXPECT_EQ(Text(C::RangeUnit), "unit shown before");
+    EXPECT_EQ(form.Focus(), C::ImpulseDriveInput);
 }
 
 // ---- Coordinate book ---------------------------------------------------------------------------
