@@ -7,6 +7,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cerrno>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -18,6 +19,7 @@
 #include "batch/batch_runner.h"
 #include "batch/script_form.h"
 #include "batch/script_text.h"
+#include "fileio/file_error.h"
 #include "text/languages.h"
 
 namespace quorvel {
@@ -261,6 +263,15 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_escape(const char* text) {
 }
 EMSCRIPTEN_KEEPALIVE const char* quorvel_unescape(const char* text) {
     return quorvel::Returned(quorvel::UnescapeScriptText(text));
+}
+
+// What the page says when the browser's storage refuses the player's files (which 0: the quota is
+// used up; 1: another tab of the page holds them), as the error box of a failed save says it.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_storage_error(const char* file, int which) {
+    if (!g_program) return quorvel::Returned({});
+    return quorvel::Returned(quorvel::FileErrorMessage(g_program->dlg.Texts().fileErrors,
+                                                       g_program->dlg.Texts().fileErrors.cannotSave, file,
+                                                       which == 0 ? EDQUOT : EBUSY));
 }
 
 // The language files the page loads into languages/ before the start, one name a line.

@@ -1,0 +1,27 @@
+// Keeps the page working offline: every file of the page is cached on the first visit and served
+// from the cache after; a newer file is fetched in the background and used on the next visit.
+const cacheName = 'quorvel-v1';
+// The language files are named by the program; the page sends their addresses once it runs.
+const files = ['./', 'index.html', 'style.css', 'page.js', 'quorvel.js', 'quorvel.wasm', 'icon.svg'];
+self.addEventListener('install', (event) => {
+  event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(files)).then(() => self.skipWaiting()));
+});
+self.addEventListener('message', (event) => {
+  if (Array.isArray(event.data?.cache)) event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(event.data.cache)));
+});
+self.addEventListener('activate', (event) => event.waitUntil(self.clients.claim()));
+self.addEventListener('fetch', (event) => {
+  if (event.request.method !== 'GET') return;
+  event.respondWith(
+    caches.open(cacheName).then(async (cache) => {
+      const cached = await cache.match(event.request, { ignoreSearch: true });
+      const fresh = fetch(event.request)
+        .then((response) => {
+          if (response.ok) cache.put(event.request, response.clone());
+          return response;
+        })
+        .catch(() => cached);
+      return cached || fresh;
+    }),
+  );
+});
