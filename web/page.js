@@ -58,6 +58,7 @@ function build(view) {
         element = document.createElement('input');
         element.type = 'text';
         element.inputMode = 'numeric';
+        element.size = 6;
         element.autocomplete = 'off';
         element.addEventListener('input', () => dirty.add(control.id));
         break;

@@ -46,7 +46,7 @@ after(async () => {
   server.close();
 });
 
-async function open(context, width = 1280, height = 900) {
+async function open(context, width = 1440, height = 900) {
   const page = await context.newPage();
   await page.setViewport({ width, height });
   await page.goto(url);
@@ -54,7 +54,8 @@ async function open(context, width = 1280, height = 900) {
   return page;
 }
 const field = (id) => `[data-id="${id}"]`;
-const text = (page, id) => page.$eval(field(id), (element) => element.value ?? element.textContent);
+const text = (page, id) =>
+  page.$eval(field(id), (element) => element.value ?? (element.querySelector('legend') ?? element).textContent);
 async function type(page, values) {
   for (const [id, value] of Object.entries(values)) await page.type(field(id), value);
 }
@@ -120,6 +121,7 @@ test('remember and export: the download holds the record', async () => {
   const session = await page.createCDPSession();
   await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, browserContextId: context.id });
   await type(page, { 1001: '100', 1012: '10' });
+  await page.click(field(1029));
   await page.click(field(1165));
   await page.click(field(1166));
   let files = [];
@@ -164,7 +166,7 @@ test('a phone in portrait: the boxes stack, nothing sticks out', async () => {
     await type(page, { 1001: '100', 1002: '10', 1010: '2', 1012: '10' });
     await page.click(field(1029));
     await page.screenshot({ path: path.join(shots, 'web-phone-pl.png'), fullPage: true });
-    await page.setViewport({ width: 1280, height: 900 });
+    await page.setViewport({ width: 1440, height: 900 });
     await page.screenshot({ path: path.join(shots, 'web-desktop-pl.png'), fullPage: true });
     await page.setViewport({ width: 390, height: 844 });
     await chooseLanguage(page, 'English');
