@@ -1,6 +1,6 @@
 // The page: draws the window the program describes (quorvel_view) and sends every action to it as
 // a line of the batch protocol (quorvel_run). It computes nothing; it only draws and does the I/O:
-// the language files, the browser's storage, the clipboard, downloads and dialogs.
+// the browser's storage, the clipboard, downloads and dialogs.
 'use strict';
 
 const home = '/quorvel';
@@ -13,7 +13,6 @@ let elements = new Map(); // control number -> element
 let dirty = new Set(); // edits typed into since the last action
 let canSave = true; // false when another tab holds the player's files
 let syncing = Promise.resolve();
-let loadStart = performance.now();
 
 const bridge = {
   start: (folder) => quorvel.ccall('quorvel_start', null, ['string'], [folder]),
@@ -23,7 +22,6 @@ const bridge = {
   escape: (text) => quorvel.ccall('quorvel_escape', 'string', ['string'], [text]),
   unescape: (text) => quorvel.ccall('quorvel_unescape', 'string', ['string'], [text]),
   storageError: (file, which) => quorvel.ccall('quorvel_storage_error', 'string', ['string', 'number'], [file, which]),
-  languageFiles: () => quorvel.ccall('quorvel_language_files', 'string', [], []).split('\n').filter(Boolean),
 };
 
 // ---- Drawing -------------------------------------------------------------------------------
@@ -295,19 +293,14 @@ function onKey(event) {
 
 async function main() {
   quorvel = await QuorvelModule();
+  performance.mark('module');
   const FS = quorvel.FS;
-  FS.mkdirTree(home + '/languages');
   FS.mkdirTree(dataFolder);
   FS.mkdirTree(exportFolder);
-  await Promise.all(
-    bridge.languageFiles().map(async (file) => {
-      const response = await fetch(`languages/${file}`);
-      if (response.ok) FS.writeFile(`${home}/languages/${file}`, new Uint8Array(await response.arrayBuffer()));
-    }),
-  );
   FS.mount(FS.filesystems.IDBFS, {}, dataFolder);
   await new Promise((resolve) => FS.syncfs(true, resolve));
   canSave = await holdFiles();
+  performance.mark('storage');
   bridge.start(home);
   const printed = bridge.output();
   const view = bridge.view();
@@ -319,7 +312,7 @@ async function main() {
   }, true);
   document.addEventListener('keydown', onKey);
   $('window').removeAttribute('aria-busy');
-  window.quorvelReadyMs = performance.now() - loadStart;
+  window.quorvelReadyMs = performance.now(); // since the navigation started
   document.body.dataset.ready = 'true';
   if (!canSave) await showMessage(bridge.storageError('data', 1), true);
   await handle(printed, view);
@@ -336,12 +329,8 @@ function holdFiles() {
   );
 }
 
-// Offline: the service worker caches the page, the module and the language files the program names.
-function workOffline() {
-  if (!('serviceWorker' in navigator) || location.protocol === 'file:') return;
+// Offline: the service worker caches the page and the module (which holds the language files).
+if ('serviceWorker' in navigator && location.protocol !== 'file:') {
   navigator.serviceWorker.register('service-worker.js').catch(() => {});
-  const languages = bridge.languageFiles().map((file) => `languages/${file}`);
-  navigator.serviceWorker.ready.then((registration) => registration.active?.postMessage({ cache: languages }));
 }
-
-main().then(workOffline);
+main();

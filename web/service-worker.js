@@ -1,13 +1,10 @@
 // Keeps the page working offline: every file of the page is cached on the first visit and served
 // from the cache after; a newer file is fetched in the background and used on the next visit.
 const cacheName = 'quorvel-v1';
-// The language files are named by the program; the page sends their addresses once it runs.
+// The module holds the language files (languages/ is built into it).
 const files = ['./', 'index.html', 'style.css', 'page.js', 'quorvel.js', 'quorvel.wasm', 'icon.svg'];
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(files)).then(() => self.skipWaiting()));
-});
-self.addEventListener('message', (event) => {
-  if (Array.isArray(event.data?.cache)) event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(event.data.cache)));
 });
 self.addEventListener('activate', (event) => event.waitUntil(self.clients.claim()));
 self.addEventListener('fetch', (event) => {

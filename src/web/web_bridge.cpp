@@ -20,7 +20,6 @@
 #include "batch/script_form.h"
 #include "batch/script_text.h"
 #include "fileio/file_error.h"
-#include "text/languages.h"
 
 namespace quorvel {
 namespace {
@@ -272,13 +271,6 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_storage_error(const char* file, int whi
     return quorvel::Returned(quorvel::FileErrorMessage(g_program->dlg.Texts().fileErrors,
                                                        g_program->dlg.Texts().fileErrors.cannotSave, file,
                                                        which == 0 ? EDQUOT : EBUSY));
-}
-
-// The language files the page loads into languages/ before the start, one name a line.
-EMSCRIPTEN_KEEPALIVE const char* quorvel_language_files() {
-    std::string names;
-    for (const quorvel::LanguageEntry& language : quorvel::kLanguages) names += std::string(language.fileName) + '\n';
-    return quorvel::Returned(std::move(names));
 }
 
 }  // extern "C"
