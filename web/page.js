@@ -171,13 +171,18 @@ function focus(id) {
   element.select?.();
 }
 
+// One message box at a time, in the order the program said them.
+let messages = Promise.resolve();
 function showMessage(text, isError) {
-  const dialog = $('message');
-  dialog.classList.toggle('error', isError);
-  dialog.setAttribute('role', isError ? 'alertdialog' : 'dialog');
-  $('message-text').textContent = text;
-  dialog.showModal();
-  return new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true }));
+  messages = messages.then(() => {
+    const dialog = $('message');
+    dialog.classList.toggle('error', isError);
+    dialog.setAttribute('role', isError ? 'alertdialog' : 'dialog');
+    $('message-text').textContent = text;
+    dialog.showModal();
+    return new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true }));
+  });
+  return messages;
 }
 
 // The program asked for a language: the page's dialog shows its texts, and the answer goes back
@@ -261,6 +266,15 @@ function restart() {
 
 // ---- Keyboard ------------------------------------------------------------------------------
 
+// Ctrl+Shift+V: the pasted text goes to the program's clipboard, which replaces the report and reads it.
+let pasteAndRead = false;
+function onPaste(event) {
+  if (!pasteAndRead) return;
+  pasteAndRead = false;
+  event.preventDefault();
+  act(`clipboard ${bridge.escape(event.clipboardData.getData('text/plain'))}`, 'paste');
+}
+
 function onKey(event) {
   if (document.querySelector('dialog[open]')) return;
   const inReport = event.target.tagName === 'TEXTAREA';
@@ -271,11 +285,7 @@ function onKey(event) {
     event.preventDefault();
     act('key escape');
   } else if (event.ctrlKey && event.shiftKey && (event.key === 'V' || event.key === 'v')) {
-    event.preventDefault();
-    navigator.clipboard
-      .readText()
-      .then((text) => act(`clipboard ${bridge.escape(text)}`, 'paste'))
-      .catch(() => {});
+    pasteAndRead = true; // the browser's paste event that follows brings the text
   } else if (event.ctrlKey && !event.shiftKey && (event.key === 'c' || event.key === 'C')) {
     const field = event.target;
     const selected =
@@ -311,6 +321,8 @@ async function main() {
     if (id) pressedLast = Number(id);
   }, true);
   document.addEventListener('keydown', onKey);
+  document.addEventListener('keyup', () => (pasteAndRead = false));
+  document.addEventListener('paste', onPaste);
   $('window').removeAttribute('aria-busy');
   window.quorvelReadyMs = performance.now(); // since the navigation started
   document.body.dataset.ready = 'true';

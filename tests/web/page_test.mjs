@@ -79,7 +79,7 @@ test('sizes: the module (with the language files), scripts and styles', () => {
 test('the worked example, a language, a reload that keeps them', async () => {
   const context = await browser.createBrowserContext();
   const page = await open(context);
-  console.log(`# interactive after ${(await page.evaluate(() => window.quorvelReadyMs)).toFixed(0)} ms`);
+  console.log(`# interactive after ${(await page.evaluate(() => window.quorvelReadyMs)).toFixed(0)} ms (first visit)`);
   await type(page, { 1001: '100', 1002: '10', 1010: '2', 1012: '10' });
   await page.click(field(1029));
   assert.equal(await text(page, 1060), '100');
@@ -106,6 +106,7 @@ test('the worked example, a language, a reload that keeps them', async () => {
 
   await page.reload();
   await page.waitForSelector('body[data-ready]');
+  console.log(`# interactive after ${(await page.evaluate(() => window.quorvelReadyMs)).toFixed(0)} ms (reload)`);
   assert.equal(await page.evaluate(() => document.documentElement.lang), 'de');
   assert.equal(await page.$eval(field(1114), (list) => list.options[0].text), '1:100:7');
   await context.close();
