@@ -264,6 +264,44 @@ function restart() {
   draw(bridge.view());
 }
 
+// ---- Context menu --------------------------------------------------------------------------
+
+// The window's context menu: the last strike and the plan as text, BBCode or Markdown, and
+// paste-and-read, in the player's language.
+function onContextMenu(event) {
+  if (event.target.closest('input, textarea, dialog')) return;
+  event.preventDefault();
+  const view = bridge.view();
+  const menu = $('share-menu');
+  const entries = [
+    ...view.copyStrike.map((text, i) => [text, `copy ${['text', 'bbcode', 'markdown'][i]}`]),
+    ...view.copyPlan.map((text, i) => [text, `copy plan ${['text', 'bbcode', 'markdown'][i]}`]),
+  ];
+  const pasteAndRead = () =>
+    navigator.clipboard
+      .readText()
+      .then((text) => act(`clipboard ${bridge.escape(text)}`, 'paste'))
+      .catch(() => {});
+  menu.replaceChildren(
+    ...[...entries, [view.paste, pasteAndRead]].map(([text, line]) => {
+      const item = document.createElement('button');
+      item.type = 'button';
+      item.setAttribute('role', 'menuitem');
+      item.textContent = text;
+      item.addEventListener('click', () => {
+        menu.hidePopover();
+        if (typeof line === 'function') line();
+        else act(line);
+      });
+      return item;
+    }),
+  );
+  menu.style.left = `${Math.min(event.clientX, innerWidth - 260)}px`;
+  menu.style.top = `${Math.min(event.clientY, innerHeight - 220)}px`;
+  menu.showPopover();
+  menu.querySelector('button')?.focus();
+}
+
 // ---- Keyboard ------------------------------------------------------------------------------
 
 // Ctrl+Shift+V: the pasted text goes to the program's clipboard, which replaces the report and reads it.
@@ -276,7 +314,7 @@ function onPaste(event) {
 }
 
 function onKey(event) {
-  if (document.querySelector('dialog[open]')) return;
+  if (document.querySelector('dialog[open], :popover-open')) return;
   const inReport = event.target.tagName === 'TEXTAREA';
   if (event.key === 'Enter' && (!inReport || event.ctrlKey) && event.target.tagName !== 'BUTTON') {
     event.preventDefault();
@@ -323,6 +361,7 @@ async function main() {
   document.addEventListener('keydown', onKey);
   document.addEventListener('keyup', () => (pasteAndRead = false));
   document.addEventListener('paste', onPaste);
+  document.addEventListener('contextmenu', onContextMenu);
   $('window').removeAttribute('aria-busy');
   window.quorvelReadyMs = performance.now(); // since the navigation started
   document.body.dataset.ready = 'true';

@@ -270,7 +270,7 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_storage_error(const char* file, int whi
     if (!g_program) return quorvel::Returned({});
     return quorvel::Returned(quorvel::FileErrorMessage(g_program->dlg.Texts().fileErrors,
                                                        g_program->dlg.Texts().fileErrors.cannotSave, file,
-                                                       which == 0 ? EDQUOT : EBUSY));
+                                                       which == 0 ? EDQUOT : EWOULDBLOCK));
 }
 
 }  // extern "C"

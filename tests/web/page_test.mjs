@@ -95,6 +95,9 @@ test('the worked example, a language, a reload that keeps them', async () => {
   times.sort((a, b) => a - b);
   console.log(`# Simulate in the page: median ${times[10].toFixed(3)} ms, worst ${times.at(-1).toFixed(3)} ms`);
   if (shots) await page.screenshot({ path: path.join(shots, 'web-desktop-en.png'), fullPage: true });
+  await page.click(`${field(1000)} > legend`, { button: 'right' });
+  assert.equal(await page.$$eval('#share-menu:popover-open button', (items) => items.length), 7);
+  await page.keyboard.press('Escape');
 
   await chooseLanguage(page, 'Deutsch');
   await page.waitForFunction(() => document.documentElement.lang === 'de');
@@ -109,6 +112,14 @@ test('the worked example, a language, a reload that keeps them', async () => {
   console.log(`# interactive after ${(await page.evaluate(() => window.quorvelReadyMs)).toFixed(0)} ms (reload)`);
   assert.equal(await page.evaluate(() => document.documentElement.lang), 'de');
   assert.equal(await page.$eval(field(1114), (list) => list.options[0].text), '1:100:7');
+  await context.close();
+});
+
+test('a second tab says that the first one holds the files', async () => {
+  const context = await browser.createBrowserContext();
+  await open(context);
+  const second = await open(context);
+  assert.match(await second.$eval('#message[open]', (dialog) => dialog.textContent), /another program holds it/);
   await context.close();
 });
 
