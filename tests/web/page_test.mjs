@@ -87,13 +87,18 @@ test('the worked example, a language, a reload that keeps them', async () => {
   assert.equal(await text(page, 1168), '▲ more');
   assert.ok(await page.$eval(field(1072), (cell) => cell.classList.contains('red')));
   assert.equal(await page.$eval(field(1001), (input) => input.getAttribute('aria-label')), 'Rocket Launcher');
-  const times = [];
-  for (let i = 0; i < 20; ++i) {
+  const runs = [];
+  const actions = [];
+  for (let i = 0; i < 21; ++i) {
     await page.click(field(1029));
-    times.push(await page.evaluate(() => window.quorvelLastActionMs));
+    runs.push(await page.evaluate(() => window.quorvelLastRunMs));
+    actions.push(await page.evaluate(() => window.quorvelLastActionMs));
   }
-  times.sort((a, b) => a - b);
-  console.log(`# Simulate in the page: median ${times[10].toFixed(3)} ms, worst ${times.at(-1).toFixed(3)} ms`);
+  const spread = (times) => {
+    times.sort((a, b) => a - b);
+    return `median ${times[10].toFixed(1)} ms, worst ${times.at(-1).toFixed(1)} ms`;
+  };
+  console.log(`# Simulate in the page: the program ${spread(runs)}; with the drawing ${spread(actions)}`);
   if (shots) await page.screenshot({ path: path.join(shots, 'web-desktop-en.png'), fullPage: true });
   await page.click(`${field(1000)} > legend`, { button: 'right' });
   assert.equal(await page.$$eval('#share-menu:popover-open button', (items) => items.length), 7);
@@ -188,7 +193,7 @@ test('offline after one visit', async () => {
   const context = await browser.createBrowserContext();
   const page = await open(context);
   await page.waitForFunction(
-    async () => (await (await caches.open('quorvel-v1')).keys()).length >= 7,
+    async () => (await Promise.all((await caches.keys()).map(async (name) => (await (await caches.open(name)).keys()).length))).some((count) => count >= 7),
     { polling: 100, timeout: 10000 },
   );
   await page.setOfflineMode(true);
