@@ -18,7 +18,7 @@ const bridge = {
   start: (folder) => quorvel.ccall('quorvel_start', null, ['string'], [folder]),
   run: (lines) => quorvel.ccall('quorvel_run', 'number', ['string'], [lines]),
   output: () => quorvel.ccall('quorvel_output', 'string', [], []),
-  view: () => JSON.parse(quorvel.ccall('quorvel_view', 'string', [], [])),
+  view: (changedOnly = false) => JSON.parse(quorvel.ccall('quorvel_view', 'string', ['number'], [changedOnly ? 1 : 0])),
   escape: (text) => quorvel.ccall('quorvel_escape', 'string', ['string'], [text]),
   unescape: (text) => quorvel.ccall('quorvel_unescape', 'string', ['string'], [text]),
   storageError: (file, which) => quorvel.ccall('quorvel_storage_error', 'string', ['string', 'number'], [file, which]),
@@ -30,7 +30,6 @@ function build(view) {
   const window_ = $('window');
   window_.textContent = '';
   elements = new Map();
-  drawn = new Map();
   const boxes = new Map();
   const buttonColumn = document.createElement('div');
   buttonColumn.className = 'buttons';
@@ -91,19 +90,12 @@ function build(view) {
   window_.append(buttonColumn);
 }
 
-// Controls as last drawn, so that only what changed is touched.
-let drawn = new Map();
-
 function draw(view) {
   document.documentElement.lang = view.locale;
   document.title = view.title;
   for (const control of view.controls) {
     const element = elements.get(control.id);
     if (!element) continue;
-    const state = JSON.stringify(control);
-    const unchanged = drawn.get(control.id) === state;
-    drawn.set(control.id, state);
-    if (unchanged && control.kind !== 'number' && control.kind !== 'report') continue;
     switch (control.kind) {
       case 'box':
         element.firstChild.textContent = control.text;
@@ -150,7 +142,7 @@ function act(...lines) {
   bridge.run([...sets, ...lines].join('\n'));
   const printed = bridge.output();
   window.quorvelLastRunMs = performance.now() - started; // the program's work alone
-  const view = draw(bridge.view());
+  const view = draw(bridge.view(true)); // only what changed is drawn again
   window.quorvelLastActionMs = performance.now() - started; // the program's work and the drawing
   save();
   return handle(printed, view);

@@ -8,6 +8,7 @@
 #include <emscripten/emscripten.h>
 
 #include <cerrno>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -45,6 +46,7 @@ struct WebProgram {
     CSimulatorDlg dlg;
     long lineNumber = 0;
     bool failed = false;
+    std::map<ControlId, std::string> drawn;  // each control as the page was last told it
 
     explicit WebProgram(const std::string& home) : dlg(form, ProgramFolders::InOneFolder(home)) {
         dlg.OnMainWindowInit();
@@ -144,7 +146,8 @@ std::string AccessKey(std::string_view caption) {
     return {};
 }
 
-std::string View(const WebProgram& program) {
+// changedOnly: only the controls that changed since the last view, and the edits.
+std::string View(WebProgram& program, bool changedOnly) {
     const WebForm& form = program.form;
     Json json;
     json.String("title", kWindowTitle);
@@ -152,7 +155,6 @@ std::string View(const WebProgram& program) {
     json.Key("controls");
     json.text += '[';
     for (const ControlRow& control : ControlTable()) {
-        if (json.text.back() != '[') json.text += ',';
         Json row;
         row.Number("id", ToInt(control.id));
         row.String("kind", KindName(control.kind));
@@ -176,6 +178,12 @@ std::string View(const WebProgram& program) {
             row.Strings("entries", list.entries);
             row.Number("selected", list.selected);
         }
+        std::string& drawn = program.drawn[control.id];
+        // The edits always: the page's field may hold what the player typed since.
+        const bool edit = control.kind == ControlKind::NumericEdit || control.kind == ControlKind::ReportEdit;
+        if (changedOnly && !edit && drawn == row.text) continue;
+        drawn = row.text;
+        if (json.text.back() != '[') json.text += ',';
         json.text += row.text + '}';
     }
     json.text += ']';
@@ -251,9 +259,10 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_errors() {
 }
 EMSCRIPTEN_KEEPALIVE int quorvel_closed() { return g_program && g_program->form.Closed() ? 1 : 0; }
 
-// Every control and the texts of the page's own dialogs, as JSON.
-EMSCRIPTEN_KEEPALIVE const char* quorvel_view() {
-    return quorvel::Returned(g_program ? quorvel::View(*g_program) : std::string("{}"));
+// Every control (or, with changedOnly, those that changed since the last call) and the texts of the
+// page's own dialogs, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_view(int changedOnly) {
+    return quorvel::Returned(g_program ? quorvel::View(*g_program, changedOnly != 0) : std::string("{}"));
 }
 
 // The batch protocol's escapes (\n, \r, \t, \\) for a text the page sends, and back for one it shows.
