@@ -118,7 +118,9 @@ function draw(view) {
     }
     if (control.name) element.setAttribute('aria-label', control.name);
     else element.removeAttribute('aria-label');
-    if (control.tip) element.title = control.tip;
+    // A cell's whole value as its tooltip, for when it ends in "…".
+    const tip = control.tip || (control.kind === 'cell' ? control.text.trim() : '');
+    if (tip) element.title = tip;
     else element.removeAttribute('title');
     element.classList.toggle('red', control.colour === 'red');
     element.classList.toggle('green', control.colour === 'green');
