@@ -128,6 +128,18 @@ test('a second tab says that the first one holds the files', async () => {
   await context.close();
 });
 
+test('a full storage quota is said', async () => {
+  const context = await browser.createBrowserContext();
+  const page = await open(context);
+  await page.evaluate(() => {
+    quorvel.FS.syncfs = (populate, done) => done(new DOMException('full', 'QuotaExceededError'));
+  });
+  await page.click(field(1029));
+  await page.waitForSelector('#message[open]');
+  assert.match(await page.$eval('#message', (dialog) => dialog.textContent), /quota is used up/);
+  await context.close();
+});
+
 test('remember and export: the download holds the record', async () => {
   const context = await browser.createBrowserContext();
   const page = await open(context);
