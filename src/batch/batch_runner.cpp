@@ -169,6 +169,14 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
 
 }  // namespace
 
+std::string RunScriptLine(std::string_view line, CSimulatorDlg& dlg, ScriptForm& form, std::ostream& out) {
+    // A script saved with CR LF line endings reads like one with LF endings.
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const ParsedScriptLine parsed = ParseScriptLine(line);
+    if (parsed.error.empty() && parsed.command) Execute(*parsed.command, dlg, form, out);
+    return parsed.error;
+}
+
 int RunBatchScript(std::istream& script, const std::filesystem::path& home, std::ostream& out,
                    std::ostream& err) {
     return RunBatchScript(script, ProgramFolders::InOneFolder(home), out, err);
@@ -181,15 +189,12 @@ int RunBatchScript(std::istream& script, ProgramFolders folders, std::ostream& o
 
     std::string line;
     for (long lineNumber = 1; !form.Closed() && std::getline(script, line); ++lineNumber) {
-        // A script saved with CR LF line endings reads like one with LF endings.
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const ParsedScriptLine parsed = ParseScriptLine(line);
-        if (!parsed.error.empty()) {
-            err << "quorvel-batch: line " << lineNumber << ": " << parsed.error << '\n';
+        const std::string error = RunScriptLine(line, dlg, form, out);
+        if (!error.empty()) {
+            err << "quorvel-batch: line " << lineNumber << ": " << error << '\n';
             err.flush();
             return kBatchScriptError;
         }
-        if (parsed.command) Execute(*parsed.command, dlg, form, out);
     }
     return kBatchOk;
 }

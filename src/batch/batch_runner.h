@@ -7,8 +7,12 @@
 #include <filesystem>
 #include <istream>
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include "app/program_folders.h"
+#include "app/simulator_dialog.h"
+#include "batch/script_form.h"
 
 namespace quorvel {
 
@@ -23,5 +27,10 @@ inline constexpr int kBatchScriptError = 2;
 int RunBatchScript(std::istream& script, const std::filesystem::path& home, std::ostream& out,
                    std::ostream& err);
 int RunBatchScript(std::istream& script, ProgramFolders folders, std::ostream& out, std::ostream& err);
+
+// Runs one script line (without its line ending) on a started program, printing to out: what the
+// batch does for each line, and what the web page's bridge does for each line it is given. Empty,
+// or the reason why the line is no command (then nothing ran).
+std::string RunScriptLine(std::string_view line, CSimulatorDlg& dlg, ScriptForm& form, std::ostream& out);
 
 }  // namespace quorvel

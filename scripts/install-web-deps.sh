@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the web build and its tests need: Emscripten (on clang 14), Node
+# and Chromium, and the page tests' npm dev dependencies from web/package-lock.json. Idempotent:
+# apt-get and npm run only when something is missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+packages=(emscripten chromium)
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+# The browser tests drive the system's Chromium; puppeteer-core downloads no browser of its own.
+if [ -f web/package-lock.json ] && [ ! -d web/node_modules/puppeteer-core ]; then
+  (cd web && npm ci --no-audit --no-fund)
+fi

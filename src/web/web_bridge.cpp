@@ -1,0 +1,285 @@
+// The web page's door into the program: the same handlers as the window and the batch, driven by
+// lines of the batch protocol. Data flow:
+//   the page (or quorvel-batch.mjs) -> quorvel_run("press 1029\n...") -> RunScriptLine, line by
+//   line, on one program that lives as long as the page -> output lines, and quorvel_view(): every
+//   control of the control table with its place, text, name, tooltip, colour and list, plus the
+//   texts the page's own dialogs show, as JSON. The page computes nothing; it draws this.
+
+#include <emscripten/emscripten.h>
+
+#include <cerrno>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "app/control_table.h"
+#include "app/program_files.h"
+#include "app/simulator_dialog.h"
+#include "batch/batch_runner.h"
+#include "batch/script_form.h"
+#include "batch/script_text.h"
+#include "fileio/file_error.h"
+
+namespace quorvel {
+namespace {
+
+// The batch form, also remembering the locale of the language in force (the page's lang attribute).
+class WebForm : public ScriptForm {
+public:
+    using ScriptForm::ScriptForm;
+    void UseLanguage(const LanguageTexts& texts, std::string_view locale) override {
+        ScriptForm::UseLanguage(texts, locale);
+        m_locale = std::string(locale);
+    }
+    const std::string& Locale() const { return m_locale; }
+
+private:
+    std::string m_locale = "en";
+};
+
+struct WebProgram {
+    std::ostringstream out;
+    std::ostringstream err;
+    WebForm form{out};
+    CSimulatorDlg dlg;
+    long lineNumber = 0;
+    bool failed = false;
+    std::map<ControlId, std::string> drawn;  // each control as the page was last told it
+
+    explicit WebProgram(const std::string& home) : dlg(form, ProgramFolders::InOneFolder(home)) {
+        dlg.OnMainWindowInit();
+    }
+};
+
+std::unique_ptr<WebProgram> g_program;
+std::string g_returned;  // the text the last call returned, alive until the next call
+
+const char* Returned(std::string text) {
+    g_returned = std::move(text);
+    return g_returned.c_str();
+}
+
+std::string Taken(std::ostringstream& stream) {
+    std::string text = stream.str();
+    stream.str({});
+    return text;
+}
+
+void AppendJsonString(std::string& json, std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    json += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (byte < 0x20) {
+            json += "\\u00";
+            json += kHex[byte >> 4];
+            json += kHex[byte & 15];
+        } else {
+            json += c;
+        }
+    }
+    json += '"';
+}
+
+struct Json {
+    std::string text = "{";
+    void Key(std::string_view key) {
+        if (text.size() > 1 && text.back() != '{' && text.back() != '[') text += ',';
+        AppendJsonString(text, key);
+        text += ':';
+    }
+    void String(std::string_view key, std::string_view value) {
+        Key(key);
+        AppendJsonString(text, value);
+    }
+    void Number(std::string_view key, long long value) {
+        Key(key);
+        text += std::to_string(value);
+    }
+    void Strings(std::string_view key, const auto& values) {
+        Key(key);
+        text += '[';
+        for (const auto& value : values) {
+            if (text.back() != '[') text += ',';
+            AppendJsonString(text, value);
+        }
+        text += ']';
+    }
+};
+
+const char* KindName(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::GroupBox:
+            return "box";
+        case ControlKind::Label:
+            return "label";
+        case ControlKind::NumericEdit:
+            return "number";
+        case ControlKind::ReportEdit:
+            return "report";
+        case ControlKind::Cell:
+            return "cell";
+        case ControlKind::Button:
+            return "button";
+        case ControlKind::DropDown:
+            return "list";
+    }
+    return "cell";
+}
+
+const char* ColourName(TextColour colour) {
+    return colour == TextColour::Red ? "red" : colour == TextColour::Green ? "green" : "";
+}
+
+// The letter after a caption's single '&': the access key. "&&" stands for a plain '&'.
+std::string AccessKey(std::string_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&') return std::string(1, caption[i + 1]);
+        ++i;
+    }
+    return {};
+}
+
+// changedOnly: only the controls that changed since the last view, and the edits.
+std::string View(WebProgram& program, bool changedOnly) {
+    const WebForm& form = program.form;
+    Json json;
+    json.String("title", kWindowTitle);
+    json.String("locale", form.Locale());
+    json.Key("controls");
+    json.text += '[';
+    for (const ControlRow& control : ControlTable()) {
+        Json row;
+        row.Number("id", ToInt(control.id));
+        row.String("kind", KindName(control.kind));
+        row.Number("box", ToInt(control.box));
+        row.Number("row", control.row);
+        row.Number("column", control.column);
+        row.Number("span", control.columnSpan);
+        const std::string text = form.GetText(control.id);
+        if (control.kind == ControlKind::GroupBox || control.kind == ControlKind::Label ||
+            control.kind == ControlKind::Button) {
+            row.String("text", WithoutMnemonic(text));
+            row.String("key", AccessKey(text));
+        } else {
+            row.String("text", text);
+        }
+        row.String("name", form.GetAccessibleName(control.id));
+        row.String("tip", form.GetToolTip(control.id));
+        row.String("colour", ColourName(form.GetColour(control.id)));
+        if (control.kind == ControlKind::DropDown) {
+            const MemoryForm::List& list = form.GetList(control.id);
+            row.Strings("entries", list.entries);
+            row.Number("selected", list.selected);
+        }
+        std::string& drawn = program.drawn[control.id];
+        // The edits always: the page's field may hold what the player typed since.
+        const bool edit = control.kind == ControlKind::NumericEdit || control.kind == ControlKind::ReportEdit;
+        if (changedOnly && !edit && drawn == row.text) continue;
+        drawn = row.text;
+        if (json.text.back() != '[') json.text += ',';
+        json.text += row.text + '}';
+    }
+    json.text += ']';
+
+    const LanguageTexts& texts = program.dlg.Texts();
+    json.String("saveFileName", texts.saveFileName);
+    json.String("aboutTitle", texts.aboutTitle);
+    json.Strings("copyStrike", texts.copyStrikeEntry);
+    json.Strings("copyPlan", texts.copyPlanEntry);
+    json.String("paste", texts.pasteReportEntry);
+    json.String("about", texts.aboutEntry);
+
+    const LanguageDialogTexts& dialog = form.LastLanguageDialog();
+    json.Key("languageDialog");
+    Json languages;
+    languages.String("title", dialog.title);
+    languages.String("accept", WithoutMnemonic(dialog.acceptCaption));
+    languages.String("cancel", WithoutMnemonic(dialog.cancelCaption));
+    if (dialog.hasColumns) languages.Strings("headings", dialog.columnHeading);
+    languages.Key("rows");
+    languages.text += '[';
+    for (const auto& entry : dialog.rows) {
+        if (languages.text.back() != '[') languages.text += ',';
+        AppendJsonString(languages.text, entry[0]);
+    }
+    languages.text += ']';
+    languages.Number("current", dialog.currentRow);
+    json.text += languages.text + '}';
+    return json.text + '}';
+}
+
+}  // namespace
+}  // namespace quorvel
+
+using quorvel::g_program;
+
+extern "C" {
+
+// Starts the program with home holding languages/ and data/; what start-up printed is the first
+// output. A second start replaces the program (the window closed and opened again).
+EMSCRIPTEN_KEEPALIVE void quorvel_start(const char* home) {
+    g_program.reset();
+    g_program = std::make_unique<quorvel::WebProgram>(home);
+}
+
+// Runs lines of the batch protocol separated by '\n' (a last line may lack its ending) until the
+// window closes or a line is no command: then 2, with the reason in quorvel_errors(). 0 otherwise.
+EMSCRIPTEN_KEEPALIVE int quorvel_run(const char* lines) {
+    if (!g_program || g_program->failed) return quorvel::kBatchScriptError;
+    quorvel::WebProgram& program = *g_program;
+    std::string_view rest(lines);
+    while (!rest.empty() && !program.form.Closed()) {
+        const std::size_t end = rest.find('\n');
+        const std::string_view line = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        ++program.lineNumber;
+        const std::string error = quorvel::RunScriptLine(line, program.dlg, program.form, program.out);
+        if (!error.empty()) {
+            program.err << "quorvel-batch: line " << program.lineNumber << ": " << error << '\n';
+            program.failed = true;
+            return quorvel::kBatchScriptError;
+        }
+    }
+    return quorvel::kBatchOk;
+}
+
+// What the program printed since the last call, and what it reported on its error stream.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_output() {
+    return quorvel::Returned(g_program ? quorvel::Taken(g_program->out) : std::string());
+}
+EMSCRIPTEN_KEEPALIVE const char* quorvel_errors() {
+    return quorvel::Returned(g_program ? quorvel::Taken(g_program->err) : std::string());
+}
+EMSCRIPTEN_KEEPALIVE int quorvel_closed() { return g_program && g_program->form.Closed() ? 1 : 0; }
+
+// Every control (or, with changedOnly, those that changed since the last call) and the texts of the
+// page's own dialogs, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_view(int changedOnly) {
+    return quorvel::Returned(g_program ? quorvel::View(*g_program, changedOnly != 0) : std::string("{}"));
+}
+
+// The batch protocol's escapes (\n, \r, \t, \\) for a text the page sends, and back for one it shows.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_escape(const char* text) {
+    return quorvel::Returned(quorvel::EscapeScriptText(text));
+}
+EMSCRIPTEN_KEEPALIVE const char* quorvel_unescape(const char* text) {
+    return quorvel::Returned(quorvel::UnescapeScriptText(text));
+}
+
+// What the page says when the browser's storage refuses the player's files (which 0: the quota is
+// used up; 1: another tab of the page holds them), as the error box of a failed save says it.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_storage_error(const char* file, int which) {
+    if (!g_program) return quorvel::Returned({});
+    return quorvel::Returned(quorvel::FileErrorMessage(g_program->dlg.Texts().fileErrors,
+                                                       g_program->dlg.Texts().fileErrors.cannotSave, file,
+                                                       which == 0 ? EDQUOT : EWOULDBLOCK));
+}
+
+}  // extern "C"

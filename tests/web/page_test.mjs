@@ -1,0 +1,218 @@
+// The page in the system's Chromium (headless, driven by puppeteer-core):
+//   QUORVEL_PAGE_DIR=build/web/page node page_test.mjs
+// Serves PAGE_DIR on localhost and plays the player: the worked example, a language, a reload, an
+// export, the keyboard alone, a phone's screen, and offline. Prints the sizes and timings it saw.
+// QUORVEL_SCREENSHOTS=DIR also writes screenshots (desktop and phone width, English and Polish).
+import assert from 'node:assert/strict';
+import { mkdtempSync, readdirSync, readFileSync, rmSync, statSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { after, before, test } from 'node:test';
+import { createRequire } from 'node:module';
+import { fileURLToPath } from 'node:url';
+import { gzipSync } from 'node:zlib';
+
+// puppeteer-core is the page folder's dev dependency (web/package-lock.json).
+const here = path.dirname(fileURLToPath(import.meta.url));
+const puppeteer = createRequire(path.join(here, '../../web/package.json'))('puppeteer-core');
+const pageDir = path.resolve(process.env.QUORVEL_PAGE_DIR);
+const shots = process.env.QUORVEL_SCREENSHOTS;
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml' };
+const server = createServer((request, response) => {
+  const file = path.join(pageDir, decodeURIComponent(new URL(request.url, 'http://x').pathname).replace(/\/$/, '/index.html'));
+  try {
+    const body = readFileSync(file);
+    response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' });
+    response.end(body);
+  } catch {
+    response.writeHead(404).end();
+  }
+});
+let browser;
+let url;
+
+before(async () => {
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  url = `http://localhost:${server.address().port}/`;
+  browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage'],
+  });
+});
+after(async () => {
+  await browser?.close();
+  server.close();
+});
+
+async function open(context, width = 1440, height = 900) {
+  const page = await context.newPage();
+  await page.setViewport({ width, height });
+  await page.goto(url);
+  await page.waitForSelector('body[data-ready]');
+  return page;
+}
+const field = (id) => `[data-id="${id}"]`;
+const text = (page, id) =>
+  page.$eval(field(id), (element) => element.value ?? (element.querySelector('legend') ?? element).textContent);
+async function type(page, values) {
+  for (const [id, value] of Object.entries(values)) await page.type(field(id), value);
+}
+async function chooseLanguage(page, name) {
+  await page.click(field(1096));
+  await page.waitForSelector('#languages[open]');
+  await page.$eval('#language-list', (list, name) => {
+    list.selectedIndex = [...list.options].findIndex((option) => option.text === name);
+  }, name);
+  await page.click('#languages-accept');
+}
+
+test('sizes: the module (with the language files), scripts and styles', () => {
+  let total = 0;
+  for (const file of ['quorvel.wasm', 'quorvel.js', 'page.js', 'style.css', 'index.html', 'service-worker.js']) {
+    total += gzipSync(readFileSync(path.join(pageDir, file)), { level: 9 }).length;
+  }
+  console.log(`# gzipped page: ${(total / 1024).toFixed(1)} KB; module ${statSync(path.join(pageDir, 'quorvel.wasm')).size} bytes raw`);
+});
+
+test('the worked example, a language, a reload that keeps them', async () => {
+  const context = await browser.createBrowserContext();
+  const page = await open(context);
+  console.log(`# interactive after ${(await page.evaluate(() => window.quorvelReadyMs)).toFixed(0)} ms (first visit)`);
+  await type(page, { 1001: '100', 1002: '10', 1010: '2', 1012: '10' });
+  await page.click(field(1029));
+  assert.equal(await text(page, 1060), '100');
+  assert.equal(await text(page, 1072), '231.000');
+  assert.equal(await text(page, 1168), '▲ more');
+  assert.ok(await page.$eval(field(1072), (cell) => cell.classList.contains('red')));
+  assert.equal(await page.$eval(field(1001), (input) => input.getAttribute('aria-label')), 'Rocket Launcher');
+  const runs = [];
+  const actions = [];
+  for (let i = 0; i < 21; ++i) {
+    await page.click(field(1029));
+    runs.push(await page.evaluate(() => window.quorvelLastRunMs));
+    actions.push(await page.evaluate(() => window.quorvelLastActionMs));
+  }
+  const spread = (times) => {
+    times.sort((a, b) => a - b);
+    return `median ${times[10].toFixed(1)} ms, worst ${times.at(-1).toFixed(1)} ms`;
+  };
+  console.log(`# Simulate in the page: the program ${spread(runs)}; with the drawing ${spread(actions)}`);
+  if (shots) await page.screenshot({ path: path.join(shots, 'web-desktop-en.png'), fullPage: true });
+  await page.click(`${field(1000)} > legend`, { button: 'right' });
+  assert.equal(await page.$$eval('#share-menu:popover-open button', (items) => items.length), 7);
+  await page.keyboard.press('Escape');
+
+  await chooseLanguage(page, 'Deutsch');
+  await page.waitForFunction(() => document.documentElement.lang === 'de');
+  assert.equal(await text(page, 1000), 'Verteidiger');
+  await type(page, { 1087: '1', 1089: '100', 1090: '7' });
+  await page.click(field(1122));
+  await page.waitForFunction(() => document.querySelector('[data-id="1114"]').options.length === 1);
+  await new Promise((resolve) => setTimeout(resolve, 300)); // the storage is written after the action
+
+  await page.reload();
+  await page.waitForSelector('body[data-ready]');
+  console.log(`# interactive after ${(await page.evaluate(() => window.quorvelReadyMs)).toFixed(0)} ms (reload)`);
+  assert.equal(await page.evaluate(() => document.documentElement.lang), 'de');
+  assert.equal(await page.$eval(field(1114), (list) => list.options[0].text), '1:100:7');
+  await context.close();
+});
+
+test('a second tab says that the first one holds the files', async () => {
+  const context = await browser.createBrowserContext();
+  await open(context);
+  const second = await open(context);
+  assert.match(await second.$eval('#message[open]', (dialog) => dialog.textContent), /another program holds it/);
+  await context.close();
+});
+
+test('a full storage quota is said', async () => {
+  const context = await browser.createBrowserContext();
+  const page = await open(context);
+  await page.evaluate(() => {
+    quorvel.FS.syncfs = (populate, done) => done(new DOMException('full', 'QuotaExceededError'));
+  });
+  await page.click(field(1029));
+  await page.waitForSelector('#message[open]');
+  assert.match(await page.$eval('#message', (dialog) => dialog.textContent), /quota is used up/);
+  await context.close();
+});
+
+test('remember and export: the download holds the record', async () => {
+  const context = await browser.createBrowserContext();
+  const page = await open(context);
+  const downloads = mkdtempSync(path.join(tmpdir(), 'quorvel-download-'));
+  const session = await page.createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, browserContextId: context.id });
+  await type(page, { 1001: '100', 1012: '10' });
+  await page.click(field(1029));
+  await page.click(field(1165));
+  await page.click(field(1166));
+  let files = [];
+  for (let i = 0; i < 50 && !files.some((file) => !file.endsWith('.crdownload')); ++i) {
+    await new Promise((resolve) => setTimeout(resolve, 100));
+    files = readdirSync(downloads);
+  }
+  assert.equal(files.length, 1);
+  const record = readFileSync(path.join(downloads, files[0]), 'utf8');
+  assert.match(record, /Rocket Launcher/);
+  console.log(`# exported ${files[0]}: ${record.length} characters`);
+  rmSync(downloads, { recursive: true });
+  await context.close();
+});
+
+test('keyboard only: fields, Enter simulates, Escape resets', async () => {
+  const context = await browser.createBrowserContext();
+  const page = await open(context);
+  await page.focus(field(1001));
+  await page.keyboard.type('100');
+  await page.keyboard.press('Tab');
+  await page.keyboard.type('10');
+  await page.focus(field(1012));
+  await page.keyboard.type('10');
+  await page.keyboard.press('Enter');
+  assert.equal(await text(page, 1060), '100');
+  assert.equal(await page.$eval(field(1029), (button) => button.accessKey), 's');
+  await page.keyboard.press('Escape');
+  assert.equal(await text(page, 1001), '');
+  await context.close();
+});
+
+test('a phone in portrait: the boxes stack, nothing sticks out', async () => {
+  const context = await browser.createBrowserContext();
+  const page = await open(context, 390, 844);
+  const lefts = await page.$$eval('fieldset.box', (boxes) => boxes.map((box) => Math.round(box.getBoundingClientRect().left)));
+  assert.equal(new Set(lefts).size, 1);
+  assert.ok((await page.evaluate(() => document.documentElement.scrollWidth)) <= 390);
+  if (shots) {
+    await chooseLanguage(page, 'Polski');
+    await page.waitForFunction(() => document.documentElement.lang === 'pl');
+    await type(page, { 1001: '100', 1002: '10', 1010: '2', 1012: '10' });
+    await page.click(field(1029));
+    await page.screenshot({ path: path.join(shots, 'web-phone-pl.png'), fullPage: true });
+    await page.setViewport({ width: 1440, height: 900 });
+    await page.screenshot({ path: path.join(shots, 'web-desktop-pl.png'), fullPage: true });
+    await page.setViewport({ width: 390, height: 844 });
+    await chooseLanguage(page, 'English');
+    await page.screenshot({ path: path.join(shots, 'web-phone-en.png'), fullPage: true });
+  }
+  await context.close();
+});
+
+test('offline after one visit', async () => {
+  const context = await browser.createBrowserContext();
+  const page = await open(context);
+  await page.waitForFunction(
+    async () => (await Promise.all((await caches.keys()).map(async (name) => (await (await caches.open(name)).keys()).length))).some((count) => count >= 7),
+    { polling: 100, timeout: 10000 },
+  );
+  await page.setOfflineMode(true);
+  await page.reload();
+  await page.waitForSelector('body[data-ready]');
+  await type(page, { 1001: '100', 1012: '10' });
+  await page.click(field(1029));
+  assert.equal(await text(page, 1060), '100');
+  await context.close();
+});
