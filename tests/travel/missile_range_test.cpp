@@ -25,6 +25,15 @@ TEST(MissileRange, IsTwiceTheLevelLessOne) {
     for (const auto& c : cases) EXPECT_EQ(MissileRange(c.level), c.range) << "level " << c.level;
 }
 
+TEST(MissileRange, FiveTimesTheLevelLessOneUnderTheOtherRule) {
+    constexpr RangeRule kFive = RangeRule::FiveTimesLevel;
+    EXPECT_EQ(MissileRange(0, kFive), 0);
+    EXPECT_EQ(MissileRange(1, kFive), 4);
+    EXPECT_EQ(MissileRange(7, kFive), 34);
+    EXPECT_EQ(MissileRange(std::numeric_limits<std::int32_t>::max(), kFive), 10737418234LL);
+    EXPECT_EQ(MissileRange(-1, kFive), std::nullopt);
+}
+
 TEST(MissileRange, NegativeLevelGivesNothing) {
     EXPECT_EQ(MissileRange(-1), std::nullopt);
     EXPECT_EQ(MissileRange(std::numeric_limits<std::int32_t>::min()), std::nullopt);
