@@ -87,7 +87,7 @@ void CSimulatorDlg::Run(Action action) {
     };
     // Every action with its frame and its panel's handler. The steps (the actions that change the
     // work as a whole) are kept for undo here, in one place, not by each handler.
-    static constexpr std::array<Dispatch, 27> kDispatch = {{
+    static constexpr std::array<Dispatch, 29> kDispatch = {{
         {Action::Simulate, Frame::ReadFields,
          [](CSimulatorDlg& d) {
              d.m_strike.OnSimulate();
@@ -129,6 +129,8 @@ void CSimulatorDlg::Run(Action action) {
         {Action::Undo, Frame::None, [](CSimulatorDlg& d) { d.StepBack(d.m_undo, d.m_redo); }},
         {Action::Redo, Frame::None, [](CSimulatorDlg& d) { d.StepBack(d.m_redo, d.m_undo); }},
         {Action::NewPlan, Frame::None, [](CSimulatorDlg& d) { d.m_plan.OnNewPlan(); }, true},
+        {Action::Targets, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnTargets(); }},
+        {Action::LoadTarget, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnLoadTarget(); }, true},
     }};
     const auto it = std::find_if(kDispatch.begin(), kDispatch.end(),
                                  [action](const Dispatch& entry) { return entry.action == action; });
