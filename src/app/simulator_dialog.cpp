@@ -18,6 +18,7 @@
 #include "plan/plan_file.h"
 #include "text/number_format.h"
 #include "text/placeholders.h"
+#include "travel/range_rule_file.h"
 
 namespace quorvel {
 namespace {
@@ -67,14 +68,23 @@ void CSimulatorDlg::OnMainWindowInit(std::string_view desktopLocale) {
     // Rewrites of a program that was killed mid-way leave their temporaries behind.
     RemoveAbandonedTemporaries(HomePath(kBookFile));
     RemoveAbandonedTemporaries(HomePath(kLanguageSaveFile));
+    RemoveAbandonedTemporaries(HomePath(kRangeRuleFile));
     // The plan of a window that ended becomes this window's; plan files of others that ended go.
     m_plan.TakeOverAbandonedPlan();
     HandleAbandonedPlanFiles(HomePath(kPlanFile));
 
     m_language.ApplyLanguageFile(LanguagePath(StartLanguageIndex(HomePath(kLanguageSaveFile), desktopLocale)));
     m_language.CreateApplyResultTip();
+    m_context.rangeRule = SavedRangeRule(HomePath(kRangeRuleFile));
     for (ControlId id : kNumericInputs) m_context.form.SetText(id, "");
     m_travel.RefillBookList();
+}
+
+void CSimulatorDlg::SetRangeRule(RangeRule rule) {
+    m_context.rangeRule = rule;
+    int error = 0;
+    const std::filesystem::path file = HomePath(kRangeRuleFile);
+    if (!SaveRangeRule(file, rule, &error)) m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, file, error);
 }
 
 void CSimulatorDlg::Run(Action action) {

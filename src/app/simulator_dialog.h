@@ -116,8 +116,9 @@ public:
     // Run(Action::LoadTarget) loads row k (from 1) as one step.
     const TargetPanel& Targets() const { return m_targets; }
     void ChooseTarget(std::size_t row) { m_targets.ChooseRow(row); }
-    // The missile range's rule for the range, the flight time and the target list.
-    void SetRangeRule(RangeRule rule) { m_context.rangeRule = rule; }
+    // The missile range's rule for the range, the flight time and the target list, kept in the
+    // player's folder (an error box names the file when it cannot be written).
+    void SetRangeRule(RangeRule rule);
 
 private:
     // What the frame reads before a handler: every field, or none (the handler tells a past
