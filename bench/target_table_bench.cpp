@@ -46,8 +46,9 @@ void BM_SplitAndRank(benchmark::State& state) {
     if (ComputeTargetTable(page, settings).size() != kReports) state.SkipWithError("a report was lost");
     for (auto _ : state) {
         std::vector<TargetRow> rows = ComputeTargetTable(page, settings);
-        std::sort(rows.begin(), rows.end(),
-                  [](const TargetRow& a, const TargetRow& b) { return a.resourcesPerMissile > b.resourcesPerMissile; });
+        std::sort(rows.begin(), rows.end(), [](const TargetRow& a, const TargetRow& b) {
+            return a.resourcesPerMissile > b.resourcesPerMissile;
+        });
         benchmark::DoNotOptimize(rows);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * page.size()));

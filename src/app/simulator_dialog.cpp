@@ -84,7 +84,9 @@ void CSimulatorDlg::SetRangeRule(RangeRule rule) {
     m_context.rangeRule = rule;
     int error = 0;
     const std::filesystem::path file = HomePath(kRangeRuleFile);
-    if (!SaveRangeRule(file, rule, &error)) m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, file, error);
+    if (!SaveRangeRule(file, rule, &error)) {
+        m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, file, error);
+    }
 }
 
 void CSimulatorDlg::Run(Action action) {

@@ -31,10 +31,12 @@ TargetRow ComputeTargetRow(const SpyReport& report, const TargetSettings& settin
     const ReportItems items = ItemsOf(report);
     row.interceptors = items.interceptors;
     row.armourLevel = items.armourLevel;
-    for (int r = 0; r < kResourceCount; ++r) row.defenceValue[r] = std::int64_t{items.interceptors} * kInterceptorCost[r];
+    for (int r = 0; r < kResourceCount; ++r)
+        row.defenceValue[r] = std::int64_t{items.interceptors} * kInterceptorCost[r];
     for (int t = 0; t < kDefenceTypeCount; ++t) {
         row.defenceUnits += items.counts[t];
-        for (int r = 0; r < kResourceCount; ++r) row.defenceValue[r] += std::int64_t{items.counts[t]} * kDefenceStats[t].cost[r];
+        for (int r = 0; r < kResourceCount; ++r)
+            row.defenceValue[r] += std::int64_t{items.counts[t]} * kDefenceStats[t].cost[r];
     }
 
     StrikeInput input;
@@ -60,7 +62,8 @@ TargetRow ComputeTargetRow(const SpyReport& report, const TargetSettings& settin
             row.systems = flight.systems;
             row.flightSeconds = FlightSeconds(flight.systems);
             row.arrivalSecondOfDay = ArrivalSecondOfDay(settings.secondsOfDayNow, *row.flightSeconds);
-            const std::optional<std::int64_t> range = MissileRange(settings.impulseDriveLevel, settings.rangeRule);
+            const std::optional<std::int64_t> range =
+                MissileRange(settings.impulseDriveLevel, settings.rangeRule);
             row.inRange = range && flight.systems <= *range;
         }
     }

@@ -32,26 +32,26 @@ struct TargetSettings {
     std::int32_t weaponsLevel = 0;
     std::int32_t impulseDriveLevel = 0;
     RangeRule rangeRule = RangeRule::TwiceLevel;
-    std::optional<Position> start;    // nothing: no distance, flight time or range for any row
+    std::optional<Position> start;     // nothing: no distance, flight time or range for any row
     std::int32_t secondsOfDayNow = 0;  // local time of day, 0..86399
 };
 
 inline constexpr std::int32_t kSecondsPerDay = 24 * 60 * 60;
 
 struct TargetRow {
-    SpyReport report;                 // what loading the row fills, as reading the report alone
-    std::optional<Position> target;   // the report's position
-    std::int64_t defenceUnits = 0;    // the eight types together
-    Resources defenceValue{};         // every unit and anti-ballistic missile at its cost
+    SpyReport report;                // what loading the row fills, as reading the report alone
+    std::optional<Position> target;  // the report's position
+    std::int64_t defenceUnits = 0;   // the eight types together
+    Resources defenceValue{};        // every unit and anti-ballistic missile at its cost
     std::int32_t interceptors = 0;
     std::int32_t armourLevel = 0;
-    Wide missilesNeeded = 0;          // to destroy everything with the weapons level; 0 when bare
-    std::optional<Resources> loss;    // the defender's loss with those missiles; nothing beyond 64 bits
-    Wide resourcesPerMissile = 0;     // the loss's three resources together per missile, rounded down
-    std::optional<std::int32_t> systems;           // the distance from the start, same galaxy only
-    std::optional<std::int32_t> flightSeconds;     // the distance in minutes and 30 seconds
+    Wide missilesNeeded = 0;              // to destroy everything with the weapons level; 0 when bare
+    std::optional<Resources> loss;        // the defender's loss with those missiles; nothing beyond 64 bits
+    Wide resourcesPerMissile = 0;         // the loss's three resources together per missile, rounded down
+    std::optional<std::int32_t> systems;  // the distance from the start, same galaxy only
+    std::optional<std::int32_t> flightSeconds;       // the distance in minutes and 30 seconds
     std::optional<std::int32_t> arrivalSecondOfDay;  // now plus the flight time, on the 24-hour clock
-    bool inRange = false;             // the distance lies within the missile range
+    bool inRange = false;                            // the distance lies within the missile range
 };
 
 // The flight time the flight-time box shows for a distance: minutes and a fixed 30 seconds.

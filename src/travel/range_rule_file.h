@@ -15,8 +15,9 @@ RangeRule ParseRangeRule(std::string_view text);
 // The saved rule; the default when the file is missing, unreadable or no regular file.
 RangeRule SavedRangeRule(const std::filesystem::path& file);
 
-// Replaces the file atomically under the lock of its folder with the rule's factor (the data folder is created when missing).
-// False when it could not be written; the old file then stays and errorNumber receives the reason.
+// Replaces the file atomically under the lock of its folder with the rule's factor (the data folder is
+// created when missing). False when it could not be written; the old file then stays and errorNumber receives
+// the reason.
 bool SaveRangeRule(const std::filesystem::path& file, RangeRule rule, int* errorNumber = nullptr);
 
 }  // namespace quorvel

@@ -26,13 +26,10 @@ TEST(TargetTable, RowsFollowTheReaderAndRequiredMissiles) {
         input.armourLevel = items.armourLevel;
         input.weaponsLevel = 12;
         EXPECT_EQ(rows[i].target, testing::kReportSamples[i].target);
-        EXPECT_EQ(rows[i].interceptors, testing::kReportSamples[i].items[1]);
         EXPECT_EQ(rows[i].missilesNeeded, RequiredMissiles(input, 0).missiles) << i;
-        // Destroying everything costs the defender the whole defence.
-        EXPECT_EQ(rows[i].loss, rows[i].defenceValue) << i;
+        EXPECT_EQ(rows[i].loss, rows[i].defenceValue) << "destroying everything costs the whole defence";
     }
     EXPECT_EQ(rows[1].defenceValue, (Resources{5855000, 1735000, 304000}));
-    EXPECT_EQ(rows[1].defenceUnits, 1250 + 830 + 120 + 42 + 15 + 6 + 1 + 1);
 }
 
 TEST(TargetTable, RangeRuleAndArrivalWithAFixedClock) {
@@ -48,8 +45,6 @@ TEST(TargetTable, RangeRuleAndArrivalWithAFixedClock) {
     EXPECT_FALSE(twice.inRange) << "range 13";
     settings.rangeRule = RangeRule::FiveTimesLevel;
     EXPECT_TRUE(ComputeTargetRow(en, settings).inRange) << "range 34";
-    settings.start = Position{5, 127, 9};
-    EXPECT_EQ(ComputeTargetRow(en, settings).systems, std::nullopt) << "another galaxy";
 }
 
 }  // namespace
