@@ -14,6 +14,8 @@ inline constexpr std::string_view kLanguageFolder = "languages";
 inline constexpr std::string_view kDataFolder = "data";
 inline constexpr std::string_view kBookFile = "data/QuorvelData.dat";
 inline constexpr std::string_view kLanguageSaveFile = "data/LanguageSave.dat";
+// The missile range's rule the player chose: "2" or "5".
+inline constexpr std::string_view kRangeRuleFile = "data/RangeRule.dat";
 inline constexpr std::string_view kPlanFile = "data/IRakAttackPlan.tmp";
 // The inputs and shown results of the last session of the window.
 inline constexpr std::string_view kSessionFile = "data/QuorvelSession.txt";

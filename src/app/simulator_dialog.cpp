@@ -18,6 +18,7 @@
 #include "plan/plan_file.h"
 #include "text/number_format.h"
 #include "text/placeholders.h"
+#include "travel/range_rule_file.h"
 
 namespace quorvel {
 namespace {
@@ -67,14 +68,25 @@ void CSimulatorDlg::OnMainWindowInit(std::string_view desktopLocale) {
     // Rewrites of a program that was killed mid-way leave their temporaries behind.
     RemoveAbandonedTemporaries(HomePath(kBookFile));
     RemoveAbandonedTemporaries(HomePath(kLanguageSaveFile));
+    RemoveAbandonedTemporaries(HomePath(kRangeRuleFile));
     // The plan of a window that ended becomes this window's; plan files of others that ended go.
     m_plan.TakeOverAbandonedPlan();
     HandleAbandonedPlanFiles(HomePath(kPlanFile));
 
     m_language.ApplyLanguageFile(LanguagePath(StartLanguageIndex(HomePath(kLanguageSaveFile), desktopLocale)));
     m_language.CreateApplyResultTip();
+    m_context.rangeRule = SavedRangeRule(HomePath(kRangeRuleFile));
     for (ControlId id : kNumericInputs) m_context.form.SetText(id, "");
     m_travel.RefillBookList();
+}
+
+void CSimulatorDlg::SetRangeRule(RangeRule rule) {
+    m_context.rangeRule = rule;
+    int error = 0;
+    const std::filesystem::path file = HomePath(kRangeRuleFile);
+    if (!SaveRangeRule(file, rule, &error)) {
+        m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, file, error);
+    }
 }
 
 void CSimulatorDlg::Run(Action action) {
@@ -87,7 +99,7 @@ void CSimulatorDlg::Run(Action action) {
     };
     // Every action with its frame and its panel's handler. The steps (the actions that change the
     // work as a whole) are kept for undo here, in one place, not by each handler.
-    static constexpr std::array<Dispatch, 27> kDispatch = {{
+    static constexpr std::array<Dispatch, 29> kDispatch = {{
         {Action::Simulate, Frame::ReadFields,
          [](CSimulatorDlg& d) {
              d.m_strike.OnSimulate();
@@ -129,6 +141,8 @@ void CSimulatorDlg::Run(Action action) {
         {Action::Undo, Frame::None, [](CSimulatorDlg& d) { d.StepBack(d.m_undo, d.m_redo); }},
         {Action::Redo, Frame::None, [](CSimulatorDlg& d) { d.StepBack(d.m_redo, d.m_undo); }},
         {Action::NewPlan, Frame::None, [](CSimulatorDlg& d) { d.m_plan.OnNewPlan(); }, true},
+        {Action::Targets, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnTargets(); }},
+        {Action::LoadTarget, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnLoadTarget(); }, true},
     }};
     const auto it = std::find_if(kDispatch.begin(), kDispatch.end(),
                                  [action](const Dispatch& entry) { return entry.action == action; });

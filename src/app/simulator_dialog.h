@@ -23,6 +23,7 @@
 #include "app/panels/plan_panel.h"
 #include "app/panels/report_panel.h"
 #include "app/panels/strike_panel.h"
+#include "app/panels/target_panel.h"
 #include "app/panels/travel_panel.h"
 #include "app/program_folders.h"
 
@@ -57,6 +58,8 @@ enum class Action {
     Undo,     // the work as it was before the last step
     Redo,     // the step undone last, again
     NewPlan,  // an empty attack plan; undo brings the old one back
+    Targets,     // the target list's rows of the report field's reports
+    LoadTarget,  // the row chosen with ChooseTarget into the fields
 };
 
 // Everything a step may change and undo puts back: the form's contents, the inputs as last read,
@@ -109,6 +112,13 @@ public:
     // The plan, and the last strike or the plan onto the clipboard (Plan().OnCopyStrike(format)).
     const PlanPanel& Plan() const { return m_plan; }
     const CurvePanel& Curve() const { return m_curve; }
+    // The target list: Run(Action::Targets) computes the rows; ChooseTarget(k) then
+    // Run(Action::LoadTarget) loads row k (from 1) as one step.
+    const TargetPanel& Targets() const { return m_targets; }
+    void ChooseTarget(std::size_t row) { m_targets.ChooseRow(row); }
+    // The missile range's rule for the range, the flight time and the target list, kept in the
+    // player's folder (an error box names the file when it cannot be written).
+    void SetRangeRule(RangeRule rule);
 
 private:
     // What the frame reads before a handler: every field, or none (the handler tells a past
@@ -132,6 +142,7 @@ private:
     PlanPanel m_plan{m_context, m_strike};
     LanguagePanel m_language{m_context, m_strike, [this] { OnResetAll(); }};
     CurvePanel m_curve{m_context, m_strike};
+    TargetPanel m_targets{m_context, m_report};
 
     // The work before each step, the latest last; at most kUndoSteps are kept.
     static constexpr std::size_t kUndoSteps = 200;

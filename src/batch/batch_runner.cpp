@@ -62,6 +62,20 @@ void PrintLaunches(std::ostream& out, const LaunchPlan& plan) {
                              std::to_string(plan.totalMissiles));
 }
 
+// One line per row of the target list: k, position, missiles needed and the defender's loss then.
+void PrintTargets(std::ostream& out, const std::vector<TargetRow>& rows) {
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const TargetRow& row = rows[k];
+        const Position p = row.target.value_or(Position{});
+        std::string line = "target\t" + std::to_string(k + 1) + '\t' + std::to_string(p.galaxy) + ':' +
+                           std::to_string(p.system) + ':' + std::to_string(p.planet) + '\t' +
+                           ToDecimal(row.missilesNeeded);
+        for (int r = 0; r < kResourceCount; ++r)
+            line += '\t' + (row.loss ? std::to_string((*row.loss)[r]) : std::string("-"));
+        PrintScriptLine(out, line);
+    }
+}
+
 const char* ColourName(TextColour colour) {
     switch (colour) {
         case TextColour::Red:
@@ -163,6 +177,17 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
             break;
         case ScriptVerb::Restore:
             dlg.RestoreSession();
+            break;
+        case ScriptVerb::Targets:
+            dlg.Run(Action::Targets);
+            PrintTargets(out, dlg.Targets().Rows());
+            break;
+        case ScriptVerb::Target:
+            dlg.ChooseTarget(static_cast<std::size_t>(command.entry));
+            dlg.Run(Action::LoadTarget);
+            break;
+        case ScriptVerb::RangeRule:
+            dlg.SetRangeRule(command.entry == 5 ? RangeRule::FiveTimesLevel : RangeRule::TwiceLevel);
             break;
     }
 }

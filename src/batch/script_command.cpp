@@ -179,6 +179,7 @@ constexpr SimpleVerb kSimpleVerbs[] = {
     {"redo", ScriptVerb::Redo, false, Needs::Anything},
     {"new-plan", ScriptVerb::NewPlan, false, Needs::Anything},
     {"restore", ScriptVerb::Restore, false, Needs::Anything},
+    {"targets", ScriptVerb::Targets, false, Needs::Anything},
 };
 
 }  // namespace
@@ -241,6 +242,19 @@ ParsedScriptLine ParseScriptLine(std::string_view line) {
         if (!level || *level < 0) return Fail("launches takes a silo level (0 or more)");
         ScriptCommand command = CommandOf(ScriptVerb::Launches);
         command.entry = *level;
+        return {std::move(command), {}};
+    }
+    if (name == "target") {
+        const std::optional<int> row = arguments == 1 ? ParseNumber(words[1]) : std::nullopt;
+        if (!row || *row < 1) return Fail("target takes a row number (1 or more)");
+        ScriptCommand command = CommandOf(ScriptVerb::Target);
+        command.entry = *row;
+        return {std::move(command), {}};
+    }
+    if (name == "range-rule") {
+        if (arguments != 1 || (words[1] != "2" && words[1] != "5")) return Fail("range-rule takes 2 or 5");
+        ScriptCommand command = CommandOf(ScriptVerb::RangeRule);
+        command.entry = words[1] == "5" ? 5 : 2;
         return {std::move(command), {}};
     }
     if (name == "key") {

@@ -34,6 +34,9 @@ enum class ScriptVerb {
     Redo,        // redo: Ctrl+Shift+Z or Ctrl+Y
     NewPlan,     // new-plan: the context menu's "New plan"
     Restore,     // restore: the last session of the window onto the form
+    Targets,     // targets: one line per report of the report field, in text order
+    Target,      // target K: row K (from 1) of the target list into the fields
+    RangeRule,   // range-rule 2|5: the missile range is 2 (or 5) x level - 1
 };
 
 // One command of a batch script, checked against the control table: its control exists and is of
@@ -42,7 +45,8 @@ struct ScriptCommand {
     ScriptVerb verb = ScriptVerb::Dump;
     ControlId control{};
     std::string text;       // set, clipboard: the new text; answer save: the path (escapes resolved)
-    int entry = -1;         // select: the entry, -1 for none; launches: the silo level
+    int entry = -1;         // select: the entry, -1 for none; launches: the silo level; target: the row;
+                            // range-rule: the factor
     Key key = Key::Enter;   // key
     bool cancel = false;    // answer: the dialog is cancelled
     std::vector<int> rows;  // answer language: the rows left selected

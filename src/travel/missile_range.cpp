@@ -2,10 +2,10 @@
 
 namespace quorvel {
 
-std::optional<std::int64_t> MissileRange(std::int32_t impulseDriveLevel) {
+std::optional<std::int64_t> MissileRange(std::int32_t impulseDriveLevel, RangeRule rule) {
     if (impulseDriveLevel < 0) return std::nullopt;
     if (impulseDriveLevel == 0) return 0;
-    return 2 * std::int64_t{impulseDriveLevel} - 1;
+    return RangeFactor(rule) * std::int64_t{impulseDriveLevel} - 1;
 }
 
 }  // namespace quorvel

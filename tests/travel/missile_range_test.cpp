@@ -25,6 +25,13 @@ TEST(MissileRange, IsTwiceTheLevelLessOne) {
     for (const auto& c : cases) EXPECT_EQ(MissileRange(c.level), c.range) << "level " << c.level;
 }
 
+TEST(MissileRange, FiveTimesTheLevelLessOneUnderTheOtherRule) {
+    EXPECT_EQ(MissileRange(1, RangeRule::FiveTimesLevel), 4);
+    EXPECT_EQ(MissileRange(7, RangeRule::FiveTimesLevel), 34);
+    EXPECT_EQ(MissileRange(std::numeric_limits<std::int32_t>::max(), RangeRule::FiveTimesLevel),
+              10737418234LL);
+}
+
 TEST(MissileRange, NegativeLevelGivesNothing) {
     EXPECT_EQ(MissileRange(-1), std::nullopt);
     EXPECT_EQ(MissileRange(std::numeric_limits<std::int32_t>::min()), std::nullopt);

@@ -14,6 +14,7 @@
 #include "app/program_folders.h"
 #include "app/simulator_state.h"
 #include "i18n/language_texts.h"
+#include "travel/missile_range.h"
 
 namespace quorvel {
 
@@ -25,6 +26,7 @@ struct PanelContext {
     LanguageTexts texts;
     std::string locale = "en";                     // the active language's, as the language table names it
     std::map<ControlId, std::string> controlNames;  // what the active language calls each named control
+    RangeRule rangeRule = RangeRule::TwiceLevel;     // the missile range's rule in force
 
     // A program file (kBookFile, a language file, ...) resolved against the folders.
     std::filesystem::path HomePath(std::string_view relative) const;

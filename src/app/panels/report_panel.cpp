@@ -27,6 +27,13 @@ void ReportPanel::OnReadReport() {
         form.ShowMessage(m_context.texts.msgNoReport);
         return;
     }
+    inputs.reportText = text;
+    LoadReport(report);
+}
+
+void ReportPanel::LoadReport(const SpyReport& report) {
+    MainForm& form = m_context.form;
+    InputValues& inputs = m_context.inputs;
     m_strike.ResetCells();
     for (ControlId id : kDefenderInputs) form.SetText(id, "");
     inputs.defenceCount.fill(0);
@@ -35,7 +42,6 @@ void ReportPanel::OnReadReport() {
 
     // The numbers reach the fields only; the inputs pick them up at the next calculation's read.
     // The reader has no failure: a report that ends early or holds malformed parts writes less.
-    inputs.reportText = text;
     for (const FieldWrite& write : ReportFieldWrites(report)) {
         form.SetInt(write.field, write.value);
     }

@@ -5,6 +5,7 @@
 
 #include "app/panels/panel_context.h"
 #include "app/panels/strike_panel.h"
+#include "report/report_reader.h"
 
 namespace quorvel {
 
@@ -14,6 +15,8 @@ public:
 
     void OnReadReport();
     void OnClearReport();
+    // What reading a report fills: the defender inputs emptied, then the report's numbers and position.
+    void LoadReport(const SpyReport& report);
     // The clipboard's text replaces the report field when it holds a report (the caller then reads
     // it); false, after a message and with the field unchanged, when it holds none.
     bool PasteClipboard();

@@ -61,7 +61,8 @@ void TravelPanel::OnCalcFlightTime() {
 
 void TravelPanel::OnCalcRange() {
     // A negative level leaves the last result on screen.
-    if (const std::optional<std::int64_t> range = MissileRange(m_context.inputs.impulseDriveLevel)) {
+    const std::int32_t level = m_context.inputs.impulseDriveLevel;
+    if (const std::optional<std::int64_t> range = MissileRange(level, m_context.rangeRule)) {
         m_context.form.SetInt(ControlId::RangeResult, *range);
         m_context.form.SetText(ControlId::RangeUnit, m_context.texts.rangeUnit);
     }

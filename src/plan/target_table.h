@@ -1,0 +1,70 @@
+#pragma once
+
+// The target list: one row per espionage report of a pasted text. Data flow:
+//   text -> SplitReports (report/report_split.h) -> ReadReport per report -> ReportItems
+//   -> RequiredMissiles and SimulateStrike (strike/strike.h), EvaluateFlightTime and MissileRange
+//   (travel/) -> TargetRow. Pure: the time of day comes in as a number.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "report/report_reader.h"
+#include "strike/strike.h"
+#include "travel/missile_range.h"
+#include "travel/position.h"
+
+namespace quorvel {
+
+// What a report tells in item order (armour, anti-ballistic missiles, the eight defence types): of
+// two keywords of one item the later row of the keyword table wins, as when the report fills the
+// fields; an item the report lacks is 0.
+struct ReportItems {
+    std::int32_t armourLevel = 0;
+    std::int32_t interceptors = 0;
+    PerType<std::int32_t> counts{};
+};
+ReportItems ItemsOf(const SpyReport& report);
+
+// What every row is computed with: the window's levels, the start position and the time of day now.
+struct TargetSettings {
+    std::int32_t weaponsLevel = 0;
+    std::int32_t impulseDriveLevel = 0;
+    RangeRule rangeRule = RangeRule::TwiceLevel;
+    std::optional<Position> start;     // nothing: no distance, flight time or range for any row
+    std::int32_t secondsOfDayNow = 0;  // local time of day, 0..86399
+};
+
+inline constexpr std::int32_t kSecondsPerDay = 24 * 60 * 60;
+
+struct TargetRow {
+    SpyReport report;                // what loading the row fills, as reading the report alone
+    std::optional<Position> target;  // the report's position
+    std::int64_t defenceUnits = 0;   // the eight types together
+    Resources defenceValue{};        // every unit and anti-ballistic missile at its cost
+    std::int32_t interceptors = 0;
+    std::int32_t armourLevel = 0;
+    Wide missilesNeeded = 0;              // to destroy everything with the weapons level; 0 when bare
+    std::optional<Resources> loss;        // the defender's loss with those missiles; nothing beyond 64 bits
+    Wide resourcesPerMissile = 0;         // the loss's three resources together per missile, rounded down
+    std::optional<std::int32_t> systems;  // the distance from the start, same galaxy only
+    std::optional<std::int32_t> flightSeconds;       // the distance in minutes and 30 seconds
+    std::optional<std::int32_t> arrivalSecondOfDay;  // now plus the flight time, on the 24-hour clock
+    bool inRange = false;                            // the distance lies within the missile range
+};
+
+// The flight time the flight-time box shows for a distance: minutes and a fixed 30 seconds.
+constexpr std::int32_t FlightSeconds(std::int32_t systems) { return systems * 60 + 30; }
+
+// The time of day `seconds` after `secondsOfDayNow`.
+constexpr std::int32_t ArrivalSecondOfDay(std::int32_t secondsOfDayNow, std::int32_t seconds) {
+    return static_cast<std::int32_t>((std::int64_t{secondsOfDayNow} + seconds) % kSecondsPerDay);
+}
+
+TargetRow ComputeTargetRow(const SpyReport& report, const TargetSettings& settings);
+
+// One row per report of the text, in text order.
+std::vector<TargetRow> ComputeTargetTable(std::string_view utf8Text, const TargetSettings& settings);
+
+}  // namespace quorvel
