@@ -28,7 +28,9 @@ void BM_CurveWorkedExample(benchmark::State& s) { Curve(s, WorkedExample()); }
 void BM_CurveExtremeHighLevels(benchmark::State& s) { Curve(s, Extreme(kMax, 8)); }
 void BM_CurveExtremeLowLevels(benchmark::State& s) { Curve(s, Extreme(kMin, 0)); }
 // High armour, ordinary weapons: the longest curve, cut at the missile field's limit.
-void BM_CurveExtremeArmour(benchmark::State& s) { Curve(s, StrikeInput{{kMax, 0, 0, 0, 0, kMax, 0, 0}, 0, 1, kMax, 0, 5}); }
+void BM_CurveExtremeArmour(benchmark::State& s) {
+    Curve(s, StrikeInput{{kMax, 0, 0, 0, 0, kMax, 0, 0}, 0, 1, kMax, 0, 5});
+}
 // Ten thousand counts: sampled, with every breakpoint.
 void BM_CurveManyCounts(benchmark::State& s) {
     Curve(s, StrikeInput{{300000, 2000, 0, 0, 0, 40, 0, 1}, 100, 50, 12, 3, 8});

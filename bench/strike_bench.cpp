@@ -23,17 +23,20 @@ const std::map<ControlId, const char*> kWorkedExample = {
 };
 
 std::map<ControlId, const char*> ExtremeInputs(const char* level) {
-    std::map<ControlId, const char*> inputs = {
-        {ControlId::MissileInput, "2147483647"}, {ControlId::ArmourInput, level}, {ControlId::WeaponsInput, level}};
-    for (ControlId id : {ControlId::RocketLauncherInput, ControlId::LightLaserInput, ControlId::HeavyLaserInput,
-                         ControlId::GaussCannonInput, ControlId::IonCannonInput, ControlId::PlasmaTurretInput,
-                         ControlId::SmallShieldDomeInput, ControlId::LargeShieldDomeInput}) {
+    std::map<ControlId, const char*> inputs = {{ControlId::MissileInput, "2147483647"},
+                                               {ControlId::ArmourInput, level},
+                                               {ControlId::WeaponsInput, level}};
+    for (ControlId id :
+         {ControlId::RocketLauncherInput, ControlId::LightLaserInput, ControlId::HeavyLaserInput,
+          ControlId::GaussCannonInput, ControlId::IonCannonInput, ControlId::PlasmaTurretInput,
+          ControlId::SmallShieldDomeInput, ControlId::LargeShieldDomeInput}) {
         inputs[id] = "2147483647";
     }
     return inputs;
 }
 
-void RunHandler(benchmark::State& state, const std::map<ControlId, const char*>& inputs, quorvel::Action action) {
+void RunHandler(benchmark::State& state, const std::map<ControlId, const char*>& inputs,
+                quorvel::Action action) {
     quorvel::MemoryForm form;
     quorvel::CSimulatorDlg dlg(form, std::filesystem::temp_directory_path());
     for (const auto& [id, text] : inputs) form.SetText(id, text);
@@ -43,7 +46,9 @@ void RunHandler(benchmark::State& state, const std::map<ControlId, const char*>&
     }
 }
 
-void BM_SimulateWorkedExample(benchmark::State& s) { RunHandler(s, kWorkedExample, quorvel::Action::Simulate); }
+void BM_SimulateWorkedExample(benchmark::State& s) {
+    RunHandler(s, kWorkedExample, quorvel::Action::Simulate);
+}
 void BM_SimulateExtremeHighLevels(benchmark::State& s) {
     RunHandler(s, ExtremeInputs("2147483647"), quorvel::Action::Simulate);
 }

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "text/utf8.h"
 #include "i18n/language_file.h"
+#include "text/utf8.h"
 
 namespace {
 

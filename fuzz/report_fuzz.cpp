@@ -14,9 +14,9 @@
 #include "app/memory_form.h"
 #include "app/panels/report_fields.h"
 #include "app/simulator_dialog.h"
-#include "text/utf8.h"
 #include "report/report_reader.h"
 #include "report/report_text.h"
+#include "text/utf8.h"
 
 namespace {
 

@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
-    if (i + 1 < text.size() && text[i] >= '1' && text[i] <= '8' && !(text[i + 1] >= '0' && text[i + 1] <= '9') &&
-        i < 4000) {
+    if (i + 1 < text.size() && text[i] >= '1' && text[i] <= '8' &&
+        !(text[i + 1] >= '0' && text[i + 1] <= '9') && i < 4000) {
         Require(index == text[i] - '0');
     }
     return 0;

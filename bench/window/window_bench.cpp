@@ -26,8 +26,8 @@ namespace {
 
 struct Inputs {
     const char* name;
-    const char* counts;     // every defence count and the interceptors
-    const char* levels;     // armour and weapons
+    const char* counts;       // every defence count and the interceptors
+    const char* levels;       // armour and weapons
     const char* missiles[2];  // alternated, so that every press changes the results
 };
 

@@ -15,7 +15,7 @@ enum class ControlKind {
     ReportEdit,   // the multi-line espionage report
     Cell,         // a static text the handlers write results into
     Button,
-    DropDown,     // a non-editable list
+    DropDown,  // a non-editable list
 };
 
 // Group boxes sit in the window's own grid; the column of buttons at the window's right edge is not
@@ -55,12 +55,12 @@ inline constexpr const char* kNoFlightTimeCell = "----";
 
 // The 19 numeric edits in exchange order: the order in which they are read, normalised and cleared.
 inline constexpr std::array<ControlId, 19> kNumericInputs = {
-    ControlId::RocketLauncherInput, ControlId::LightLaserInput,     ControlId::HeavyLaserInput,
-    ControlId::GaussCannonInput,    ControlId::IonCannonInput,      ControlId::PlasmaTurretInput,
+    ControlId::RocketLauncherInput,  ControlId::LightLaserInput,      ControlId::HeavyLaserInput,
+    ControlId::GaussCannonInput,     ControlId::IonCannonInput,       ControlId::PlasmaTurretInput,
     ControlId::SmallShieldDomeInput, ControlId::LargeShieldDomeInput, ControlId::AbmInput,
-    ControlId::ArmourInput,         ControlId::MissileInput,        ControlId::WeaponsInput,
-    ControlId::StartGalaxyInput,    ControlId::StartSystemInput,    ControlId::StartPlanetInput,
-    ControlId::TargetGalaxyInput,   ControlId::TargetSystemInput,   ControlId::TargetPlanetInput,
+    ControlId::ArmourInput,          ControlId::MissileInput,         ControlId::WeaponsInput,
+    ControlId::StartGalaxyInput,     ControlId::StartSystemInput,     ControlId::StartPlanetInput,
+    ControlId::TargetGalaxyInput,    ControlId::TargetSystemInput,    ControlId::TargetPlanetInput,
     ControlId::ImpulseDriveInput,
 };
 
@@ -74,29 +74,45 @@ struct DefenceRowControls {
 };
 
 inline constexpr PerType<DefenceRowControls> kDefenceRows = {{
-    {ControlId::RocketLauncherLabel, ControlId::RocketLauncherInput, ControlId::RocketLauncherRemaining,
+    {ControlId::RocketLauncherLabel,
+     ControlId::RocketLauncherInput,
+     ControlId::RocketLauncherRemaining,
      ControlId::RocketLauncherDestroyed,
      {ControlId::RocketLauncherMetal, ControlId::RocketLauncherCrystal, ControlId::RocketLauncherDeuterium}},
-    {ControlId::LightLaserLabel, ControlId::LightLaserInput, ControlId::LightLaserRemaining,
+    {ControlId::LightLaserLabel,
+     ControlId::LightLaserInput,
+     ControlId::LightLaserRemaining,
      ControlId::LightLaserDestroyed,
      {ControlId::LightLaserMetal, ControlId::LightLaserCrystal, ControlId::LightLaserDeuterium}},
-    {ControlId::HeavyLaserLabel, ControlId::HeavyLaserInput, ControlId::HeavyLaserRemaining,
+    {ControlId::HeavyLaserLabel,
+     ControlId::HeavyLaserInput,
+     ControlId::HeavyLaserRemaining,
      ControlId::HeavyLaserDestroyed,
      {ControlId::HeavyLaserMetal, ControlId::HeavyLaserCrystal, ControlId::HeavyLaserDeuterium}},
-    {ControlId::GaussCannonLabel, ControlId::GaussCannonInput, ControlId::GaussCannonRemaining,
+    {ControlId::GaussCannonLabel,
+     ControlId::GaussCannonInput,
+     ControlId::GaussCannonRemaining,
      ControlId::GaussCannonDestroyed,
      {ControlId::GaussCannonMetal, ControlId::GaussCannonCrystal, ControlId::GaussCannonDeuterium}},
-    {ControlId::IonCannonLabel, ControlId::IonCannonInput, ControlId::IonCannonRemaining,
+    {ControlId::IonCannonLabel,
+     ControlId::IonCannonInput,
+     ControlId::IonCannonRemaining,
      ControlId::IonCannonDestroyed,
      {ControlId::IonCannonMetal, ControlId::IonCannonCrystal, ControlId::IonCannonDeuterium}},
-    {ControlId::PlasmaTurretLabel, ControlId::PlasmaTurretInput, ControlId::PlasmaTurretRemaining,
+    {ControlId::PlasmaTurretLabel,
+     ControlId::PlasmaTurretInput,
+     ControlId::PlasmaTurretRemaining,
      ControlId::PlasmaTurretDestroyed,
      {ControlId::PlasmaTurretMetal, ControlId::PlasmaTurretCrystal, ControlId::PlasmaTurretDeuterium}},
-    {ControlId::SmallShieldDomeLabel, ControlId::SmallShieldDomeInput, ControlId::SmallShieldDomeRemaining,
+    {ControlId::SmallShieldDomeLabel,
+     ControlId::SmallShieldDomeInput,
+     ControlId::SmallShieldDomeRemaining,
      ControlId::SmallShieldDomeDestroyed,
      {ControlId::SmallShieldDomeMetal, ControlId::SmallShieldDomeCrystal,
       ControlId::SmallShieldDomeDeuterium}},
-    {ControlId::LargeShieldDomeLabel, ControlId::LargeShieldDomeInput, ControlId::LargeShieldDomeRemaining,
+    {ControlId::LargeShieldDomeLabel,
+     ControlId::LargeShieldDomeInput,
+     ControlId::LargeShieldDomeRemaining,
      ControlId::LargeShieldDomeDestroyed,
      {ControlId::LargeShieldDomeMetal, ControlId::LargeShieldDomeCrystal,
       ControlId::LargeShieldDomeDeuterium}},

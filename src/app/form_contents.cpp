@@ -15,7 +15,8 @@ namespace quorvel {
 namespace {
 
 constexpr std::string_view kSessionHeading = "quorvel-session 1";
-constexpr std::array<ControlId, 2> kSelectionLists = {ControlId::PrimaryTargetList, ControlId::RequiredTargetList};
+constexpr std::array<ControlId, 2> kSelectionLists = {ControlId::PrimaryTargetList,
+                                                      ControlId::RequiredTargetList};
 // A session holds some hundred short lines; anything much larger is not one.
 constexpr std::size_t kLargestSession = 1 << 20;
 
@@ -34,7 +35,8 @@ std::optional<int> Number(std::string_view word) {
 std::optional<ControlId> SessionControl(std::string_view word, bool cell) {
     const std::optional<int> number = Number(word);
     const ControlRow* row = number ? FindControl(*number) : nullptr;
-    if (row == nullptr || !KeepsText(row->kind) || (cell && row->kind != ControlKind::Cell)) return std::nullopt;
+    if (row == nullptr || !KeepsText(row->kind) || (cell && row->kind != ControlKind::Cell))
+        return std::nullopt;
     return row->id;
 }
 
@@ -47,7 +49,8 @@ FormContents TakeFormContents(const MainForm& form) {
         contents.texts.emplace_back(row.id, form.GetText(row.id));
         if (row.kind == ControlKind::Cell) contents.colours.emplace_back(row.id, form.GetColour(row.id));
     }
-    for (std::size_t i = 0; i < kSelectionLists.size(); ++i) contents.selections[i] = form.GetSelection(kSelectionLists[i]);
+    for (std::size_t i = 0; i < kSelectionLists.size(); ++i)
+        contents.selections[i] = form.GetSelection(kSelectionLists[i]);
     return contents;
 }
 
@@ -84,7 +87,8 @@ std::string SessionText(const FormContents& contents) {
     for (const auto& [id, colour] : contents.colours) {
         text += "c " + std::to_string(ToInt(id)) + ' ' + std::to_string(static_cast<int>(colour)) + '\n';
     }
-    text += "s " + std::to_string(contents.selections[0]) + ' ' + std::to_string(contents.selections[1]) + '\n';
+    text +=
+        "s " + std::to_string(contents.selections[0]) + ' ' + std::to_string(contents.selections[1]) + '\n';
     return text;
 }
 
@@ -123,7 +127,8 @@ std::optional<FormContents> ParseSessionText(std::string_view text) {
         } else if (line[0] == 'c') {
             const std::optional<ControlId> id = SessionControl(first, true);
             const std::optional<int> colour = Number(second);
-            if (!id || !colour || *colour < 0 || *colour > static_cast<int>(TextColour::Green)) return std::nullopt;
+            if (!id || !colour || *colour < 0 || *colour > static_cast<int>(TextColour::Green))
+                return std::nullopt;
             contents.colours.emplace_back(*id, static_cast<TextColour>(*colour));
         } else if (line[0] == 's') {
             const std::optional<int> primary = Number(first);

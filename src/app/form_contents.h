@@ -19,7 +19,7 @@ namespace quorvel {
 struct FormContents {
     std::vector<std::pair<ControlId, std::string>> texts;   // the numeric edits, the report, every cell
     std::vector<std::pair<ControlId, TextColour>> colours;  // every cell
-    std::array<int, 2> selections{};                         // the primary and the required target list
+    std::array<int, 2> selections{};                        // the primary and the required target list
 
     bool operator==(const FormContents&) const = default;
 };

@@ -51,14 +51,21 @@ constexpr NumericField Bind(ControlId id) {
 
 template <int Type>
 constexpr NumericField BindCount() {
-    return {kDefenceRows[Type].input, [](InputValues& in, std::int32_t value) { in.defenceCount[Type] = value; },
+    return {kDefenceRows[Type].input,
+            [](InputValues& in, std::int32_t value) { in.defenceCount[Type] = value; },
             [](const InputValues& in) -> std::int64_t { return in.defenceCount[Type]; }};
 }
 
 // Every numeric edit in exchange order with its field.
 constexpr std::array<NumericField, kNumericInputs.size()> kNumericFields = {{
-    BindCount<0>(), BindCount<1>(), BindCount<2>(), BindCount<3>(),
-    BindCount<4>(), BindCount<5>(), BindCount<6>(), BindCount<7>(),
+    BindCount<0>(),
+    BindCount<1>(),
+    BindCount<2>(),
+    BindCount<3>(),
+    BindCount<4>(),
+    BindCount<5>(),
+    BindCount<6>(),
+    BindCount<7>(),
     Bind<&InputValues::abmCount>(ControlId::AbmInput),
     Bind<&InputValues::armourLevel>(ControlId::ArmourInput),
     Bind<&InputValues::missileCount>(ControlId::MissileInput),
@@ -72,12 +79,14 @@ constexpr std::array<NumericField, kNumericInputs.size()> kNumericFields = {{
     Bind<&InputValues::impulseDriveLevel>(ControlId::ImpulseDriveInput),
 }};
 
-static_assert([] {
-    for (std::size_t i = 0; i < kNumericInputs.size(); ++i) {
-        if (kNumericFields[i].id != kNumericInputs[i]) return false;
-    }
-    return true;
-}(), "kNumericFields follows the exchange order of kNumericInputs");
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kNumericInputs.size(); ++i) {
+            if (kNumericFields[i].id != kNumericInputs[i]) return false;
+        }
+        return true;
+    }(),
+    "kNumericFields follows the exchange order of kNumericInputs");
 
 }  // namespace
 

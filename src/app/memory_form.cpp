@@ -106,7 +106,11 @@ std::optional<std::string> MemoryForm::AskSavePath() {
 }
 
 std::array<std::string, 6> LanguageDialogFields(const LanguageDialogTexts& texts) {
-    return {texts.title, texts.acceptCaption, texts.cancelCaption, texts.columnHeading[0], texts.columnHeading[1],
+    return {texts.title,
+            texts.acceptCaption,
+            texts.cancelCaption,
+            texts.columnHeading[0],
+            texts.columnHeading[1],
             std::to_string(texts.rows.size())};
 }
 

@@ -25,5 +25,4 @@ inline std::filesystem::path LanguagePath(int index) {
     return std::filesystem::path(kLanguageFolder) / LanguageFileName(index);
 }
 
-
 }  // namespace quorvel

@@ -38,8 +38,8 @@ struct ProgramFolders {
 // What the decision reads from the system, so that tests can set it.
 struct FolderEnvironment {
     std::filesystem::path executableFolder;
-    std::string xdgDataHome;  // empty when unset
-    std::string userHome;     // $HOME, else the password database; only an absolute path is used
+    std::string xdgDataHome;       // empty when unset
+    std::string userHome;          // $HOME, else the password database; only an absolute path is used
     std::string ignoredHome = {};  // a $HOME that was not taken: relative, or no folder
 };
 

@@ -55,7 +55,8 @@ std::string GroupedTheLanguagesWay(std::int64_t value, std::string_view locale) 
 CSimulatorDlg::CSimulatorDlg(MainForm& form, const std::filesystem::path& home)
     : CSimulatorDlg(form, ProgramFolders::InOneFolder(home)) {}
 
-CSimulatorDlg::CSimulatorDlg(MainForm& form, ProgramFolders folders) : m_context{form, std::move(folders), {}, 0, {}, "en", {}} {}
+CSimulatorDlg::CSimulatorDlg(MainForm& form, ProgramFolders folders)
+    : m_context{form, std::move(folders), {}, 0, {}, "en", {}} {}
 
 CSimulatorDlg::~CSimulatorDlg() = default;
 
@@ -73,7 +74,8 @@ void CSimulatorDlg::OnMainWindowInit(std::string_view desktopLocale) {
     m_plan.TakeOverAbandonedPlan();
     HandleAbandonedPlanFiles(HomePath(kPlanFile));
 
-    m_language.ApplyLanguageFile(LanguagePath(StartLanguageIndex(HomePath(kLanguageSaveFile), desktopLocale)));
+    m_language.ApplyLanguageFile(
+        LanguagePath(StartLanguageIndex(HomePath(kLanguageSaveFile), desktopLocale)));
     m_language.CreateApplyResultTip();
     m_context.rangeRule = SavedRangeRule(HomePath(kRangeRuleFile));
     for (ControlId id : kNumericInputs) m_context.form.SetText(id, "");
@@ -106,14 +108,17 @@ void CSimulatorDlg::Run(Action action) {
              d.m_curve.OnSimulate();
          },
          true},
-        {Action::RequiredMissiles, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_strike.OnRequiredMissiles(); },
-         true},
+        {Action::RequiredMissiles, Frame::ReadFields,
+         [](CSimulatorDlg& d) { d.m_strike.OnRequiredMissiles(); }, true},
         {Action::ApplyResult, Frame::KeepValues, [](CSimulatorDlg& d) { d.m_strike.OnApplyResult(); }, true},
-        {Action::PrimaryTargetChanged, Frame::None, [](CSimulatorDlg& d) { d.m_strike.OnPrimaryTargetChanged(); }},
-        {Action::NeededTargetChanged, Frame::None, [](CSimulatorDlg& d) { d.m_strike.OnNeededTargetChanged(); }},
+        {Action::PrimaryTargetChanged, Frame::None,
+         [](CSimulatorDlg& d) { d.m_strike.OnPrimaryTargetChanged(); }},
+        {Action::NeededTargetChanged, Frame::None,
+         [](CSimulatorDlg& d) { d.m_strike.OnNeededTargetChanged(); }},
         {Action::ResetAll, Frame::None, [](CSimulatorDlg& d) { d.OnResetAll(); }, true},
         {Action::Exit, Frame::None, [](CSimulatorDlg& d) { d.OnExit(); }},
-        {Action::FlightTime, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnCalcFlightTime(); }, true},
+        {Action::FlightTime, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnCalcFlightTime(); },
+         true},
         {Action::Range, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnCalcRange(); }, true},
         {Action::BookSave, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnBookSave(); }},
         {Action::BookDelete, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnBookDelete(); }},
@@ -127,16 +132,20 @@ void CSimulatorDlg::Run(Action action) {
              if (d.m_report.PasteClipboard()) d.Run(Action::ReadReport);
          },
          true},
-        {Action::RememberAttack, Frame::KeepValues, [](CSimulatorDlg& d) { d.m_plan.OnRememberAttack(); }, true},
+        {Action::RememberAttack, Frame::KeepValues, [](CSimulatorDlg& d) { d.m_plan.OnRememberAttack(); },
+         true},
         {Action::SavePlan, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_plan.OnSavePlan(); }},
-        {Action::ChooseLanguage, Frame::None, [](CSimulatorDlg& d) { d.m_language.OnChooseLanguage(); }, true},
+        {Action::ChooseLanguage, Frame::None, [](CSimulatorDlg& d) { d.m_language.OnChooseLanguage(); },
+         true},
         {Action::ShowAbout, Frame::None, [](CSimulatorDlg& d) { d.m_context.form.ShowAbout(); }},
         {Action::Curve, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_curve.OnCurve(); }},
         {Action::PlanLaunches, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_curve.OnPlanLaunches(); }, true},
         {Action::ShowCurve, Frame::None, [](CSimulatorDlg& d) { d.m_context.form.ShowCurve(); }},
         // The launches as last planned, not the current inputs.
         {Action::RememberLaunches, Frame::KeepValues,
-         [](CSimulatorDlg& d) { static_cast<void>(d.m_plan.OnRememberStrikes(d.m_curve.Launches().launches)); },
+         [](CSimulatorDlg& d) {
+             static_cast<void>(d.m_plan.OnRememberStrikes(d.m_curve.Launches().launches));
+         },
          true},
         {Action::Undo, Frame::None, [](CSimulatorDlg& d) { d.StepBack(d.m_undo, d.m_redo); }},
         {Action::Redo, Frame::None, [](CSimulatorDlg& d) { d.StepBack(d.m_redo, d.m_undo); }},
@@ -169,7 +178,8 @@ void CSimulatorDlg::Run(Action action) {
 }
 
 WorkState CSimulatorDlg::TakeWork() const {
-    return {TakeFormContents(m_context.form), m_context.inputs, m_strike.Last(), m_plan.State(), m_language.Applied()};
+    return {TakeFormContents(m_context.form), m_context.inputs, m_strike.Last(), m_plan.State(),
+            m_language.Applied()};
 }
 
 void CSimulatorDlg::PutWork(const WorkState& work) {
@@ -220,7 +230,8 @@ bool CSimulatorDlg::ReadFields() {
     ClearZeroInputs(m_context.form);
     const auto name = m_context.controlNames.find(*read.unreadable);
     const std::string field = name != m_context.controlNames.end() ? name->second : "";
-    const std::string largest = GroupedTheLanguagesWay(std::numeric_limits<std::int32_t>::max(), m_context.locale);
+    const std::string largest =
+        GroupedTheLanguagesWay(std::numeric_limits<std::int32_t>::max(), m_context.locale);
     m_context.form.ShowWarning(FillPlaceholders(m_context.texts.msgNumberRange, {field, largest}));
     m_context.form.FocusField(*read.unreadable);
     return false;

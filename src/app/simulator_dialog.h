@@ -51,15 +51,15 @@ enum class Action {
     SavePlan,
     ChooseLanguage,
     ShowAbout,
-    Curve,         // the loss curve of the inputs (the chart, batch `curve`)
-    PlanLaunches,  // the required-missiles job in launches the silo holds
-    ShowCurve,     // the loss curve window
+    Curve,             // the loss curve of the inputs (the chart, batch `curve`)
+    PlanLaunches,      // the required-missiles job in launches the silo holds
+    ShowCurve,         // the loss curve window
     RememberLaunches,  // every planned launch as its own attack record
-    Undo,     // the work as it was before the last step
-    Redo,     // the step undone last, again
-    NewPlan,  // an empty attack plan; undo brings the old one back
-    Targets,     // the target list's rows of the report field's reports
-    LoadTarget,  // the row chosen with ChooseTarget into the fields
+    Undo,              // the work as it was before the last step
+    Redo,              // the step undone last, again
+    NewPlan,           // an empty attack plan; undo brings the old one back
+    Targets,           // the target list's rows of the report field's reports
+    LoadTarget,        // the row chosen with ChooseTarget into the fields
 };
 
 // Everything a step may change and undo puts back: the form's contents, the inputs as last read,
@@ -99,7 +99,9 @@ public:
     // Runs the action's handler in its frame.
     void Run(Action action);
     // The language file at this path below the home folder, as start-up and the dialog apply it.
-    void ApplyLanguageFile(const std::filesystem::path& relativePath) { m_language.ApplyLanguageFile(relativePath); }
+    void ApplyLanguageFile(const std::filesystem::path& relativePath) {
+        m_language.ApplyLanguageFile(relativePath);
+    }
 
     // The inputs as the last read left them (the state record behind the fields).
     InputValues& Inputs() { return m_context.inputs; }

@@ -58,8 +58,8 @@ void PrintLaunches(std::ostream& out, const LaunchPlan& plan) {
         for (std::int64_t v : launch.out.defenderLoss) line += '\t' + std::to_string(v);
         PrintScriptLine(out, line);
     }
-    PrintScriptLine(out, "launches\t" + std::to_string(plan.launches.size()) + '\t' +
-                             std::to_string(plan.totalMissiles));
+    PrintScriptLine(
+        out, "launches\t" + std::to_string(plan.launches.size()) + '\t' + std::to_string(plan.totalMissiles));
 }
 
 // One line per row of the target list: k, position, missiles needed and the defender's loss then.

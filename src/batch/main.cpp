@@ -32,10 +32,11 @@ int main(int argc, char** argv) {
         }
     }
     if (options.help) {
-        std::cout << quorvel::HelpText(kUsage,
-                                       "Runs Quorvel without a window: one command a line from SCRIPT, or from "
-                                       "standard input.",
-                                       "", options.home);
+        std::cout << quorvel::HelpText(
+            kUsage,
+            "Runs Quorvel without a window: one command a line from SCRIPT, or from "
+            "standard input.",
+            "", options.home);
         return 0;
     }
     if (options.version) {
@@ -53,6 +54,6 @@ int main(int argc, char** argv) {
             return quorvel::kBatchScriptError;
         }
     }
-    return quorvel::RunBatchScript(scriptPath ? scriptFile : std::cin, quorvel::StartProgramFolders(options.home),
-                                   std::cout, std::cerr);
+    return quorvel::RunBatchScript(scriptPath ? scriptFile : std::cin,
+                                   quorvel::StartProgramFolders(options.home), std::cout, std::cerr);
 }

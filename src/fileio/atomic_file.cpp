@@ -143,7 +143,8 @@ bool FillTemporary(int fd, bool restoreMode, mode_t mode, const ContentWriter& w
 
 }  // namespace
 
-WriteOutcome ReplaceFileAtomically(const std::filesystem::path& target, std::string_view content, int* errorNumber) {
+WriteOutcome ReplaceFileAtomically(const std::filesystem::path& target, std::string_view content,
+                                   int* errorNumber) {
     return ReplaceFileAtomicallyWith(
         target, [content](int fd, int* error) { return WriteWholly(fd, content, error); }, errorNumber);
 }

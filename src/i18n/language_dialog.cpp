@@ -8,21 +8,23 @@
 
 namespace quorvel {
 
-CLanguage::CLanguage(std::vector<std::filesystem::path> languageFolders, std::filesystem::path savedChoiceFile)
+CLanguage::CLanguage(std::vector<std::filesystem::path> languageFolders,
+                     std::filesystem::path savedChoiceFile)
     : m_languageFolders(std::move(languageFolders)), m_savedChoiceFile(std::move(savedChoiceFile)) {}
 
 void CLanguage::PrepareLanguageDialog() {
     m_texts = LanguageDialogTexts{};
     const int saved = SavedLanguageIndex(m_savedChoiceFile);
     // Without any readable file the template's captions stay, but the player can still choose.
-    const bool loaded =
-        LoadDialogTexts(LanguageFileName(saved)) || (saved != kEnglish && LoadDialogTexts(LanguageFileName(kEnglish)));
+    const bool loaded = LoadDialogTexts(LanguageFileName(saved)) ||
+                        (saved != kEnglish && LoadDialogTexts(LanguageFileName(kEnglish)));
     if (!loaded) ListLanguages();
     m_texts.currentRow = saved;
 }
 
 bool CLanguage::LoadDialogTexts(std::string_view fileName) {
-    const std::optional<LanguageLines> lines = ReadLanguageFile(FindLanguageFile(m_languageFolders, fileName));
+    const std::optional<LanguageLines> lines =
+        ReadLanguageFile(FindLanguageFile(m_languageFolders, fileName));
     if (!lines) return false;
     m_texts.title = LineText(*lines, kLineDialogTitle);
     m_texts.acceptCaption = LineText(*lines, kLineDialogAccept);

@@ -99,7 +99,7 @@ struct LanguageTexts {
 
     // Undo, the plan, the number rules.
     std::string msgNoReport;
-    std::string msgNumberRange;  // %1 the field, %2 the largest number
+    std::string msgNumberRange;            // %1 the field, %2 the largest number
     std::array<std::string, 2> undoEntry;  // undo, redo
     std::string newPlanEntry;
 };

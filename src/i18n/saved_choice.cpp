@@ -24,7 +24,8 @@ int SavedLanguageIndex(const std::filesystem::path& file) {
 
 int StartLanguageIndex(const std::filesystem::path& file, std::string_view desktopLocale) {
     std::error_code ignored;  // a file that cannot even be looked at is no saved choice
-    if (std::filesystem::exists(std::filesystem::symlink_status(file, ignored))) return SavedLanguageIndex(file);
+    if (std::filesystem::exists(std::filesystem::symlink_status(file, ignored)))
+        return SavedLanguageIndex(file);
     const std::string_view language = desktopLocale.substr(0, desktopLocale.find_first_of("_.@-"));
     for (std::size_t i = 0; i < kLanguages.size(); ++i) {
         if (!language.empty() && kLanguages[i].locale == language) return static_cast<int>(i);

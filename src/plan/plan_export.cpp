@@ -21,9 +21,12 @@ PlanExportOutcome ExportPlan(const std::filesystem::path& planFile, const std::f
     RemoveAbandonedTemporariesIn(exportFile.parent_path().empty() ? std::filesystem::path(".")
                                                                   : exportFile.parent_path());
     switch (ReplaceFileAtomically(exportFile, *plan, errorNumber)) {
-        case WriteOutcome::Ok: return PlanExportOutcome::Written;
-        case WriteOutcome::CannotCreate: return PlanExportOutcome::CannotCreate;
-        case WriteOutcome::WriteFailed: return PlanExportOutcome::WriteFailed;
+        case WriteOutcome::Ok:
+            return PlanExportOutcome::Written;
+        case WriteOutcome::CannotCreate:
+            return PlanExportOutcome::CannotCreate;
+        case WriteOutcome::WriteFailed:
+            return PlanExportOutcome::WriteFailed;
     }
     return PlanExportOutcome::WriteFailed;
 }
@@ -38,7 +41,8 @@ std::optional<std::string> PlanExportError(PlanExportOutcome outcome, std::strin
         case PlanExportOutcome::PlanUnreadable:
             return FileErrorMessage(texts, texts.cannotRead, planFileName, errorNumber);
         case PlanExportOutcome::Written:
-        case PlanExportOutcome::NoPlan: break;
+        case PlanExportOutcome::NoPlan:
+            break;
     }
     return std::nullopt;
 }

@@ -76,10 +76,12 @@ std::optional<std::string> PlanWriter::TakeOverAbandoned(const std::filesystem::
         });
     // The newest first. Each is renamed while its lock is held and it is still under its name, so
     // a file another window took or removed first is passed over; the lock is never let go.
-    std::sort(abandoned.begin(), abandoned.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::sort(abandoned.begin(), abandoned.end(),
+              [](const auto& a, const auto& b) { return a.first > b.first; });
     const std::filesystem::path own = FileBeside(sharedPlanFile);
     for (const auto& candidate : abandoned) {
-        const int fd = ::open(candidate.second.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        const int fd =
+            ::open(candidate.second.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
         if (fd < 0) continue;
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !StillNamed(fd, candidate.second) ||
             ::rename(candidate.second.c_str(), own.c_str()) != 0) {

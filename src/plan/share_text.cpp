@@ -66,8 +66,8 @@ bool HasPrimaryTarget(const AttackRecordFacts& facts) {
 std::string PrimaryTargetLine(const ShareWords& words, const AttackRecordFacts& facts, bool bold) {
     if (!HasPrimaryTarget(facts)) return {};
     const std::string label = std::string(words.record.primaryTargetLabel) + ':';
-    return (bold ? "[b]" + label + "[/b] " : label + ' ') + std::string(words.record.defenceLabel[facts.in.primaryTarget]) +
-           '\n';
+    return (bold ? "[b]" + label + "[/b] " : label + ' ') +
+           std::string(words.record.defenceLabel[facts.in.primaryTarget]) + '\n';
 }
 
 std::string_view BalanceMark(const ShareWords& words, LossBalance balance) {
@@ -142,7 +142,8 @@ std::string StrikeBBCode(const ShareWords& words, const AttackRecordFacts& facts
         for (const DefenceLine& line : lines) {
             out += "[*][b]" + std::string(line.label) + "[/b]: ";
             out += std::string(words.beforeHeading) + ' ' + Grouped(line.before) + std::string(kSeparator);
-            out += std::string(words.destroyedHeading) + ' ' + Grouped(line.destroyed) + std::string(kSeparator);
+            out +=
+                std::string(words.destroyedHeading) + ' ' + Grouped(line.destroyed) + std::string(kSeparator);
             out += std::string(words.remainingHeading) + ' ' + Grouped(line.left) + '\n';
         }
         out += "[/list]\n";
@@ -174,12 +175,12 @@ std::string StrikeMarkdown(const ShareWords& words, const AttackRecordFacts& fac
 
     const std::vector<DefenceLine> lines = StrikeLines(words, facts);
     if (!lines.empty()) {
-        std::vector<std::vector<std::string>> rows = {
-            {"", std::string(words.beforeHeading), std::string(words.destroyedHeading),
-             std::string(words.remainingHeading)}};
+        std::vector<std::vector<std::string>> rows = {{"", std::string(words.beforeHeading),
+                                                       std::string(words.destroyedHeading),
+                                                       std::string(words.remainingHeading)}};
         for (const DefenceLine& line : lines) {
-            rows.push_back({std::string(line.label), Grouped(line.before), Grouped(line.destroyed),
-                            Grouped(line.left)});
+            rows.push_back(
+                {std::string(line.label), Grouped(line.before), Grouped(line.destroyed), Grouped(line.left)});
         }
         out += AlignedTable(rows) + '\n';
     }
@@ -243,10 +244,12 @@ std::string RecordHeading(const ShareWords& words, const AttackRecordFacts& fact
 std::string PlanRecordBBCode(const ShareWords& words, const AttackRecordFacts& facts) {
     std::string out = "[b]" + RecordHeading(words, facts) + "[/b]\n";
     out += PrimaryTargetLine(words, facts, true);
-    out += "[b]" + std::string(words.record.missilesCaption) + "[/b] " + Grouped(facts.out.missilesFired) + '\n';
+    out +=
+        "[b]" + std::string(words.record.missilesCaption) + "[/b] " + Grouped(facts.out.missilesFired) + '\n';
     out += "[list]\n";
     for (const DefenceLine& line : RecordLines(words, facts)) {
-        out += "[*]" + std::string(line.label) + ' ' + Grouped(line.left) + ' ' + RecordLoss(line.destroyed) + '\n';
+        out += "[*]" + std::string(line.label) + ' ' + Grouped(line.left) + ' ' + RecordLoss(line.destroyed) +
+               '\n';
     }
     out += "[/list]\n";
     return out;

@@ -19,17 +19,17 @@ enum class ShareFormat { Text, BBCode, Markdown };
 // The words of the active language the shared texts are written with.
 struct ShareWords {
     AttackRecordWords record;
-    std::string_view strikeHeading;     // "Missile strike"
-    std::string_view beforeHeading;     // count before the strike
+    std::string_view strikeHeading;  // "Missile strike"
+    std::string_view beforeHeading;  // count before the strike
     std::string_view destroyedHeading;
     std::string_view remainingHeading;
-    std::string_view defenderLosses;    // "Defender's losses"
+    std::string_view defenderLosses;  // "Defender's losses"
     std::string_view attackerLosses;
     std::array<std::string_view, kResourceCount> resource;  // metal, crystal, deuterium
     std::string_view missilesFired;
     std::string_view missilesIntercepted;
     std::string_view missilesLeft;
-    std::string_view lostMoreMark;      // beside a loss larger than the other side's, e.g. "▲ more"
+    std::string_view lostMoreMark;  // beside a loss larger than the other side's, e.g. "▲ more"
     std::string_view lostLessMark;
 };
 

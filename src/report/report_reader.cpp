@@ -12,7 +12,6 @@ constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
 
 bool IsDigitAt(std::u32string_view text, std::size_t i) { return IsDigitClass(ClassifyAt(text, i)); }
 
-
 // The number whose first character is at `start`.
 std::int32_t ReadNumberAt(std::u32string_view text, std::size_t start) {
     const int first = ClassifyAt(text, start);

@@ -50,7 +50,8 @@ Wide AllDestroyedAt(const StrikeInput& in) {
 
 // The counts to simulate: all of them, or evenly spread ones plus every breakpoint and the count
 // just before it (so that a step shows as a step).
-std::vector<std::int64_t> SampleCounts(std::int64_t end, const std::vector<CurveMark>& marks, std::size_t limit) {
+std::vector<std::int64_t> SampleCounts(std::int64_t end, const std::vector<CurveMark>& marks,
+                                       std::size_t limit) {
     std::vector<std::int64_t> counts;
     if (static_cast<Wide>(end) < static_cast<Wide>(limit)) {
         counts.resize(static_cast<std::size_t>(end) + 1);
@@ -63,7 +64,8 @@ std::vector<std::int64_t> SampleCounts(std::int64_t end, const std::vector<Curve
     }
     const std::size_t spread = limit > counts.size() + 2 ? limit - counts.size() : 2;
     for (std::size_t i = 0; i < spread; ++i) {
-        counts.push_back(static_cast<std::int64_t>(Wide{end} * static_cast<Wide>(i) / static_cast<Wide>(spread - 1)));
+        counts.push_back(
+            static_cast<std::int64_t>(Wide{end} * static_cast<Wide>(i) / static_cast<Wide>(spread - 1)));
     }
     std::sort(counts.begin(), counts.end());
     counts.erase(std::unique(counts.begin(), counts.end()), counts.end());
@@ -120,8 +122,9 @@ LossCurve ComputeLossCurve(const StrikeInput& input, std::size_t pointLimit) {
         const auto pays = [&](std::int64_t n) { return Pays(CurvePointAt(input, n)); };
         const std::int64_t n = FirstHolding(points[i - 1].missiles, points[i].missiles, pays);
         AddMark(marks, CurveMarkKind::BreakEven, -1, n);
-        if (n != points[i].missiles) curve.points.insert(curve.points.begin() + static_cast<std::ptrdiff_t>(i),
-                                                         CurvePointAt(input, n));
+        if (n != points[i].missiles)
+            curve.points.insert(curve.points.begin() + static_cast<std::ptrdiff_t>(i),
+                                CurvePointAt(input, n));
         break;
     }
     std::stable_sort(marks.begin(), marks.end(),
@@ -160,7 +163,8 @@ LaunchPlan PlanLaunches(const StrikeInput& input, int neededTarget, std::int32_t
             break;
         }
         state.counts = out.surviving;
-        state.interceptors = static_cast<std::int32_t>(std::max<std::int64_t>(state.interceptors - state.missiles, 0));
+        state.interceptors =
+            static_cast<std::int32_t>(std::max<std::int64_t>(state.interceptors - state.missiles, 0));
     }
     return plan;
 }

@@ -68,10 +68,10 @@ struct Launch {
 };
 
 enum class LaunchOutcome {
-    Done,             // the launches destroy the required-missiles choice
-    NothingToDestroy, // the choice has nothing on it (or no answer): no launch
-    Stuck,            // a full launch can no longer destroy anything: splitting never finishes
-    TooMany,          // kLaunchLimit launches do not finish the job
+    Done,              // the launches destroy the required-missiles choice
+    NothingToDestroy,  // the choice has nothing on it (or no answer): no launch
+    Stuck,             // a full launch can no longer destroy anything: splitting never finishes
+    TooMany,           // kLaunchLimit launches do not finish the job
 };
 
 struct LaunchPlan {

@@ -88,8 +88,8 @@ PoolSpend SpendPool(float pool, std::int64_t count, std::int64_t structure) {
     } else {
         // q <= count here, so the truncated quotient fits the count's range.
         spend.destroyed = static_cast<std::int64_t>(std::trunc(q));
-        spend.poolAfter = static_cast<float>((static_cast<double>(storedQ) - static_cast<double>(spend.destroyed)) *
-                                             static_cast<double>(s));
+        spend.poolAfter = static_cast<float>(
+            (static_cast<double>(storedQ) - static_cast<double>(spend.destroyed)) * static_cast<double>(s));
     }
     return spend;
 }
@@ -152,9 +152,10 @@ RequiredMissilesResult RequiredMissiles(const StrikeInput& in, int neededTarget)
         result.outcome = RequiredOutcome::NothingToDestroy;
     } else if (neededTarget == 0) {
         result.outcome = RequiredOutcome::Count;
-        result.missiles = in.interceptors > 0 && noUnits
-                              ? Wide{in.interceptors}
-                              : in.interceptors + MissilesToCover(SummedStructure(in.counts, structure), missileDamage);
+        result.missiles =
+            in.interceptors > 0 && noUnits
+                ? Wide{in.interceptors}
+                : in.interceptors + MissilesToCover(SummedStructure(in.counts, structure), missileDamage);
     } else if (neededTarget >= 1 && neededTarget <= kDefenceTypeCount) {
         const int type = neededTarget - 1;
         const std::int64_t count = in.counts[type];

@@ -39,7 +39,8 @@ template <typename Iterator>
 DigitRun ScanDigits(Iterator& it, Iterator end, std::int64_t limit,
                     int maxDigits = std::numeric_limits<int>::max()) {
     DigitRun run;
-    while (it != end && run.digits < maxDigits && run.value <= limit && IsDecimalDigit(static_cast<char32_t>(*it))) {
+    while (it != end && run.digits < maxDigits && run.value <= limit &&
+           IsDecimalDigit(static_cast<char32_t>(*it))) {
         run.value = run.value * 10 + static_cast<std::int64_t>(*it - '0');
         ++run.digits;
         ++it;

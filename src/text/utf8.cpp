@@ -30,8 +30,12 @@ std::u32string DecodeUtf8(std::string_view text) {
             continue;
         }
         const auto lead = static_cast<unsigned char>(text[i]);
-        char32_t cp = length == 1 ? lead : length == 2 ? (lead & 0x1F) : length == 3 ? (lead & 0x0F) : (lead & 0x07);
-        for (std::size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        char32_t cp = length == 1   ? lead
+                      : length == 2 ? (lead & 0x1F)
+                      : length == 3 ? (lead & 0x0F)
+                                    : (lead & 0x07);
+        for (std::size_t k = 1; k < length; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
         out.push_back(cp);
         i += length;
     }

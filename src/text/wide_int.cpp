@@ -8,7 +8,8 @@ namespace quorvel {
 std::string ToDecimal(Wide value) {
     char buffer[48];
     char* end = buffer + sizeof buffer;
-    if (value >= std::numeric_limits<std::int64_t>::min() && value <= std::numeric_limits<std::int64_t>::max()) {
+    if (value >= std::numeric_limits<std::int64_t>::min() &&
+        value <= std::numeric_limits<std::int64_t>::max()) {
         const auto result = std::to_chars(buffer, end, static_cast<std::int64_t>(value));
         return std::string(buffer, result.ptr);
     }

@@ -43,7 +43,7 @@ BookReading Parse(Iterator it, Iterator end) {
 
 BookWrite Replace(const std::filesystem::path& file, std::string_view text, int* errorNumber) {
     return ReplaceFileAtomically(file, text, errorNumber) == WriteOutcome::Ok ? BookWrite::Written
-                                                                               : BookWrite::NotWritten;
+                                                                              : BookWrite::NotWritten;
 }
 
 BookWrite NotWritten(int* errorNumber, int reason) {
@@ -226,7 +226,8 @@ BookWrite DeleteBookRecord(const std::filesystem::path& file, const BookRecord& 
     if (!reading) return readError == ENOENT ? BookWrite::NotInBook : NotWritten(errorNumber, readError);
     const auto found = std::find(reading->records.begin(), reading->records.end(), shown);
     if (found == reading->records.end()) return BookWrite::NotInBook;
-    return Replace(file, BookTextWithout(reading->records, static_cast<int>(found - reading->records.begin())),
+    return Replace(file,
+                   BookTextWithout(reading->records, static_cast<int>(found - reading->records.begin())),
                    errorNumber);
 }
 

@@ -85,6 +85,7 @@ bool BookHolds(const std::filesystem::path& file, const BookRecord& shown);
 // Deletes the first of the nine records that is `shown` (the entry as the player saw it in the
 // list), from the book as it is on disk at that moment, like DeleteFromBook. NotInBook when no
 // record is that position any more: then nothing is written.
-BookWrite DeleteBookRecord(const std::filesystem::path& file, const BookRecord& shown, int* errorNumber = nullptr);
+BookWrite DeleteBookRecord(const std::filesystem::path& file, const BookRecord& shown,
+                           int* errorNumber = nullptr);
 
 }  // namespace quorvel

@@ -26,8 +26,7 @@ CAboutDlg::CAboutDlg(const LanguageTexts& texts, QWidget* parent) : QDialog(pare
     name->setFont(bold);
 
     // The version is the build's project version, given by CMake.
-    auto* version = new QLabel(ToQString(FillPlaceholders(texts.aboutVersion, {kVersion})),
-                               this);
+    auto* version = new QLabel(ToQString(FillPlaceholders(texts.aboutVersion, {kVersion})), this);
     version->setObjectName(QStringLiteral("aboutVersion"));
     version->setTextFormat(Qt::PlainText);
     auto* purpose = new QLabel(ToQString(texts.aboutPurpose), this);

@@ -22,8 +22,8 @@ namespace {
 
 // The boxes of the strike areas hold long numbers; the travel boxes hold short coordinates.
 bool IsStrikeBox(ControlId box) {
-    return box == ControlId::DefenderBox || box == ControlId::DefenderLossBox || box == ControlId::AttackerBox ||
-           box == ControlId::AttackerLossBox;
+    return box == ControlId::DefenderBox || box == ControlId::DefenderLossBox ||
+           box == ControlId::AttackerBox || box == ControlId::AttackerLossBox;
 }
 
 // A heading is a label with a result cell right below it: it heads a column of numbers.
@@ -47,8 +47,8 @@ QLabel* CreateCell(const ControlRow& control, QWidget* parent) {
     if (control.columnSpan > 1) return new MessageLine(parent);
     // Strike cells keep room for a usual result, so that the window does not jump with every
     // simulation.
-    return new ResultCell(ToQString(control.caption), IsStrikeBox(control.box) ? QStringLiteral("999.999.999") : QString(),
-                          parent);
+    return new ResultCell(ToQString(control.caption),
+                          IsStrikeBox(control.box) ? QStringLiteral("999.999.999") : QString(), parent);
 }
 
 QLineEdit* CreateNumericEdit(const ControlRow& control, QWidget* parent) {
@@ -246,7 +246,8 @@ void ControlWidgets::BuildControls(QWidget& window) {
         if (control.kind == ControlKind::GroupBox) continue;
         const auto grid = m_grids.find(control.box);
         if (grid == m_grids.end()) continue;
-        QWidget* parent = control.box == kButtonColumn ? static_cast<QWidget*>(&window) : m_widgets.at(control.box);
+        QWidget* parent =
+            control.box == kButtonColumn ? static_cast<QWidget*>(&window) : m_widgets.at(control.box);
         QWidget* widget = Create(control, parent);
         widget->setObjectName(QStringLiteral("control%1").arg(ToInt(control.id)));
         m_widgets[control.id] = widget;
@@ -264,13 +265,20 @@ void ControlWidgets::BuildControls(QWidget& window) {
 
 QWidget* ControlWidgets::Create(const ControlRow& control, QWidget* parent) {
     switch (control.kind) {
-        case ControlKind::Label: return CreateLabel(control, parent);
-        case ControlKind::Cell: return CreateCell(control, parent);
-        case ControlKind::NumericEdit: return CreateNumericEdit(control, parent);
-        case ControlKind::ReportEdit: return CreateReportEdit(parent);
-        case ControlKind::Button: return CreateButton(control, parent);
-        case ControlKind::DropDown: return CreateDropDown(parent);
-        case ControlKind::GroupBox: break;
+        case ControlKind::Label:
+            return CreateLabel(control, parent);
+        case ControlKind::Cell:
+            return CreateCell(control, parent);
+        case ControlKind::NumericEdit:
+            return CreateNumericEdit(control, parent);
+        case ControlKind::ReportEdit:
+            return CreateReportEdit(parent);
+        case ControlKind::Button:
+            return CreateButton(control, parent);
+        case ControlKind::DropDown:
+            return CreateDropDown(parent);
+        case ControlKind::GroupBox:
+            break;
     }
     return new QGroupBox(ToQString(control.caption), parent);
 }
@@ -283,7 +291,8 @@ void ControlWidgets::FillEmptyRowsOfLinedUpBoxes() {
 
 void ControlWidgets::LineUp() {
     const auto grid = [this](ControlId box) -> QGridLayout& { return *m_grids.at(box); };
-    for (const auto& [first, second, rowCount] : kRowsLinedUp) LineUpRows(grid(first), grid(second), rowCount);
+    for (const auto& [first, second, rowCount] : kRowsLinedUp)
+        LineUpRows(grid(first), grid(second), rowCount);
     LineUpColumns(grid(ControlId::DefenderBox), grid(ControlId::AttackerBox));
     LineUpColumns(grid(ControlId::DefenderLossBox), grid(ControlId::AttackerLossBox));
     // The boxes pass their grids' new sizes on to the window's layout at once rather than on the

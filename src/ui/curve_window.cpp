@@ -18,8 +18,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolTip>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 #include <numeric>
 
@@ -88,8 +88,10 @@ CurveWindow::CurveWindow(QWidget* owner)
     layout->addWidget(m_tabs);
     layout->addLayout(buttons);
 
-    connect(m_copyText, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(TableText(false)); });
-    connect(m_copyCsv, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(TableText(true)); });
+    connect(m_copyText, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(TableText(false)); });
+    connect(m_copyCsv, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(TableText(true)); });
     connect(m_exportPng, &QPushButton::clicked, this, [this] { AskExport(false); });
     connect(m_exportSvg, &QPushButton::clicked, this, [this] { AskExport(true); });
     connect(m_copyImage, &QPushButton::clicked, this,
@@ -198,8 +200,11 @@ QString CurveWindow::TableText(bool csv) const {
     QStringList lines;
     QStringList header;
     for (int column = 0; column < kTableColumns; ++column) {
-        QString title = m_table->horizontalHeaderItem(column) ? m_table->horizontalHeaderItem(column)->text() : QString();
-        if (csv) title = QLatin1Char('"') + title.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+        QString title =
+            m_table->horizontalHeaderItem(column) ? m_table->horizontalHeaderItem(column)->text() : QString();
+        if (csv)
+            title =
+                QLatin1Char('"') + title.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
         header << title;
     }
     lines << header.join(separator);

@@ -33,7 +33,8 @@ class GridLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         QStyledItemDelegate::paint(painter, option, index);
         painter->save();
         painter->setPen(option.palette.color(QPalette::Mid));

@@ -13,7 +13,9 @@ MessageLine::MessageLine(QWidget* parent) : QLabel(parent) {
 
 int MessageLine::TextHeight(int width) const {
     const QRect room(0, 0, std::max(width, 1), QWIDGETSIZE_MAX);
-    return fontMetrics().boundingRect(room, Qt::TextWordWrap | static_cast<int>(alignment()), text()).height();
+    return fontMetrics()
+        .boundingRect(room, Qt::TextWordWrap | static_cast<int>(alignment()), text())
+        .height();
 }
 
 QSize MessageLine::sizeHint() const {

@@ -9,21 +9,21 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QMoveEvent>
-#include <QShowEvent>
-#include <QVBoxLayout>
-#include <QScrollArea>
 #include <QLabel>
 #include <QLayout>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMoveEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QShowEvent>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/button_handlers.h"
@@ -38,8 +38,8 @@
 #include "ui/qt_text.h"
 #include "ui/result_cell.h"
 #include "ui/share_actions.h"
-#include "ui/work_actions.h"
 #include "ui/window_key_filter.h"
+#include "ui/work_actions.h"
 
 namespace quorvel {
 namespace {
@@ -87,7 +87,8 @@ void ShowBox(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
 
 }  // namespace
 
-QuorvelWindow::QuorvelWindow() : QDialog(nullptr), m_scroll(ScrolledContent(*this)), m_controls(*m_scroll->widget()) {
+QuorvelWindow::QuorvelWindow()
+    : QDialog(nullptr), m_scroll(ScrolledContent(*this)), m_controls(*m_scroll->widget()) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(ToQString(kWindowTitle));
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
@@ -309,7 +310,8 @@ void QuorvelWindow::GrowToResults() {
     if (display == nullptr) return;
     const QRect room = display->availableGeometry();
     const QSize frame = frameGeometry().size() - size();
-    const QSize wanted = sizeHint().boundedTo(room.size() - frame).expandedTo(size()).expandedTo(minimumSize());
+    const QSize wanted =
+        sizeHint().boundedTo(room.size() - frame).expandedTo(size()).expandedTo(minimumSize());
     if (wanted == size()) return;
     resize(wanted);
     // A window that grew past the screen's edge moves back onto it.
@@ -358,7 +360,8 @@ void QuorvelWindow::ApplyColour(ControlId id, TextColour colour) {
         // The shade of red or green that stays readable on this palette's background.
         palette = widget->palette();
         const QColor background = palette.color(QPalette::Window);
-        palette.setColor(QPalette::WindowText, ReadableShade(colour == TextColour::Red ? kRed : kGreen, background));
+        palette.setColor(QPalette::WindowText,
+                         ReadableShade(colour == TextColour::Red ? kRed : kGreen, background));
     }
     widget->setPalette(palette);
     widget->update();
@@ -402,7 +405,9 @@ void QuorvelWindow::SetAccessibleName(ControlId id, std::string_view text) {
     if (QWidget* widget = m_controls.Widget(id)) widget->setAccessibleName(ToQString(text));
 }
 
-void QuorvelWindow::SetClipboardText(std::string_view text) { QApplication::clipboard()->setText(ToQString(text)); }
+void QuorvelWindow::SetClipboardText(std::string_view text) {
+    QApplication::clipboard()->setText(ToQString(text));
+}
 
 std::string QuorvelWindow::GetClipboardText() const { return ToUtf8(QApplication::clipboard()->text()); }
 
@@ -416,7 +421,8 @@ std::optional<std::string> QuorvelWindow::AskSavePath() {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    const QString filter = m_languageApplied ? ToQString(m_texts.saveFilter) : QString::fromUtf8(kTemplateSaveFilter);
+    const QString filter =
+        m_languageApplied ? ToQString(m_texts.saveFilter) : QString::fromUtf8(kTemplateSaveFilter);
     QFileDialog dialog(this, ToQString(m_texts.saveTitle), folder, filter);
     dialog.setObjectName(QStringLiteral("saveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

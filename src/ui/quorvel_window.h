@@ -4,7 +4,6 @@
 #include <QScrollArea>
 #include <QString>
 #include <QTranslator>
-
 #include <map>
 
 #include "app/main_form.h"

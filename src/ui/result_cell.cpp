@@ -33,7 +33,8 @@ QSize ResultCell::minimumSizeHint() const {
     // Room for a few digits and the ellipsis when the screen cannot hold the whole text.
     const QMargins margins = contentsMargins();
     const int least = fontMetrics().horizontalAdvance(QStringLiteral("9.999…"));
-    return {std::min(sizeHint().width(), least + margins.left() + margins.right()), QLabel::sizeHint().height()};
+    return {std::min(sizeHint().width(), least + margins.left() + margins.right()),
+            QLabel::sizeHint().height()};
 }
 
 void ResultCell::paintEvent(QPaintEvent* event) {

@@ -10,7 +10,8 @@
 namespace quorvel {
 namespace {
 
-constexpr std::array<ShareFormat, 3> kFormats = {ShareFormat::Text, ShareFormat::BBCode, ShareFormat::Markdown};
+constexpr std::array<ShareFormat, 3> kFormats = {ShareFormat::Text, ShareFormat::BBCode,
+                                                 ShareFormat::Markdown};
 
 // The entry's text with the key that does the same shown in the menu's shortcut column. The key is
 // not the action's shortcut: Ctrl+C must stay the fields' own copy while they have a selection.

@@ -30,7 +30,6 @@ public:
     QAction* FirstEntry() const { return m_copyStrike[0]; }
 
 private:
-
     QWidget& m_window;
     std::function<CSimulatorDlg*()> m_logic;
     std::array<QAction*, 3> m_copyStrike{};

@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/version.h"
 #include "app/simulator_dialog.h"
+#include "app/version.h"
 #include "ui/book_file_watcher.h"
 #include "ui/qt_text.h"
 #include "ui/quorvel_window.h"
@@ -21,7 +21,6 @@ std::vector<std::string> ProgramArguments() {
     for (qsizetype i = 1; i < all.size(); ++i) arguments.push_back(ToUtf8(all[i]));
     return arguments;
 }
-
 
 }  // namespace
 

@@ -54,9 +54,10 @@ std::optional<StartOptions> ParseStartOptions(const std::vector<std::string>& ar
 bool PrintStartInformation(const StartOptions& options) {
     std::string text;
     if (options.help) {
-        text = HelpText(kStartUsage,
-                        "Quorvel: what interplanetary missiles destroy of a planet's defences, and what it costs.",
-                        "  --startup-check  show the window and quit once it is ready\n", options.home);
+        text = HelpText(
+            kStartUsage,
+            "Quorvel: what interplanetary missiles destroy of a planet's defences, and what it costs.",
+            "  --startup-check  show the window and quit once it is ready\n", options.home);
     } else if (options.version) {
         text = VersionText("quorvel");
     } else {

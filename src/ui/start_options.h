@@ -21,7 +21,8 @@ struct StartOptions : CommonOptions {
 std::optional<StartOptions> ParseStartOptions(const std::vector<std::string>& arguments,
                                               std::string* problem = nullptr);
 
-inline constexpr const char* kStartUsage = "Usage: quorvel [--home DIR] [--startup-check] [--help] [--version]";
+inline constexpr const char* kStartUsage =
+    "Usage: quorvel [--home DIR] [--startup-check] [--help] [--version]";
 
 // For --help or --version: prints the text to standard output and gives true. False otherwise.
 bool PrintStartInformation(const StartOptions& options);

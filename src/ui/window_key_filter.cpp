@@ -18,7 +18,8 @@ const QKeySequence kPasteReportKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
 
 bool HasSelection(const QWidget& focused) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(&focused)) return edit->hasSelectedText();
-    if (const auto* report = qobject_cast<const QPlainTextEdit*>(&focused)) return report->textCursor().hasSelection();
+    if (const auto* report = qobject_cast<const QPlainTextEdit*>(&focused))
+        return report->textCursor().hasSelection();
     return false;
 }
 
@@ -39,10 +40,13 @@ QKeySequence WindowKeyFilter::PasteReportKeys() { return kPasteReportKeys; }
 
 std::optional<Key> WindowKeyFilter::WindowKey(const QKeyEvent& event, const QWidget& focused) {
     // Ctrl+C stays the fields' own copy while they have a selection.
-    if (event.matches(QKeySequence::Copy)) return HasSelection(focused) ? std::nullopt : std::optional(Key::CopyStrike);
+    if (event.matches(QKeySequence::Copy))
+        return HasSelection(focused) ? std::nullopt : std::optional(Key::CopyStrike);
     if (QKeySequence(event.keyCombination()) == kPasteReportKeys) return Key::PasteReport;
-    if (event.matches(QKeySequence::Undo)) return HasOwnTyping(focused, false) ? std::nullopt : std::optional(Key::Undo);
-    if (event.matches(QKeySequence::Redo) || QKeySequence(event.keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_Y)) {
+    if (event.matches(QKeySequence::Undo))
+        return HasOwnTyping(focused, false) ? std::nullopt : std::optional(Key::Undo);
+    if (event.matches(QKeySequence::Redo) ||
+        QKeySequence(event.keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_Y)) {
         return HasOwnTyping(focused, true) ? std::nullopt : std::optional(Key::Redo);
     }
     switch (event.key()) {

@@ -15,8 +15,8 @@ namespace quorvel {
 // Sees every key pressed in the main window before the focused control does: Enter simulates,
 // Escape resets, Ctrl+C copies the strike unless a field has a selection, Ctrl+Shift+V pastes and
 // reads a report, Ctrl+Z and Ctrl+Shift+Z or Ctrl+Y undo and redo a step unless the focused edit
-// has typing of its own to undo or redo, from whichever control has the focus. A key the window acts on goes no further,
-// so one press is one action. In the multi-line report field Enter starts a new line; Ctrl+Enter
+// has typing of its own to undo or redo, from whichever control has the focus. A key the window acts on goes
+// no further, so one press is one action. In the multi-line report field Enter starts a new line; Ctrl+Enter
 // simulates there.
 class WindowKeyFilter : public QObject {
     Q_OBJECT

@@ -23,7 +23,8 @@ protected:
 // table without a handler would be dead in both.
 TEST_F(ButtonHandlers, EveryButtonAndListOfTheWindowHasAHandler) {
     for (const ControlRow& control : ControlTable()) {
-        EXPECT_EQ(PressButton(m_program.dlg, control.id), control.kind == ControlKind::Button) << ToInt(control.id);
+        EXPECT_EQ(PressButton(m_program.dlg, control.id), control.kind == ControlKind::Button)
+            << ToInt(control.id);
         EXPECT_EQ(SelectionChanged(m_program.dlg, control.id), control.kind == ControlKind::DropDown)
             << ToInt(control.id);
     }

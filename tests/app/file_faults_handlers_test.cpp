@@ -107,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OddFiles, SavingIntoAnOddBookSaysWhyAndLeavesIt) {
-    for (const auto& [odd, reason] : {std::pair{Odd::Folder, "it is a folder"}, std::pair{Odd::Fifo, "it is not an ordinary file"}}) {
+    for (const auto& [odd, reason] :
+         {std::pair{Odd::Folder, "it is a folder"}, std::pair{Odd::Fifo, "it is not an ordinary file"}}) {
         Program p;
         MakeOdd(p.home.BookFile(), odd);
         p.form.ClearEvents();
@@ -188,7 +189,8 @@ const std::vector<Writer>& Writers() {
          },
          [](const Program& p) { return p.home / kLanguageSaveFile; },
          [](const Program& p) { EXPECT_EQ(p.home.Read(kLanguageSaveFile), "3"); }},
-        {"remember attack", [](Program& p) { SimulateLaunchers(p); }, [](Program& p) { p.dlg.Run(Action::RememberAttack); },
+        {"remember attack", [](Program& p) { SimulateLaunchers(p); },
+         [](Program& p) { p.dlg.Run(Action::RememberAttack); },
          [](const Program& p) { return p.dlg.Plan().File(); },
          [](const Program& p) {
              EXPECT_EQ(ReadWholeFile(p.dlg.Plan().File()).value_or(""), "") << "no record, not even a part";
@@ -211,7 +213,8 @@ const std::vector<Writer>& Writers() {
 }
 
 TEST(FailingWrites, EveryWriterSaysWhyAndKeepsTheStateItHad) {
-    for (const auto& [fault, reason] : {std::pair{ENOSPC, "the disk is full"}, std::pair{EACCES, "permission denied"}}) {
+    for (const auto& [fault, reason] :
+         {std::pair{ENOSPC, "the disk is full"}, std::pair{EACCES, "permission denied"}}) {
         for (const Writer& writer : Writers()) {
             SCOPED_TRACE(std::string(writer.name) + ", " + reason);
             Program p;
@@ -279,7 +282,8 @@ TEST(KeptSetUp, BookAndChoiceAreWrittenThroughLinksAndKeepTheirMode) {
     Program p;
     p.home.Write("elsewhere/book.dat", "1 1 1\n");
     p.home.Write("elsewhere/choice.dat", "0");
-    for (const char* name : {"elsewhere/book.dat", "elsewhere/choice.dat"}) ASSERT_EQ(::chmod((p.home / name).c_str(), 0600), 0);
+    for (const char* name : {"elsewhere/book.dat", "elsewhere/choice.dat"})
+        ASSERT_EQ(::chmod((p.home / name).c_str(), 0600), 0);
     std::filesystem::create_symlink("../elsewhere/book.dat", p.home.BookFile());
     std::filesystem::create_symlink(p.home / "elsewhere/choice.dat", p.home / kLanguageSaveFile);
     p.dlg.Run(Action::BookFileChanged);
@@ -309,7 +313,8 @@ TEST(KeptSetUp, AReadOnlyChoiceIsLeftAloneLikeAReadOnlyBook) {
         p.dlg.Run(Action::ChooseLanguage);
         EXPECT_EQ(p.home.Read(kLanguageSaveFile), "0");
         ASSERT_EQ(Errors(p).size(), 1u);
-        EXPECT_EQ(Errors(p)[0].text, (p.home / kLanguageSaveFile).string() + " could not be saved: permission denied.");
+        EXPECT_EQ(Errors(p)[0].text,
+                  (p.home / kLanguageSaveFile).string() + " could not be saved: permission denied.");
     });
 }
 
@@ -405,7 +410,8 @@ TEST(FullDisk, BookSaveAndExportSayDiskFullAndKeepTheirFiles) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         const std::string data = (home / "data").string();
-        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
             ::mount("tmpfs", data.c_str(), "tmpfs", 0, "size=16k") != 0) {
             ::_exit(77);
         }
@@ -450,8 +456,9 @@ TEST(FullDisk, BookSaveAndExportSayDiskFullAndKeepTheirFiles) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no 16 KiB tmpfs can be mounted here";
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "on the full disk, the book save or the export did not say 'disk full' "
-                                         "or changed their file";
+    EXPECT_EQ(WEXITSTATUS(status), 0)
+        << "on the full disk, the book save or the export did not say 'disk full' "
+           "or changed their file";
 }
 
 }  // namespace

@@ -15,11 +15,21 @@ using C = ControlId;
 
 TEST(ReadInputs, ReadsTheLeadingInteger) {
     const std::pair<const char*, std::int32_t> cases[] = {
-        {" 42", 42}, {"12abc", 12}, {"+7", 7}, {"-0", 0},
-        {"2147483647", 2147483647}, {"\t\n 9", 9},
+        {" 42", 42},
+        {"12abc", 12},
+        {"+7", 7},
+        {"-0", 0},
+        {"2147483647", 2147483647},
+        {"\t\n 9", 9},
         // Thousands separators as the game shows them; anything else ends the number.
-        {"1.500", 1500}, {"1,500", 1500}, {"2.147.483.647", 2147483647},
-        {"1.5", 1}, {"1.5000", 1}, {"1..500", 1}, {"1.500.5", 1500}, {"1 500", 1},
+        {"1.500", 1500},
+        {"1,500", 1500},
+        {"2.147.483.647", 2147483647},
+        {"1.5", 1},
+        {"1.5000", 1},
+        {"1..500", 1},
+        {"1.500.5", 1500},
+        {"1 500", 1},
     };
     for (const auto& [text, value] : cases) {
         Program p;
@@ -31,8 +41,8 @@ TEST(ReadInputs, ReadsTheLeadingInteger) {
 }
 
 TEST(ReadInputs, RefusesTextNegativeNumbersAndNumbersBeyond32Bits) {
-    for (const char* text : {"abc", " ", "-", "2147483648", "-2147483649", "99999999999999999999999", "2.147.483.648",
-                             ".500", "-5", "-1", "-2147483648", "-12.345.678"}) {
+    for (const char* text : {"abc", " ", "-", "2147483648", "-2147483649", "99999999999999999999999",
+                             "2.147.483.648", ".500", "-5", "-1", "-2147483648", "-12.345.678"}) {
         Program p;
         p.Set(C::AbmInput, "77");
         p.dlg.Run(Action::RequiredMissiles);

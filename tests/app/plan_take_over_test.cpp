@@ -15,7 +15,8 @@ namespace {
 // A plan file no window holds the lock of.
 constexpr const char* kAbandonedPlan = "data/IRakAttackPlan-999999999-0123abcd.tmp";
 constexpr const char* kTwoRecords =
-    "1. Attack\n=========\nInterplanetary missiles: 3\n\n\n2. Attack\n=========\nInterplanetary missiles: 1\n\n\n";
+    "1. Attack\n=========\nInterplanetary missiles: 3\n\n\n2. Attack\n=========\nInterplanetary missiles: "
+    "1\n\n\n";
 
 // A quorvel-batch on the home, started now; its output once it ends.
 class Batch {

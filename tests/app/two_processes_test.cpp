@@ -33,7 +33,8 @@ public:
             ::dup2(toChild[0], STDIN_FILENO);
             ::dup2(fromChild[1], STDOUT_FILENO);
             for (const int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]}) ::close(fd);
-            ::execl(QUORVEL_BATCH_PROGRAM, QUORVEL_BATCH_PROGRAM, "--home", home.c_str(), static_cast<char*>(nullptr));
+            ::execl(QUORVEL_BATCH_PROGRAM, QUORVEL_BATCH_PROGRAM, "--home", home.c_str(),
+                    static_cast<char*>(nullptr));
             ::_exit(127);
         }
         ::close(toChild[0]);
@@ -92,7 +93,9 @@ std::string DeleteCommands(int entry) { return "select 1114 " + std::to_string(e
 // A save of a position outside the universe writes nothing and shows the book as it is now.
 const std::string kRefresh = SaveCommands({0, 0, 0});
 
-bool InBook(const BookRecords& book, const Position& p) { return std::find(book.begin(), book.end(), p) != book.end(); }
+bool InBook(const BookRecords& book, const Position& p) {
+    return std::find(book.begin(), book.end(), p) != book.end();
+}
 
 struct Tally {
     int lostSaves = 0;

@@ -21,8 +21,9 @@ using C = ControlId;
 // A strike, a report and a clipboard text on the form, a French file and the dialog's answer.
 void Prepare(Program& p) {
     const std::pair<C, const char*> fields[] = {
-        {C::RocketLauncherInput, "100"}, {C::MissileInput, "3"},       {C::StartGalaxyInput, "1"},
-        {C::StartSystemInput, "10"},     {C::TargetGalaxyInput, "1"},  {C::TargetSystemInput, "40"},
+        {C::RocketLauncherInput, "100"}, {C::MissileInput, "3"},
+        {C::StartGalaxyInput, "1"},      {C::StartSystemInput, "10"},
+        {C::TargetGalaxyInput, "1"},     {C::TargetSystemInput, "40"},
         {C::ImpulseDriveInput, "5"},     {C::ReportText, "Raketenwerfer 7 [1:2:3]"}};
     for (const auto& [id, text] : fields) p.Set(id, text);
     p.form.PutClipboardText("Gauss Cannon 4");
@@ -107,7 +108,8 @@ TEST(Session, RoundTripsTheFormAndIgnoresDamagedFiles) {
          {std::string(), std::string("quorvel-session 2\n"), good.substr(0, good.size() - 1),
           good + "t 1029 a button\n", good + "c 1001 1\n", good + "c 1032 3\n", good + "t 99999 x\n",
           good + "t 1001 trailing \\\n", good + "x 1 2\n", good.substr(0, good.find("\ns ") + 1)}) {
-        EXPECT_FALSE(ParseSessionText(damaged)) << damaged.substr(damaged.size() > 40 ? damaged.size() - 40 : 0);
+        EXPECT_FALSE(ParseSessionText(damaged))
+            << damaged.substr(damaged.size() > 40 ? damaged.size() - 40 : 0);
     }
 }
 
@@ -125,7 +127,8 @@ TEST(StartLanguage, TheDesktopsLanguageWithoutASavedChoice) {
     testing::TestHome home;
     const std::filesystem::path choice = home.Path() / kLanguageSaveFile;
     const std::pair<const char*, int> cases[] = {
-        {"de_DE.UTF-8", 1}, {"pl_PL", 4}, {"pt_BR", 8}, {"tr", 7}, {"ja_JP", kEnglish}, {"C", kEnglish}, {"", kEnglish},
+        {"de_DE.UTF-8", 1},  {"pl_PL", 4},    {"pt_BR", 8},   {"tr", 7},
+        {"ja_JP", kEnglish}, {"C", kEnglish}, {"", kEnglish},
     };
     for (const auto& [locale, index] : cases) EXPECT_EQ(StartLanguageIndex(choice, locale), index) << locale;
     home.Write(kLanguageSaveFile, "3");

@@ -155,7 +155,8 @@ TEST(ReplaceFileAtomically, InjectedFaultsKeepTheOldFileAndGiveTheReason) {
         int error = 0;
         {
             const ScopedWriteFault failing(fault);
-            EXPECT_NE(ReplaceFileAtomically(home / "data/f", std::string(10000, 'n'), &error), WriteOutcome::Ok);
+            EXPECT_NE(ReplaceFileAtomically(home / "data/f", std::string(10000, 'n'), &error),
+                      WriteOutcome::Ok);
         }
         EXPECT_EQ(error, fault);
         EXPECT_EQ(home.Read("data/f"), "old");
@@ -207,7 +208,8 @@ TEST(FileErrorMessage, NamesTheFileAndTheReason) {
         {kNotOrdinaryFileError, "/h/data/QuorvelData.dat could not be saved: it is not an ordinary file."},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FileErrorMessage(english, english.cannotSave, "/h/data/QuorvelData.dat", c.error), c.message);
+        EXPECT_EQ(FileErrorMessage(english, english.cannotSave, "/h/data/QuorvelData.dat", c.error),
+                  c.message);
     }
     // Other errors give their number, never the system's English words; a file name holding "%2"
     // stays as it is.

@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include "fileio/atomic_file.h"
-#include "text/utf8.h"
 #include "support/test_home.h"
+#include "text/utf8.h"
 
 namespace quorvel {
 namespace {
@@ -21,7 +21,8 @@ TEST(ReplaceFileAtomically, WritesAndReplacesWithoutLeavingTemporaries) {
     EXPECT_EQ(ReplaceFileAtomically(target, "4 5 6\n"), WriteOutcome::Ok);
     EXPECT_EQ(ReadWholeFile(target), "4 5 6\n");
     int files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(target.parent_path())) ++files;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(target.parent_path()))
+        ++files;
     EXPECT_EQ(files, 1);
 }
 
@@ -52,7 +53,8 @@ TEST(RemoveAbandonedTemporaries, RemovesTheAbandonedTemporariesBesideTheTarget) 
     // A book that is a symlink is rewritten beside the file it names; its temporaries are found there.
     home.Write("elsewhere/book.txt", "1 1 1\n");
     home.Write("elsewhere/.quorvel-fedcba9876543210.tmp", "x");
-    std::filesystem::create_symlink(home.Path() / "elsewhere" / "book.txt", home.Path() / "data" / "linked.dat");
+    std::filesystem::create_symlink(home.Path() / "elsewhere" / "book.txt",
+                                    home.Path() / "data" / "linked.dat");
     RemoveAbandonedTemporaries(home.Path() / "data" / "linked.dat");
     EXPECT_FALSE(home.Exists("elsewhere/.quorvel-fedcba9876543210.tmp"));
 }
@@ -67,7 +69,8 @@ TEST(Utf8, CountsAndCutsWholeCharacters) {
 }
 
 TEST(Utf8, InvalidBytesCountAsOneCharacterEach) {
-    for (const std::string bad : {"\xC3", "\xE2\x82", "\xED\xA0\x80", "\xC0\xAF", "\xF5\x80\x80\x80", "\xFF"}) {
+    for (const std::string bad :
+         {"\xC3", "\xE2\x82", "\xED\xA0\x80", "\xC0\xAF", "\xF5\x80\x80\x80", "\xFF"}) {
         EXPECT_FALSE(IsValidUtf8(bad));
         EXPECT_EQ(Utf8Length(bad), bad.size());
         EXPECT_EQ(DecodeUtf8(bad), std::u32string(bad.size(), U'\uFFFD'));

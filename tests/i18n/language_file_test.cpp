@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "text/utf8.h"
 #include "support/test_home.h"
+#include "text/utf8.h"
 
 namespace quorvel {
 namespace {

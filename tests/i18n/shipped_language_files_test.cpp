@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "fileio/atomic_file.h"
-#include "text/utf8.h"
 #include "i18n/language_file.h"
 #include "i18n/language_table.h"
+#include "text/utf8.h"
 
 namespace quorvel {
 namespace {

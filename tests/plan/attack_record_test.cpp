@@ -69,16 +69,21 @@ TEST_P(AttackRecordUnderline, CountsCharactersOfTheHeading) {
     EXPECT_EQ(Line(record, 1), std::string(c.underline, '='));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AttackRecordUnderline,
-    ::testing::Values(UnderlineCase{"FirstRecord", 1, "Attack", 9}, UnderlineCase{"NinthRecord", 9, "Attack", 9},
-                      UnderlineCase{"TenthRecord", 10, "Attack", 10},
-                      UnderlineCase{"HundredthRecordKeepsFourMore", 100, "Attack", 10},
-                      // "Saldırı": 7 characters in 9 bytes.
-                      UnderlineCase{"MultiByteHeading", 1, "Sald\xC4\xB1r\xC4\xB1", 10},
-                      UnderlineCase{"MultiByteHeadingTenth", 12, "\xC3\x9C" "berfall", 12},
-                      UnderlineCase{"EmptyHeading", 1, "", 3}),
-    [](const ::testing::TestParamInfo<UnderlineCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, AttackRecordUnderline,
+                         ::testing::Values(UnderlineCase{"FirstRecord", 1, "Attack", 9},
+                                           UnderlineCase{"NinthRecord", 9, "Attack", 9},
+                                           UnderlineCase{"TenthRecord", 10, "Attack", 10},
+                                           UnderlineCase{"HundredthRecordKeepsFourMore", 100, "Attack", 10},
+                                           // "Saldırı": 7 characters in 9 bytes.
+                                           UnderlineCase{"MultiByteHeading", 1, "Sald\xC4\xB1r\xC4\xB1", 10},
+                                           UnderlineCase{"MultiByteHeadingTenth", 12,
+                                                         "\xC3\x9C"
+                                                         "berfall",
+                                                         12},
+                                           UnderlineCase{"EmptyHeading", 1, "", 3}),
+                         [](const ::testing::TestParamInfo<UnderlineCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 struct TargetCase {
     const char* name;
@@ -95,13 +100,14 @@ TEST_P(AttackRecordPrimaryTarget, LineOnlyForASingleType) {
     EXPECT_EQ(Line(FormatAttackRecord(Words(), facts), 2), GetParam().lineAfterUnderline);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AttackRecordPrimaryTarget,
-    ::testing::Values(TargetCase{"RocketLauncher", 0, "Primary target: RL"},
-                      TargetCase{"LargeShieldDome", 7, "Primary target: LSD"},
-                      TargetCase{"ShieldDomesFirst", 8, "Missiles: 4"},
-                      TargetCase{"NoSelection", -1, "Missiles: 4"}),
-    [](const ::testing::TestParamInfo<TargetCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, AttackRecordPrimaryTarget,
+                         ::testing::Values(TargetCase{"RocketLauncher", 0, "Primary target: RL"},
+                                           TargetCase{"LargeShieldDome", 7, "Primary target: LSD"},
+                                           TargetCase{"ShieldDomesFirst", 8, "Missiles: 4"},
+                                           TargetCase{"NoSelection", -1, "Missiles: 4"}),
+                         [](const ::testing::TestParamInfo<TargetCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 struct InterceptorCase {
     const char* name;

@@ -1,3 +1,5 @@
+#include "plan/share_text.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "text/utf8.h"
-#include "plan/share_text.h"
 
 namespace quorvel {
 namespace {
@@ -59,23 +60,25 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST(ShareText, PlainTextIsTheAttackRecord) {
     const AttackRecordFacts facts = WorkedExample();
-    EXPECT_EQ(FormatStrikeShare(ShareFormat::Text, Words(), facts), FormatAttackRecord(Words().record, facts));
+    EXPECT_EQ(FormatStrikeShare(ShareFormat::Text, Words(), facts),
+              FormatAttackRecord(Words().record, facts));
 }
 
 TEST(ShareText, BBCodeCarriesEveryPartAndTheBalanceInColourAndWord) {
-    EXPECT_EQ(FormatStrikeShare(ShareFormat::BBCode, Words(), WorkedExample()),
-              "[b]Strike[/b]\n"
-              "[b]Target:[/b] RL\n"
-              "[b]Fired:[/b] 4 \xc2\xb7 [b]Intercepted:[/b] 2 \xc2\xb7 [b]Spare:[/b] 6\n"
-              "[list]\n"
-              "[*][b]RL[/b]: Before 100 \xc2\xb7 Destroyed 100 \xc2\xb7 Left 0\n"
-              "[*][b]LL[/b]: Before 10 \xc2\xb7 Destroyed 10 \xc2\xb7 Left 0\n"
-              "[*][b]ABM[/b]: Before 2 \xc2\xb7 Destroyed 2 \xc2\xb7 Left 0\n"
-              "[/list]\n"
-              "[b]Def[/b]: M [color=red]231.000 +more[/color] \xc2\xb7 C [color=green]5.000 -less[/color] \xc2\xb7 "
-              "D [color=green]4.000 -less[/color]\n"
-              "[b]Att[/b]: M [color=green]50.000 -less[/color] \xc2\xb7 C [color=red]10.000 +more[/color] \xc2\xb7 "
-              "D [color=red]40.000 +more[/color]\n");
+    EXPECT_EQ(
+        FormatStrikeShare(ShareFormat::BBCode, Words(), WorkedExample()),
+        "[b]Strike[/b]\n"
+        "[b]Target:[/b] RL\n"
+        "[b]Fired:[/b] 4 \xc2\xb7 [b]Intercepted:[/b] 2 \xc2\xb7 [b]Spare:[/b] 6\n"
+        "[list]\n"
+        "[*][b]RL[/b]: Before 100 \xc2\xb7 Destroyed 100 \xc2\xb7 Left 0\n"
+        "[*][b]LL[/b]: Before 10 \xc2\xb7 Destroyed 10 \xc2\xb7 Left 0\n"
+        "[*][b]ABM[/b]: Before 2 \xc2\xb7 Destroyed 2 \xc2\xb7 Left 0\n"
+        "[/list]\n"
+        "[b]Def[/b]: M [color=red]231.000 +more[/color] \xc2\xb7 C [color=green]5.000 -less[/color] \xc2\xb7 "
+        "D [color=green]4.000 -less[/color]\n"
+        "[b]Att[/b]: M [color=green]50.000 -less[/color] \xc2\xb7 C [color=red]10.000 +more[/color] \xc2\xb7 "
+        "D [color=red]40.000 +more[/color]\n");
 }
 
 TEST(ShareText, EqualLossesHaveNeitherColourNorMarkAndNoDefencesNoList) {
@@ -117,13 +120,16 @@ TEST(ShareText, PlanFormsNumberEveryRecordAndListEveryType) {
     const std::vector<AttackRecordFacts> records = {first, second};
 
     const std::string bbcode = FormatPlanShare(ShareFormat::BBCode, Words(), records);
-    EXPECT_NE(bbcode.find("[b]1. Attack[/b]\n[b]Target:[/b] RL\n[b]Missiles:[/b] 4\n[list]\n[*]RL 0 (-100)\n"),
-              std::string::npos) << bbcode;
+    EXPECT_NE(
+        bbcode.find("[b]1. Attack[/b]\n[b]Target:[/b] RL\n[b]Missiles:[/b] 4\n[list]\n[*]RL 0 (-100)\n"),
+        std::string::npos)
+        << bbcode;
     EXPECT_NE(bbcode.find("[*]ABM 0 (-2)\n[/list]\n\n[b]2. Attack[/b]"), std::string::npos) << bbcode;
 
     const std::string markdown = FormatPlanShare(ShareFormat::Markdown, Words(), records);
     EXPECT_NE(markdown.find("**2. Attack**\n```\n"), std::string::npos) << markdown;
-    EXPECT_NE(markdown.find("RL    0  (-100)\nLL    0   (-10)\nHL    0     (*)\n"), std::string::npos) << markdown;
+    EXPECT_NE(markdown.find("RL    0  (-100)\nLL    0   (-10)\nHL    0     (*)\n"), std::string::npos)
+        << markdown;
 
     // No word breaks the list or the code block.
     ShareWords odd = Words();

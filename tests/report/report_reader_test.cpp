@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "text/utf8.h"
 #include "report/report_samples.h"
+#include "text/utf8.h"
 
 namespace quorvel {
 namespace {

@@ -1,10 +1,10 @@
 // The loss curve and the launches: every point and every launch checked against SimulateStrike.
 
+#include "strike/loss_curve.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include "strike/loss_curve.h"
 
 namespace quorvel {
 namespace {
@@ -36,7 +36,8 @@ struct CurveCase {
 // The larger of the typed count and the required missiles, at most the field's limit.
 std::int64_t EndOf(const StrikeInput& in) {
     const RequiredMissilesResult required = RequiredMissiles(in, 0);
-    Wide end = std::max<Wide>(in.missiles, required.outcome == RequiredOutcome::Count ? required.missiles : 0);
+    Wide end =
+        std::max<Wide>(in.missiles, required.outcome == RequiredOutcome::Count ? required.missiles : 0);
     return static_cast<std::int64_t>(std::min<Wide>(end, kMax));
 }
 
@@ -97,7 +98,8 @@ const CurveCase kCurveCases[] = {
     {"ExtremeCounts", Input({kMax, kMax, kMax, kMax, kMax, kMax, kMax, kMax}, kMax, kMax), true},
     {"ExtremeCountsWeapons", Input({kMax, 0, 0, 0, 0, 0, kMax, 0}, 1000, 5, 0, kMax, 8), true},
     {"ExtremeArmour", Input({5, 0, 0, 0, 0, 3, 0, 0}, 0, 1, kMax), true},
-    {"ExtremeEverything", Input({kMax, kMax, kMax, kMax, kMax, kMax, kMax, kMax}, kMax, kMax, kMax, kMax, 8), true},
+    {"ExtremeEverything", Input({kMax, kMax, kMax, kMax, kMax, kMax, kMax, kMax}, kMax, kMax, kMax, kMax, 8),
+     true},
     {"ManyCounts", Input({300000, 2000, 0, 0, 0, 40, 0, 1}, 100, 50, 12, 3, 8), true},
 };
 
@@ -110,14 +112,16 @@ TEST(LossCurve, MarksOfTheWorkedExample) {
     for (const CurveMark& m : curve.marks) marks.emplace_back(m.kind, m.missiles);
     // 22000 structure needs 2 missiles through; 1 through (60 launchers) already pays 140000 : 75000.
     const std::vector<std::pair<CurveMarkKind, std::int64_t>> expected = {
-        {CurveMarkKind::InterceptorsUsedUp, 2}, {CurveMarkKind::BreakEven, 3},    {CurveMarkKind::TypeWiped, 4},
-        {CurveMarkKind::TypeWiped, 4},          {CurveMarkKind::AllDestroyed, 4}, {CurveMarkKind::Typed, 10}};
+        {CurveMarkKind::InterceptorsUsedUp, 2}, {CurveMarkKind::BreakEven, 3},
+        {CurveMarkKind::TypeWiped, 4},          {CurveMarkKind::TypeWiped, 4},
+        {CurveMarkKind::AllDestroyed, 4},       {CurveMarkKind::Typed, 10}};
     EXPECT_EQ(marks, expected);
     EXPECT_FALSE(curve.endLimited);
 }
 
 TEST(LossCurve, EndsAtTheMissileFieldsLimit) {
-    const LossCurve curve = ComputeLossCurve(Input({kMax, kMax, kMax, kMax, kMax, kMax, kMax, kMax}, 0, 1, kMax));
+    const LossCurve curve =
+        ComputeLossCurve(Input({kMax, kMax, kMax, kMax, kMax, kMax, kMax, kMax}, 0, 1, kMax));
     EXPECT_TRUE(curve.endLimited);
     EXPECT_TRUE(std::none_of(curve.marks.begin(), curve.marks.end(),
                              [](const CurveMark& m) { return m.kind == CurveMarkKind::AllDestroyed; }));
@@ -149,7 +153,8 @@ TEST_P(LaunchTable, EachLaunchMeetsWhatThePreviousLeft) {
         const StrikeResult r = SimulateStrike(state);
         EXPECT_EQ(launch.out.defenderLoss, r.defenderLoss);
         state.counts = r.surviving;
-        state.interceptors = std::max<std::int32_t>(0, state.interceptors - static_cast<std::int32_t>(state.missiles));
+        state.interceptors =
+            std::max<std::int32_t>(0, state.interceptors - static_cast<std::int32_t>(state.missiles));
     }
     EXPECT_EQ(missiles, c.missiles);
     EXPECT_EQ(plan.totalMissiles, total);
@@ -160,7 +165,11 @@ TEST_P(LaunchTable, EachLaunchMeetsWhatThePreviousLeft) {
 
 const LaunchCase kLaunchCases[] = {
     {"NoLimit", Input({100, 10, 0, 0, 0, 0, 0, 0}, 2, 10), 0, LaunchOutcome::Done, {4}},
-    {"SiloSmallerThanInterceptors", Input({100, 10, 0, 0, 0, 0, 0, 0}, 7, 10), 1, LaunchOutcome::Done, {5, 4}},
+    {"SiloSmallerThanInterceptors",
+     Input({100, 10, 0, 0, 0, 0, 0, 0}, 7, 10),
+     1,
+     LaunchOutcome::Done,
+     {5, 4}},
     {"FewerThanTheSilo", Input({100, 10, 0, 0, 0, 0, 0, 0}, 1, 10), 1, LaunchOutcome::Done, {3}},
     {"ExactMultipleOfTheSilo", Input({100, 10, 0, 0, 0, 0, 0, 0}, 8, 10), 2, LaunchOutcome::Done, {10}},
     {"TwoFullLaunches", Input({250, 0, 0, 0, 0, 0, 0, 0}, 5, 0), 1, LaunchOutcome::Done, {5, 5}},

@@ -47,7 +47,8 @@ TEST(Technology, LevelsScaleStructureAndDamage) {
     EXPECT_EQ(ArmouredStructure(10)[0], 400);
     EXPECT_EQ(MissileDamage(0), 12000);
     EXPECT_EQ(MissileDamage(10), 24000);
-    EXPECT_EQ(MissileDamage(std::numeric_limits<std::int32_t>::max()), 12000 + std::int64_t{1200} * 2147483647);
+    EXPECT_EQ(MissileDamage(std::numeric_limits<std::int32_t>::max()),
+              12000 + std::int64_t{1200} * 2147483647);
 }
 
 TEST(MissilesToCover, IsTheCeilingWithAtLeastOne) {

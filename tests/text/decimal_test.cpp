@@ -1,10 +1,10 @@
 // The one decimal scanner: where it stops, and what counts as out of range.
 
+#include "text/decimal.h"
+
 #include <gtest/gtest.h>
 
 #include <string_view>
-
-#include "text/decimal.h"
 
 namespace quorvel {
 namespace {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "text/placeholders.h"
+
+#include <gtest/gtest.h>
 
 namespace quorvel {
 namespace {

@@ -1,6 +1,8 @@
 // The loss curve window: opened by its button or F3, it follows Simulate, its table holds the
 // curve's points, and the chart exports as PNG and SVG.
 
+#include "ui/curve_window.h"
+
 #include <QAction>
 #include <QFile>
 #include <QTableWidget>
@@ -8,7 +10,6 @@
 
 #include "strike/loss_curve.h"
 #include "text/number_format.h"
-#include "ui/curve_window.h"
 #include "window_fixture.h"
 
 using namespace quorvel;

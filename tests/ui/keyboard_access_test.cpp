@@ -47,7 +47,9 @@ QList<QWidget*> FocusChain(WindowFixture& f) {
 // The WCAG contrast ratio, written out here rather than taken from the window's own code.
 double Contrast(const QColor& a, const QColor& b) {
     const auto luminance = [](const QColor& c) {
-        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
         return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
     };
     const double la = luminance(a);
@@ -96,14 +98,15 @@ private slots:
             f.Dlg().ApplyLanguageFile(LanguagePath(language));
             const QList<QWidget*> chain = FocusChain(f);
             QVERIFY(chain.size() >= 19 + 3 + 14);  // numeric inputs, lists, buttons
-            QMap<QString, QString> named;  // name -> control: a name shared by two says neither
+            QMap<QString, QString> named;          // name -> control: a name shared by two says neither
             for (QWidget* widget : chain) {
                 QAccessibleInterface* access = QAccessible::queryAccessibleInterface(widget);
                 QVERIFY(access != nullptr);
                 // On Linux a drop-down list reports its current entry as its name; what it is for
                 // is its accessible-name property.
-                const QString name = qobject_cast<QComboBox*>(widget) != nullptr ? widget->accessibleName()
-                                                                                 : access->text(QAccessible::Name);
+                const QString name = qobject_cast<QComboBox*>(widget) != nullptr
+                                         ? widget->accessibleName()
+                                         : access->text(QAccessible::Name);
                 const QString where = widget->objectName() + ": '" + name + "'";
                 QVERIFY2(IsMeaningful(name), qPrintable(where));
                 QVERIFY2(!name.contains(u'&'), qPrintable(where));
@@ -131,12 +134,14 @@ private slots:
         QCOMPARE(nameOf(ControlId::SimulateButton), QStringLiteral("Simulate"));
         QCOMPARE(f.Control<QWidget>(ControlId::HeavyLaserInput)->toolTip(),
                  QStringLiteral("Heavy Laser: how many the defender has"));
-        QCOMPARE(f.Control<QWidget>(ControlId::BookDeleteButton)->toolTip(), QStringLiteral("Delete start position"));
+        QCOMPARE(f.Control<QWidget>(ControlId::BookDeleteButton)->toolTip(),
+                 QStringLiteral("Delete start position"));
 
         // The primary-target list is announced with its label.
         bool labelled = false;
-        const auto relations = QAccessible::queryAccessibleInterface(f.Control<QWidget>(ControlId::PrimaryTargetList))
-                                   ->relations(QAccessible::Label);
+        const auto relations =
+            QAccessible::queryAccessibleInterface(f.Control<QWidget>(ControlId::PrimaryTargetList))
+                ->relations(QAccessible::Label);
         for (const auto& [other, relation] : relations) {
             labelled |= other->object() == f.Control<QObject>(ControlId::PrimaryTargetLabel);
         }
@@ -173,9 +178,9 @@ private slots:
             f.Click(ControlId::SimulateButton);
             // Defender lost more metal, the attacker more crystal and deuterium.
             const std::pair<ControlId, bool> cells[] = {
-                {ControlId::DefenderMetalTotal, true},     {ControlId::DefenderCrystalTotal, false},
-                {ControlId::AttackerMetalLoss, false},     {ControlId::AttackerDeuteriumLoss, true},
-                {ControlId::DefenderMetalBalance, true},   {ControlId::AttackerMetalBalance, false},
+                {ControlId::DefenderMetalTotal, true},   {ControlId::DefenderCrystalTotal, false},
+                {ControlId::AttackerMetalLoss, false},   {ControlId::AttackerDeuteriumLoss, true},
+                {ControlId::DefenderMetalBalance, true}, {ControlId::AttackerMetalBalance, false},
             };
             for (const auto& [id, red] : cells) {
                 const QColor shade = f.Control<QWidget>(id)->palette().color(QPalette::WindowText);

@@ -47,15 +47,24 @@ void TypeWorkedExample(WindowFixture& f) {
 
 void CheckWorkedExampleCells(WindowFixture& f) {
     const std::pair<ControlId, const char*> expected[] = {
-        {ControlId::RocketLauncherDestroyed, "100"}, {ControlId::LightLaserDestroyed, "10"},
-        {ControlId::RocketLauncherRemaining, "0"},   {ControlId::LightLaserRemaining, "0"},
-        {ControlId::RocketLauncherMetal, "200.000"}, {ControlId::LightLaserMetal, "15.000"},
-        {ControlId::LightLaserCrystal, "5.000"},     {ControlId::AbmMetal, "16.000"},
-        {ControlId::AbmDeuterium, "4.000"},          {ControlId::DefenderMetalTotal, "231.000"},
-        {ControlId::DefenderCrystalTotal, "5.000"},  {ControlId::DefenderDeuteriumTotal, "4.000"},
-        {ControlId::AttackerMetalLoss, "50.000"},    {ControlId::AttackerCrystalLoss, "10.000"},
-        {ControlId::AttackerDeuteriumLoss, "40.000"}, {ControlId::MissilesFired, "4"},
-        {ControlId::MissilesLeft, "6"},               {ControlId::DestroyedTotal, "110"},
+        {ControlId::RocketLauncherDestroyed, "100"},
+        {ControlId::LightLaserDestroyed, "10"},
+        {ControlId::RocketLauncherRemaining, "0"},
+        {ControlId::LightLaserRemaining, "0"},
+        {ControlId::RocketLauncherMetal, "200.000"},
+        {ControlId::LightLaserMetal, "15.000"},
+        {ControlId::LightLaserCrystal, "5.000"},
+        {ControlId::AbmMetal, "16.000"},
+        {ControlId::AbmDeuterium, "4.000"},
+        {ControlId::DefenderMetalTotal, "231.000"},
+        {ControlId::DefenderCrystalTotal, "5.000"},
+        {ControlId::DefenderDeuteriumTotal, "4.000"},
+        {ControlId::AttackerMetalLoss, "50.000"},
+        {ControlId::AttackerCrystalLoss, "10.000"},
+        {ControlId::AttackerDeuteriumLoss, "40.000"},
+        {ControlId::MissilesFired, "4"},
+        {ControlId::MissilesLeft, "6"},
+        {ControlId::DestroyedTotal, "110"},
     };
     for (const auto& [id, text] : expected) {
         QVERIFY2(f.Text(id) == QLatin1String(text),
@@ -90,7 +99,8 @@ private slots:
         WindowFixture f;
         f.Start();
         for (const ControlRow& control : ControlTable()) {
-            QWidget* widget = f.Window().findChild<QWidget*>(QStringLiteral("control%1").arg(ToInt(control.id)));
+            QWidget* widget =
+                f.Window().findChild<QWidget*>(QStringLiteral("control%1").arg(ToInt(control.id)));
             QVERIFY2(widget != nullptr, qPrintable(QString::number(ToInt(control.id))));
             QVERIFY(widget->isVisible());
         }
@@ -212,10 +222,12 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<bool>("fromButton");
         QTest::newRow("Return, Simulate button") << int(Qt::Key_Return) << 0 << true;
-        QTest::newRow("keypad Enter, Simulate button") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+        QTest::newRow("keypad Enter, Simulate button")
+            << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
         QTest::newRow("Space, Simulate button") << int(Qt::Key_Space) << 0 << true;
         QTest::newRow("Return, Enter in a field") << int(Qt::Key_Return) << 0 << false;
-        QTest::newRow("keypad Enter, Enter in a field") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
+        QTest::newRow("keypad Enter, Enter in a field")
+            << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
         QTest::newRow("Space, Enter in a field") << int(Qt::Key_Space) << 0 << false;
     }
     void the_key_that_dismisses_the_error_box_does_nothing_more() {
@@ -233,7 +245,8 @@ private slots:
         QPointer<QWidget> first;
         connect(&guard, &QTimer::timeout, [&] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr || modal == &f.Window() || !modal->isVisible() || modal == first.data()) return;
+            if (modal == nullptr || modal == &f.Window() || !modal->isVisible() || modal == first.data())
+                return;
             ++moreBoxes;
             static_cast<QDialog*>(modal)->reject();
         });
@@ -318,7 +331,8 @@ private slots:
         };
         // The version is the project's, as CMake knows it.
         QVERIFY(f.WithNextModal([&] { QTest::keyClick(field, Qt::Key_F1); }, readAndClose));
-        QVERIFY2(version.contains(QString::fromUtf8(kVersion.data(), static_cast<int>(kVersion.size()))), qPrintable(version));
+        QVERIFY2(version.contains(QString::fromUtf8(kVersion.data(), static_cast<int>(kVersion.size()))),
+                 qPrintable(version));
         QVERIFY(license.contains(QStringLiteral("GPL-3.0-or-later")));
 
         QAction* entry = nullptr;

@@ -4,12 +4,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTimer>
 #include <QPlainTextEdit>
-#include <QFile>
 #include <QTest>
+#include <QTimer>
 
 #include "app/control_table.h"
 #include "window_fixture.h"
@@ -28,7 +28,9 @@ void SimulateWorkedExample(WindowFixture& f) {
 
 QString Clipboard() { return QApplication::clipboard()->text(); }
 
-QAction* MenuAction(WindowFixture& f, const char* name) { return f.Window().findChild<QAction*>(QLatin1String(name)); }
+QAction* MenuAction(WindowFixture& f, const char* name) {
+    return f.Window().findChild<QAction*>(QLatin1String(name));
+}
 
 }  // namespace
 
@@ -45,8 +47,9 @@ private slots:
         missiles->setFocus();
         missiles->deselect();
         QTest::keyClick(missiles, Qt::Key_C, Qt::ControlModifier);
-        QVERIFY2(Clipboard().startsWith(QStringLiteral("1. Attack\n=========\nPrimary Target: Rocket Launcher\n")),
-                 qPrintable(Clipboard()));
+        QVERIFY2(
+            Clipboard().startsWith(QStringLiteral("1. Attack\n=========\nPrimary Target: Rocket Launcher\n")),
+            qPrintable(Clipboard()));
         QVERIFY(Clipboard().contains(QStringLiteral("\nRocket Launcher 0 (-100)\n")));
 
         // The Copy button does the same.
@@ -86,9 +89,11 @@ private slots:
                 menu->close();
             }
         });
-        QContextMenuEvent opening(QContextMenuEvent::Mouse, QPoint(5, 5), f.Window().mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent opening(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                  f.Window().mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(&f.Window(), &opening);
-        QVERIFY2(entries.contains(QStringLiteral("Copy strike as BBCode (forum)")), qPrintable(entries.join(u'|')));
+        QVERIFY2(entries.contains(QStringLiteral("Copy strike as BBCode (forum)")),
+                 qPrintable(entries.join(u'|')));
         QVERIFY(entries.contains(QStringLiteral("Copy plan as Markdown (chat)")));
         QVERIFY(entries.contains(QStringLiteral("Copy strike as text\t") +
                                  QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText)));
@@ -114,7 +119,8 @@ private slots:
         auto* report = f.Control<QPlainTextEdit>(ControlId::ReportText);
         report->setPlainText(QStringLiteral("old report"));
         f.Type(ControlId::GaussCannonInput, QStringLiteral("7"));
-        QApplication::clipboard()->setText(QStringLiteral("Rocket Launcher 1.250\nAnti-Ballistic Missiles 4"));
+        QApplication::clipboard()->setText(
+            QStringLiteral("Rocket Launcher 1.250\nAnti-Ballistic Missiles 4"));
         auto* missiles = f.Control<QLineEdit>(ControlId::MissileInput);
         missiles->setFocus();
         QTest::keyClick(missiles, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);

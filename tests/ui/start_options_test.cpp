@@ -1,8 +1,8 @@
 // The window executable's command line.
 
-#include <QTest>
-
 #include "ui/start_options.h"
+
+#include <QTest>
 
 using namespace quorvel;
 
@@ -17,8 +17,8 @@ private slots:
         QTest::addColumn<bool>("startupCheck");
         QTest::newRow("nothing") << QStringList{} << true << QString() << false;
         QTest::newRow("home as two words") << QStringList{"--home", "/tmp/q"} << true << "/tmp/q" << false;
-        QTest::newRow("home with equals") << QStringList{"--home=/tmp/q", "--startup-check"} << true << "/tmp/q"
-                                          << true;
+        QTest::newRow("home with equals")
+            << QStringList{"--home=/tmp/q", "--startup-check"} << true << "/tmp/q" << true;
         QTest::newRow("home without folder") << QStringList{"--home"} << false << QString() << false;
         QTest::newRow("empty home") << QStringList{"--home="} << false << QString() << false;
         QTest::newRow("unknown option") << QStringList{"--fast"} << false << QString() << false;

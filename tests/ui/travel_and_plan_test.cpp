@@ -1,19 +1,19 @@
 // The flight time from the coordinate book and the attack plan export, driven through real widgets
 // and the real save dialog.
 
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 
-#include <unistd.h>
-
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
 #include "fileio/atomic_file.h"
-#include "plan/plan_file.h"
 #include "i18n/language_lines.h"
+#include "plan/plan_file.h"
 #include "window_fixture.h"
 
 using namespace quorvel;
@@ -61,21 +61,21 @@ private slots:
         f.Click(ControlId::SimulateButton);
 
         const QString target = f.HomePath(QStringLiteral("plan.txt"));
-        const bool dialogShown = f.WithNextModal([&] { f.Click(ControlId::SavePlanButton); },
-                                                 [&](QWidget& modal) {
-                                                     auto* dialog = qobject_cast<QFileDialog*>(&modal);
-                                                     QVERIFY(dialog != nullptr);
-                                                     QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
-                                                     QCOMPARE(dialog->nameFilters(),
-                                                              QStringList{ShippedLanguageLine("eng_lang.dat", kLineSaveFilter)});
-                                                     // Typed into the name field, as a player would.
-                                                     auto* name = dialog->findChild<QLineEdit*>(
-                                                         QStringLiteral("fileNameEdit"));
-                                                     QVERIFY(name != nullptr);
-                                                     name->setText(target);
-                                                     // accept() is protected in QFileDialog; it is a slot.
-                                                     QMetaObject::invokeMethod(dialog, "accept");
-                                                 });
+        const bool dialogShown =
+            f.WithNextModal([&] { f.Click(ControlId::SavePlanButton); },
+                            [&](QWidget& modal) {
+                                auto* dialog = qobject_cast<QFileDialog*>(&modal);
+                                QVERIFY(dialog != nullptr);
+                                QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+                                QCOMPARE(dialog->nameFilters(),
+                                         QStringList{ShippedLanguageLine("eng_lang.dat", kLineSaveFilter)});
+                                // Typed into the name field, as a player would.
+                                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                                QVERIFY(name != nullptr);
+                                name->setText(target);
+                                // accept() is protected in QFileDialog; it is a slot.
+                                QMetaObject::invokeMethod(dialog, "accept");
+                            });
         QVERIFY(dialogShown);
         const QByteArray expected =
             "1. Attack\n"

@@ -62,15 +62,16 @@ int main(int argc, char** argv) {
         if (QWidget* curve = f.Window().findChild<QWidget*>(QStringLiteral("curveWindow"))) {
             // Over the main window's right half, which leaves the inputs and the verdict in view.
             const QRect screen = f.Window().screen()->availableGeometry();
-            curve->setGeometry(screen.width() * 41 / 100, screen.height() * 30 / 100, screen.width() * 58 / 100,
-                               screen.height() * 68 / 100);
+            curve->setGeometry(screen.width() * 41 / 100, screen.height() * 30 / 100,
+                               screen.width() * 58 / 100, screen.height() * 68 / 100);
         }
     } else if (mode == QLatin1String("undo-reset")) {
         f.Click(ControlId::ResetAllButton);
         f.Dlg().Run(Action::Undo);
     } else if (mode == QLatin1String("save") || mode == QLatin1String("error")) {
         if (mode == QLatin1String("error")) f.Type(ControlId::MissileInput, QStringLiteral("abc"));
-        const ControlId button = mode == QLatin1String("save") ? ControlId::SavePlanButton : ControlId::SimulateButton;
+        const ControlId button =
+            mode == QLatin1String("save") ? ControlId::SavePlanButton : ControlId::SimulateButton;
         QTimer::singleShot(0, &app, [&f, button] { f.Click(button); });
     } else if (!mode.isEmpty()) {
         const ControlId button = args[3] == QLatin1String("about") ? ControlId{0} : ControlId::LanguageButton;

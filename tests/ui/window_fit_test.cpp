@@ -59,8 +59,9 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<bool>("withMissiles");
         for (int language = 0; language < static_cast<int>(kLanguages.size()); ++language) {
-            const QByteArray name(kLanguages[static_cast<std::size_t>(language)].fileName.data(),
-                                  static_cast<qsizetype>(kLanguages[static_cast<std::size_t>(language)].fileName.size()));
+            const QByteArray name(
+                kLanguages[static_cast<std::size_t>(language)].fileName.data(),
+                static_cast<qsizetype>(kLanguages[static_cast<std::size_t>(language)].fileName.size()));
             QTest::addRow("%s, missiles", name.constData()) << language << true;
             QTest::addRow("%s, no missiles", name.constData()) << language << false;
         }
@@ -73,7 +74,8 @@ private slots:
         f.Start();
         ShowWidestResults(f, withMissiles);
         // The example of the fault: the remaining total of a full defence is 2.147.483.647 per type.
-        if (!withMissiles) QCOMPARE(f.Text(ControlId::RocketLauncherRemaining), QStringLiteral("2.147.483.647"));
+        if (!withMissiles)
+            QCOMPARE(f.Text(ControlId::RocketLauncherRemaining), QStringLiteral("2.147.483.647"));
         CheckCellsShowWholeTexts(f, QStringLiteral("language %1").arg(language));
     }
 
@@ -95,10 +97,11 @@ private slots:
     void every_message_of_every_language_file_shows_whole_in_every_message_line() {
         std::vector<ControlId> messageLines;
         for (const ControlRow& control : ControlTable()) {
-            if (control.kind == ControlKind::Cell && control.columnSpan > 1) messageLines.push_back(control.id);
+            if (control.kind == ControlKind::Cell && control.columnSpan > 1)
+                messageLines.push_back(control.id);
         }
         QVERIFY(messageLines.size() >= 2);
-        const int messages[] = {kLineMsgAllInterceptedMany, kLineMsgNoMissiles, kLineMsgAllInterceptedOne,
+        const int messages[] = {kLineMsgAllInterceptedMany, kLineMsgNoMissiles,  kLineMsgAllInterceptedOne,
                                 kLineMsgNoDefence,          kLineMsgMissilesHit, kLineMsgNothingToDestroy,
                                 kLineMsgOutOfRange,         kLineMsgOtherGalaxy};
         for (const LanguageEntry& language : kLanguages) {
@@ -113,8 +116,9 @@ private slots:
                     f.Window().SetText(id, text.toStdString());
                     QTest::qWait(0);
                     const QRect room = line->contentsRect();
-                    const QRect used = line->fontMetrics().boundingRect(
-                        QRect(0, 0, room.width(), QWIDGETSIZE_MAX), Qt::TextWordWrap | line->alignment(), text);
+                    const QRect used =
+                        line->fontMetrics().boundingRect(QRect(0, 0, room.width(), QWIDGETSIZE_MAX),
+                                                         Qt::TextWordWrap | line->alignment(), text);
                     QVERIFY2(used.height() <= room.height() && used.width() <= room.width(),
                              qPrintable(QStringLiteral("%1 line %2 in control %3 needs %4x%5, has %6x%7")
                                             .arg(QString::fromStdString(fileName))

@@ -2,17 +2,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QDialog>
 #include <QTimer>
 
 #include "i18n/language_file.h"
-#include "ui/book_file_watcher.h"
 #include "i18n/language_lines.h"
+#include "ui/book_file_watcher.h"
 
 namespace quorvel {
 
@@ -31,7 +31,9 @@ WindowFixture::~WindowFixture() {
     m_window.reset();
 }
 
-QString WindowFixture::HomePath(const QString& relative) const { return QDir(m_home.path()).filePath(relative); }
+QString WindowFixture::HomePath(const QString& relative) const {
+    return QDir(m_home.path()).filePath(relative);
+}
 
 void WindowFixture::WriteHomeFile(const QString& relative, const QByteArray& content) {
     QFile file(HomePath(relative));
@@ -70,7 +72,8 @@ void WindowFixture::Click(ControlId id) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-bool WindowFixture::WithNextModal(const std::function<void()>& action, const std::function<void(QWidget&)>& act) {
+bool WindowFixture::WithNextModal(const std::function<void()>& action,
+                                  const std::function<void(QWidget&)>& act) {
     bool seen = false;
     QTimer poll;
     poll.setInterval(10);

@@ -36,15 +36,16 @@ void RecordAnAttack(WindowFixture& f) {
 
 // Opens the save dialog from the Save button and hands it to act, which must close it.
 bool WithSaveDialog(WindowFixture& f, const std::function<void(QFileDialog&)>& act) {
-    return f.WithNextModal([&] { f.Click(ControlId::SavePlanButton); }, [&](QWidget& modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(&modal);
-        if (dialog == nullptr) {
-            static_cast<QDialog&>(modal).reject();
-            QFAIL("the save dialog did not open");
-        }
-        act(*dialog);
-        if (dialog->isVisible()) dialog->reject();
-    });
+    return f.WithNextModal([&] { f.Click(ControlId::SavePlanButton); },
+                           [&](QWidget& modal) {
+                               auto* dialog = qobject_cast<QFileDialog*>(&modal);
+                               if (dialog == nullptr) {
+                                   static_cast<QDialog&>(modal).reject();
+                                   QFAIL("the save dialog did not open");
+                               }
+                               act(*dialog);
+                               if (dialog->isVisible()) dialog->reject();
+                           });
 }
 
 // Types a name into the dialog's folder and accepts, as a player would.
@@ -59,7 +60,8 @@ void AcceptWithName(QFileDialog& dialog, const QString& folder, const QString& n
 // Button captions without their shortcut marks.
 QStringList ButtonTexts(const QWidget& dialog) {
     QStringList texts;
-    for (QPushButton* button : dialog.findChildren<QPushButton*>()) texts << button->text().remove(QLatin1Char('&'));
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        texts << button->text().remove(QLatin1Char('&'));
     return texts;
 }
 
@@ -92,13 +94,15 @@ private slots:
         QCOMPARE(AboutEntryText(f), ShippedLanguageLine("ger_lang.dat", kLineAboutEntry));
         f.Type(ControlId::MissileInput, QStringLiteral("x"));
         QString shown;
-        QVERIFY(f.WithNextModal([&] { f.Click(ControlId::SimulateButton); }, [&](QWidget& modal) {
-            shown = static_cast<QMessageBox&>(modal).text();
-            static_cast<QDialog&>(modal).accept();
-        }));
+        QVERIFY(f.WithNextModal([&] { f.Click(ControlId::SimulateButton); },
+                                [&](QWidget& modal) {
+                                    shown = static_cast<QMessageBox&>(modal).text();
+                                    static_cast<QDialog&>(modal).accept();
+                                }));
         // The field's name and the largest number grouped the German way.
-        QCOMPARE(shown, QStringLiteral("Anzahl der Interplanetarraketen: Bitte eine ganze Zahl von 0 bis 2.147.483.647 "
-                                       "eingeben."));
+        QCOMPARE(shown, QStringLiteral(
+                            "Anzahl der Interplanetarraketen: Bitte eine ganze Zahl von 0 bis 2.147.483.647 "
+                            "eingeben."));
 
         f.Dlg().ApplyLanguageFile("languages/nl_lang.dat");
         QCOMPARE(AboutEntryText(f), ShippedLanguageLine("eng_lang.dat", kLineAboutEntry));
@@ -119,8 +123,9 @@ private slots:
         if (!QFile::exists(translations + QStringLiteral("/qtbase_de.qm"))) {
             QSKIP("Qt's German translation (qt6-translations-l10n) is not installed");
         }
-        QVERIFY2(buttons.contains(QStringLiteral("Speichern")) && buttons.contains(QStringLiteral("Abbrechen")),
-                 qPrintable(buttons.join(QLatin1Char(','))));
+        QVERIFY2(
+            buttons.contains(QStringLiteral("Speichern")) && buttons.contains(QStringLiteral("Abbrechen")),
+            qPrintable(buttons.join(QLatin1Char(','))));
     }
 
     void switching_to_english_makes_qts_texts_english_again() {
@@ -130,11 +135,8 @@ private slots:
         f.Dlg().ApplyLanguageFile("languages/eng_lang.dat");
         RecordAnAttack(f);
         QStringList buttons;
-        QVERIFY(WithSaveDialog(f, [&](QFileDialog& dialog) {
-            buttons = ButtonTexts(dialog);
-        }));
-        QVERIFY2(buttons.contains(QStringLiteral("Save")),
-                 qPrintable(buttons.join(QLatin1Char(','))));
+        QVERIFY(WithSaveDialog(f, [&](QFileDialog& dialog) { buttons = ButtonTexts(dialog); }));
+        QVERIFY2(buttons.contains(QStringLiteral("Save")), qPrintable(buttons.join(QLatin1Char(','))));
     }
 
     void the_save_dialog_opens_in_the_documents_then_in_the_last_exports_folder() {

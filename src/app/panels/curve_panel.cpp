@@ -90,14 +90,15 @@ void CurvePanel::OnPlanLaunches() {
             result = FillPlaceholders(texts.launchesStuck, {FormatGrouped(plan.perLaunch)});
             break;
         case LaunchOutcome::TooMany:
-            result = FillPlaceholders(texts.launchesTooMany, {FormatGrouped(static_cast<Wide>(kLaunchLimit))});
+            result =
+                FillPlaceholders(texts.launchesTooMany, {FormatGrouped(static_cast<Wide>(kLaunchLimit))});
             break;
     }
     form.SetText(ControlId::LaunchesResult, result);
     std::string loss;
     if (!plan.launches.empty()) {
-        loss = FillPlaceholders(texts.launchesLoss,
-                                {FormatGrouped(Total(plan.defenderLoss)), FormatGrouped(Total(plan.attackerLoss))});
+        loss = FillPlaceholders(texts.launchesLoss, {FormatGrouped(Total(plan.defenderLoss)),
+                                                     FormatGrouped(Total(plan.attackerLoss))});
     }
     form.SetText(ControlId::LaunchesLoss, loss);
 }

@@ -53,14 +53,16 @@ void LanguagePanel::ApplyLanguageFile(const std::filesystem::path& relativePath)
 
     for (const ControlRow& control : ControlTable()) {
         if (control.nameLine == 0 && control.toolTipLine == 0) continue;
-        const std::string name = control.nameLine > 0 ? WithoutMnemonic(LineText(*lines, control.nameLine)) : "";
+        const std::string name =
+            control.nameLine > 0 ? WithoutMnemonic(LineText(*lines, control.nameLine)) : "";
         if (!name.empty()) form.SetAccessibleName(control.id, name);
         m_context.controlNames[control.id] = name;
         if (control.toolTipLine == kToolTipSetElsewhere) continue;
-        const std::string tip = control.toolTipLine == 0 ? name
-                                : control.toolTipLine == kLineDefenceCountTip || control.toolTipLine == kLineAbmTip
-                                    ? FillPlaceholders(LineText(*lines, control.toolTipLine), {name})
-                                    : LineText(*lines, control.toolTipLine);
+        const std::string tip =
+            control.toolTipLine == 0 ? name
+            : control.toolTipLine == kLineDefenceCountTip || control.toolTipLine == kLineAbmTip
+                ? FillPlaceholders(LineText(*lines, control.toolTipLine), {name})
+                : LineText(*lines, control.toolTipLine);
         form.SetToolTip(control.id, tip);
     }
 

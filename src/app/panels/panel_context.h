@@ -24,9 +24,9 @@ struct PanelContext {
     InputValues inputs;
     std::uint64_t inputReads = 0;  // how often the frame has read the fields into `inputs`
     LanguageTexts texts;
-    std::string locale = "en";                     // the active language's, as the language table names it
+    std::string locale = "en";                      // the active language's, as the language table names it
     std::map<ControlId, std::string> controlNames;  // what the active language calls each named control
-    RangeRule rangeRule = RangeRule::TwiceLevel;     // the missile range's rule in force
+    RangeRule rangeRule = RangeRule::TwiceLevel;    // the missile range's rule in force
 
     // A program file (kBookFile, a language file, ...) resolved against the folders.
     std::filesystem::path HomePath(std::string_view relative) const;

@@ -21,7 +21,8 @@ namespace {
 
 // A simulation with every type and the interceptors present may be recorded again.
 bool EverythingPresentAtStart(const StrikeInput& in) {
-    return in.interceptors != 0 && std::all_of(in.counts.begin(), in.counts.end(), [](std::int32_t n) { return n != 0; });
+    return in.interceptors != 0 &&
+           std::all_of(in.counts.begin(), in.counts.end(), [](std::int32_t n) { return n != 0; });
 }
 
 }  // namespace
@@ -88,8 +89,8 @@ void PlanPanel::OnSavePlan() {
         // failure leaves an existing export file exactly as it was.
         int errorNumber = 0;
         const PlanExportOutcome outcome = ExportPlan(planFile, *chosen, &errorNumber);
-        if (const std::optional<std::string> error =
-                PlanExportError(outcome, *chosen, planFile.string(), errorNumber, m_context.texts.fileErrors)) {
+        if (const std::optional<std::string> error = PlanExportError(
+                outcome, *chosen, planFile.string(), errorNumber, m_context.texts.fileErrors)) {
             // The plan stays on disk and the request flag unchanged, so the player can choose
             // another place and export the same plan.
             m_context.form.ShowError(*error);
@@ -127,7 +128,8 @@ void PlanPanel::OnNewPlan() {
 
 void PlanPanel::Restore(const AttackPlan& plan) {
     const bool sameRecords = plan.records.size() == m_plan.records.size() &&
-                             plan.attackNumber == m_plan.attackNumber && plan.takenOverText == m_plan.takenOverText;
+                             plan.attackNumber == m_plan.attackNumber &&
+                             plan.takenOverText == m_plan.takenOverText;
     if (!sameRecords) {
         const std::filesystem::path planFile = File();
         int error = 0;
@@ -180,8 +182,8 @@ void PlanPanel::OnCopyPlan(ShareFormat format) const {
     }
     // The plain text is what an export writes: the plan file as it is.
     const std::optional<std::string> text = ReadWholeFile(File());
-    form.SetClipboardText(text && !text->empty() ? *text
-                                                 : FormatPlanShare(format, WordsOf(m_context.texts), m_plan.records));
+    form.SetClipboardText(
+        text && !text->empty() ? *text : FormatPlanShare(format, WordsOf(m_context.texts), m_plan.records));
 }
 
 }  // namespace quorvel

@@ -31,8 +31,12 @@ void ShowStatus(MainForm& form, const LanguageTexts& texts, std::int64_t missile
             if (missiles == 0) form.SetText(ControlId::StatusLine, texts.msgNoMissiles);
             if (missiles == 1) form.SetText(ControlId::StatusLine, texts.msgAllInterceptedOne);
             break;
-        case StrikeOutcome::NothingToHit: form.SetText(ControlId::StatusLine, texts.msgNoDefence); break;
-        case StrikeOutcome::Struck: form.SetText(ControlId::StatusLine, texts.msgMissilesHit); break;
+        case StrikeOutcome::NothingToHit:
+            form.SetText(ControlId::StatusLine, texts.msgNoDefence);
+            break;
+        case StrikeOutcome::Struck:
+            form.SetText(ControlId::StatusLine, texts.msgMissilesHit);
+            break;
     }
 }
 
@@ -63,12 +67,12 @@ void ShowLossTotals(MainForm& form, std::int64_t missiles, const StrikeResult& r
 void ShowLossBalance(MainForm& form, const LanguageTexts& texts, const Resources& defenderLoss,
                      const Resources& attackerLoss) {
     const auto word = [&texts](LossBalance balance) -> std::string_view {
-        return balance == LossBalance::More ? texts.lostMoreMark
+        return balance == LossBalance::More   ? texts.lostMoreMark
                : balance == LossBalance::Less ? texts.lostLessMark
                                               : std::string_view();
     };
     const auto colour = [](LossBalance balance) {
-        return balance == LossBalance::More ? TextColour::Red
+        return balance == LossBalance::More   ? TextColour::Red
                : balance == LossBalance::Less ? TextColour::Green
                                               : TextColour::Default;
     };
@@ -77,8 +81,10 @@ void ShowLossBalance(MainForm& form, const LanguageTexts& texts, const Resources
         const LossBalance attacker = CompareLoss(attackerLoss[r], defenderLoss[r]);
         form.SetText(kDefenderBalanceCells[r], word(defender));
         form.SetText(kAttackerBalanceCells[r], word(attacker));
-        for (ControlId id : {kDefenderTotalCells[r], kDefenderBalanceCells[r]}) form.SetColour(id, colour(defender));
-        for (ControlId id : {kAttackerLossCells[r], kAttackerBalanceCells[r]}) form.SetColour(id, colour(attacker));
+        for (ControlId id : {kDefenderTotalCells[r], kDefenderBalanceCells[r]})
+            form.SetColour(id, colour(defender));
+        for (ControlId id : {kAttackerLossCells[r], kAttackerBalanceCells[r]})
+            form.SetColour(id, colour(attacker));
     }
 }
 
@@ -89,7 +95,8 @@ void ResetStrikeCells(MainForm& form) {
         for (ControlId id : cells) form.SetText(id, "");
     }
     // A placeholder tells no loss: it loses the colour with the number.
-    for (const auto& cells : {kDefenderTotalCells, kDefenderBalanceCells, kAttackerLossCells, kAttackerBalanceCells}) {
+    for (const auto& cells :
+         {kDefenderTotalCells, kDefenderBalanceCells, kAttackerLossCells, kAttackerBalanceCells}) {
         for (ControlId id : cells) form.SetColour(id, TextColour::Default);
     }
     for (int t = 0; t < kDefenceTypeCount; ++t) {
@@ -126,7 +133,8 @@ void ShowStrike(MainForm& form, const LanguageTexts& texts, const StrikeInput& i
         }
         ShowLossRow(form, row.loss, kDefenceStats[t].cost, r.typeLoss[t], present && r.struck[t]);
     }
-    ShowLossRow(form, kAbmLossCells, kInterceptorCost, r.interceptorLoss, in.interceptors != 0 && in.missiles != 0);
+    ShowLossRow(form, kAbmLossCells, kInterceptorCost, r.interceptorLoss,
+                in.interceptors != 0 && in.missiles != 0);
     form.SetText(ControlId::RequiredMissilesResult, kNoCountCell);
     ShowStatus(form, texts, in.missiles, r.outcome);
 
@@ -151,11 +159,14 @@ void ShowStrike(MainForm& form, const LanguageTexts& texts, const StrikeInput& i
 
 void ShowRequiredMissiles(MainForm& form, const LanguageTexts& texts, const RequiredMissilesResult& result) {
     switch (result.outcome) {
-        case RequiredOutcome::Count: ShowNumber(form, ControlId::RequiredMissilesResult, result.missiles); break;
+        case RequiredOutcome::Count:
+            ShowNumber(form, ControlId::RequiredMissilesResult, result.missiles);
+            break;
         case RequiredOutcome::NothingToDestroy:
             form.SetText(ControlId::RequiredMissilesResult, texts.msgNothingToDestroy);
             break;
-        case RequiredOutcome::NoTarget: break;
+        case RequiredOutcome::NoTarget:
+            break;
     }
 }
 

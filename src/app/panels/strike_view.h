@@ -10,7 +10,8 @@
 
 namespace quorvel {
 
-void ShowStrike(MainForm& form, const LanguageTexts& texts, const StrikeInput& input, const StrikeResult& result);
+void ShowStrike(MainForm& form, const LanguageTexts& texts, const StrikeInput& input,
+                const StrikeResult& result);
 // The cells as Reset all leaves them: placeholders in the default colour.
 void ResetStrikeCells(MainForm& form);
 void ShowRequiredMissiles(MainForm& form, const LanguageTexts& texts, const RequiredMissilesResult& result);

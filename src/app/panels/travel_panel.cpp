@@ -44,8 +44,9 @@ void TravelPanel::OnCalcFlightTime() {
     if (flight.outcome == FlightOutcome::Success) {
         form.SetText(ControlId::FlightMessage, "");
     } else {
-        form.SetText(ControlId::FlightMessage,
-                     flight.outcome == FlightOutcome::OtherGalaxy ? texts.msgOtherGalaxy : texts.msgOutOfRange);
+        form.SetText(ControlId::FlightMessage, flight.outcome == FlightOutcome::OtherGalaxy
+                                                   ? texts.msgOtherGalaxy
+                                                   : texts.msgOutOfRange);
     }
     if (startGone) form.SetText(ControlId::FlightMessage, texts.msgStartPositionGone);
     form.SetText(ControlId::FlightUnitFirst, texts.flightUnitFirst);
@@ -69,9 +70,9 @@ void TravelPanel::OnCalcRange() {
 }
 
 void TravelPanel::ResetCells() {
-    for (ControlId id : {ControlId::FlightUnitSecond, ControlId::FlightUnitFirst, ControlId::FlightSystems,
-                         ControlId::FlightFixed, ControlId::FlightMessage, ControlId::RangeResult,
-                         ControlId::RangeUnit}) {
+    for (ControlId id :
+         {ControlId::FlightUnitSecond, ControlId::FlightUnitFirst, ControlId::FlightSystems,
+          ControlId::FlightFixed, ControlId::FlightMessage, ControlId::RangeResult, ControlId::RangeUnit}) {
         m_context.form.SetText(id, "");
     }
 }
@@ -93,7 +94,8 @@ void TravelPanel::RefillBookList() {
 void TravelPanel::OnBookSave() {
     const std::filesystem::path file = m_context.HomePath(kBookFile);
     EnsureBookFile(file);
-    const BookRecord start{m_context.inputs.startGalaxy, m_context.inputs.startSystem, m_context.inputs.startPlanet};
+    const BookRecord start{m_context.inputs.startGalaxy, m_context.inputs.startSystem,
+                           m_context.inputs.startPlanet};
     if (IsInUniverse(start)) {
         // A position already in the book or a full book: nothing is written and nothing said. A file
         // that cannot be written is said; the list then shows the book as it is on disk.
@@ -116,7 +118,8 @@ void TravelPanel::OnBookDelete() {
     const BookWrite outcome = selected >= 0 && selected < static_cast<int>(m_shownBook.size())
                                   ? DeleteBookRecord(file, m_shownBook[selected], &error)
                                   : DeleteFromBook(file, -1, &error);
-    if (outcome == BookWrite::NotWritten) m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, file, error);
+    if (outcome == BookWrite::NotWritten)
+        m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, file, error);
     RefillBookList();
 }
 

@@ -28,7 +28,8 @@ constexpr Strike kLaunchersOnly{{100, 0, 0, 0, 0, 0, 0, 0}, 0, 10};
 constexpr Strike kEverything{{100, 10, 5, 5, 5, 5, 1, 1}, 2, 10};
 
 void Simulate(Program& p, const Strike& strike) {
-    for (int t = 0; t < kDefenceTypeCount; ++t) p.Set(kDefenceRows[t].input, std::to_string(strike.counts[t]));
+    for (int t = 0; t < kDefenceTypeCount; ++t)
+        p.Set(kDefenceRows[t].input, std::to_string(strike.counts[t]));
     p.Set(ControlId::AbmInput, std::to_string(strike.interceptors));
     p.Set(ControlId::MissileInput, std::to_string(strike.missiles));
     p.dlg.Run(Action::Simulate);
@@ -89,7 +90,8 @@ void SaveCancelled(Program& p) {
 
 int RecordCount(const std::string& plan) {
     int count = 0;
-    for (std::size_t at = plan.find("\n\n\n"); at != std::string::npos; at = plan.find("\n\n\n", at + 3)) ++count;
+    for (std::size_t at = plan.find("\n\n\n"); at != std::string::npos; at = plan.find("\n\n\n", at + 3))
+        ++count;
     return count;
 }
 
@@ -97,12 +99,15 @@ class PlanHandlers : public ::testing::Test {
 protected:
     void SetUp() override { p.form.ClearEvents(); }
     // This process's own plan file.
-    std::string PlanName() const { return std::filesystem::relative(p.dlg.Plan().File(), p.home.Path()).string(); }
+    std::string PlanName() const {
+        return std::filesystem::relative(p.dlg.Plan().File(), p.home.Path()).string();
+    }
     bool PlanOnDisk() const { return p.home.Exists(PlanName()); }
     std::string PlanText() const { return p.home.Read(PlanName()); }
     // Only the save dialog opened: no message and no error box.
     void ExpectOnlySaveDialogs() const {
-        for (const MemoryForm::Event& event : p.form.Events()) EXPECT_EQ(event.kind, "save-dialog") << event.text;
+        for (const MemoryForm::Event& event : p.form.Events())
+            EXPECT_EQ(event.kind, "save-dialog") << event.text;
     }
 
     Program p;
@@ -262,10 +267,11 @@ TEST_P(PlanRepeat, TwoExportsInARow) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PlanRepeat,
-                         ::testing::Values(RepeatCase{"SomeTypeMissing", kLaunchersOnly, LaunchersOnlyRecord, 0},
-                                           RepeatCase{"EverythingPresent", kEverything, EverythingRecord, 1}),
-                         [](const ::testing::TestParamInfo<RepeatCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PlanRepeat,
+    ::testing::Values(RepeatCase{"SomeTypeMissing", kLaunchersOnly, LaunchersOnlyRecord, 0},
+                      RepeatCase{"EverythingPresent", kEverything, EverythingRecord, 1}),
+    [](const ::testing::TestParamInfo<RepeatCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PlanHandlers, ExistingExportIsReplacedWhole) {
     p.home.Write("plan.txt", std::string(100000, 'x'));
@@ -283,7 +289,8 @@ class ReadOnlyFolder {
 public:
     explicit ReadOnlyFolder(std::filesystem::path path) : m_path(std::move(path)) {
         std::filesystem::create_directories(m_path);
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        std::filesystem::permissions(m_path,
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     }
     ~ReadOnlyFolder() {
         std::error_code ignored;

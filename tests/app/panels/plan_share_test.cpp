@@ -45,7 +45,8 @@ TEST(CopyStrike, TellsTheShownStrikeNotTheEditedFields) {
     p.Set(ControlId::RocketLauncherInput, "5");  // the next strike's input, not simulated yet
     p.dlg.Plan().OnCopyStrike(ShareFormat::Markdown);
     const std::string text = p.form.GetClipboardText();
-    EXPECT_NE(text.find("L1   100  100    0\nL2    10   10    0\nL9     2    2    0\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("L1   100  100    0\nL2    10   10    0\nL9     2    2    0\n"), std::string::npos)
+        << text;
     EXPECT_NE(text.find("L103: 4 \xc2\xb7 L104: 2 \xc2\xb7 L105: 6"), std::string::npos) << text;
     EXPECT_EQ(Count(p.form, "clipboard"), 1U);
 }
@@ -112,7 +113,9 @@ TEST(AccessTexts, ThePatternTakesTheDefenceNameAndCaptionsLoseTheirMnemonic) {
     Program p;
     std::string file;
     for (int n = 1; n <= kLanguageLineCount; ++n) {
-        file += n == 29 ? "Verl&uste && Schaden" : n == kLineDefenceCountTip ? "%1: Anzahl" : "x" + std::to_string(n);
+        file += n == 29                     ? "Verl&uste && Schaden"
+                : n == kLineDefenceCountTip ? "%1: Anzahl"
+                                            : "x" + std::to_string(n);
         file += '\n';
     }
     p.home.Write(LanguagePath(1).string(), file);

@@ -1,3 +1,5 @@
+#include "app/panels/report_fields.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -6,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/panels/report_fields.h"
 #include "report/report_samples.h"
 
 namespace quorvel {
@@ -29,7 +30,6 @@ std::vector<FieldWrite> ExpectedWrites(const testing::ReportSample& sample) {
     writes.push_back({ControlId::TargetPlanetInput, sample.target.planet});
     return writes;
 }
-
 
 using testing::kReportSamples;
 using C = ControlId;
