@@ -7,6 +7,8 @@ cd "$(dirname "$0")/.."
 presets=("$@")
 [ ${#presets[@]} -eq 0 ] && presets=(default sanitize web)
 scripts/install-deps.sh
+# The sources as clang-format writes them (.clang-format); a difference fails here.
+scripts/check-format.sh
 [[ " ${presets[*]} " == *" web "* ]] && scripts/install-web-deps.sh
 for preset in "${presets[@]}"; do
   scripts/build.sh "$preset"
