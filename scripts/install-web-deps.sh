@@ -7,17 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(emscripten chromium)
 command -v node >/dev/null || packages+=(nodejs)
 command -v npm >/dev/null || packages+=(npm)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+"$(dirname "$0")/apt-install.sh" "${packages[@]}"
 # The browser tests drive the system's Chromium; puppeteer-core downloads no browser of its own.
 if [ -f web/package-lock.json ] && [ ! -d web/node_modules/puppeteer-core ]; then
   (cd web && npm ci --no-audit --no-fund)
