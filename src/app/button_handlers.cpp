@@ -31,10 +31,11 @@ constexpr std::array<std::pair<ControlId, Action>, 17> kButtonActions = {{
     {C::RememberLaunchesButton, Action::RememberLaunches},
 }};
 
-constexpr std::array<std::pair<ControlId, Action>, 3> kSelectionActions = {{
+constexpr std::array<std::pair<ControlId, Action>, 4> kSelectionActions = {{
     {C::PrimaryTargetList, Action::PrimaryTargetChanged},
     {C::RequiredTargetList, Action::NeededTargetChanged},
     {C::BookList, Action::BookSelectionChanged},
+    {C::RangeRuleList, Action::RangeRuleChanged},
 }};
 
 template <std::size_t N>

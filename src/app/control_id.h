@@ -169,6 +169,9 @@ enum class ControlId : int {
     AttackerMetalHeading = 1186,
     AttackerCrystalHeading = 1187,
     AttackerDeuteriumHeading = 1188,
+    // The range rule in force, chosen from a list, and the flight's arrival time of day.
+    RangeRuleList = 1189,
+    FlightArrival = 1190,
 };
 
 constexpr int ToInt(ControlId id) { return static_cast<int>(id); }

@@ -194,6 +194,7 @@ constexpr ControlRow kControls[] = {
     {C::FlightFixed, K::Cell, "", C::FlightTimeBox, 7, 2},
     {C::FlightUnitSecond, K::Cell, "", C::FlightTimeBox, 7, 3},
     {C::FlightMessage, K::Cell, "", C::FlightTimeBox, 8, 0, 4},
+    {C::FlightArrival, K::Cell, "", C::FlightTimeBox, 9, 0, 4, 0, kLineArrivalName},
 
     // Range box.
     {C::ImpulseDriveLabel, K::Label, "Impulstriebwerk", C::RangeBox, 0, 0, 3, kLineImpulseDriveLabel},
@@ -204,6 +205,7 @@ constexpr ControlRow kControls[] = {
     {C::RangeLabel, K::Label, "Reichweite:", C::RangeBox, 2, 0, 1, kLineRangeLabel},
     {C::RangeResult, K::Cell, "", C::RangeBox, 2, 1},
     {C::RangeUnit, K::Cell, "", C::RangeBox, 2, 2},
+    {C::RangeRuleList, K::DropDown, "", C::RangeBox, 3, 0, 3, 0, kLineRangeRuleName, kLineRangeRuleTip},
 
     // The button column.
     {C::LanguageButton, K::Button, "Sprache", kButtonColumn, 0, 0, 2, kLineLanguageButton, 0,

@@ -74,21 +74,31 @@ void CSimulatorDlg::OnMainWindowInit(std::string_view desktopLocale) {
     m_plan.TakeOverAbandonedPlan();
     HandleAbandonedPlanFiles(HomePath(kPlanFile));
 
+    // The rule first: applying the language fills the range box's list and selects it.
+    m_context.rangeRule = SavedRangeRule(HomePath(kRangeRuleFile));
     m_language.ApplyLanguageFile(
         LanguagePath(StartLanguageIndex(HomePath(kLanguageSaveFile), desktopLocale)));
     m_language.CreateApplyResultTip();
-    m_context.rangeRule = SavedRangeRule(HomePath(kRangeRuleFile));
     for (ControlId id : kNumericInputs) m_context.form.SetText(id, "");
     m_travel.RefillBookList();
 }
 
 void CSimulatorDlg::SetRangeRule(RangeRule rule) {
     m_context.rangeRule = rule;
+    m_context.form.SelectListItem(ControlId::RangeRuleList, RangeRuleListEntry(rule));
     int error = 0;
     const std::filesystem::path file = HomePath(kRangeRuleFile);
     if (!SaveRangeRule(file, rule, &error)) {
         m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, file, error);
     }
+}
+
+void CSimulatorDlg::OnRangeRuleChanged() {
+    const RangeRule chosen = RangeRuleOfListEntry(m_context.form.GetSelection(ControlId::RangeRuleList));
+    if (chosen == m_context.rangeRule) return;
+    SetRangeRule(chosen);
+    // A range on screen was the old rule's; it is worked out again, as its own step.
+    if (!m_context.form.GetText(ControlId::RangeResult).empty()) Run(Action::Range);
 }
 
 void CSimulatorDlg::Run(Action action) {
@@ -101,7 +111,7 @@ void CSimulatorDlg::Run(Action action) {
     };
     // Every action with its frame and its panel's handler. The steps (the actions that change the
     // work as a whole) are kept for undo here, in one place, not by each handler.
-    static constexpr std::array<Dispatch, 29> kDispatch = {{
+    static constexpr std::array<Dispatch, 30> kDispatch = {{
         {Action::Simulate, Frame::ReadFields,
          [](CSimulatorDlg& d) {
              d.m_strike.OnSimulate();
@@ -152,6 +162,7 @@ void CSimulatorDlg::Run(Action action) {
         {Action::NewPlan, Frame::None, [](CSimulatorDlg& d) { d.m_plan.OnNewPlan(); }, true},
         {Action::Targets, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnTargets(); }},
         {Action::LoadTarget, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnLoadTarget(); }, true},
+        {Action::RangeRuleChanged, Frame::None, [](CSimulatorDlg& d) { d.OnRangeRuleChanged(); }},
     }};
     const auto it = std::find_if(kDispatch.begin(), kDispatch.end(),
                                  [action](const Dispatch& entry) { return entry.action == action; });

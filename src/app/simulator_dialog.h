@@ -60,6 +60,7 @@ enum class Action {
     NewPlan,           // an empty attack plan; undo brings the old one back
     Targets,           // the target list's rows of the report field's reports
     LoadTarget,        // the row chosen with ChooseTarget into the fields
+    RangeRuleChanged,  // the rule chosen in the range box's list: kept, and a shown range follows it
 };
 
 // Everything a step may change and undo puts back: the form's contents, the inputs as last read,
@@ -121,6 +122,9 @@ public:
     // The missile range's rule for the range, the flight time and the target list, kept in the
     // player's folder (an error box names the file when it cannot be written).
     void SetRangeRule(RangeRule rule);
+    void OnRangeRuleChanged();
+    // The clock of the arrival times (the local one unless a test sets its own).
+    void SetClock(std::int32_t (*secondsOfDayNow)()) { m_context.secondsOfDayNow = secondsOfDayNow; }
 
 private:
     // What the frame reads before a handler: every field, or none (the handler tells a past

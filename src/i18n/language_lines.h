@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 193;
+inline constexpr int kLanguageLineCount = 199;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -125,7 +125,7 @@ inline constexpr int kLineRememberLaunchesTip = kLineFirstCurveLine + 34;
 // first line's number is written here.
 inline constexpr int kLineMsgNoReport = 183;
 inline constexpr int kLineMsgNumberRange = kLineMsgNoReport + 1;  // %1 the field, %2 the largest number
-inline constexpr int kLineUndoEntry = kLineMsgNoReport + 2;       // 142-143: undo, redo
+inline constexpr int kLineUndoEntry = kLineMsgNoReport + 2;       // 185-186: undo, redo
 inline constexpr int kLineNewPlanEntry = kLineMsgNoReport + 4;
 inline constexpr int kLinePlanCountName = kLineMsgNoReport + 5;
 inline constexpr int kLineMissilesLeftTip = kLineMsgNoReport + 6;
@@ -133,6 +133,12 @@ inline constexpr int kLineMissilesFiredTip = kLineMsgNoReport + 7;
 inline constexpr int kLineMissilesLeftHeading = kLineMsgNoReport + 8;
 inline constexpr int kLineMissilesFiredHeading = kLineMsgNoReport + 9;
 inline constexpr int kLineAbmTip = kLineMsgNoReport + 10;  // "%1" stands for the interceptors' name
+// Lines 194-199: the range rule and the arrival time.
+inline constexpr int kLineRangeRuleChoice = 194;  // 194-195: the two rules as the drop-down lists them
+inline constexpr int kLineArrivalAt = kLineRangeRuleChoice + 2;  // %1 the time of day
+inline constexpr int kLineRangeRuleName = kLineRangeRuleChoice + 3;
+inline constexpr int kLineArrivalName = kLineRangeRuleChoice + 4;
+inline constexpr int kLineRangeRuleTip = kLineRangeRuleChoice + 5;
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;

@@ -176,6 +176,9 @@ constexpr TextRow kTextRows[] = {
     {kLineMsgNumberRange, Member<&T::msgNumberRange>, kEnglish, "%1: enter a whole number from 0 to %2"},
     {kLineUndoEntry, Member<&T::undoEntry>},
     {kLineNewPlanEntry, Member<&T::newPlanEntry>},
+    // The range rule and the arrival time.
+    {kLineRangeRuleChoice, Member<&T::rangeRuleChoice>},
+    {kLineArrivalAt, Member<&T::arrivalAt>, kEnglish, "Arrival at %1"},
 };
 
 static_assert([] {

@@ -102,6 +102,10 @@ struct LanguageTexts {
     std::string msgNumberRange;            // %1 the field, %2 the largest number
     std::array<std::string, 2> undoEntry;  // undo, redo
     std::string newPlanEntry;
+
+    // The range rule and the arrival time.
+    std::array<std::string, 2> rangeRuleChoice;  // 2 x level - 1, 5 x level - 1
+    std::string arrivalAt;                       // %1 the time of day
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

@@ -10,4 +10,16 @@ FlightTime EvaluateFlightTime(const Position& start, const Position& target) {
     return {FlightOutcome::Success, difference < 0 ? -difference : difference};
 }
 
+std::string TimeOfDayText(std::int32_t secondOfDay) {
+    constexpr std::int32_t kDay = 24 * 60 * 60;
+    const std::int32_t second = (secondOfDay % kDay + kDay) % kDay;
+    std::string text = "00:00:00";
+    const std::int32_t parts[] = {second / 3600, second / 60 % 60, second % 60};
+    for (std::size_t i = 0; i < 3; ++i) {
+        text[i * 3] = static_cast<char>('0' + parts[i] / 10);
+        text[i * 3 + 1] = static_cast<char>('0' + parts[i] % 10);
+    }
+    return text;
+}
+
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "travel/position.h"
 
@@ -19,5 +20,8 @@ struct FlightTime {
 // Both positions must lie in the universe; then positions in one galaxy are |system difference|
 // apart. Planet slots are only validated, they never change the distance.
 FlightTime EvaluateFlightTime(const Position& start, const Position& target);
+
+// A time of day as the 24-hour clock writes it, "07:05:00"; taken modulo one day.
+std::string TimeOfDayText(std::int32_t secondOfDay);
 
 }  // namespace quorvel

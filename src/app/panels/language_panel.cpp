@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/control_table.h"
+#include "app/panels/travel_panel.h"
 #include "app/program_files.h"
 #include "i18n/language_dialog.h"
 #include "i18n/language_file.h"
@@ -75,6 +76,12 @@ void LanguagePanel::ApplyLanguageFile(const std::filesystem::path& relativePath)
     for (int t = 0; t < kDefenceTypeCount; ++t) {
         form.InsertListItem(ControlId::RequiredTargetList, t + 1, texts.targetChoice[t]);
     }
+
+    form.ClearList(ControlId::RangeRuleList);
+    for (int r = 0; r < static_cast<int>(texts.rangeRuleChoice.size()); ++r) {
+        form.InsertListItem(ControlId::RangeRuleList, r, texts.rangeRuleChoice[r]);
+    }
+    form.SelectListItem(ControlId::RangeRuleList, RangeRuleListEntry(m_context.rangeRule));
 
     m_resetAll();
     m_strike.SelectFirstTargets();

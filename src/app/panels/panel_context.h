@@ -18,6 +18,9 @@
 
 namespace quorvel {
 
+// The local time of day now, in seconds from midnight (0..86399).
+std::int32_t LocalSecondsOfDay();
+
 struct PanelContext {
     MainForm& form;
     ProgramFolders folders;
@@ -27,6 +30,7 @@ struct PanelContext {
     std::string locale = "en";                      // the active language's, as the language table names it
     std::map<ControlId, std::string> controlNames;  // what the active language calls each named control
     RangeRule rangeRule = RangeRule::TwiceLevel;    // the missile range's rule in force
+    std::int32_t (*secondsOfDayNow)() = LocalSecondsOfDay;  // the clock of arrival times; tests set their own
 
     // A program file (kBookFile, a language file, ...) resolved against the folders.
     std::filesystem::path HomePath(std::string_view relative) const;

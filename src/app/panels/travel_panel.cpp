@@ -8,6 +8,8 @@
 
 #include "app/control_table.h"
 #include "app/program_files.h"
+#include "plan/target_table.h"
+#include "text/placeholders.h"
 #include "travel/book_file.h"
 #include "travel/flight_time.h"
 #include "travel/missile_range.h"
@@ -18,7 +20,7 @@ void TravelPanel::OnCalcFlightTime() {
     MainForm& form = m_context.form;
     InputValues& in = m_context.inputs;
     for (ControlId id : {ControlId::FlightSystems, ControlId::FlightUnitFirst, ControlId::FlightFixed,
-                         ControlId::FlightUnitSecond, ControlId::FlightMessage}) {
+                         ControlId::FlightUnitSecond, ControlId::FlightMessage, ControlId::FlightArrival}) {
         form.SetText(id, "");
     }
 
@@ -54,6 +56,9 @@ void TravelPanel::OnCalcFlightTime() {
     if (flight.outcome == FlightOutcome::Success) {
         form.SetInt(ControlId::FlightSystems, flight.systems);
         form.SetInt(ControlId::FlightFixed, kFlightFixed);
+        const std::int32_t arrival =
+            ArrivalSecondOfDay(m_context.secondsOfDayNow(), FlightSeconds(flight.systems));
+        form.SetText(ControlId::FlightArrival, FillPlaceholders(texts.arrivalAt, {TimeOfDayText(arrival)}));
     } else {
         form.SetText(ControlId::FlightSystems, kNoFlightTimeCell);
         form.SetText(ControlId::FlightFixed, kNoFlightTimeCell);
@@ -72,7 +77,8 @@ void TravelPanel::OnCalcRange() {
 void TravelPanel::ResetCells() {
     for (ControlId id :
          {ControlId::FlightUnitSecond, ControlId::FlightUnitFirst, ControlId::FlightSystems,
-          ControlId::FlightFixed, ControlId::FlightMessage, ControlId::RangeResult, ControlId::RangeUnit}) {
+          ControlId::FlightFixed, ControlId::FlightMessage, ControlId::FlightArrival, ControlId::RangeResult,
+          ControlId::RangeUnit}) {
         m_context.form.SetText(id, "");
     }
 }

@@ -6,8 +6,15 @@
 
 #include "app/panels/panel_context.h"
 #include "travel/book_record.h"
+#include "travel/missile_range.h"
 
 namespace quorvel {
+
+// The range box's list of rules: entry 0 is 2 x level - 1, entry 1 is 5 x level - 1.
+constexpr int RangeRuleListEntry(RangeRule rule) { return rule == RangeRule::FiveTimesLevel ? 1 : 0; }
+constexpr RangeRule RangeRuleOfListEntry(int entry) {
+    return entry == 1 ? RangeRule::FiveTimesLevel : RangeRule::TwiceLevel;
+}
 
 class TravelPanel {
 public:

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -197,6 +199,34 @@ TEST_F(TravelHandlers, RangeShowsTheExactRangeWithItsUnit) {
         EXPECT_EQ(Text(C::ImpulseDriveInput), c.levelAfter);
     }
     EXPECT_EQ(Text(C::RangeResult), "4294967293") << "the last range stays shown";
+}
+
+TEST_F(TravelHandlers, RangeRuleFromTheListIsKeptAndAShownRangeFollowsIt) {
+    EXPECT_EQ(form.GetList(C::RangeRuleList).entries, (std::vector<std::string>{"line 194", "line 195"}));
+    EXPECT_EQ(form.GetSelection(C::RangeRuleList), 0);
+    form.SetText(C::ImpulseDriveInput, "7");
+    dlg.Run(Action::Range);
+    form.SelectListItem(C::RangeRuleList, 1);
+    dlg.Run(Action::RangeRuleChanged);
+    EXPECT_EQ(Text(C::RangeResult), "34");
+    EXPECT_EQ(home.Read(kRangeRuleFile), "5");
+    CSimulatorDlg next{form, home.Path()};
+    next.OnMainWindowInit();
+    EXPECT_EQ(form.GetSelection(C::RangeRuleList), 1) << "the next start shows the kept rule";
+}
+
+TEST_F(TravelHandlers, ArrivalIsNowPlusTheFlightTimeOnTheDayClock) {
+    std::ifstream shipped(std::filesystem::path(QUORVEL_LANGUAGE_DIR) / LanguagePath(kEnglish));
+    home.Write(LanguagePath(kEnglish).string(), std::string(std::istreambuf_iterator<char>(shipped), {}));
+    dlg.ApplyLanguageFile(home.Path() / LanguagePath(kEnglish));
+    dlg.SetClock([] { return 23 * 3600 + 55 * 60; });
+    TypeStart("1", "100", "3");
+    TypeTarget("1", "110", "3");
+    dlg.Run(Action::FlightTime);
+    EXPECT_EQ(Text(C::FlightArrival), "Arrival at 00:05:30");
+    TypeTarget("2", "110", "3");
+    dlg.Run(Action::FlightTime);
+    EXPECT_EQ(Text(C::FlightArrival), "") << "no flight, no arrival";
 }
 
 TEST_F(TravelHandlers, NegativeRangeLevelIsRefusedAndTheLastLevelStays) {
