@@ -75,10 +75,9 @@ void TravelPanel::OnCalcRange() {
 }
 
 void TravelPanel::ResetCells() {
-    for (ControlId id :
-         {ControlId::FlightUnitSecond, ControlId::FlightUnitFirst, ControlId::FlightSystems,
-          ControlId::FlightFixed, ControlId::FlightMessage, ControlId::FlightArrival, ControlId::RangeResult,
-          ControlId::RangeUnit}) {
+    for (ControlId id : {ControlId::FlightUnitSecond, ControlId::FlightUnitFirst, ControlId::FlightSystems,
+                         ControlId::FlightFixed, ControlId::FlightMessage, ControlId::FlightArrival,
+                         ControlId::RangeResult, ControlId::RangeUnit}) {
         m_context.form.SetText(id, "");
     }
 }
