@@ -263,7 +263,8 @@ private slots:
             ++boxes;
             first = &modal;
             guard.start();
-            // The box's own focus (its button), whether or not the box is active yet.
+            // The box's own focus (its button), which a loaded machine may give it a moment late.
+            static_cast<void>(QTest::qWaitFor([&] { return modal.focusWidget() != nullptr; }, 5000));
             QWidget* target = modal.focusWidget() != nullptr ? modal.focusWidget() : &modal;
             QTest::keyClick(target, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
             if (first && first->isVisible()) {
