@@ -5,35 +5,27 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "app/memory_form.h"
 #include "app/simulator_dialog.h"
 #include "report/report_reader.h"
 #include "report/report_text.h"
+#include "sample_reports.h"
 
 namespace {
 
 using namespace quorvel;
 
 constexpr std::size_t kReportBytes = 100 * 1024;
-constexpr const char* kSamples[] = {"de", "en", "nl", "it", "pl", "fr", "es", "tr", "pt"};
-
-std::string ReadSample(const char* name) {
-    std::ifstream in(std::string(QUORVEL_SOURCE_DIR) + "/tests/report/reports/" + name + ".txt",
-                     std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using bench::kSampleReports;
+using bench::ReadSampleReport;
 
 // `filler` repeated up to 100 KB, then the nine sample reports and the three large shield domes that
 // the Dutch, Polish and Turkish samples lack: all 90 keywords.
 std::string LongReport(const std::string& filler) {
     std::string samples;
-    for (const char* name : kSamples) samples += ReadSample(name);
+    for (const char* name : kSampleReports) samples += ReadSampleReport(name);
     samples += "Grote planetaire schildkoepel: 1\nDuża powłoka ochronna: 1\nBüyük Kalkan Kubbesi 1\n";
     std::string text;
     while (text.size() + filler.size() + samples.size() <= kReportBytes) text += filler;

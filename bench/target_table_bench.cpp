@@ -4,11 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "plan/target_table.h"
+#include "sample_reports.h"
 
 namespace {
 
@@ -16,19 +15,12 @@ using namespace quorvel;
 
 constexpr int kReports = 200;
 constexpr std::size_t kPageBytes = 300 * 1024;
-constexpr const char* kSamples[] = {"de", "en", "nl", "it", "pl", "fr", "es", "tr", "pt"};
-
-std::string ReadSample(const char* name) {
-    std::ifstream in(std::string(QUORVEL_SOURCE_DIR) + "/tests/report/reports/" + name + ".txt",
-                     std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using bench::kSampleReports;
+using bench::ReadSampleReport;
 
 std::string Page() {
     std::string reports;
-    for (int i = 0; i < kReports; ++i) reports += ReadSample(kSamples[i % 9]) + '\x01';
+    for (int i = 0; i < kReports; ++i) reports += ReadSampleReport(kSampleReports[i % 9]) + '\x01';
     const std::size_t fillerPerReport = (kPageBytes - std::min(kPageBytes, reports.size())) / kReports;
     std::string filler;
     while (filler.size() < fillerPerReport) filler += "<Kartal> that one [quote] has lasers, send 40 now\n";

@@ -399,4 +399,15 @@ int InjectedCreateFault() {
     return IsPermissionError(fault) ? fault : 0;
 }
 
+bool ReplaceSettingFile(const std::filesystem::path& file, std::string_view content, int* errorNumber) {
+    std::error_code ignored;
+    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ignored);
+    const FolderLock lock(file);
+    if (lock.Busy()) {
+        if (errorNumber) *errorNumber = EWOULDBLOCK;
+        return false;
+    }
+    return ReplaceFileAtomically(file, content, errorNumber) == WriteOutcome::Ok;
+}
+
 }  // namespace quorvel

@@ -114,6 +114,12 @@ private:
     bool m_busy = false;
 };
 
+// A small setting file of the player's (the language choice, the range rule) replaced atomically
+// under the lock of its folder, the folder created when missing. False when it could not be written
+// (the lock busy: EWOULDBLOCK); the old file then stays and errorNumber receives the reason.
+bool ReplaceSettingFile(const std::filesystem::path& file, std::string_view content,
+                        int* errorNumber = nullptr);
+
 // Test seam: while one exists, writes of this process fail with errorNumber. Permission-like
 // errors (EACCES, EPERM, EROFS) hit the creation of a file, every other error the writing of bytes.
 class ScopedWriteFault {

@@ -1,6 +1,5 @@
 #include "i18n/saved_choice.h"
 
-#include <cerrno>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -43,14 +42,7 @@ int ParseSavedLanguageIndex(std::string_view text) {
 }
 
 bool SaveLanguageIndex(const std::filesystem::path& file, int index, int* errorNumber) {
-    std::error_code ignored;
-    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ignored);
-    const FolderLock lock(file);
-    if (lock.Busy()) {
-        if (errorNumber) *errorNumber = EWOULDBLOCK;
-        return false;
-    }
-    return ReplaceFileAtomically(file, std::to_string(index), errorNumber) == WriteOutcome::Ok;
+    return ReplaceSettingFile(file, std::to_string(index), errorNumber);
 }
 
 }  // namespace quorvel

@@ -1,9 +1,7 @@
 #include "travel/range_rule_file.h"
 
-#include <cerrno>
 #include <optional>
 #include <string>
-#include <system_error>
 
 #include "fileio/atomic_file.h"
 #include "text/decimal.h"
@@ -29,15 +27,7 @@ RangeRule SavedRangeRule(const std::filesystem::path& file) {
 }
 
 bool SaveRangeRule(const std::filesystem::path& file, RangeRule rule, int* errorNumber) {
-    std::error_code ignored;
-    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ignored);
-    // Like the language choice, under the lock of the data folder that every rewrite there holds.
-    const FolderLock lock(file);
-    if (lock.Busy()) {
-        if (errorNumber) *errorNumber = EWOULDBLOCK;
-        return false;
-    }
-    return ReplaceFileAtomically(file, std::to_string(RangeFactor(rule)), errorNumber) == WriteOutcome::Ok;
+    return ReplaceSettingFile(file, std::to_string(RangeFactor(rule)), errorNumber);
 }
 
 }  // namespace quorvel
