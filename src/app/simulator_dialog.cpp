@@ -237,8 +237,7 @@ bool CSimulatorDlg::ReadFields() {
     ClearZeroInputs(m_context.form);
     const auto name = m_context.controlNames.find(*read.unreadable);
     const std::string field = name != m_context.controlNames.end() ? name->second : "";
-    const std::string largest =
-        FormatGroupedFor(std::numeric_limits<std::int32_t>::max(), m_context.locale);
+    const std::string largest = FormatGroupedFor(std::numeric_limits<std::int32_t>::max(), m_context.locale);
     m_context.form.ShowWarning(FillPlaceholders(m_context.texts.msgNumberRange, {field, largest}));
     m_context.form.FocusField(*read.unreadable);
     return false;

@@ -278,8 +278,22 @@ struct TargetColumnWords {
     int resource;  // -1: none
 };
 constexpr std::array<TargetColumnWords, kTargetColumnCount> kTargetColumnWords = {{
-    {0, -1}, {1, -1}, {2, 0}, {2, 1}, {2, 2}, {3, -1}, {4, -1}, {5, -1},
-    {6, 0}, {6, 1}, {6, 2}, {7, -1}, {8, -1}, {9, -1}, {10, -1}, {11, -1},
+    {0, -1},
+    {1, -1},
+    {2, 0},
+    {2, 1},
+    {2, 2},
+    {3, -1},
+    {4, -1},
+    {5, -1},
+    {6, 0},
+    {6, 1},
+    {6, 2},
+    {7, -1},
+    {8, -1},
+    {9, -1},
+    {10, -1},
+    {11, -1},
 }};
 
 std::string PositionText(const std::optional<Position>& p) {
@@ -426,7 +440,8 @@ std::string FormatTargetListShare(ShareFormat format, const TargetListWords& wor
         const std::array<std::string, kTargetColumnCount> cells = TargetCells(rows[i], words);
         table.emplace_back(cells.begin(), cells.end());
     }
-    if (format == ShareFormat::Markdown) return "**" + std::string(words.title) + "**\n" + Fenced(AlignedTable(table));
+    if (format == ShareFormat::Markdown)
+        return "**" + std::string(words.title) + "**\n" + Fenced(AlignedTable(table));
     return std::string(words.title) + '\n' + AlignedTable(table);
 }
 

@@ -82,9 +82,10 @@ std::vector<TargetRow> ComputeTargetTable(std::string_view utf8Text, const Targe
 
 void MergeTargetRows(std::vector<TargetRow>& list, std::span<const TargetRow> added) {
     for (const TargetRow& row : added) {
-        const auto same = row.target ? std::find_if(list.begin(), list.end(),
-                                                    [&row](const TargetRow& kept) { return kept.target == row.target; })
-                                     : list.end();
+        const auto same =
+            row.target ? std::find_if(list.begin(), list.end(),
+                                      [&row](const TargetRow& kept) { return kept.target == row.target; })
+                       : list.end();
         if (same != list.end()) {
             *same = row;
         } else {

@@ -193,12 +193,15 @@ void QuorvelWindow::AddTargetListEntry() {
 
 void QuorvelWindow::ShowTargetList() {
     if (m_targetList == nullptr) {
-        m_targetList = new TargetListWindow(this, [this] { return m_dlg; }, [this] { AfterAction(); });
+        m_targetList = new TargetListWindow(
+            this, [this] { return m_dlg; }, [this] { AfterAction(); });
         m_targetList->UseTexts(m_texts, m_locale);
-        // Beside the main window where the screen has room, at most as wide as the screen.
+        // Wide enough for every column, up to the screen.
         const QScreen* display = screen();
         const QRect room = display != nullptr ? display->availableGeometry() : QRect(0, 0, 1280, 800);
-        m_targetList->resize(std::min(room.width() * 9 / 10, 1500), std::min(room.height() * 2 / 3, 520));
+        m_targetList->ShowRows();
+        m_targetList->resize(std::min(m_targetList->FittingWidth(), room.width() * 95 / 100),
+                             std::min(room.height() * 2 / 3, 520));
     }
     m_targetList->ShowRows();
     m_targetList->show();

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -30,8 +31,22 @@ struct ColumnTip {
     int resource;
 };
 constexpr std::array<ColumnTip, kTargetColumnCount> kColumnTips = {{
-    {0, -1}, {1, -1}, {2, 0}, {2, 1}, {2, 2}, {3, -1}, {4, -1}, {5, -1},
-    {6, 0}, {6, 1}, {6, 2}, {7, -1}, {8, -1}, {9, -1}, {10, -1}, {11, -1},
+    {0, -1},
+    {1, -1},
+    {2, 0},
+    {2, 1},
+    {2, 2},
+    {3, -1},
+    {4, -1},
+    {5, -1},
+    {6, 0},
+    {6, 1},
+    {6, 2},
+    {7, -1},
+    {8, -1},
+    {9, -1},
+    {10, -1},
+    {11, -1},
 }};
 
 Qt::Alignment CellAlignment(TargetColumn column) {
@@ -164,6 +179,12 @@ void TargetListWindow::ShowRows() {
     if (m_table->currentRow() < 0 && !m_order.empty()) m_table->selectRow(0);
 }
 
+int TargetListWindow::FittingWidth() const {
+    const QMargins margins = layout()->contentsMargins();
+    return m_table->horizontalHeader()->length() + 2 * m_table->frameWidth() +
+           m_table->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
+}
+
 void TargetListWindow::SortBy(int column) {
     if (column < 0 || column >= kTargetColumnCount) return;
     const auto chosen = static_cast<TargetColumn>(column);
@@ -203,7 +224,8 @@ void TargetListWindow::AskExport() {
 bool TargetListWindow::ExportCsv(const QString& path) {
     int error = 0;
     if (ReplaceFileAtomically(ToUtf8(path), CsvText(), &error) == WriteOutcome::Ok) return true;
-    const std::string text = FileErrorMessage(m_texts.fileErrors, m_texts.fileErrors.cannotSave, ToUtf8(path), error);
+    const std::string text =
+        FileErrorMessage(m_texts.fileErrors, m_texts.fileErrors.cannotSave, ToUtf8(path), error);
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvel"), ToQString(text), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -33,6 +33,8 @@ public:
     void UseTexts(const LanguageTexts& texts, std::string_view locale);
     // The target panel's list rows drawn anew in the chosen order.
     void ShowRows();
+    // The width that shows every column whole.
+    int FittingWidth() const;
 
     QTableWidget* Table() const { return m_table; }
     QCheckBox* InRangeOnly() const { return m_inRangeOnly; }

@@ -150,8 +150,8 @@ TEST(ShareText, PlanFormsNumberEveryRecordAndListEveryType) {
 TargetListWords ListWords() {
     TargetListWords w;
     w.title = "Targets";
-    w.heading = {"Pos, \"g:s:p\"", "Units", "Value", "ABM", "Arm", "Need", "Loss", "Per", "Dist", "Flight", "At",
-                 "In"};
+    w.heading = {"Pos, \"g:s:p\"", "Units", "Value", "ABM",    "Arm", "Need",
+                 "Loss",           "Per",   "Dist",  "Flight", "At",  "In"};
     w.resource = {"M", "C", "D"};
     w.yes = "yes";
     w.no = "no";
@@ -181,11 +181,13 @@ std::vector<TargetRow> ListRows() {
 TEST(ShareText, TargetListCsvQuotesDoublesAndEndsLinesInCrLf) {
     const std::vector<TargetRow> rows = ListRows();
     const std::vector<std::size_t> order = {1, 0};
-    EXPECT_EQ(FormatTargetListCsv(ListWords(), rows, order),
-              "\"Pos, \"\"g:s:p\"\"\",Units,Value M,Value C,Value D,ABM,Arm,Need,Loss M,Loss C,Loss D,Per,Dist,"
-              "Flight,At,In\r\n"
-              ",5,0,0,0,0,0,0,,,,,,,,\r\n"
-              "4:127:9,1234567,3905000,415000,40000,20,15,64,3905000,415000,40000,67890,27,0:27:30,00:17:30,yes\r\n");
+    EXPECT_EQ(
+        FormatTargetListCsv(ListWords(), rows, order),
+        "\"Pos, \"\"g:s:p\"\"\",Units,Value M,Value C,Value D,ABM,Arm,Need,Loss M,Loss C,Loss D,Per,Dist,"
+        "Flight,At,In\r\n"
+        ",5,0,0,0,0,0,0,,,,,,,,\r\n"
+        "4:127:9,1234567,3905000,415000,40000,20,15,64,3905000,415000,40000,67890,27,0:27:30,00:17:30,"
+        "yes\r\n");
 }
 
 TEST(ShareText, TargetListTextBBCodeAndMarkdownGroupTheLanguagesWay) {
@@ -204,8 +206,9 @@ TEST(ShareText, TargetListTextBBCodeAndMarkdownGroupTheLanguagesWay) {
     words.locale = "en";
     words.heading[1] = "[b]Units";
     const std::string bbcode = FormatTargetListShare(ShareFormat::BBCode, words, rows, order);
-    EXPECT_TRUE(bbcode.starts_with("[b]Targets[/b]\n[list]\n[*][b]4:127:9[/b]: [\xE2\x80\x8B"
-                                   "b]Units 1,234,567 \xc2\xb7 Value M 3,905,000 \xc2\xb7 "))
+    EXPECT_TRUE(
+        bbcode.starts_with("[b]Targets[/b]\n[list]\n[*][b]4:127:9[/b]: [\xE2\x80\x8B"
+                           "b]Units 1,234,567 \xc2\xb7 Value M 3,905,000 \xc2\xb7 "))
         << bbcode;
 }
 

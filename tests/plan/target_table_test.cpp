@@ -56,7 +56,8 @@ TargetRow RowAt(std::optional<Position> target, std::int64_t units) {
 
 TEST(TargetTable, MergeReplacesRowsOfAPositionInPlaceAndAddsTheRest) {
     std::vector<TargetRow> list = {RowAt(Position{1, 2, 3}, 1), RowAt(Position{4, 5, 6}, 2), RowAt({}, 3)};
-    const std::vector<TargetRow> added = {RowAt(Position{4, 5, 6}, 20), RowAt({}, 4), RowAt(Position{7, 8, 9}, 5)};
+    const std::vector<TargetRow> added = {RowAt(Position{4, 5, 6}, 20), RowAt({}, 4),
+                                          RowAt(Position{7, 8, 9}, 5)};
     MergeTargetRows(list, added);
     std::vector<std::int64_t> units;
     for (const TargetRow& row : list) units.push_back(row.defenceUnits);
