@@ -157,8 +157,7 @@ void CSimulatorDlg::Run(Action action) {
         {Action::Targets, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnTargets(); }},
         {Action::LoadTarget, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnLoadTarget(); }, true},
         {Action::RangeRuleChanged, Frame::None, [](CSimulatorDlg& d) { d.OnRangeRuleChanged(); }},
-        {Action::ListTargets, Frame::ReadFields,
-         [](CSimulatorDlg& d) { d.m_targets.OnListTargets(); }},
+        {Action::ListTargets, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnListTargets(); }},
     }};
     const auto it = std::find_if(kDispatch.begin(), kDispatch.end(),
                                  [action](const Dispatch& entry) { return entry.action == action; });

@@ -1,15 +1,13 @@
 // The target list window: a pasted page of three reports opens it with three rows, a heading sorts
 // them by its numbers, and Enter loads the chosen row into the fields as one step undo takes back.
 
-#include "ui/target_list_window.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
 
+#include "ui/target_list_window.h"
 #include "window_fixture.h"
 
 using namespace quorvel;
