@@ -60,6 +60,11 @@ public:
     virtual void ShowAbout() = 0;
     // The non-modal loss curve window; forms without windows ignore it.
     virtual void ShowCurve() {}
+    // Whether the form has the target list window. A form without it (the batch, the web page)
+    // reads a text of several reports as it always did, as one report.
+    virtual bool HasTargetList() const { return false; }
+    // Shows the non-modal target list with the target panel's list rows as they are now.
+    virtual void ShowTargetList() {}
     // A language file has been applied: the form's own texts (boxes, dialogs) follow it, and
     // locale ("de") names the language of the toolkit's texts. Forms without such texts ignore it.
     virtual void UseLanguage(const LanguageTexts& texts, std::string_view locale) {

@@ -26,30 +26,6 @@ namespace {
 // A session file is some kilobytes; a larger file is not one and is not read whole.
 constexpr std::size_t kLargestSessionFile = 1 << 20;
 
-// A number grouped as the language writes it: "2,147,483,647" in English, "2.147.483.647" in
-// German, with a no-break space in French, Polish and Portuguese.
-std::string GroupedTheLanguagesWay(std::int64_t value, std::string_view locale) {
-    struct Separator {
-        std::string_view locale;
-        std::string_view text;
-    };
-    static constexpr std::array<Separator, 4> kSeparators = {
-        {{"en", ","}, {"fr", "\u202F"}, {"pl", "\u00A0"}, {"pt", "\u00A0"}}};
-    const auto it = std::find_if(kSeparators.begin(), kSeparators.end(),
-                                 [locale](const Separator& s) { return s.locale == locale; });
-    const std::string dotted = FormatGrouped(Wide{value});
-    if (it == kSeparators.end()) return dotted;
-    std::string text;
-    for (char c : dotted) {
-        if (c == '.') {
-            text += it->text;
-        } else {
-            text += c;
-        }
-    }
-    return text;
-}
-
 }  // namespace
 
 CSimulatorDlg::CSimulatorDlg(MainForm& form, const std::filesystem::path& home)
@@ -101,6 +77,15 @@ void CSimulatorDlg::OnRangeRuleChanged() {
     if (!m_context.form.GetText(ControlId::RangeResult).empty()) Run(Action::Range);
 }
 
+void CSimulatorDlg::ListTargetsOf(std::string text) {
+    m_targets.OfferText(std::move(text));
+    Run(Action::ListTargets);
+}
+
+void CSimulatorDlg::ListTargetFile(const std::filesystem::path& file) {
+    if (std::optional<std::string> text = m_targets.ReadTargetFile(file)) ListTargetsOf(std::move(*text));
+}
+
 void CSimulatorDlg::Run(Action action) {
     using Handler = void (*)(CSimulatorDlg&);
     struct Dispatch {
@@ -111,7 +96,7 @@ void CSimulatorDlg::Run(Action action) {
     };
     // Every action with its frame and its panel's handler. The steps (the actions that change the
     // work as a whole) are kept for undo here, in one place, not by each handler.
-    static constexpr std::array<Dispatch, 30> kDispatch = {{
+    static constexpr std::array<Dispatch, 31> kDispatch = {{
         {Action::Simulate, Frame::ReadFields,
          [](CSimulatorDlg& d) {
              d.m_strike.OnSimulate();
@@ -135,7 +120,16 @@ void CSimulatorDlg::Run(Action action) {
         // The selection is read when it is needed, by deleting and by the flight time.
         {Action::BookSelectionChanged, Frame::None, [](CSimulatorDlg&) {}},
         {Action::BookFileChanged, Frame::None, [](CSimulatorDlg& d) { d.m_travel.OnBookFileChanged(); }},
-        {Action::ReadReport, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_report.OnReadReport(); }, true},
+        // A page of several reports goes to the target list, where the form has one; the fields stay.
+        {Action::ReadReport, Frame::ReadFields,
+         [](CSimulatorDlg& d) {
+             if (d.m_context.form.HasTargetList() && d.m_targets.FieldHoldsSeveralReports()) {
+                 d.m_targets.OnListTargets();
+             } else {
+                 d.m_report.OnReadReport();
+             }
+         },
+         true},
         {Action::ClearReport, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_report.OnClearReport(); }, true},
         {Action::PasteReport, Frame::None,
          [](CSimulatorDlg& d) {
@@ -163,6 +157,7 @@ void CSimulatorDlg::Run(Action action) {
         {Action::Targets, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnTargets(); }},
         {Action::LoadTarget, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnLoadTarget(); }, true},
         {Action::RangeRuleChanged, Frame::None, [](CSimulatorDlg& d) { d.OnRangeRuleChanged(); }},
+        {Action::ListTargets, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnListTargets(); }},
     }};
     const auto it = std::find_if(kDispatch.begin(), kDispatch.end(),
                                  [action](const Dispatch& entry) { return entry.action == action; });
@@ -241,8 +236,7 @@ bool CSimulatorDlg::ReadFields() {
     ClearZeroInputs(m_context.form);
     const auto name = m_context.controlNames.find(*read.unreadable);
     const std::string field = name != m_context.controlNames.end() ? name->second : "";
-    const std::string largest =
-        GroupedTheLanguagesWay(std::numeric_limits<std::int32_t>::max(), m_context.locale);
+    const std::string largest = FormatGroupedFor(std::numeric_limits<std::int32_t>::max(), m_context.locale);
     m_context.form.ShowWarning(FillPlaceholders(m_context.texts.msgNumberRange, {field, largest}));
     m_context.form.FocusField(*read.unreadable);
     return false;

@@ -59,8 +59,9 @@ enum class Action {
     Redo,              // the step undone last, again
     NewPlan,           // an empty attack plan; undo brings the old one back
     Targets,           // the target list's rows of the report field's reports
-    LoadTarget,        // the row chosen with ChooseTarget into the fields
+    LoadTarget,        // the row chosen with ChooseTarget or ChooseListedTarget into the fields
     RangeRuleChanged,  // the rule chosen in the range box's list: kept, and a shown range follows it
+    ListTargets,       // the report field's reports into the target list window, which shows
 };
 
 // Everything a step may change and undo puts back: the form's contents, the inputs as last read,
@@ -116,9 +117,18 @@ public:
     const PlanPanel& Plan() const { return m_plan; }
     const CurvePanel& Curve() const { return m_curve; }
     // The target list: Run(Action::Targets) computes the rows; ChooseTarget(k) then
-    // Run(Action::LoadTarget) loads row k (from 1) as one step.
+    // Run(Action::LoadTarget) loads report k (from 1) of the report field as one step.
     const TargetPanel& Targets() const { return m_targets; }
     void ChooseTarget(std::size_t row) { m_targets.ChooseRow(row); }
+    // The target list window: Run(Action::ListTargets) takes the report field's reports in, and so
+    // does reading a field of several reports; ChooseListedTarget(i) then Run(Action::LoadTarget)
+    // loads the window's row i (from 0), its own report, as one step.
+    void ChooseListedTarget(std::size_t index) { m_targets.ChooseListRow(index); }
+    // Dropped text and files go to the target list as the report field's text does; a file that
+    // cannot be read is said in an error box.
+    void ListTargetsOf(std::string text);
+    void ListTargetFile(const std::filesystem::path& file);
+    void CloseTargetList() { m_targets.ClearList(); }
     // The missile range's rule for the range, the flight time and the target list, kept in the
     // player's folder (an error box names the file when it cannot be written).
     void SetRangeRule(RangeRule rule);
@@ -148,7 +158,7 @@ private:
     PlanPanel m_plan{m_context, m_strike};
     LanguagePanel m_language{m_context, m_strike, [this] { OnResetAll(); }};
     CurvePanel m_curve{m_context, m_strike};
-    TargetPanel m_targets{m_context, m_report};
+    TargetPanel m_targets{m_context, m_report, m_travel};
 
     // The work before each step, the latest last; at most kUndoSteps are kept.
     static constexpr std::size_t kUndoSteps = 200;

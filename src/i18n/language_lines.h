@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 199;
+inline constexpr int kLanguageLineCount = 239;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -139,6 +139,9 @@ inline constexpr int kLineArrivalAt = kLineRangeRuleChoice + 2;  // %1 the time 
 inline constexpr int kLineRangeRuleName = kLineRangeRuleChoice + 3;
 inline constexpr int kLineArrivalName = kLineRangeRuleChoice + 4;
 inline constexpr int kLineRangeRuleTip = kLineRangeRuleChoice + 5;
+// Lines 200-239: the target list window. One block from kLineFirstTargetListLine on; the text table
+// numbers its lines.
+inline constexpr int kLineFirstTargetListLine = 200;
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;

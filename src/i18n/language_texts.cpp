@@ -179,6 +179,25 @@ constexpr TextRow kTextRows[] = {
     // The range rule and the arrival time.
     {kLineRangeRuleChoice, Member<&T::rangeRuleChoice>},
     {kLineArrivalAt, Member<&T::arrivalAt>, kEnglish, "Arrival at %1"},
+    // The target list window, lines kLineFirstTargetListLine on.
+    {kLineFirstTargetListLine + 0, Member<&T::targetListTitle>, kEnglish, "Quorvel – target list"},
+    {kLineFirstTargetListLine + 1, Member<&T::targetHeading>},  // twelve lines, in column order
+    {kLineFirstTargetListLine + 13, Member<&T::targetTip>},     // twelve lines, in column order
+    {kLineFirstTargetListLine + 25, Member<&T::targetInRangeOnly>, kEnglish, "In range &only"},
+    {kLineFirstTargetListLine + 26, Member<&T::targetYes>, kEnglish, "yes"},
+    {kLineFirstTargetListLine + 27, Member<&T::targetNo>, kEnglish, "no"},
+    {kLineFirstTargetListLine + 28, Member<&T::copyAsBBCode>, kEnglish, "Copy as BBCode"},
+    {kLineFirstTargetListLine + 29, Member<&T::copyAsMarkdown>, kEnglish, "Copy as Markdown"},
+    {kLineFirstTargetListLine + 30, Member<&T::exportCsv>, kEnglish, "Export CSV..."},
+    {kLineFirstTargetListLine + 31, Member<&T::targetListEntry>, kEnglish, "Target &list"},
+    {kLineFirstTargetListLine + 32, Member<&T::targetListTip>},
+    {kLineFirstTargetListLine + 33, Member<&T::targetExportTitle>, kEnglish, "Export target list"},
+    {kLineFirstTargetListLine + 34, Member<&T::csvFilter>, kEnglish, "CSV files (*.csv)"},
+    {kLineFirstTargetListLine + 35, Member<&T::csvFileName>, kEnglish, "targets.csv"},
+    {kLineFirstTargetListLine + 36, Member<&T::fileTooLarge>, kEnglish, "it is larger than %1 MiB"},
+    {kLineFirstTargetListLine + 37, Member<&T::targetCount>, kEnglish, "%1 targets, %2 shown"},
+    {kLineFirstTargetListLine + 38, Member<&T::targetShareHeading>, kEnglish, "Targets"},
+    {kLineFirstTargetListLine + 39, Member<&T::targetInRangeOnlyTip>},
 };
 
 static_assert([] {

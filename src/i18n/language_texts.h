@@ -106,6 +106,27 @@ struct LanguageTexts {
     // The range rule and the arrival time.
     std::array<std::string, 2> rangeRuleChoice;  // 2 x level - 1, 5 x level - 1
     std::string arrivalAt;                       // %1 the time of day
+    // The target list window.
+    std::string targetListTitle;
+    // Position, defence units, value, anti-ballistic missiles, armour, missiles needed, loss, per
+    // missile, distance, flight time, arrival, in range; the value and loss tips hold %1, a resource.
+    std::array<std::string, 12> targetHeading;
+    std::array<std::string, 12> targetTip;
+    std::string targetInRangeOnly;
+    std::string targetYes;  // in range
+    std::string targetNo;
+    std::string copyAsBBCode;
+    std::string copyAsMarkdown;
+    std::string exportCsv;
+    std::string targetListEntry;  // the main window's context-menu entry
+    std::string targetListTip;
+    std::string targetExportTitle;
+    std::string csvFilter;
+    std::string csvFileName;
+    std::string fileTooLarge;  // a reason for cannotRead; %1 the largest size in MiB
+    std::string targetCount;   // %1 the rows, %2 the rows shown
+    std::string targetShareHeading;
+    std::string targetInRangeOnlyTip;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

@@ -7,6 +7,7 @@
 
 #include "text/number_format.h"
 #include "text/utf8.h"
+#include "travel/position.h"
 
 namespace quorvel {
 namespace {
@@ -198,19 +199,24 @@ std::string StrikeMarkdown(const ShareWords& words, const AttackRecordFacts& fac
     return "**" + std::string(words.strikeHeading) + "**\n" + Fenced(out);
 }
 
-// The words with a zero-width space (U+200B) after every "[": no word can then open or close a
-// BBCode tag on any forum ("[noparse]" is unknown to phpBB, "[[]" shows as it is written there),
-// and the text still reads the same.
+// The word with a zero-width space (U+200B) after every "[": it can then open or close no BBCode
+// tag on any forum ("[noparse]" is unknown to phpBB, "[[]" shows as it is written there), and the
+// text still reads the same.
+std::string BBCodeSafe(std::string_view word) {
+    std::string text;
+    for (const char c : word) {
+        text += c;
+        if (c == '[') text += "\xE2\x80\x8B";
+    }
+    return text;
+}
+
+// The words made safe for BBCode.
 class BBCodeSafeWords {
 public:
     explicit BBCodeSafeWords(const ShareWords& words) : m_words(words) {
         const auto safe = [this](std::string_view& word) {
-            std::string text;
-            for (const char c : word) {
-                text += c;
-                if (c == '[') text += "\xE2\x80\x8B";
-            }
-            m_texts.push_back(std::move(text));
+            m_texts.push_back(BBCodeSafe(word));
             word = m_texts.back();
         };
         safe(m_words.record.heading);
@@ -266,6 +272,90 @@ std::string PlanRecordMarkdown(const ShareWords& words, const AttackRecordFacts&
     return "**" + RecordHeading(words, facts) + "**\n" + Fenced(out);
 }
 
+// The heading of each column and, for the three columns of a resource group, the resource.
+struct TargetColumnWords {
+    int heading;
+    int resource;  // -1: none
+};
+constexpr std::array<TargetColumnWords, kTargetColumnCount> kTargetColumnWords = {{
+    {0, -1},
+    {1, -1},
+    {2, 0},
+    {2, 1},
+    {2, 2},
+    {3, -1},
+    {4, -1},
+    {5, -1},
+    {6, 0},
+    {6, 1},
+    {6, 2},
+    {7, -1},
+    {8, -1},
+    {9, -1},
+    {10, -1},
+    {11, -1},
+}};
+
+std::string PositionText(const std::optional<Position>& p) {
+    if (!p) return {};
+    return std::to_string(p->galaxy) + ':' + std::to_string(p->system) + ':' + std::to_string(p->planet);
+}
+
+// Seconds as h:mm:ss, or as hh:mm:ss for a time of day.
+std::string ClockText(std::int32_t seconds, bool twoDigitHours) {
+    const auto twoDigits = [](std::int32_t n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
+    const std::int32_t hours = seconds / 3600;
+    return (twoDigitHours ? twoDigits(hours) : std::to_string(hours)) + ':' + twoDigits(seconds / 60 % 60) +
+           ':' + twoDigits(seconds % 60);
+}
+
+// A row's cells with numbers written by `number`.
+template <class Number>
+std::array<std::string, kTargetColumnCount> CellsOf(const TargetRow& row, const TargetListWords& words,
+                                                    Number number) {
+    std::array<std::string, kTargetColumnCount> cells;
+    for (int c = 0; c < kTargetColumnCount; ++c) {
+        const auto column = static_cast<TargetColumn>(c);
+        const std::optional<Wide> value = TargetSortValue(row, column);
+        if (!value) continue;
+        switch (column) {
+            case TargetColumn::Position:
+                cells[c] = PositionText(row.target);
+                break;
+            case TargetColumn::FlightTime:
+                cells[c] = ClockText(static_cast<std::int32_t>(*value), false);
+                break;
+            case TargetColumn::Arrival:
+                cells[c] = ClockText(static_cast<std::int32_t>(*value), true);
+                break;
+            case TargetColumn::InRange:
+                cells[c] = std::string(*value != 0 ? words.yes : words.no);
+                break;
+            default:
+                cells[c] = number(*value);
+        }
+    }
+    return cells;
+}
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') quoted += '"';
+    }
+    return quoted + '"';
+}
+
+void AppendCsvLine(std::string& out, const std::array<std::string, kTargetColumnCount>& cells) {
+    for (int c = 0; c < kTargetColumnCount; ++c) {
+        if (c > 0) out += ',';
+        out += CsvField(cells[c]);
+    }
+    out += "\r\n";
+}
+
 }  // namespace
 
 LossBalance CompareLoss(std::int64_t own, std::int64_t other) {
@@ -303,6 +393,64 @@ std::string FormatPlanShare(ShareFormat format, const ShareWords& words,
                 out += FormatAttackRecord(words.record, facts);
                 break;
         }
+    }
+    return out;
+}
+
+std::array<std::string, kTargetColumnCount> TargetHeadings(const TargetListWords& words,
+                                                           std::string_view joiner) {
+    std::array<std::string, kTargetColumnCount> headings;
+    for (int c = 0; c < kTargetColumnCount; ++c) {
+        const TargetColumnWords column = kTargetColumnWords[c];
+        headings[c] = std::string(words.heading[column.heading]);
+        if (column.resource >= 0) {
+            headings[c] += joiner;
+            headings[c] += words.resource[column.resource];
+        }
+    }
+    return headings;
+}
+
+std::array<std::string, kTargetColumnCount> TargetCells(const TargetRow& row, const TargetListWords& words) {
+    return CellsOf(row, words, [&words](Wide value) { return FormatGroupedFor(value, words.locale); });
+}
+
+std::string FormatTargetListShare(ShareFormat format, const TargetListWords& words,
+                                  std::span<const TargetRow> rows, std::span<const std::size_t> order) {
+    const std::array<std::string, kTargetColumnCount> headings = TargetHeadings(words, " ");
+    if (format == ShareFormat::BBCode) {
+        // One item per row, led by its position; empty cells are left out.
+        std::string out = "[b]" + BBCodeSafe(words.title) + "[/b]\n[list]\n";
+        for (const std::size_t i : order) {
+            const std::array<std::string, kTargetColumnCount> cells = TargetCells(rows[i], words);
+            std::string line = "[*][b]" + cells[0] + "[/b]";
+            bool first = true;
+            for (int c = 1; c < kTargetColumnCount; ++c) {
+                if (cells[c].empty()) continue;
+                line += first ? ": " : std::string(kSeparator);
+                line += BBCodeSafe(headings[c]) + ' ' + BBCodeSafe(cells[c]);
+                first = false;
+            }
+            out += line + '\n';
+        }
+        return out + "[/list]\n";
+    }
+    std::vector<std::vector<std::string>> table = {{headings.begin(), headings.end()}};
+    for (const std::size_t i : order) {
+        const std::array<std::string, kTargetColumnCount> cells = TargetCells(rows[i], words);
+        table.emplace_back(cells.begin(), cells.end());
+    }
+    if (format == ShareFormat::Markdown)
+        return "**" + std::string(words.title) + "**\n" + Fenced(AlignedTable(table));
+    return std::string(words.title) + '\n' + AlignedTable(table);
+}
+
+std::string FormatTargetListCsv(const TargetListWords& words, std::span<const TargetRow> rows,
+                                std::span<const std::size_t> order) {
+    std::string out;
+    AppendCsvLine(out, TargetHeadings(words, " "));
+    for (const std::size_t i : order) {
+        AppendCsvLine(out, CellsOf(rows[i], words, [](Wide value) { return ToDecimal(value); }));
     }
     return out;
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "plan/attack_record.h"
+#include "plan/target_table.h"
 #include "strike/defence_table.h"
 
 namespace quorvel {
@@ -44,5 +45,37 @@ std::string FormatStrikeShare(ShareFormat format, const ShareWords& words, const
 // The plan's records in BBCode or Markdown (the plain text of a plan is its export file).
 std::string FormatPlanShare(ShareFormat format, const ShareWords& words,
                             std::span<const AttackRecordFacts> records);
+
+// The target list's words: the column headings (a value and a loss heading stand over three columns,
+// one per resource), the "in range" answers, the shared list's heading and the language whose
+// grouping the numbers take.
+inline constexpr int kTargetHeadingCount = 12;
+struct TargetListWords {
+    std::string_view title;
+    // position, defence units, value, anti-ballistic missiles, armour, missiles needed, loss, per
+    // missile, distance, flight time, arrival, in range
+    std::array<std::string_view, kTargetHeadingCount> heading;
+    std::array<std::string_view, kResourceCount> resource;
+    std::string_view yes;
+    std::string_view no;
+    std::string_view locale = "en";
+};
+
+// The heading of each column; a resource column's is its heading and the resource's name joined by
+// `joiner` ("\n" for two lines in the window, " " in a shared text).
+std::array<std::string, kTargetColumnCount> TargetHeadings(const TargetListWords& words,
+                                                           std::string_view joiner);
+// A row's cells as the list shows them: numbers grouped the language's way, the flight time as
+// h:mm:ss, the arrival as hh:mm:ss; a cell without a value is empty.
+std::array<std::string, kTargetColumnCount> TargetCells(const TargetRow& row, const TargetListWords& words);
+
+// The list's rows in the given order (indices into rows) as a table of aligned columns (text and,
+// in a code block, Markdown) or as a BBCode list of one item per row.
+std::string FormatTargetListShare(ShareFormat format, const TargetListWords& words,
+                                  std::span<const TargetRow> rows, std::span<const std::size_t> order);
+// The same rows as CSV (RFC 4180): a heading row, fields with a comma, quote or line break in quotes
+// with their quotes doubled, lines ending in CR LF, integers plain without separators.
+std::string FormatTargetListCsv(const TargetListWords& words, std::span<const TargetRow> rows,
+                                std::span<const std::size_t> order);
 
 }  // namespace quorvel

@@ -1,6 +1,8 @@
 #include "plan/target_table.h"
 
+#include <algorithm>
 #include <limits>
+#include <numeric>
 
 #include "report/report_split.h"
 #include "travel/flight_time.h"
@@ -76,6 +78,78 @@ std::vector<TargetRow> ComputeTargetTable(std::string_view utf8Text, const Targe
         rows.push_back(ComputeTargetRow(ReadReport(report), settings));
     }
     return rows;
+}
+
+void MergeTargetRows(std::vector<TargetRow>& list, std::span<const TargetRow> added) {
+    for (const TargetRow& row : added) {
+        const auto same =
+            row.target ? std::find_if(list.begin(), list.end(),
+                                      [&row](const TargetRow& kept) { return kept.target == row.target; })
+                       : list.end();
+        if (same != list.end()) {
+            *same = row;
+        } else {
+            list.push_back(row);
+        }
+    }
+}
+
+std::optional<Wide> TargetSortValue(const TargetRow& row, TargetColumn column) {
+    const auto loss = [&row](int resource) -> std::optional<Wide> {
+        if (!row.loss) return std::nullopt;
+        return (*row.loss)[resource];
+    };
+    switch (column) {
+        case TargetColumn::Position:
+            if (!row.target) return std::nullopt;
+            // Each part in 32 bits of its own, so that any part sorts before the next one counts.
+            return Wide{row.target->galaxy} * (Wide{1} << 64) + Wide{row.target->system} * (Wide{1} << 32) +
+                   row.target->planet;
+        case TargetColumn::DefenceUnits:
+            return row.defenceUnits;
+        case TargetColumn::ValueMetal:
+        case TargetColumn::ValueCrystal:
+        case TargetColumn::ValueDeuterium:
+            return row.defenceValue[static_cast<int>(column) - static_cast<int>(TargetColumn::ValueMetal)];
+        case TargetColumn::Interceptors:
+            return row.interceptors;
+        case TargetColumn::ArmourLevel:
+            return row.armourLevel;
+        case TargetColumn::MissilesNeeded:
+            return row.missilesNeeded;
+        case TargetColumn::LossMetal:
+        case TargetColumn::LossCrystal:
+        case TargetColumn::LossDeuterium:
+            return loss(static_cast<int>(column) - static_cast<int>(TargetColumn::LossMetal));
+        case TargetColumn::ResourcesPerMissile:
+            if (!row.loss) return std::nullopt;
+            return row.resourcesPerMissile;
+        case TargetColumn::Systems:
+            return row.systems;
+        case TargetColumn::FlightTime:
+            return row.flightSeconds;
+        case TargetColumn::Arrival:
+            return row.arrivalSecondOfDay;
+        case TargetColumn::InRange:
+            if (!row.systems) return std::nullopt;
+            return row.inRange ? 1 : 0;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::size_t> TargetOrder(std::span<const TargetRow> rows, std::optional<TargetColumn> column,
+                                     bool descending, bool inRangeOnly) {
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    if (inRangeOnly) std::erase_if(order, [rows](std::size_t i) { return !rows[i].inRange; });
+    if (!column) return order;
+    std::vector<std::optional<Wide>> keys(rows.size());
+    for (const std::size_t i : order) keys[i] = TargetSortValue(rows[i], *column);
+    std::stable_sort(order.begin(), order.end(), [&keys, descending](std::size_t a, std::size_t b) {
+        if (!keys[a] || !keys[b]) return keys[a].has_value() && !keys[b].has_value();
+        return descending ? *keys[a] > *keys[b] : *keys[a] < *keys[b];
+    });
+    return order;
 }
 
 }  // namespace quorvel

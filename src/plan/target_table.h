@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -66,5 +67,40 @@ TargetRow ComputeTargetRow(const SpyReport& report, const TargetSettings& settin
 
 // One row per report of the text, in text order.
 std::vector<TargetRow> ComputeTargetTable(std::string_view utf8Text, const TargetSettings& settings);
+
+// The rows of a new paste into a list that keeps its rows: a row whose position the list holds
+// replaces that row where it stands, any other row (also one without a position) is added at the end.
+void MergeTargetRows(std::vector<TargetRow>& list, std::span<const TargetRow> added);
+
+// The list's columns in the window's order.
+enum class TargetColumn {
+    Position,
+    DefenceUnits,
+    ValueMetal,
+    ValueCrystal,
+    ValueDeuterium,
+    Interceptors,
+    ArmourLevel,
+    MissilesNeeded,
+    LossMetal,
+    LossCrystal,
+    LossDeuterium,
+    ResourcesPerMissile,
+    Systems,
+    FlightTime,
+    Arrival,
+    InRange,
+};
+inline constexpr int kTargetColumnCount = 16;
+
+// A row's cell in a column as a number to sort by; nothing for an empty cell. Positions sort by
+// galaxy, system, planet; "in range" is 1, out of range 0.
+std::optional<Wide> TargetSortValue(const TargetRow& row, TargetColumn column);
+
+// The rows to show, as indices into rows: with inRangeOnly only those in range, sorted by the
+// column's numbers when one is given (stable, so equal cells keep their list order), empty cells last
+// in either direction.
+std::vector<std::size_t> TargetOrder(std::span<const TargetRow> rows, std::optional<TargetColumn> column,
+                                     bool descending, bool inRangeOnly);
 
 }  // namespace quorvel

@@ -38,6 +38,8 @@
 #include "ui/qt_text.h"
 #include "ui/result_cell.h"
 #include "ui/share_actions.h"
+#include "ui/target_drop_filter.h"
+#include "ui/target_list_window.h"
 #include "ui/window_key_filter.h"
 #include "ui/work_actions.h"
 
@@ -95,6 +97,7 @@ QuorvelWindow::QuorvelWindow()
     Wire();
     AddAboutEntry();
     AddCurveEntry();
+    AddTargetListEntry();
     LinkLabels();
 }
 
@@ -161,6 +164,49 @@ void QuorvelWindow::AddCurveEntry() {
         if (m_dlg != nullptr) m_dlg->Run(Action::ShowCurve);
     });
     insertAction(m_aboutEntry, entry);
+}
+
+void QuorvelWindow::AddTargetListEntry() {
+    auto* entry = new QAction(QStringLiteral("Ziel&liste"), this);
+    m_targetListEntry = entry;
+    entry->setObjectName(QStringLiteral("targetListAction"));
+    entry->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+    entry->setShortcutContext(Qt::WindowShortcut);
+    connect(entry, &QAction::triggered, this, [this] {
+        if (m_dlg != nullptr) m_dlg->Run(Action::ListTargets);
+        AfterAction();
+    });
+    insertAction(m_aboutEntry, entry);
+    qApp->installEventFilter(new TargetDropFilter(
+        *this,
+        [this](const QString& text) {
+            if (m_dlg != nullptr) m_dlg->ListTargetsOf(ToUtf8(text));
+            AfterAction();
+        },
+        [this](const QStringList& files) {
+            for (const QString& file : files) {
+                if (m_dlg != nullptr) m_dlg->ListTargetFile(ToUtf8(file));
+            }
+            AfterAction();
+        }));
+}
+
+void QuorvelWindow::ShowTargetList() {
+    if (m_targetList == nullptr) {
+        m_targetList = new TargetListWindow(
+            this, [this] { return m_dlg; }, [this] { AfterAction(); });
+        m_targetList->UseTexts(m_texts, m_locale);
+        // Wide enough for every column, up to the screen.
+        const QScreen* display = screen();
+        const QRect room = display != nullptr ? display->availableGeometry() : QRect(0, 0, 1280, 800);
+        m_targetList->ShowRows();
+        m_targetList->resize(std::min(m_targetList->FittingWidth(), room.width() * 95 / 100),
+                             std::min(room.height() * 2 / 3, 520));
+    }
+    m_targetList->ShowRows();
+    m_targetList->show();
+    m_targetList->raise();
+    m_targetList->activateWindow();
 }
 
 void QuorvelWindow::ShowCurve() {
@@ -453,6 +499,9 @@ void QuorvelWindow::UseLanguage(const LanguageTexts& texts, std::string_view loc
     m_aboutEntry->setText(ToQString(texts.aboutEntry));
     m_curveEntry->setText(ToQString(texts.curveEntry));
     if (m_curveWindow != nullptr) m_curveWindow->UseTexts(texts);
+    m_locale = std::string(locale);
+    m_targetListEntry->setText(ToQString(texts.targetListEntry));
+    if (m_targetList != nullptr) m_targetList->UseTexts(texts, locale);
     m_shareActions->UseTexts(texts);
     m_workActions->UseTexts(texts);
     // Qt's own texts follow: dialog buttons, the file dialog, the context menu of a field.

@@ -14,6 +14,7 @@ namespace quorvel {
 class CSimulatorDlg;
 class CurveWindow;
 class ShareActions;
+class TargetListWindow;
 class WorkActions;
 
 // The main window: real widgets behind the MainForm the logic talks to. It only wires: buttons,
@@ -56,6 +57,11 @@ public:
     // The loss curve window once it was opened, else nullptr.
     CurveWindow* Curve() const { return m_curveWindow; }
     void UseLanguage(const LanguageTexts& texts, std::string_view locale) override;
+    bool HasTargetList() const override { return true; }
+    // Opens the target list window, creating it the first time, with the target panel's rows.
+    void ShowTargetList() override;
+    // The target list window once it was opened, else nullptr.
+    TargetListWindow* TargetList() const { return m_targetList; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -67,6 +73,8 @@ private:
     void Wire();
     void AddAboutEntry();
     void AddCurveEntry();
+    // The context-menu entry and Ctrl+Shift+L that open the target list, and drops that fill it.
+    void AddTargetListEntry();
     // An open loss curve window follows the strike the window last simulated.
     void FollowInCurveWindow();
     void LinkLabels();
@@ -101,6 +109,9 @@ private:
     QString m_lastExportFolder;
     QAction* m_curveEntry = nullptr;
     CurveWindow* m_curveWindow = nullptr;
+    QAction* m_targetListEntry = nullptr;
+    TargetListWindow* m_targetList = nullptr;
+    std::string m_locale = "en";
 };
 
 }  // namespace quorvel

@@ -47,5 +47,39 @@ TEST(TargetTable, RangeRuleAndArrivalWithAFixedClock) {
     EXPECT_TRUE(ComputeTargetRow(en, settings).inRange) << "range 34";
 }
 
+TargetRow RowAt(std::optional<Position> target, std::int64_t units) {
+    TargetRow row;
+    row.target = target;
+    row.defenceUnits = units;
+    return row;
+}
+
+TEST(TargetTable, MergeReplacesRowsOfAPositionInPlaceAndAddsTheRest) {
+    std::vector<TargetRow> list = {RowAt(Position{1, 2, 3}, 1), RowAt(Position{4, 5, 6}, 2), RowAt({}, 3)};
+    const std::vector<TargetRow> added = {RowAt(Position{4, 5, 6}, 20), RowAt({}, 4),
+                                          RowAt(Position{7, 8, 9}, 5)};
+    MergeTargetRows(list, added);
+    std::vector<std::int64_t> units;
+    for (const TargetRow& row : list) units.push_back(row.defenceUnits);
+    EXPECT_EQ(units, (std::vector<std::int64_t>{1, 20, 3, 4, 5}));
+}
+
+TEST(TargetTable, OrderSortsNumbersNotTextWithEmptyCellsLastAndFiltersInRange) {
+    std::vector<TargetRow> rows = {RowAt(Position{1, 1, 1}, 9), RowAt(Position{1, 1, 2}, 100),
+                                   RowAt(Position{1, 1, 3}, 10), RowAt(Position{1, 1, 4}, 0)};
+    rows[0].systems = 5;
+    rows[0].inRange = true;
+    rows[1].systems = 40;
+    rows[2].systems = 3;
+    rows[2].inRange = true;
+    using V = std::vector<std::size_t>;
+    EXPECT_EQ(TargetOrder(rows, TargetColumn::DefenceUnits, false, false), (V{3, 0, 2, 1}));
+    EXPECT_EQ(TargetOrder(rows, TargetColumn::DefenceUnits, true, false), (V{1, 2, 0, 3}));
+    EXPECT_EQ(TargetOrder(rows, TargetColumn::Systems, false, false), (V{2, 0, 1, 3}));
+    EXPECT_EQ(TargetOrder(rows, TargetColumn::Systems, true, false), (V{1, 0, 2, 3})) << "no distance: last";
+    EXPECT_EQ(TargetOrder(rows, TargetColumn::Position, true, true), (V{2, 0}));
+    EXPECT_EQ(TargetOrder(rows, std::nullopt, false, false), (V{0, 1, 2, 3}));
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -6,7 +6,8 @@
 // Arguments: how long to stay open in milliseconds (default 5000), an optional language index, and
 // optionally "about", "language", "save" or "error" to open that dialog over the window, "huge"
 // to show the widest results the program produces, or "curve" ("hugecurve") to open the loss curve
-// window beside it, or "undo-reset" to reset and undo the reset. QUORVEL_DEMO_DARK=1 shows a dark palette.
+// window beside it, or "undo-reset" to reset and undo the reset, or "targets" to read a page of ten
+// reports into the target list beside it. QUORVEL_DEMO_DARK=1 shows a dark palette.
 
 #include <QApplication>
 #include <QLineEdit>
@@ -16,6 +17,8 @@
 #include <QTimer>
 
 #include "app/control_table.h"
+#include "ui/qt_text.h"
+#include "ui/target_list_window.h"
 #include "window_fixture.h"
 
 using namespace quorvel;
@@ -29,6 +32,26 @@ void ShowHugeResults(WindowFixture& f) {
     f.Click(ControlId::RequiredMissilesButton);
     f.Click(ControlId::FlightTimeButton);
     f.Click(ControlId::RangeButton);
+}
+
+// Ten espionage reports of one page, in English, with a line of chat between two of them.
+QString TenReports() {
+    QString page;
+    for (int k = 0; k < 10; ++k) {
+        page += QStringLiteral("Resources at Colony %1 [1:%2:%3] (Player 'P%1')\n")
+                    .arg(k)
+                    .arg(200 + 17 * k)
+                    .arg(4 + k);
+        page += QStringLiteral("Rocket Launcher\t%1\tLight Laser\t%2\nHeavy Laser\t%3\tGauss Cannon\t%4\n")
+                    .arg(150 * k * k + 40)
+                    .arg(90 * k + 15)
+                    .arg(12 * k)
+                    .arg(3 * k);
+        page +=
+            QStringLiteral("Anti-Ballistic Missiles\t%1\nArmour Technology\t%2\n").arg(k * 7 % 30).arg(8 + k);
+        if (k == 4) page += QStringLiteral("<Kartal> that one is mine, hands off\n");
+    }
+    return page;
 }
 
 }  // namespace
@@ -64,6 +87,15 @@ int main(int argc, char** argv) {
             const QRect screen = f.Window().screen()->availableGeometry();
             curve->setGeometry(screen.width() * 41 / 100, screen.height() * 30 / 100,
                                screen.width() * 58 / 100, screen.height() * 68 / 100);
+        }
+    } else if (mode == QLatin1String("targets")) {
+        f.Type(ControlId::WeaponsInput, QStringLiteral("12"));
+        f.Type(ControlId::ImpulseDriveInput, QStringLiteral("10"));
+        f.Window().SetText(ControlId::ReportText, ToUtf8(TenReports()));
+        f.Click(ControlId::ReadReportButton);
+        if (QWidget* list = f.Window().TargetList()) {
+            const QRect screen = f.Window().screen()->availableGeometry();
+            list->move(screen.width() * 2 / 100, screen.height() * 40 / 100);
         }
     } else if (mode == QLatin1String("undo-reset")) {
         f.Click(ControlId::ResetAllButton);

@@ -82,6 +82,13 @@ void TravelPanel::ResetCells() {
     }
 }
 
+std::optional<Position> TravelPanel::ShownBookEntry() const {
+    const int selected = m_context.form.GetSelection(ControlId::BookList);
+    if (selected < 0 || selected >= static_cast<int>(m_shownBook.size())) return std::nullopt;
+    const BookRecord& shown = m_shownBook[static_cast<std::size_t>(selected)];
+    return Position{shown.galaxy, shown.system, shown.planet};
+}
+
 void TravelPanel::RefillBookList() {
     const BookRecords book = ReadBookRecords(m_context.HomePath(kBookFile));
     m_context.form.ClearList(ControlId::BookList);

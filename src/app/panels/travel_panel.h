@@ -2,11 +2,13 @@
 
 // The travel panel: flight time, missile range and the coordinate book with its list.
 
+#include <optional>
 #include <vector>
 
 #include "app/panels/panel_context.h"
 #include "travel/book_record.h"
 #include "travel/missile_range.h"
+#include "travel/position.h"
 
 namespace quorvel {
 
@@ -31,6 +33,8 @@ public:
     void RefillBookList();
     // The flight-time and range cells as Reset all leaves them: empty.
     void ResetCells();
+    // The book entry the list shows as selected, if any.
+    std::optional<Position> ShownBookEntry() const;
 
 private:
     PanelContext& m_context;
