@@ -13,6 +13,7 @@
 
 #include "report/report_reader.h"
 #include "strike/strike.h"
+#include "travel/flight_time.h"
 #include "travel/missile_range.h"
 #include "travel/position.h"
 
@@ -37,8 +38,6 @@ struct TargetSettings {
     std::int32_t secondsOfDayNow = 0;  // local time of day, 0..86399
 };
 
-inline constexpr std::int32_t kSecondsPerDay = 24 * 60 * 60;
-
 struct TargetRow {
     SpyReport report;                // what loading the row fills, as reading the report alone
     std::optional<Position> target;  // the report's position
@@ -54,14 +53,6 @@ struct TargetRow {
     std::optional<std::int32_t> arrivalSecondOfDay;  // now plus the flight time, on the 24-hour clock
     bool inRange = false;                            // the distance lies within the missile range
 };
-
-// The flight time the flight-time box shows for a distance: minutes and a fixed 30 seconds.
-constexpr std::int32_t FlightSeconds(std::int32_t systems) { return systems * 60 + 30; }
-
-// The time of day `seconds` after `secondsOfDayNow`.
-constexpr std::int32_t ArrivalSecondOfDay(std::int32_t secondsOfDayNow, std::int32_t seconds) {
-    return static_cast<std::int32_t>((std::int64_t{secondsOfDayNow} + seconds) % kSecondsPerDay);
-}
 
 TargetRow ComputeTargetRow(const SpyReport& report, const TargetSettings& settings);
 

@@ -11,8 +11,7 @@ FlightTime EvaluateFlightTime(const Position& start, const Position& target) {
 }
 
 std::string TimeOfDayText(std::int32_t secondOfDay) {
-    constexpr std::int32_t kDay = 24 * 60 * 60;
-    const std::int32_t second = (secondOfDay % kDay + kDay) % kDay;
+    const std::int32_t second = (secondOfDay % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
     std::string text = "00:00:00";
     const std::int32_t parts[] = {second / 3600, second / 60 % 60, second % 60};
     for (std::size_t i = 0; i < 3; ++i) {

@@ -22,8 +22,9 @@ TargetSettings TargetPanel::Settings(std::int32_t secondsOfDayNow) const {
     return settings;
 }
 
-void TargetPanel::OnTargets(std::int32_t secondsOfDayNow) {
-    m_rows = ComputeTargetTable(m_context.form.GetText(ControlId::ReportText), Settings(secondsOfDayNow));
+void TargetPanel::OnTargets() {
+    m_rows = ComputeTargetTable(m_context.form.GetText(ControlId::ReportText),
+                                Settings(m_context.secondsOfDayNow()));
 }
 
 void TargetPanel::ChooseListRow(std::size_t index) {

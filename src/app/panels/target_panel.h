@@ -24,9 +24,8 @@ public:
     TargetPanel(PanelContext& context, ReportPanel& report, const TravelPanel& travel)
         : m_context(context), m_report(report), m_travel(travel) {}
 
-    // The rows of the report field's text with the inputs as last read; a local time of day for the
-    // arrival column.
-    void OnTargets(std::int32_t secondsOfDayNow = 0);
+    // The rows of the report field's text with the inputs as last read and the clock's time of day.
+    void OnTargets();
     const std::vector<TargetRow>& Rows() const { return m_rows; }
     // The report (from 1) of the report field's text the next OnLoadTarget loads.
     void ChooseRow(std::size_t row) {

@@ -8,7 +8,6 @@
 
 #include "app/control_table.h"
 #include "app/program_files.h"
-#include "plan/target_table.h"
 #include "text/placeholders.h"
 #include "travel/book_file.h"
 #include "travel/flight_time.h"
