@@ -198,6 +198,8 @@ constexpr TextRow kTextRows[] = {
     {kLineFirstTargetListLine + 37, Member<&T::targetCount>, kEnglish, "%1 targets, %2 shown"},
     {kLineFirstTargetListLine + 38, Member<&T::targetShareHeading>, kEnglish, "Targets"},
     {kLineFirstTargetListLine + 39, Member<&T::targetInRangeOnlyTip>},
+    {kLineMsgBeyondRange, Member<&T::msgBeyondRange>, kEnglish,
+     "Beyond the missiles' range: they reach %1 systems."},
 };
 
 static_assert([] {

@@ -127,6 +127,8 @@ struct LanguageTexts {
     std::string targetCount;   // %1 the rows, %2 the rows shown
     std::string targetShareHeading;
     std::string targetInRangeOnlyTip;
+    // The flight-time box on a target beyond the missiles' range; %1 the range in systems.
+    std::string msgBeyondRange;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

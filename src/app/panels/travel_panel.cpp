@@ -58,6 +58,13 @@ void TravelPanel::OnCalcFlightTime() {
         const std::int32_t arrival =
             ArrivalSecondOfDay(m_context.secondsOfDayNow(), FlightSeconds(flight.systems));
         form.SetText(ControlId::FlightArrival, FillPlaceholders(texts.arrivalAt, {TimeOfDayText(arrival)}));
+        // With an impulse drive level typed, a target the missiles cannot reach under the rule in
+        // force is said.
+        const std::optional<std::int64_t> range = MissileRange(in.impulseDriveLevel, m_context.rangeRule);
+        if (in.impulseDriveLevel > 0 && range && flight.systems > *range) {
+            form.SetText(ControlId::FlightMessage,
+                         FillPlaceholders(texts.msgBeyondRange, {std::to_string(*range)}));
+        }
     } else {
         form.SetText(ControlId::FlightSystems, kNoFlightTimeCell);
         form.SetText(ControlId::FlightFixed, kNoFlightTimeCell);

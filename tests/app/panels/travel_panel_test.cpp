@@ -224,6 +224,13 @@ TEST_F(TravelHandlers, ArrivalIsNowPlusTheFlightTimeOnTheDayClock) {
     TypeTarget("1", "110", "3");
     dlg.Run(Action::FlightTime);
     EXPECT_EQ(Text(C::FlightArrival), "Arrival at 00:05:30");
+    EXPECT_EQ(Text(C::FlightMessage), "") << "no impulse drive level, no word on the range";
+    for (const auto& [level, message] :
+         {std::pair{"5", "Beyond the missiles' range: they reach 9 systems."}, std::pair{"6", ""}}) {
+        form.SetText(C::ImpulseDriveInput, level);
+        dlg.Run(Action::FlightTime);
+        EXPECT_EQ(Text(C::FlightMessage), message) << "level " << level;
+    }
     TypeTarget("2", "110", "3");
     dlg.Run(Action::FlightTime);
     EXPECT_EQ(Text(C::FlightArrival), "") << "no flight, no arrival";
