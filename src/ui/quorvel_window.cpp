@@ -22,6 +22,7 @@
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -261,10 +262,29 @@ void QuorvelWindow::KeepOnScreen() {
     if (display == nullptr) return;
     const QRect room = display->availableGeometry();
     const QSize frame = frameGeometry().size() - size();
-    const QSize fitting = size().boundedTo(room.size() - frame);
+    PlaceOnScreen(FittingSize(size(), room.size() - frame), room);
+}
+
+QSize QuorvelWindow::FittingSize(QSize wanted, QSize room) const {
+    // A side the room cuts short scrolls, and its scroll bar takes room from the other side: that
+    // side grows by the bar where the screen allows, so that it need not scroll as well.
+    const QSize content = sizeHint();
+    const int bar = m_scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
+    QSize fitting = wanted.boundedTo(room);
+    for (int pass = 0; pass < 2; ++pass) {
+        if (fitting.height() < content.height())
+            fitting.setWidth(std::max(fitting.width(), std::min(content.width() + bar, room.width())));
+        if (fitting.width() < content.width())
+            fitting.setHeight(std::max(fitting.height(), std::min(content.height() + bar, room.height())));
+    }
+    return fitting;
+}
+
+void QuorvelWindow::PlaceOnScreen(QSize fitting, const QRect& room) {
     if (fitting != size()) resize(fitting);
+    // The frame as it will stand around the new size: the window manager reports it later.
     QRect placed = frameGeometry();
-    placed.setSize(fitting + frame);
+    placed.setSize(fitting + (frameGeometry().size() - geometry().size()));
     placed.moveRight(std::min(placed.right(), room.right()));
     placed.moveBottom(std::min(placed.bottom(), room.bottom()));
     placed.moveLeft(std::max(placed.left(), room.left()));
@@ -357,16 +377,10 @@ void QuorvelWindow::GrowToResults() {
     const QRect room = display->availableGeometry();
     const QSize frame = frameGeometry().size() - size();
     const QSize wanted =
-        sizeHint().boundedTo(room.size() - frame).expandedTo(size()).expandedTo(minimumSize());
+        FittingSize(sizeHint(), room.size() - frame).expandedTo(size()).expandedTo(minimumSize());
     if (wanted == size()) return;
-    resize(wanted);
     // A window that grew past the screen's edge moves back onto it.
-    QRect placed = frameGeometry();
-    placed.moveRight(std::min(placed.right(), room.right()));
-    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
-    placed.moveLeft(std::max(placed.left(), room.left()));
-    placed.moveTop(std::max(placed.top(), room.top()));
-    if (placed.topLeft() != frameGeometry().topLeft()) move(placed.topLeft());
+    PlaceOnScreen(wanted, room);
 }
 
 int QuorvelWindow::GetSelection(ControlId id) const {
@@ -504,6 +518,12 @@ void QuorvelWindow::UseLanguage(const LanguageTexts& texts, std::string_view loc
     if (m_targetList != nullptr) m_targetList->UseTexts(texts, locale);
     m_shareActions->UseTexts(texts);
     m_workActions->UseTexts(texts);
+    // The flight time's words keep their room, so that its result moves no coordinate field.
+    const std::pair<ControlId, const std::string&> units[] = {{ControlId::FlightUnitFirst, texts.flightUnitFirst},
+                                                              {ControlId::FlightUnitSecond, texts.flightUnitSecond}};
+    for (const auto& [id, unit] : units) {
+        if (auto* cell = m_controls.As<ResultCell>(id)) cell->KeepRoomFor(ToQString(unit));
+    }
     // Qt's own texts follow: dialog buttons, the file dialog, the context menu of a field.
     QCoreApplication::removeTranslator(&m_qtTexts);
     const QLocale language(ToQString(locale));

@@ -84,6 +84,11 @@ private:
     void GrowToResults();
     // Once a window manager has framed the window: the frame, title bar included, fits the screen.
     void KeepOnScreen();
+    // The window's size for `wanted` within `room`: a side cut short scrolls, and the other side
+    // grows by the scroll bar where the room allows.
+    QSize FittingSize(QSize wanted, QSize room) const;
+    // Resized to `fitting` and its frame moved back within `room` where it runs past an edge.
+    void PlaceOnScreen(QSize fitting, const QRect& room);
     // After an action of the window: the undo entries follow, the window grows to new results.
     void AfterAction();
     // The shade of red or green that stays readable on the current palette, or the palette's own.
