@@ -240,6 +240,7 @@ void QuorvelWindow::showEvent(QShowEvent* event) {
     // Qt gives a new window at most two thirds of the screen; this one takes what it needs.
     if (m_shownOnce) return;
     m_shownOnce = true;
+    m_shownAt.start();
     // The native window exists now: the platform converts the icon once for it, where an icon
     // set before would be converted twice, at the window's creation and again after it. The
     // window is not on screen yet, so it appears with its icon. Dialogs take the program's icon.
@@ -252,7 +253,15 @@ void QuorvelWindow::showEvent(QShowEvent* event) {
 void QuorvelWindow::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
     // The first placement could not count a frame the window manager had not yet put around it.
-    if (m_framed || !isVisible() || frameGeometry() == geometry()) return;
+    // While the window manager takes the window in, the frame may be reported as a 1x1 or empty
+    // rectangle: only a frame around the whole window is one.
+    const QRect frame = frameGeometry();
+    if (!isVisible() || frame == geometry() || !frame.contains(geometry())) return;
+    // The window manager may still carry out an earlier placement after the first frame: for the
+    // window's first moments on screen a frame that runs off it is brought back. Later moves are
+    // the player's.
+    const bool settling = m_shownAt.isValid() && m_shownAt.elapsed() < kSettlingMs;
+    if (m_framed && !(settling && !screen()->availableGeometry().contains(frame))) return;
     m_framed = true;
     KeepOnScreen();
 }

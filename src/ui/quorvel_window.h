@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QScrollArea>
 #include <QString>
 #include <QTranslator>
@@ -95,6 +96,8 @@ private:
     void ApplyColour(ControlId id, TextColour colour);
     bool m_shownOnce = false;
     bool m_framed = false;  // the window manager's frame is known
+    QElapsedTimer m_shownAt;  // since the window was first shown
+    static constexpr qint64 kSettlingMs = 1500;
 
     // The boxes stand in a scroll area that scrolls only on a screen too small for them.
     QScrollArea* m_scroll;
