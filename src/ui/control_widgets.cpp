@@ -40,7 +40,8 @@ bool IsColumnHeading(const ControlRow& control) {
 // one line across its box: its words then do not widen the columns of the fields above it, which
 // would move those fields whenever a result shows.
 bool IsResultLine(const ControlRow& control) {
-    if (IsStrikeBox(control.box) || control.kind != ControlKind::Cell || control.columnSpan != 1) return false;
+    if (IsStrikeBox(control.box) || control.kind != ControlKind::Cell || control.columnSpan != 1)
+        return false;
     return std::all_of(ControlTable().begin(), ControlTable().end(), [&control](const ControlRow& other) {
         return other.box != control.box || other.row != control.row ||
                (other.kind == ControlKind::Cell && other.columnSpan == 1);

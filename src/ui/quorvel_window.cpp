@@ -528,8 +528,9 @@ void QuorvelWindow::UseLanguage(const LanguageTexts& texts, std::string_view loc
     m_shareActions->UseTexts(texts);
     m_workActions->UseTexts(texts);
     // The flight time's words keep their room, so that its result moves no coordinate field.
-    const std::pair<ControlId, const std::string&> units[] = {{ControlId::FlightUnitFirst, texts.flightUnitFirst},
-                                                              {ControlId::FlightUnitSecond, texts.flightUnitSecond}};
+    const std::pair<ControlId, const std::string&> units[] = {
+        {ControlId::FlightUnitFirst, texts.flightUnitFirst},
+        {ControlId::FlightUnitSecond, texts.flightUnitSecond}};
     for (const auto& [id, unit] : units) {
         if (auto* cell = m_controls.As<ResultCell>(id)) cell->KeepRoomFor(ToQString(unit));
     }

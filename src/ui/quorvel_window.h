@@ -95,7 +95,7 @@ private:
     // The shade of red or green that stays readable on the current palette, or the palette's own.
     void ApplyColour(ControlId id, TextColour colour);
     bool m_shownOnce = false;
-    bool m_framed = false;  // the window manager's frame is known
+    bool m_framed = false;    // the window manager's frame is known
     QElapsedTimer m_shownAt;  // since the window was first shown
     static constexpr qint64 kSettlingMs = 1500;
 

@@ -145,9 +145,12 @@ private slots:
                                       at(ControlId::StartPlanetInput)};
         // Results in every box, the flight time's across its row.
         TypeWorkedExample(f);
-        for (const auto& [id, text] : {std::pair{ControlId::StartGalaxyInput, "1"}, {ControlId::StartSystemInput, "1"},
-                                       {ControlId::StartPlanetInput, "1"}, {ControlId::TargetPlanetInput, "15"},
-                                       {ControlId::TargetGalaxyInput, "9"}, {ControlId::TargetSystemInput, "499"},
+        for (const auto& [id, text] : {std::pair{ControlId::StartGalaxyInput, "1"},
+                                       {ControlId::StartSystemInput, "1"},
+                                       {ControlId::StartPlanetInput, "1"},
+                                       {ControlId::TargetPlanetInput, "15"},
+                                       {ControlId::TargetGalaxyInput, "9"},
+                                       {ControlId::TargetSystemInput, "499"},
                                        {ControlId::ImpulseDriveInput, "20"}})
             f.Type(id, QString::fromLatin1(text));
         f.Click(ControlId::SimulateButton);

@@ -100,8 +100,8 @@ int main(int argc, char** argv) {
         }
     } else if (mode.startsWith(QLatin1String("flight"))) {
         const std::pair<ControlId, const char*> coordinates[] = {
-            {ControlId::StartGalaxyInput, "1"},  {ControlId::StartSystemInput, "234"},
-            {ControlId::StartPlanetInput, "5"},  {ControlId::TargetGalaxyInput, "1"},
+            {ControlId::StartGalaxyInput, "1"},   {ControlId::StartSystemInput, "234"},
+            {ControlId::StartPlanetInput, "5"},   {ControlId::TargetGalaxyInput, "1"},
             {ControlId::TargetSystemInput, "40"}, {ControlId::TargetPlanetInput, "12"}};
         for (const auto& [id, text] : coordinates) f.Type(id, QString::fromLatin1(text));
         if (mode == QLatin1String("flight")) f.Click(ControlId::FlightTimeButton);
