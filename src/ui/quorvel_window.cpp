@@ -82,6 +82,19 @@ QScrollArea* ScrolledContent(QDialog& window) {
     return scroll;
 }
 
+// A frame a window manager put around the window: it surrounds the window, and none of its sides is
+// as wide as a tenth of the screen. While the window manager takes the window in, Qt may report a
+// 1x1 or empty frame, or an old size of the window inside the new frame.
+bool IsWindowManagerFrame(const QRect& frame, const QRect& window, const QRect& screen) {
+    const QMargins sides(window.left() - frame.left(), window.top() - frame.top(),
+                         frame.right() - window.right(), frame.bottom() - window.bottom());
+    const int across = screen.width() / 10;
+    const int down = screen.height() / 10;
+    return frame != window && sides.left() >= 0 && sides.top() >= 0 && sides.right() >= 0 &&
+           sides.bottom() >= 0 && sides.left() < across && sides.right() < across && sides.top() < down &&
+           sides.bottom() < down;
+}
+
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
     QMessageBox box(icon, QStringLiteral("Quorvel"), ToQString(text), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
@@ -253,10 +266,8 @@ void QuorvelWindow::showEvent(QShowEvent* event) {
 void QuorvelWindow::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
     // The first placement could not count a frame the window manager had not yet put around it.
-    // While the window manager takes the window in, the frame may be reported as a 1x1 or empty
-    // rectangle: only a frame around the whole window is one.
     const QRect frame = frameGeometry();
-    if (!isVisible() || frame == geometry() || !frame.contains(geometry())) return;
+    if (!isVisible() || !IsWindowManagerFrame(frame, geometry(), screen()->availableGeometry())) return;
     // The window manager may still carry out an earlier placement after the first frame: for the
     // window's first moments on screen a frame that runs off it is brought back. Later moves are
     // the player's.
