@@ -266,13 +266,16 @@ void QuorvelWindow::showEvent(QShowEvent* event) {
 void QuorvelWindow::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
     // The first placement could not count a frame the window manager had not yet put around it.
+    const QScreen* display = screen();
     const QRect frame = frameGeometry();
-    if (!isVisible() || !IsWindowManagerFrame(frame, geometry(), screen()->availableGeometry())) return;
+    if (display == nullptr || !isVisible() ||
+        !IsWindowManagerFrame(frame, geometry(), display->availableGeometry()))
+        return;
     // The window manager may still carry out an earlier placement after the first frame: for the
     // window's first moments on screen a frame that runs off it is brought back. Later moves are
     // the player's.
     const bool settling = m_shownAt.isValid() && m_shownAt.elapsed() < kSettlingMs;
-    if (m_framed && !(settling && !screen()->availableGeometry().contains(frame))) return;
+    if (m_framed && !(settling && !display->availableGeometry().contains(frame))) return;
     m_framed = true;
     KeepOnScreen();
 }
