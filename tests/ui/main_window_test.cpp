@@ -115,56 +115,50 @@ private slots:
         const QWidget* content =
             f.Window().findChild<QScrollArea*>(QStringLiteral("contentScrollArea"))->widget();
         const auto at = [&f, content](ControlId id) {
-            auto* widget = f.Window().findChild<QWidget*>(QStringLiteral("control%1").arg(ToInt(id)));
+            QWidget* widget = f.Window().Control(id);
             return widget->mapTo(content, QPoint(0, widget->height() / 2));
         };
-        const auto lineUp = [&](const QString& when) {
+        const ControlId coordinates[] = {ControlId::StartGalaxyInput,  ControlId::StartSystemInput,
+                                         ControlId::StartPlanetInput,  ControlId::TargetGalaxyInput,
+                                         ControlId::TargetSystemInput, ControlId::TargetPlanetInput};
+        const auto fieldsAt = [&] {
+            QList<QPoint> places;
+            for (ControlId id : coordinates) places << at(id);
+            return places;
+        };
+        const auto lineUp = [&] {
             for (const DefenceRowControls& row : kDefenceRows) {
                 for (ControlId cell : row.loss) QCOMPARE(at(cell).y(), at(row.input).y());
             }
             for (ControlId cell : kAbmLossCells) QCOMPARE(at(cell).y(), at(ControlId::AbmInput).y());
             for (ControlId cell : kAttackerLossCells) QCOMPARE(at(cell).y(), at(ControlId::MissileInput).y());
-            // The attacker's columns stand below the defender's: fields, then the missiles left and
-            // fired under the remaining and destroyed counts.
+            // The attacker's columns stand below the defender's, its counts under their headings.
             QCOMPARE(at(ControlId::MissileInput).x(), at(ControlId::RocketLauncherInput).x());
-            QVERIFY2(at(ControlId::MissilesLeft).x() == at(kDefenceRows[0].remaining).x() &&
-                         at(ControlId::MissilesFired).x() == at(kDefenceRows[0].destroyed).x() &&
-                         at(ControlId::MissilesFiredHeading).x() == at(ControlId::MissilesFired).x(),
-                     qPrintable(when));
+            QCOMPARE(at(ControlId::MissilesLeft).x(), at(kDefenceRows[0].remaining).x());
+            QCOMPARE(at(ControlId::MissilesFired).x(), at(kDefenceRows[0].destroyed).x());
+            QCOMPARE(at(ControlId::MissilesLeftHeading).x(), at(ControlId::MissilesLeft).x());
             for (int r = 0; r < kResourceCount; ++r) {
                 QCOMPARE(at(kAttackerLossCells[r]).x(), at(kDefenceRows[0].loss[r]).x());
             }
             // The target's coordinates stand below the start's.
-            QVERIFY2(at(ControlId::TargetGalaxyInput).x() == at(ControlId::StartGalaxyInput).x() &&
-                         at(ControlId::TargetSystemInput).x() == at(ControlId::StartSystemInput).x() &&
-                         at(ControlId::TargetPlanetInput).x() == at(ControlId::StartPlanetInput).x(),
-                     qPrintable(when));
+            for (int i = 0; i < 3; ++i) QCOMPARE(at(coordinates[i + 3]).x(), at(coordinates[i]).x());
         };
-        lineUp(QStringLiteral("at the start"));
-        const QPoint startFields[] = {at(ControlId::StartGalaxyInput), at(ControlId::StartSystemInput),
-                                      at(ControlId::StartPlanetInput)};
-        // Results in every box, the flight time's across its row.
+        lineUp();
+        const QList<QPoint> fields = fieldsAt();
+        // Results in every box; the flight time's line is wider than the fields above it.
         TypeWorkedExample(f);
-        for (const auto& [id, text] : {std::pair{ControlId::StartGalaxyInput, "1"},
-                                       {ControlId::StartSystemInput, "1"},
-                                       {ControlId::StartPlanetInput, "1"},
-                                       {ControlId::TargetPlanetInput, "15"},
-                                       {ControlId::TargetGalaxyInput, "9"},
-                                       {ControlId::TargetSystemInput, "499"},
-                                       {ControlId::ImpulseDriveInput, "20"}})
-            f.Type(id, QString::fromLatin1(text));
-        f.Click(ControlId::SimulateButton);
-        f.Click(ControlId::FlightTimeButton);
-        f.Click(ControlId::RangeButton);
-        QTest::qWait(0);
+        const char* typed[] = {"1", "1", "1", "9", "499", "15"};
+        for (int i = 0; i < 6; ++i) f.Type(coordinates[i], QLatin1String(typed[i]));
+        f.Type(ControlId::ImpulseDriveInput, QStringLiteral("20"));
+        for (ControlId button :
+             {ControlId::SimulateButton, ControlId::FlightTimeButton, ControlId::RangeButton})
+            f.Click(button);
         QVERIFY(!f.Text(ControlId::FlightSystems).trimmed().isEmpty());
-        lineUp(QStringLiteral("after results"));
-        QCOMPARE(at(ControlId::StartGalaxyInput), startFields[0]);
-        QCOMPARE(at(ControlId::StartSystemInput), startFields[1]);
-        QCOMPARE(at(ControlId::StartPlanetInput), startFields[2]);
+        lineUp();
+        QCOMPARE(fieldsAt(), fields);
         f.Window().resize(f.Window().width() + 300, f.Window().height());
         QTest::qWait(0);
-        lineUp(QStringLiteral("in a wider window"));
+        lineUp();
     }
 
     void simulate_button_shows_the_worked_example() {
