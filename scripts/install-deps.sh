@@ -11,7 +11,7 @@ if [ "${1:-}" != run ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
-    xvfb xauth imagemagick desktop-file-utils time
+    xvfb xauth openbox imagemagick desktop-file-utils time
     dpkg-dev lintian appstream clang-format-14
   )
 fi

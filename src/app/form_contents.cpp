@@ -3,6 +3,9 @@
 //   t <control> <text, "\\" and "\n" escaped>
 //   c <control> <colour 0..2>
 //   s <selection> <selection>
+//   i <the numbers of the inputs as last read>                                } both, or neither
+//   l <4 flags 0|1> <the last strike's counts, interceptors, missiles,       } in a file of an
+//      armour, weapons and primary target>                                   } older version
 
 #include "app/form_contents.h"
 
@@ -40,6 +43,82 @@ std::optional<ControlId> SessionControl(std::string_view word, bool cell) {
     return row->id;
 }
 
+// The numbers of the inputs as last read, in the order of the "i" line.
+std::vector<std::int32_t*> InputNumbers(InputValues& inputs) {
+    std::vector<std::int32_t*> numbers;
+    for (std::int32_t& count : inputs.defenceCount) numbers.push_back(&count);
+    for (std::int32_t* number :
+         {&inputs.abmCount, &inputs.armourLevel, &inputs.missileCount, &inputs.weaponsLevel,
+          &inputs.primaryTarget, &inputs.neededTarget, &inputs.startGalaxy, &inputs.startSystem,
+          &inputs.startPlanet, &inputs.targetGalaxy, &inputs.targetSystem, &inputs.targetPlanet,
+          &inputs.impulseDriveLevel}) {
+        numbers.push_back(number);
+    }
+    return numbers;
+}
+
+// The "l" line's numbers: the four flags, then the strike's input.
+std::vector<std::int64_t> StrikeNumbers(const SessionStrike& strike) {
+    std::vector<std::int64_t> numbers = {strike.resultValid, strike.attackRecordable, strike.shown,
+                                         strike.readSince};
+    numbers.insert(numbers.end(), strike.in.counts.begin(), strike.in.counts.end());
+    numbers.insert(numbers.end(), {strike.in.interceptors, strike.in.missiles, strike.in.armourLevel,
+                                   strike.in.weaponsLevel, strike.in.primaryTarget});
+    return numbers;
+}
+
+std::string NumbersLine(char kind, const std::vector<std::int64_t>& numbers) {
+    std::string line(1, kind);
+    for (std::int64_t number : numbers) line += ' ' + std::to_string(number);
+    return line + '\n';
+}
+
+// Every word of a line as a number, or nothing.
+std::optional<std::vector<std::int32_t>> LineNumbers(std::string_view words) {
+    std::vector<std::int32_t> numbers;
+    while (!words.empty()) {
+        const std::size_t blank = std::min(words.find(' '), words.size());
+        const std::optional<int> number = Number(words.substr(0, blank));
+        if (!number) return std::nullopt;
+        numbers.push_back(*number);
+        words.remove_prefix(std::min(blank + 1, words.size()));
+    }
+    return numbers;
+}
+
+// The strike of an "i" and an "l" line; nothing unless each number is one the window could have
+// kept: counts and levels from 0, selections from -1, flags 0 or 1.
+std::optional<SessionStrike> StrikeOfLines(const std::vector<std::int32_t>& read,
+                                           const std::vector<std::int32_t>& last) {
+    SessionStrike strike;
+    const std::vector<std::int32_t*> inputs = InputNumbers(strike.read);
+    if (read.size() != inputs.size() || last.size() != 4 + kDefenceTypeCount + 5) return std::nullopt;
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const bool selection =
+            inputs[i] == &strike.read.primaryTarget || inputs[i] == &strike.read.neededTarget;
+        if (read[i] < (selection ? -1 : 0)) return std::nullopt;
+        *inputs[i] = read[i];
+    }
+    if (std::any_of(last.begin(), last.begin() + 4,
+                    [](std::int32_t flag) { return flag != 0 && flag != 1; }) ||
+        std::any_of(last.begin() + 4, last.end() - 1, [](std::int32_t number) { return number < 0; }) ||
+        last.back() < -1) {
+        return std::nullopt;
+    }
+    strike.resultValid = last[0] == 1;
+    strike.attackRecordable = last[1] == 1;
+    strike.shown = last[2] == 1;
+    strike.readSince = last[3] == 1;
+    std::copy(last.begin() + 4, last.begin() + 4 + kDefenceTypeCount, strike.in.counts.begin());
+    auto rest = last.begin() + 4 + kDefenceTypeCount;
+    strike.in.interceptors = *rest++;
+    strike.in.missiles = *rest++;
+    strike.in.armourLevel = *rest++;
+    strike.in.weaponsLevel = *rest++;
+    strike.in.primaryTarget = *rest;
+    return strike;
+}
+
 }  // namespace
 
 FormContents TakeFormContents(const MainForm& form) {
@@ -68,7 +147,8 @@ void PutFormContents(MainForm& form, const FormContents& contents) {
     }
 }
 
-std::string SessionText(const FormContents& contents) {
+std::string SessionText(const Session& session) {
+    const FormContents& contents = session.form;
     std::string text(kSessionHeading);
     text += '\n';
     for (const auto& [id, value] : contents.texts) {
@@ -89,16 +169,25 @@ std::string SessionText(const FormContents& contents) {
     }
     text +=
         "s " + std::to_string(contents.selections[0]) + ' ' + std::to_string(contents.selections[1]) + '\n';
+    if (session.strike) {
+        InputValues read = session.strike->read;
+        std::vector<std::int64_t> numbers;
+        for (const std::int32_t* number : InputNumbers(read)) numbers.push_back(*number);
+        text += NumbersLine('i', numbers);
+        text += NumbersLine('l', StrikeNumbers(*session.strike));
+    }
     return text;
 }
 
-std::optional<FormContents> ParseSessionText(std::string_view text) {
+std::optional<Session> ParseSessionText(std::string_view text) {
     if (text.size() > kLargestSession || !text.starts_with(kSessionHeading)) return std::nullopt;
     text.remove_prefix(kSessionHeading.size());
     if (!text.starts_with('\n')) return std::nullopt;
     text.remove_prefix(1);
     FormContents contents;
     bool selections = false;
+    std::optional<std::vector<std::int32_t>> read;
+    std::optional<std::vector<std::int32_t>> last;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         if (end == std::string_view::npos) return std::nullopt;  // a file cut short
@@ -106,6 +195,13 @@ std::optional<FormContents> ParseSessionText(std::string_view text) {
         text.remove_prefix(end + 1);
         if (line.size() < 3 || line[1] != ' ') return std::nullopt;
         const std::string_view rest = line.substr(2);
+        if (line[0] == 'i' || line[0] == 'l') {
+            std::optional<std::vector<std::int32_t>>& numbers = line[0] == 'i' ? read : last;
+            if (numbers) return std::nullopt;
+            numbers = LineNumbers(rest);
+            if (!numbers) return std::nullopt;
+            continue;
+        }
         const std::size_t blank = rest.find(' ');
         if (blank == std::string_view::npos) return std::nullopt;
         const std::string_view first = rest.substr(0, blank);
@@ -140,8 +236,13 @@ std::optional<FormContents> ParseSessionText(std::string_view text) {
             return std::nullopt;
         }
     }
-    if (!selections) return std::nullopt;
-    return contents;
+    if (!selections || read.has_value() != last.has_value()) return std::nullopt;
+    Session session{std::move(contents), std::nullopt};
+    if (read) {
+        session.strike = StrikeOfLines(*read, *last);
+        if (!session.strike) return std::nullopt;
+    }
+    return session;
 }
 
 }  // namespace quorvel

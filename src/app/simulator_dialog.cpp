@@ -213,16 +213,32 @@ void CSimulatorDlg::SaveSession() const {
     std::error_code ignored;
     const std::filesystem::path file = HomePath(kSessionFile);
     std::filesystem::create_directories(file.parent_path(), ignored);
-    static_cast<void>(ReplaceFileAtomically(file, SessionText(TakeFormContents(m_context.form))));
+    const LastStrike& last = m_strike.Last();
+    const SessionStrike strike{m_context.inputs,      last.in,    last.resultValid,
+                               last.attackRecordable, last.shown, m_context.inputReads != last.inputRead};
+    static_cast<void>(ReplaceFileAtomically(file, SessionText({TakeFormContents(m_context.form), strike})));
 }
 
 void CSimulatorDlg::RestoreSession() {
     const std::optional<std::string> text = ReadRegularFile(HomePath(kSessionFile), kLargestSessionFile);
     if (!text) return;
-    const std::optional<FormContents> contents = ParseSessionText(*text);
-    if (!contents) return;
-    PutFormContents(m_context.form, *contents);
+    const std::optional<Session> session = ParseSessionText(*text);
+    if (!session) return;
+    PutFormContents(m_context.form, session->form);
     m_plan.ShowCount();  // the plan is this window's, whatever the last one's held
+    if (const std::optional<SessionStrike>& kept = session->strike) {
+        // '<-x' and remember-attack act on the shown result as they would have in the last window.
+        m_context.inputs = kept->read;
+        m_context.inputs.reportText = m_context.form.GetText(ControlId::ReportText);
+        LastStrike last;
+        last.in = kept->in;
+        last.out = SimulateStrike(kept->in);
+        last.resultValid = kept->resultValid;
+        last.attackRecordable = kept->attackRecordable;
+        last.shown = kept->shown;
+        last.inputRead = m_context.inputReads + (kept->readSince ? 1 : 0);
+        m_strike.Restore(last);
+    }
     m_context.inputs.primaryTarget = m_context.form.GetSelection(ControlId::PrimaryTargetList);
     m_context.inputs.neededTarget = m_context.form.GetSelection(ControlId::RequiredTargetList);
 }

@@ -25,6 +25,8 @@ struct InputValues {
     std::int32_t targetPlanet = 0;
     std::int32_t impulseDriveLevel = 0;
     std::string reportText;
+
+    bool operator==(const InputValues&) const = default;
 };
 
 }  // namespace quorvel

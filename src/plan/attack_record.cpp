@@ -1,6 +1,7 @@
 #include "plan/attack_record.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "text/utf8.h"
 
@@ -73,24 +74,53 @@ std::string FormatAttackRecord(const AttackRecordWords& words, const AttackRecor
 }
 
 PlanTextRecords CountPlanRecords(std::string_view planText) {
-    PlanTextRecords found;
-    std::string_view previous;
+    const std::vector<WrittenRecord> records = ReadPlanRecords(planText);
+    return {static_cast<std::int64_t>(records.size()), records.empty() ? 0 : records.back().number};
+}
+
+std::vector<WrittenRecord> ReadPlanRecords(std::string_view planText) {
+    std::vector<std::string_view> lines;
     while (!planText.empty()) {
         const std::size_t end = std::min(planText.find('\n'), planText.size());
-        const std::string_view line = planText.substr(0, end);
+        lines.push_back(planText.substr(0, end));
         planText.remove_prefix(std::min(end + 1, planText.size()));
-        const bool underline = !line.empty() && line.find_first_not_of('=') == std::string_view::npos;
-        const std::size_t dot = previous.find(". ");
-        if (underline && dot != std::string_view::npos && dot > 0 && dot <= 18 &&
-            previous.substr(0, dot).find_first_not_of("0123456789") == std::string_view::npos) {
-            ++found.count;
-            std::int64_t number = 0;
-            for (char c : previous.substr(0, dot)) number = number * 10 + (c - '0');
-            found.lastNumber = number;
-        }
-        previous = line;
     }
-    return found;
+    // A heading "N. <heading>" stands over a line of '='.
+    const auto number = [&lines](std::size_t i) -> std::optional<std::int64_t> {
+        if (i + 1 >= lines.size()) return std::nullopt;
+        const std::string_view line = lines[i];
+        const std::string_view under = lines[i + 1];
+        const std::size_t dot = line.find(". ");
+        if (under.empty() || under.find_first_not_of('=') != std::string_view::npos ||
+            dot == std::string_view::npos || dot == 0 || dot > 18 ||
+            line.substr(0, dot).find_first_not_of("0123456789") != std::string_view::npos) {
+            return std::nullopt;
+        }
+        std::int64_t value = 0;
+        for (char c : line.substr(0, dot)) value = value * 10 + (c - '0');
+        return value;
+    };
+    std::vector<WrittenRecord> records;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::optional<std::int64_t> heading = number(i);
+        if (!heading) continue;
+        WrittenRecord record;
+        record.number = *heading;
+        record.heading = lines[i];
+        // The head (primary target, missiles) up to an empty line, then the defence up to the next.
+        std::vector<std::string_view> head;
+        std::size_t j = i + 2;
+        for (; j < lines.size() && !lines[j].empty() && !number(j); ++j) head.push_back(lines[j]);
+        if (j < lines.size() && lines[j].empty()) {
+            for (++j; j < lines.size() && !lines[j].empty() && !number(j); ++j)
+                record.defenceLines.push_back(lines[j]);
+        }
+        if (head.size() > 1) record.primaryTargetLine = head.front();
+        if (!head.empty()) record.missilesLine = head.back();
+        records.push_back(std::move(record));
+        i += 1;
+    }
+    return records;
 }
 
 }  // namespace quorvel

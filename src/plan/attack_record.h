@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "strike/defence_table.h"
 #include "strike/strike.h"
@@ -49,5 +50,17 @@ struct PlanTextRecords {
     std::int64_t lastNumber = 0;
 };
 PlanTextRecords CountPlanRecords(std::string_view planText);
+
+// One record of a plan text as FormatAttackRecord wrote it, in whatever language: its lines. The
+// records a window took over from one that ended are known only so.
+struct WrittenRecord {
+    std::int64_t number = 0;
+    std::string_view heading;                    // "3. Attack"
+    std::string_view primaryTargetLine;          // "Primary target: Rocket Launcher"; empty without one
+    std::string_view missilesLine;               // "Interplanetary missiles: 4"
+    std::vector<std::string_view> defenceLines;  // "Rocket Launcher 0 (-100)", the interceptors last
+};
+// The records of a plan text, in order; views into planText.
+std::vector<WrittenRecord> ReadPlanRecords(std::string_view planText);
 
 }  // namespace quorvel

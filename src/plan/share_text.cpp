@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <deque>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "text/number_format.h"
@@ -55,8 +57,6 @@ std::vector<DefenceLine> StrikeLines(const ShareWords& words, const AttackRecord
     std::erase_if(lines, [](const DefenceLine& line) { return line.before == 0; });
     return lines;
 }
-
-std::string RecordLoss(std::int64_t lost) { return lost == 0 ? "(*)" : "(-" + Grouped(lost) + ')'; }
 
 bool HasPrimaryTarget(const AttackRecordFacts& facts) {
     return facts.in.primaryTarget >= 0 && facts.in.primaryTarget < kDefenceTypeCount;
@@ -243,33 +243,84 @@ private:
     ShareWords m_words;
 };
 
-std::string RecordHeading(const ShareWords& words, const AttackRecordFacts& facts) {
-    return std::to_string(facts.number) + ". " + std::string(words.record.heading);
+// A number as a record writes it ("1234"), grouped as the window shows numbers ("1.234"); any other
+// text as it is.
+std::string GroupedText(std::string_view text) {
+    if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::string(text);
+    std::int64_t value = 0;
+    for (const char c : text) value = value * 10 + (c - '0');
+    return Grouped(value);
 }
 
-std::string PlanRecordBBCode(const ShareWords& words, const AttackRecordFacts& facts) {
-    std::string out = "[b]" + RecordHeading(words, facts) + "[/b]\n";
-    out += PrimaryTargetLine(words, facts, true);
-    out +=
-        "[b]" + std::string(words.record.missilesCaption) + "[/b] " + Grouped(facts.out.missilesFired) + '\n';
+// A written line split at a blank: the text before it and, grouped, the number after ("Interplanetary
+// missiles: 4"); the whole line when it has no blank.
+std::pair<std::string, std::string> CaptionAndNumber(std::string_view line) {
+    const std::size_t blank = line.rfind(' ');
+    if (blank == std::string_view::npos) return {std::string(line), {}};
+    return {std::string(line.substr(0, blank)), GroupedText(line.substr(blank + 1))};
+}
+
+// A defence line of a record ("Rocket Launcher 0 (-100)"): the label, what is left and what was
+// lost, grouped ("(*)" when nothing was); a line of another shape is all label.
+struct DefenceParts {
+    std::string label, left, lost;
+};
+DefenceParts SplitDefenceLine(std::string_view line) {
+    const std::size_t open = line.rfind(" (");
+    if (open == std::string_view::npos || !line.ends_with(')')) return {std::string(line), {}, {}};
+    const std::string_view inside = line.substr(open + 2, line.size() - open - 3);
+    const std::string lost = inside.starts_with('-') ? "(-" + GroupedText(inside.substr(1)) + ')'
+                                                     : '(' + std::string(inside) + ')';
+    auto [label, left] = CaptionAndNumber(line.substr(0, open));
+    return {std::move(label), std::move(left), lost};
+}
+
+// The parts joined by blanks, empty ones left out.
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (std::string_view part : parts) {
+        if (part.empty()) continue;
+        if (!text.empty()) text += ' ';
+        text += part;
+    }
+    return text;
+}
+
+std::string PlanRecordBBCode(const WrittenRecord& record) {
+    std::string out = "[b]" + BBCodeSafe(record.heading) + "[/b]\n";
+    if (!record.primaryTargetLine.empty()) {
+        // "[b]Primary Target:[/b] Rocket Launcher"
+        const std::size_t colon = record.primaryTargetLine.find(": ");
+        out += colon == std::string_view::npos
+                   ? BBCodeSafe(record.primaryTargetLine)
+                   : "[b]" + BBCodeSafe(record.primaryTargetLine.substr(0, colon + 1)) + "[/b] " +
+                         BBCodeSafe(record.primaryTargetLine.substr(colon + 2));
+        out += '\n';
+    }
+    const auto [caption, fired] = CaptionAndNumber(record.missilesLine);
+    out += Joined({"[b]" + BBCodeSafe(caption) + "[/b]", fired}) + '\n';
     out += "[list]\n";
-    for (const DefenceLine& line : RecordLines(words, facts)) {
-        out += "[*]" + std::string(line.label) + ' ' + Grouped(line.left) + ' ' + RecordLoss(line.destroyed) +
-               '\n';
+    for (std::string_view line : record.defenceLines) {
+        const DefenceParts parts = SplitDefenceLine(line);
+        out += "[*]" + Joined({BBCodeSafe(parts.label), parts.left, parts.lost}) + '\n';
     }
     out += "[/list]\n";
     return out;
 }
 
-std::string PlanRecordMarkdown(const ShareWords& words, const AttackRecordFacts& facts) {
-    std::string out = PrimaryTargetLine(words, facts, false);
-    out += std::string(words.record.missilesCaption) + ' ' + Grouped(facts.out.missilesFired) + "\n\n";
+std::string PlanRecordMarkdown(const WrittenRecord& record) {
+    std::string out;
+    if (!record.primaryTargetLine.empty()) out += std::string(record.primaryTargetLine) + '\n';
+    const auto [caption, fired] = CaptionAndNumber(record.missilesLine);
+    out += Joined({caption, fired}) + "\n\n";
     std::vector<std::vector<std::string>> rows;
-    for (const DefenceLine& line : RecordLines(words, facts)) {
-        rows.push_back({std::string(line.label), Grouped(line.left), RecordLoss(line.destroyed)});
+    for (std::string_view line : record.defenceLines) {
+        DefenceParts parts = SplitDefenceLine(line);
+        rows.push_back({std::move(parts.label), std::move(parts.left), std::move(parts.lost)});
     }
     out += AlignedTable(rows);
-    return "**" + RecordHeading(words, facts) + "**\n" + Fenced(out);
+    return "**" + std::string(record.heading) + "**\n" + Fenced(out);
 }
 
 // The heading of each column and, for the three columns of a resource group, the resource.
@@ -375,24 +426,17 @@ std::string FormatStrikeShare(ShareFormat format, const ShareWords& words, const
     return FormatAttackRecord(words.record, facts);
 }
 
-std::string FormatPlanShare(ShareFormat format, const ShareWords& words,
+std::string FormatPlanShare(ShareFormat format, const ShareWords& words, std::string_view takenOver,
                             std::span<const AttackRecordFacts> records) {
-    const BBCodeSafeWords bbcodeWords(words);
+    std::string text(takenOver);
+    for (const AttackRecordFacts& facts : records) text += FormatAttackRecord(words.record, facts);
+    if (format == ShareFormat::Text) return text;
+    // The other forms are drawn from the plan's text, the one place that holds every record.
     std::string out;
-    for (const AttackRecordFacts& facts : records) {
+    for (const WrittenRecord& record : ReadPlanRecords(text)) {
         // A plain record ends in empty lines of its own; the other forms get one between records.
-        if (!out.empty() && format != ShareFormat::Text) out += '\n';
-        switch (format) {
-            case ShareFormat::BBCode:
-                out += PlanRecordBBCode(bbcodeWords.Words(), facts);
-                break;
-            case ShareFormat::Markdown:
-                out += PlanRecordMarkdown(words, facts);
-                break;
-            case ShareFormat::Text:
-                out += FormatAttackRecord(words.record, facts);
-                break;
-        }
+        if (!out.empty()) out += '\n';
+        out += format == ShareFormat::BBCode ? PlanRecordBBCode(record) : PlanRecordMarkdown(record);
     }
     return out;
 }

@@ -42,8 +42,10 @@ LossBalance CompareLoss(std::int64_t own, std::int64_t other);
 // The last strike, numbered as the plan would record it next.
 std::string FormatStrikeShare(ShareFormat format, const ShareWords& words, const AttackRecordFacts& facts);
 
-// The plan's records in BBCode or Markdown (the plain text of a plan is its export file).
-std::string FormatPlanShare(ShareFormat format, const ShareWords& words,
+// The plan: the records taken over from an ended window (takenOver, as that window wrote them),
+// then this window's records. Plain text is the plan file's text; BBCode and Markdown are drawn
+// from it, so they hold every record, each in the language it was written in.
+std::string FormatPlanShare(ShareFormat format, const ShareWords& words, std::string_view takenOver,
                             std::span<const AttackRecordFacts> records);
 
 // The target list's words: the column headings (a value and a loss heading stand over three columns,

@@ -39,6 +39,8 @@ struct StrikeInput {
     std::int32_t armourLevel = 0;
     std::int32_t weaponsLevel = 0;
     std::int32_t primaryTarget = 0;  // a choice of DamageOrder
+
+    bool operator==(const StrikeInput&) const = default;
 };
 
 enum class StrikeOutcome {

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -35,6 +36,18 @@ bool IsColumnHeading(const ControlRow& control) {
     });
 }
 
+// A row of single-column result cells outside the strike boxes ("194 minutes 30 seconds") reads as
+// one line across its box: its words then do not widen the columns of the fields above it, which
+// would move those fields whenever a result shows.
+bool IsResultLine(const ControlRow& control) {
+    if (IsStrikeBox(control.box) || control.kind != ControlKind::Cell || control.columnSpan != 1)
+        return false;
+    return std::all_of(ControlTable().begin(), ControlTable().end(), [&control](const ControlRow& other) {
+        return other.box != control.box || other.row != control.row ||
+               (other.kind == ControlKind::Cell && other.columnSpan == 1);
+    });
+}
+
 QLabel* CreateLabel(const ControlRow& control, QWidget* parent) {
     auto* label = new QLabel(ToQString(control.caption), parent);
     label->setTextFormat(Qt::PlainText);
@@ -46,9 +59,12 @@ QLabel* CreateCell(const ControlRow& control, QWidget* parent) {
     // Cells across several columns hold sentences; the others hold numbers.
     if (control.columnSpan > 1) return new MessageLine(parent);
     // Strike cells keep room for a usual result, so that the window does not jump with every
-    // simulation.
-    return new ResultCell(ToQString(control.caption),
-                          IsStrikeBox(control.box) ? QStringLiteral("999.999.999") : QString(), parent);
+    // simulation; the numbers of a result line keep room for theirs (its words, see the window's
+    // language), so that the fields above stay where they are when it shows.
+    const QString room = IsStrikeBox(control.box) ? QStringLiteral("999.999.999")
+                         : IsResultLine(control)  ? QStringLiteral("9999")
+                                                  : QString();
+    return new ResultCell(ToQString(control.caption), room, parent);
 }
 
 QLineEdit* CreateNumericEdit(const ControlRow& control, QWidget* parent) {
@@ -242,6 +258,7 @@ void ControlWidgets::BuildBoxes(QWidget& window) {
 
 void ControlWidgets::BuildControls(QWidget& window) {
     std::map<ControlId, int> stretchRow;
+    std::map<std::pair<ControlId, int>, QHBoxLayout*> lines;
     for (const ControlRow& control : ControlTable()) {
         if (control.kind == ControlKind::GroupBox) continue;
         const auto grid = m_grids.find(control.box);
@@ -251,8 +268,27 @@ void ControlWidgets::BuildControls(QWidget& window) {
         QWidget* widget = Create(control, parent);
         widget->setObjectName(QStringLiteral("control%1").arg(ToInt(control.id)));
         m_widgets[control.id] = widget;
-        grid->second->addWidget(widget, control.row, control.column, 1, control.columnSpan);
+        if (IsResultLine(control)) {
+            QHBoxLayout*& line = lines[{control.box, control.row}];
+            if (line == nullptr) {
+                line = new QHBoxLayout;
+                line->setSpacing(grid->second->horizontalSpacing());
+                grid->second->addLayout(line, control.row, 0, 1, -1);
+            }
+            line->addWidget(widget);
+        } else {
+            grid->second->addWidget(widget, control.row, control.column, 1, control.columnSpan);
+        }
         if (control.kind == ControlKind::ReportEdit) stretchRow[control.box] = control.row;
+    }
+    for (const auto& [place, line] : lines) {
+        line->addStretch(1);
+        // A grid takes no more width than its columns allow, and a line across them does not
+        // count: an empty column after the others takes the box's spare width, which the line
+        // may use.
+        QGridLayout& grid = *m_grids.at(place.first);
+        grid.addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), place.second,
+                     grid.columnCount());
     }
     // Spare height of a box goes to its report field, or else below its last row, so that rows of
     // neighbouring boxes stay level.

@@ -22,6 +22,7 @@
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -79,6 +80,19 @@ QScrollArea* ScrolledContent(QDialog& window) {
     scroll->setWidget(content);
     frame->addWidget(scroll);
     return scroll;
+}
+
+// A frame a window manager put around the window: it surrounds the window, and none of its sides is
+// as wide as a tenth of the screen. While the window manager takes the window in, Qt may report a
+// 1x1 or empty frame, or an old size of the window inside the new frame.
+bool IsWindowManagerFrame(const QRect& frame, const QRect& window, const QRect& screen) {
+    const QMargins sides(window.left() - frame.left(), window.top() - frame.top(),
+                         frame.right() - window.right(), frame.bottom() - window.bottom());
+    const int across = screen.width() / 10;
+    const int down = screen.height() / 10;
+    return frame != window && sides.left() >= 0 && sides.top() >= 0 && sides.right() >= 0 &&
+           sides.bottom() >= 0 && sides.left() < across && sides.right() < across && sides.top() < down &&
+           sides.bottom() < down;
 }
 
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, std::string_view text) {
@@ -239,6 +253,7 @@ void QuorvelWindow::showEvent(QShowEvent* event) {
     // Qt gives a new window at most two thirds of the screen; this one takes what it needs.
     if (m_shownOnce) return;
     m_shownOnce = true;
+    m_shownAt.start();
     // The native window exists now: the platform converts the icon once for it, where an icon
     // set before would be converted twice, at the window's creation and again after it. The
     // window is not on screen yet, so it appears with its icon. Dialogs take the program's icon.
@@ -251,7 +266,16 @@ void QuorvelWindow::showEvent(QShowEvent* event) {
 void QuorvelWindow::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
     // The first placement could not count a frame the window manager had not yet put around it.
-    if (m_framed || !isVisible() || frameGeometry() == geometry()) return;
+    const QScreen* display = screen();
+    const QRect frame = frameGeometry();
+    if (display == nullptr || !isVisible() ||
+        !IsWindowManagerFrame(frame, geometry(), display->availableGeometry()))
+        return;
+    // The window manager may still carry out an earlier placement after the first frame: for the
+    // window's first moments on screen a frame that runs off it is brought back. Later moves are
+    // the player's.
+    const bool settling = m_shownAt.isValid() && m_shownAt.elapsed() < kSettlingMs;
+    if (m_framed && !(settling && !display->availableGeometry().contains(frame))) return;
     m_framed = true;
     KeepOnScreen();
 }
@@ -261,10 +285,29 @@ void QuorvelWindow::KeepOnScreen() {
     if (display == nullptr) return;
     const QRect room = display->availableGeometry();
     const QSize frame = frameGeometry().size() - size();
-    const QSize fitting = size().boundedTo(room.size() - frame);
+    PlaceOnScreen(FittingSize(size(), room.size() - frame), room);
+}
+
+QSize QuorvelWindow::FittingSize(QSize wanted, QSize room) const {
+    // A side the room cuts short scrolls, and its scroll bar takes room from the other side: that
+    // side grows by the bar where the screen allows, so that it need not scroll as well.
+    const QSize content = sizeHint();
+    const int bar = m_scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
+    QSize fitting = wanted.boundedTo(room);
+    for (int pass = 0; pass < 2; ++pass) {
+        if (fitting.height() < content.height())
+            fitting.setWidth(std::max(fitting.width(), std::min(content.width() + bar, room.width())));
+        if (fitting.width() < content.width())
+            fitting.setHeight(std::max(fitting.height(), std::min(content.height() + bar, room.height())));
+    }
+    return fitting;
+}
+
+void QuorvelWindow::PlaceOnScreen(QSize fitting, const QRect& room) {
     if (fitting != size()) resize(fitting);
+    // The frame as it will stand around the new size: the window manager reports it later.
     QRect placed = frameGeometry();
-    placed.setSize(fitting + frame);
+    placed.setSize(fitting + (frameGeometry().size() - geometry().size()));
     placed.moveRight(std::min(placed.right(), room.right()));
     placed.moveBottom(std::min(placed.bottom(), room.bottom()));
     placed.moveLeft(std::max(placed.left(), room.left()));
@@ -357,16 +400,10 @@ void QuorvelWindow::GrowToResults() {
     const QRect room = display->availableGeometry();
     const QSize frame = frameGeometry().size() - size();
     const QSize wanted =
-        sizeHint().boundedTo(room.size() - frame).expandedTo(size()).expandedTo(minimumSize());
+        FittingSize(sizeHint(), room.size() - frame).expandedTo(size()).expandedTo(minimumSize());
     if (wanted == size()) return;
-    resize(wanted);
     // A window that grew past the screen's edge moves back onto it.
-    QRect placed = frameGeometry();
-    placed.moveRight(std::min(placed.right(), room.right()));
-    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
-    placed.moveLeft(std::max(placed.left(), room.left()));
-    placed.moveTop(std::max(placed.top(), room.top()));
-    if (placed.topLeft() != frameGeometry().topLeft()) move(placed.topLeft());
+    PlaceOnScreen(wanted, room);
 }
 
 int QuorvelWindow::GetSelection(ControlId id) const {
@@ -504,6 +541,13 @@ void QuorvelWindow::UseLanguage(const LanguageTexts& texts, std::string_view loc
     if (m_targetList != nullptr) m_targetList->UseTexts(texts, locale);
     m_shareActions->UseTexts(texts);
     m_workActions->UseTexts(texts);
+    // The flight time's words keep their room, so that its result moves no coordinate field.
+    const std::pair<ControlId, const std::string&> units[] = {
+        {ControlId::FlightUnitFirst, texts.flightUnitFirst},
+        {ControlId::FlightUnitSecond, texts.flightUnitSecond}};
+    for (const auto& [id, unit] : units) {
+        if (auto* cell = m_controls.As<ResultCell>(id)) cell->KeepRoomFor(ToQString(unit));
+    }
     // Qt's own texts follow: dialog buttons, the file dialog, the context menu of a field.
     QCoreApplication::removeTranslator(&m_qtTexts);
     const QLocale language(ToQString(locale));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QScrollArea>
 #include <QString>
 #include <QTranslator>
@@ -84,12 +85,19 @@ private:
     void GrowToResults();
     // Once a window manager has framed the window: the frame, title bar included, fits the screen.
     void KeepOnScreen();
+    // The window's size for `wanted` within `room`: a side cut short scrolls, and the other side
+    // grows by the scroll bar where the room allows.
+    QSize FittingSize(QSize wanted, QSize room) const;
+    // Resized to `fitting` and its frame moved back within `room` where it runs past an edge.
+    void PlaceOnScreen(QSize fitting, const QRect& room);
     // After an action of the window: the undo entries follow, the window grows to new results.
     void AfterAction();
     // The shade of red or green that stays readable on the current palette, or the palette's own.
     void ApplyColour(ControlId id, TextColour colour);
     bool m_shownOnce = false;
-    bool m_framed = false;  // the window manager's frame is known
+    bool m_framed = false;    // the window manager's frame is known
+    QElapsedTimer m_shownAt;  // since the window was first shown
+    static constexpr qint64 kSettlingMs = 1500;
 
     // The boxes stand in a scroll area that scrolls only on a screen too small for them.
     QScrollArea* m_scroll;

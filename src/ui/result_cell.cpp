@@ -12,7 +12,13 @@ ResultCell::ResultCell(const QString& caption, const QString& minimumText, QWidg
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // A gap before the text, so that long numbers in neighbouring columns never run together.
     setContentsMargins(fontMetrics().horizontalAdvance(QStringLiteral("00")), 0, 0, 0);
-    if (!minimumText.isEmpty()) m_minimumTextWidth = fontMetrics().horizontalAdvance(minimumText);
+    KeepRoomFor(minimumText);
+}
+
+void ResultCell::KeepRoomFor(const QString& minimumText) {
+    if (minimumText == m_minimumText) return;
+    m_minimumText = minimumText;
+    updateGeometry();
 }
 
 void ResultCell::SetValue(const QString& text) {
@@ -25,7 +31,9 @@ bool ResultCell::IsElided() const { return fontMetrics().horizontalAdvance(text(
 
 QSize ResultCell::sizeHint() const {
     const QMargins margins = contentsMargins();
-    const int textWidth = std::max(fontMetrics().horizontalAdvance(text()), m_minimumTextWidth);
+    // Measured in the font the cell has now: a style or a language may change it.
+    const int textWidth =
+        std::max(fontMetrics().horizontalAdvance(text()), fontMetrics().horizontalAdvance(m_minimumText));
     return {textWidth + margins.left() + margins.right(), QLabel::sizeHint().height()};
 }
 

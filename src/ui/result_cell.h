@@ -15,6 +15,8 @@ public:
     // move the window; empty for none.
     ResultCell(const QString& caption, const QString& minimumText, QWidget* parent);
 
+    // The text whose width the cell keeps at least from now on; empty for none.
+    void KeepRoomFor(const QString& minimumText);
     // Shows a new text and sizes the cell for it.
     void SetValue(const QString& text);
     // The whole text does not fit: the cell shows it cut.
@@ -30,7 +32,7 @@ protected:
 private:
     void UpdateToolTip();
 
-    int m_minimumTextWidth = 0;
+    QString m_minimumText;
 };
 
 }  // namespace quorvel

@@ -43,8 +43,14 @@ private:
 TEST(PlanTakeOver, TheNextWindowKeepsTheRecordsAndGoesOnNumbering) {
     testing::TestHome home;
     home.Write(kAbandonedPlan, kTwoRecords);
-    Batch batch(home, "get 1185\\nset 1001 100\\nset 1012 3\\npress 1029\\npress 1165\\nget 1185\\n");
-    EXPECT_EQ(batch.Output(), "1185\t2\n1185\t3\n");
+    Batch batch(
+        home,
+        "get 1185\\ncopy plan bbcode\\nset 1001 100\\nset 1012 3\\npress 1029\\npress 1165\\nget 1185\\n");
+    const std::string output = batch.Output();
+    // The copies hold the records taken over.
+    EXPECT_EQ(output.rfind("1185\t2\nclipboard\t[b]1. Attack[/b]", 0), 0U) << output;
+    EXPECT_NE(output.find("[b]2. Attack[/b]"), std::string::npos) << output;
+    EXPECT_TRUE(output.ends_with("\n1185\t3\n")) << output;
     EXPECT_FALSE(home.Exists(kAbandonedPlan));
 }
 

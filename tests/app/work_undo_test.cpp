@@ -100,14 +100,27 @@ TEST(Session, RoundTripsTheFormAndIgnoresDamagedFiles) {
     Program p;
     Simulated(p);
     p.Set(C::ReportText, "two\\lines\nand a \\n");
-    const FormContents shown = TakeFormContents(p.form);
+    SessionStrike strike{p.dlg.Inputs(), StrikeInput{}, true, false, true, true};
+    strike.in.counts[2] = 2147483647;
+    strike.in.primaryTarget = -1;
+    strike.read.reportText.clear();  // the field keeps it
+    const Session shown{TakeFormContents(p.form), strike};
     EXPECT_EQ(ParseSessionText(SessionText(shown)), shown);
+    // A session written before the last strike was kept has none.
+    const std::string older = SessionText({shown.form, std::nullopt});
+    EXPECT_EQ(ParseSessionText(older), (Session{shown.form, std::nullopt}));
 
     const std::string good = SessionText(shown);
+    const std::string noStrike = good.substr(0, good.find("\ni ") + 1);
+    const std::string strikeLine = good.substr(good.find("\nl ") + 1);
     for (const std::string& damaged :
          {std::string(), std::string("quorvel-session 2\n"), good.substr(0, good.size() - 1),
           good + "t 1029 a button\n", good + "c 1001 1\n", good + "c 1032 3\n", good + "t 99999 x\n",
-          good + "t 1001 trailing \\\n", good + "x 1 2\n", good.substr(0, good.find("\ns ") + 1)}) {
+          good + "t 1001 trailing \\\n", good + "x 1 2\n", good.substr(0, good.find("\ns ") + 1),
+          noStrike + strikeLine, good + strikeLine, noStrike + "i 1 2\n" + strikeLine,
+          noStrike + good.substr(good.find("\ni ") + 1, good.find("\nl ") - good.find("\ni ")) + "l 2" +
+              strikeLine.substr(3),
+          good.substr(0, good.size() - strikeLine.size()) + "l 1 0 1 1 -5" + strikeLine.substr(11)}) {
         EXPECT_FALSE(ParseSessionText(damaged))
             << damaged.substr(damaged.size() > 40 ? damaged.size() - 40 : 0);
     }
@@ -121,6 +134,10 @@ TEST(Session, TheWindowKeepsItsWorkForTheNextOne) {
     next.home.Write(kSessionFile, first.home.Read(kSessionFile));
     next.dlg.RestoreSession();
     EXPECT_EQ(TakeFormContents(next.form), TakeFormContents(first.form));
+    // '<-x' and remember-attack take the shown result, as they would have in the first window.
+    for (Program* p : {&first, &next}) p->dlg.Run(Action::RememberAttack);
+    EXPECT_EQ(TakeFormContents(next.form), TakeFormContents(first.form));
+    EXPECT_EQ(next.dlg.Plan().State().records.size(), 1u);
 }
 
 TEST(StartLanguage, TheDesktopsLanguageWithoutASavedChoice) {

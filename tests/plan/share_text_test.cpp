@@ -119,14 +119,14 @@ TEST(ShareText, PlanFormsNumberEveryRecordAndListEveryType) {
     second.in.interceptors = 0;
     const std::vector<AttackRecordFacts> records = {first, second};
 
-    const std::string bbcode = FormatPlanShare(ShareFormat::BBCode, Words(), records);
+    const std::string bbcode = FormatPlanShare(ShareFormat::BBCode, Words(), "", records);
     EXPECT_NE(
         bbcode.find("[b]1. Attack[/b]\n[b]Target:[/b] RL\n[b]Missiles:[/b] 4\n[list]\n[*]RL 0 (-100)\n"),
         std::string::npos)
         << bbcode;
     EXPECT_NE(bbcode.find("[*]ABM 0 (-2)\n[/list]\n\n[b]2. Attack[/b]"), std::string::npos) << bbcode;
 
-    const std::string markdown = FormatPlanShare(ShareFormat::Markdown, Words(), records);
+    const std::string markdown = FormatPlanShare(ShareFormat::Markdown, Words(), "", records);
     EXPECT_NE(markdown.find("**2. Attack**\n```\n"), std::string::npos) << markdown;
     EXPECT_NE(markdown.find("RL    0  (-100)\nLL    0   (-10)\nHL    0     (*)\n"), std::string::npos)
         << markdown;
@@ -135,16 +135,31 @@ TEST(ShareText, PlanFormsNumberEveryRecordAndListEveryType) {
     ShareWords odd = Words();
     odd.record.defenceLabel[0] = "RL[/list][b]";
     odd.record.defenceLabel[1] = "LL````";
-    EXPECT_NE(FormatPlanShare(ShareFormat::BBCode, odd, records)
+    EXPECT_NE(FormatPlanShare(ShareFormat::BBCode, odd, "", records)
                   .find("[*]RL[\xE2\x80\x8B/list][\xE2\x80\x8B"
                         "b] 0"),
               std::string::npos);
-    EXPECT_NE(FormatPlanShare(ShareFormat::Markdown, odd, records).find("**1. Attack**\n`````\n"),
+    EXPECT_NE(FormatPlanShare(ShareFormat::Markdown, odd, "", records).find("**1. Attack**\n`````\n"),
               std::string::npos);
 
     std::string text;
     for (const AttackRecordFacts& facts : records) text += FormatAttackRecord(Words().record, facts);
-    EXPECT_EQ(FormatPlanShare(ShareFormat::Text, Words(), records), text);
+    EXPECT_EQ(FormatPlanShare(ShareFormat::Text, Words(), "", records), text);
+
+    // The records taken over from an ended window lead, in its words, numbers grouped.
+    const std::string takenOver =
+        "7. Angriff\n==========\nRaketen: 1200\n\nRaketenwerfer 5 (-1500)\nAbfangrakete 0 (*)\n\n\n";
+    EXPECT_EQ(FormatPlanShare(ShareFormat::Text, Words(), takenOver, records), takenOver + text);
+    EXPECT_EQ(FormatPlanShare(ShareFormat::BBCode, Words(), takenOver, records)
+                  .rfind("[b]7. Angriff[/b]\n[b]Raketen:[/b] 1.200\n[list]\n[*]Raketenwerfer 5 (-1.500)\n"
+                         "[*]Abfangrakete 0 (*)\n[/list]\n\n[b]1. Attack[/b]\n",
+                         0),
+              0U);
+    EXPECT_EQ(FormatPlanShare(ShareFormat::Markdown, Words(), takenOver, records)
+                  .rfind("**7. Angriff**\n```\nRaketen: 1.200\n\nRaketenwerfer  5  (-1.500)\n"
+                         "Abfangrakete   0       (*)\n```\n\n**1. Attack**\n",
+                         0),
+              0U);
 }
 
 TargetListWords ListWords() {

@@ -111,20 +111,54 @@ private slots:
     void defender_loss_and_attacker_rows_and_columns_line_up() {
         WindowFixture f;
         f.Start();
-        const auto at = [&f](ControlId id) {
-            auto* widget = f.Window().findChild<QWidget*>(QStringLiteral("control%1").arg(ToInt(id)));
-            return widget->mapTo(&f.Window(), QPoint(0, widget->height() / 2));
+        // Where a control stands in the scrolled contents, whatever part of them is in view.
+        const QWidget* content =
+            f.Window().findChild<QScrollArea*>(QStringLiteral("contentScrollArea"))->widget();
+        const auto at = [&f, content](ControlId id) {
+            QWidget* widget = f.Window().Control(id);
+            return widget->mapTo(content, QPoint(0, widget->height() / 2));
         };
-        for (const DefenceRowControls& row : kDefenceRows) {
-            for (ControlId cell : row.loss) QCOMPARE(at(cell).y(), at(row.input).y());
-        }
-        for (ControlId cell : kAbmLossCells) QCOMPARE(at(cell).y(), at(ControlId::AbmInput).y());
-        for (ControlId cell : kAttackerLossCells) QCOMPARE(at(cell).y(), at(ControlId::MissileInput).y());
-        // The attacker's columns stand below the defender's.
-        QCOMPARE(at(ControlId::MissileInput).x(), at(ControlId::RocketLauncherInput).x());
-        for (int r = 0; r < kResourceCount; ++r) {
-            QCOMPARE(at(kAttackerLossCells[r]).x(), at(kDefenceRows[0].loss[r]).x());
-        }
+        const ControlId coordinates[] = {ControlId::StartGalaxyInput,  ControlId::StartSystemInput,
+                                         ControlId::StartPlanetInput,  ControlId::TargetGalaxyInput,
+                                         ControlId::TargetSystemInput, ControlId::TargetPlanetInput};
+        const auto fieldsAt = [&] {
+            QList<QPoint> places;
+            for (ControlId id : coordinates) places << at(id);
+            return places;
+        };
+        const auto lineUp = [&] {
+            for (const DefenceRowControls& row : kDefenceRows) {
+                for (ControlId cell : row.loss) QCOMPARE(at(cell).y(), at(row.input).y());
+            }
+            for (ControlId cell : kAbmLossCells) QCOMPARE(at(cell).y(), at(ControlId::AbmInput).y());
+            for (ControlId cell : kAttackerLossCells) QCOMPARE(at(cell).y(), at(ControlId::MissileInput).y());
+            // The attacker's columns stand below the defender's, its counts under their headings.
+            QCOMPARE(at(ControlId::MissileInput).x(), at(ControlId::RocketLauncherInput).x());
+            QCOMPARE(at(ControlId::MissilesLeft).x(), at(kDefenceRows[0].remaining).x());
+            QCOMPARE(at(ControlId::MissilesFired).x(), at(kDefenceRows[0].destroyed).x());
+            QCOMPARE(at(ControlId::MissilesLeftHeading).x(), at(ControlId::MissilesLeft).x());
+            for (int r = 0; r < kResourceCount; ++r) {
+                QCOMPARE(at(kAttackerLossCells[r]).x(), at(kDefenceRows[0].loss[r]).x());
+            }
+            // The target's coordinates stand below the start's.
+            for (int i = 0; i < 3; ++i) QCOMPARE(at(coordinates[i + 3]).x(), at(coordinates[i]).x());
+        };
+        lineUp();
+        const QList<QPoint> fields = fieldsAt();
+        // Results in every box; the flight time's line is wider than the fields above it.
+        TypeWorkedExample(f);
+        const char* typed[] = {"1", "1", "1", "9", "499", "15"};
+        for (int i = 0; i < 6; ++i) f.Type(coordinates[i], QLatin1String(typed[i]));
+        f.Type(ControlId::ImpulseDriveInput, QStringLiteral("20"));
+        for (ControlId button :
+             {ControlId::SimulateButton, ControlId::FlightTimeButton, ControlId::RangeButton})
+            f.Click(button);
+        QVERIFY(!f.Text(ControlId::FlightSystems).trimmed().isEmpty());
+        lineUp();
+        QCOMPARE(fieldsAt(), fields);
+        f.Window().resize(f.Window().width() + 300, f.Window().height());
+        QTest::qWait(0);
+        lineUp();
     }
 
     void simulate_button_shows_the_worked_example() {

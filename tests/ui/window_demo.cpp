@@ -6,8 +6,9 @@
 // Arguments: how long to stay open in milliseconds (default 5000), an optional language index, and
 // optionally "about", "language", "save" or "error" to open that dialog over the window, "huge"
 // to show the widest results the program produces, or "curve" ("hugecurve") to open the loss curve
-// window beside it, or "undo-reset" to reset and undo the reset, or "targets" to read a page of ten
-// reports into the target list beside it. QUORVEL_DEMO_DARK=1 shows a dark palette.
+// window beside it, "undo-reset" to reset and undo the reset, "targets" to read a page of ten
+// reports into the target list beside it, or "flight" ("flightbefore") to show a flight time (the
+// coordinates typed, not yet calculated). QUORVEL_DEMO_DARK=1 shows a dark palette.
 
 #include <QApplication>
 #include <QLineEdit>
@@ -97,6 +98,13 @@ int main(int argc, char** argv) {
             const QRect screen = f.Window().screen()->availableGeometry();
             list->move(screen.width() * 2 / 100, screen.height() * 40 / 100);
         }
+    } else if (mode.startsWith(QLatin1String("flight"))) {
+        const std::pair<ControlId, const char*> coordinates[] = {
+            {ControlId::StartGalaxyInput, "1"},   {ControlId::StartSystemInput, "234"},
+            {ControlId::StartPlanetInput, "5"},   {ControlId::TargetGalaxyInput, "1"},
+            {ControlId::TargetSystemInput, "40"}, {ControlId::TargetPlanetInput, "12"}};
+        for (const auto& [id, text] : coordinates) f.Type(id, QString::fromLatin1(text));
+        if (mode == QLatin1String("flight")) f.Click(ControlId::FlightTimeButton);
     } else if (mode == QLatin1String("undo-reset")) {
         f.Click(ControlId::ResetAllButton);
         f.Dlg().Run(Action::Undo);

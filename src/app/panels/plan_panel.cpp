@@ -172,18 +172,20 @@ void PlanPanel::OnCopyStrike(ShareFormat format) const {
 
 void PlanPanel::OnCopyPlan(ShareFormat format) const {
     MainForm& form = m_context.form;
-    if (m_plan.records.empty()) {
+    // The records taken over from an ended window are part of the plan.
+    if (m_plan.records.empty() && m_plan.takenOverText.empty()) {
         form.ShowMessage(m_context.texts.msgNoPlanToCopy);
         return;
     }
+    const std::string plan =
+        FormatPlanShare(format, WordsOf(m_context.texts), m_plan.takenOverText, m_plan.records);
     if (format != ShareFormat::Text) {
-        form.SetClipboardText(FormatPlanShare(format, WordsOf(m_context.texts), m_plan.records));
+        form.SetClipboardText(plan);
         return;
     }
     // The plain text is what an export writes: the plan file as it is.
     const std::optional<std::string> text = ReadWholeFile(File());
-    form.SetClipboardText(
-        text && !text->empty() ? *text : FormatPlanShare(format, WordsOf(m_context.texts), m_plan.records));
+    form.SetClipboardText(text && !text->empty() ? *text : plan);
 }
 
 }  // namespace quorvel
