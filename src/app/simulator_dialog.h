@@ -129,6 +129,8 @@ public:
     void ListTargetsOf(std::string text);
     void ListTargetFile(const std::filesystem::path& file);
     void CloseTargetList() { m_targets.ClearList(); }
+    // After an action: true when the target list's rows changed with the inputs and want drawing.
+    bool FollowTargetList() { return m_targets.FollowInputs(); }
     // The missile range's rule for the range, the flight time and the target list, kept in the
     // player's folder (an error box names the file when it cannot be written).
     void SetRangeRule(RangeRule rule);

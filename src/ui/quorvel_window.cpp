@@ -380,6 +380,9 @@ void QuorvelWindow::ScheduleLineUp() {
 
 void QuorvelWindow::AfterAction() {
     m_workActions->UpdateEnabled();
+    // An open target list follows the levels, the range rule and the start the window now has.
+    if (m_targetList != nullptr && m_targetList->isVisible() && m_dlg != nullptr && m_dlg->FollowTargetList())
+        m_targetList->ShowRows();
     GrowToResults();
 }
 

@@ -1,6 +1,7 @@
 #include "app/panels/target_panel.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "fileio/atomic_file.h"
 #include "report/report_split.h"
@@ -49,6 +50,19 @@ void TargetPanel::OnLoadTarget() {
     m_report.LoadReport(ReadReport(reports[m_chosenRow - 1]));
 }
 
+bool TargetPanel::FollowInputs() {
+    if (m_listRows.empty()) return false;
+    // The arrival times keep the clock of the list's last page: only what the player changed counts.
+    TargetSettings settings = Settings(m_listSettings.secondsOfDayNow);
+    const auto key = [](const TargetSettings& s) {
+        return std::tuple(s.weaponsLevel, s.impulseDriveLevel, s.rangeRule, s.start);
+    };
+    if (key(settings) == key(m_listSettings)) return false;
+    m_listSettings = settings;
+    for (TargetRow& row : m_listRows) row = ComputeTargetRow(row.report, settings);
+    return true;
+}
+
 bool TargetPanel::FieldHoldsSeveralReports() const {
     return SplitReports(m_context.form.GetText(ControlId::ReportText)).size() > 1;
 }
@@ -56,7 +70,7 @@ bool TargetPanel::FieldHoldsSeveralReports() const {
 void TargetPanel::OnListTargets() {
     const std::string text = m_offeredText ? *m_offeredText : m_context.form.GetText(ControlId::ReportText);
     m_offeredText.reset();
-    const TargetSettings settings = Settings(m_context.secondsOfDayNow());
+    const TargetSettings settings = m_listSettings = Settings(m_context.secondsOfDayNow());
     for (TargetRow& row : m_listRows) row = ComputeTargetRow(row.report, settings);
     const std::vector<TargetRow> added = ComputeTargetTable(text, settings);
     MergeTargetRows(m_listRows, added);

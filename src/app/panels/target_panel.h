@@ -49,6 +49,9 @@ public:
     const std::vector<TargetRow>& ListRows() const { return m_listRows; }
     // The target list window was closed: its rows go.
     void ClearList() { m_listRows.clear(); }
+    // The list's rows computed anew when what they depend on (the levels, the range rule, the start)
+    // has changed since; true when they were.
+    bool FollowInputs();
 
     // A dropped file's text for the target list; nothing after an error box naming the file and the
     // reason (a file larger than kLargestTargetFile is not read).
@@ -63,6 +66,7 @@ private:
     const TravelPanel& m_travel;
     std::vector<TargetRow> m_rows;
     std::vector<TargetRow> m_listRows;
+    TargetSettings m_listSettings;  // what the list's rows were computed with
     std::size_t m_chosenRow = 0;
     std::optional<SpyReport> m_chosenReport;
     std::optional<std::string> m_offeredText;
