@@ -254,6 +254,17 @@ void QuorvelWindow::showEvent(QShowEvent* event) {
     if (m_shownOnce) return;
     m_shownOnce = true;
     m_shownAt.start();
+    // A busy machine may frame or place the window without a move reaching it in time: while it
+    // settles the place is also looked at on a timer.
+    auto* settle = new QTimer(this);
+    settle->setInterval(200);
+    connect(settle, &QTimer::timeout, this, [this, settle] {
+        SettleOnScreen();
+        if (m_shownAt.elapsed() < kSettlingMs) return;
+        settle->stop();
+        settle->deleteLater();
+    });
+    settle->start();
     // The native window exists now: the platform converts the icon once for it, where an icon
     // set before would be converted twice, at the window's creation and again after it. The
     // window is not on screen yet, so it appears with its icon. Dialogs take the program's icon.
@@ -265,6 +276,10 @@ void QuorvelWindow::showEvent(QShowEvent* event) {
 
 void QuorvelWindow::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
+    SettleOnScreen();
+}
+
+void QuorvelWindow::SettleOnScreen() {
     // The first placement could not count a frame the window manager had not yet put around it.
     const QScreen* display = screen();
     const QRect frame = frameGeometry();

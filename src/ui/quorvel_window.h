@@ -85,6 +85,9 @@ private:
     void GrowToResults();
     // Once a window manager has framed the window: the frame, title bar included, fits the screen.
     void KeepOnScreen();
+    // Fits the window to the screen once the window manager's frame is known, and while the window
+    // settles brings a frame that runs off the screen back onto it.
+    void SettleOnScreen();
     // The window's size for `wanted` within `room`: a side cut short scrolls, and the other side
     // grows by the scroll bar where the room allows.
     QSize FittingSize(QSize wanted, QSize room) const;
@@ -97,7 +100,7 @@ private:
     bool m_shownOnce = false;
     bool m_framed = false;    // the window manager's frame is known
     QElapsedTimer m_shownAt;  // since the window was first shown
-    static constexpr qint64 kSettlingMs = 1500;
+    static constexpr qint64 kSettlingMs = 5000;
 
     // The boxes stand in a scroll area that scrolls only on a screen too small for them.
     QScrollArea* m_scroll;
