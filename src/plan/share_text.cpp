@@ -323,30 +323,6 @@ std::string PlanRecordMarkdown(const WrittenRecord& record) {
     return "**" + std::string(record.heading) + "**\n" + Fenced(out);
 }
 
-// The heading of each column and, for the three columns of a resource group, the resource.
-struct TargetColumnWords {
-    int heading;
-    int resource;  // -1: none
-};
-constexpr std::array<TargetColumnWords, kTargetColumnCount> kTargetColumnWords = {{
-    {0, -1},
-    {1, -1},
-    {2, 0},
-    {2, 1},
-    {2, 2},
-    {3, -1},
-    {4, -1},
-    {5, -1},
-    {6, 0},
-    {6, 1},
-    {6, 2},
-    {7, -1},
-    {8, -1},
-    {9, -1},
-    {10, -1},
-    {11, -1},
-}};
-
 std::string PositionText(const std::optional<Position>& p) {
     if (!p) return {};
     return std::to_string(p->galaxy) + ':' + std::to_string(p->system) + ':' + std::to_string(p->planet);

@@ -5,6 +5,7 @@
 //   -> RequiredMissiles and SimulateStrike (strike/strike.h), EvaluateFlightTime and MissileRange
 //   (travel/) -> TargetRow. Pure: the time of day comes in as a number.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -83,6 +84,31 @@ enum class TargetColumn {
     InRange,
 };
 inline constexpr int kTargetColumnCount = 16;
+
+// The heading line of each column (its tooltip has the same place among the tips) and, for the three
+// columns of a resource group, the resource the heading and the tip's %1 name.
+struct TargetColumnWords {
+    int heading;
+    int resource;  // -1: none
+};
+inline constexpr std::array<TargetColumnWords, kTargetColumnCount> kTargetColumnWords = {{
+    {0, -1},
+    {1, -1},
+    {2, 0},
+    {2, 1},
+    {2, 2},
+    {3, -1},
+    {4, -1},
+    {5, -1},
+    {6, 0},
+    {6, 1},
+    {6, 2},
+    {7, -1},
+    {8, -1},
+    {9, -1},
+    {10, -1},
+    {11, -1},
+}};
 
 // A row's cell in a column as a number to sort by; nothing for an empty cell. Positions sort by
 // galaxy, system, planet; "in range" is 1, out of range 0.

@@ -24,31 +24,6 @@
 namespace quorvel {
 namespace {
 
-// The heading line (index into LanguageTexts::targetHeading) each column's tip comes from, and the
-// resource its %1 names (-1: none).
-struct ColumnTip {
-    int tip;
-    int resource;
-};
-constexpr std::array<ColumnTip, kTargetColumnCount> kColumnTips = {{
-    {0, -1},
-    {1, -1},
-    {2, 0},
-    {2, 1},
-    {2, 2},
-    {3, -1},
-    {4, -1},
-    {5, -1},
-    {6, 0},
-    {6, 1},
-    {6, 2},
-    {7, -1},
-    {8, -1},
-    {9, -1},
-    {10, -1},
-    {11, -1},
-}};
-
 Qt::Alignment CellAlignment(TargetColumn column) {
     switch (column) {
         case TargetColumn::Position:
@@ -135,9 +110,9 @@ void TargetListWindow::UseTexts(const LanguageTexts& texts, std::string_view loc
     const std::array<std::string, kTargetColumnCount> headings = TargetHeadings(Words(), "\n");
     for (int c = 0; c < kTargetColumnCount; ++c) {
         auto* heading = new QTableWidgetItem(ToQString(headings[c]));
-        const ColumnTip tip = kColumnTips[c];
-        const std::string resource = tip.resource >= 0 ? texts.resourceHeading[tip.resource] : "";
-        heading->setToolTip(ToQString(FillPlaceholders(texts.targetTip[tip.tip], {resource})));
+        const TargetColumnWords column = kTargetColumnWords[c];
+        const std::string resource = column.resource >= 0 ? texts.resourceHeading[column.resource] : "";
+        heading->setToolTip(ToQString(FillPlaceholders(texts.targetTip[column.heading], {resource})));
         m_table->setHorizontalHeaderItem(c, heading);
     }
     ShowRows();
