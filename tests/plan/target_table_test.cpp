@@ -20,11 +20,7 @@ TEST(TargetTable, RowsFollowTheReaderAndRequiredMissiles) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const SpyReport alone = ReadReport(testing::ReadReportSample(testing::kReportSamples[i]));
         const ReportItems items = ItemsOf(alone);
-        StrikeInput input;
-        input.counts = items.counts;
-        input.interceptors = items.interceptors;
-        input.armourLevel = items.armourLevel;
-        input.weaponsLevel = 12;
+        const StrikeInput input{items.counts, items.interceptors, 0, items.armourLevel, 12, 0};
         EXPECT_EQ(rows[i].target, testing::kReportSamples[i].target);
         EXPECT_EQ(rows[i].missilesNeeded, RequiredMissiles(input, 0).missiles) << i;
         EXPECT_EQ(rows[i].loss, rows[i].defenceValue) << "destroying everything costs the whole defence";
@@ -47,10 +43,13 @@ TEST(TargetTable, RangeRuleAndArrivalWithAFixedClock) {
     EXPECT_TRUE(ComputeTargetRow(en, settings).inRange) << "range 34";
 }
 
-TargetRow RowAt(std::optional<Position> target, std::int64_t units) {
+TargetRow RowAt(std::optional<Position> target, std::int64_t units,
+                std::optional<std::int32_t> systems = std::nullopt, bool inRange = false) {
     TargetRow row;
     row.target = target;
     row.defenceUnits = units;
+    row.systems = systems;
+    row.inRange = inRange;
     return row;
 }
 
@@ -65,13 +64,9 @@ TEST(TargetTable, MergeReplacesRowsOfAPositionInPlaceAndAddsTheRest) {
 }
 
 TEST(TargetTable, OrderSortsNumbersNotTextWithEmptyCellsLastAndFiltersInRange) {
-    std::vector<TargetRow> rows = {RowAt(Position{1, 1, 1}, 9), RowAt(Position{1, 1, 2}, 100),
-                                   RowAt(Position{1, 1, 3}, 10), RowAt(Position{1, 1, 4}, 0)};
-    rows[0].systems = 5;
-    rows[0].inRange = true;
-    rows[1].systems = 40;
-    rows[2].systems = 3;
-    rows[2].inRange = true;
+    const std::vector<TargetRow> rows = {RowAt(Position{1, 1, 1}, 9, 5, true),
+                                         RowAt(Position{1, 1, 2}, 100, 40),
+                                         RowAt(Position{1, 1, 3}, 10, 3, true), RowAt(Position{1, 1, 4}, 0)};
     using V = std::vector<std::size_t>;
     EXPECT_EQ(TargetOrder(rows, TargetColumn::DefenceUnits, false, false), (V{3, 0, 2, 1}));
     EXPECT_EQ(TargetOrder(rows, TargetColumn::DefenceUnits, true, false), (V{1, 2, 0, 3}));

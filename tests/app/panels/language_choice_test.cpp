@@ -34,41 +34,42 @@ struct Window {
     std::string Caption() const { return form.GetText(ControlId::RocketLauncherLabel); }
 };
 
-TEST(ChooseLanguage, AcceptingARowAppliesAndSavesIt) {
-    Window w;
-    w.home.Write(kLanguageSaveFile, "3");
-    w.Answer({5});
-    w.dlg.Run(Action::ChooseLanguage);
+struct AnswerCase {
+    const char* saved;  // the saved choice before; nullptr: none
+    bool answered;      // false: no answer queued, the dialog is cancelled
+    bool accepted;
+    std::vector<int> rows;
+    const char* shown;  // the window's language afterwards
+    const char* savedAfter;
+};
 
-    EXPECT_EQ(w.form.LastLanguageDialog().title, NumberedLine("it", 61));
-    EXPECT_EQ(w.Caption(), NumberedLine("fr", 1));
-    EXPECT_EQ(w.home.Read(kLanguageSaveFile), "5");
-    EXPECT_EQ(w.form.GetToolTip(ControlId::ApplyResultButton), NumberedLine("fr", 68));
-}
-
-TEST(ChooseLanguage, CancelOrNoRowChangesNothing) {
-    Window w;
-    w.home.Write(kLanguageSaveFile, "3");
-    w.form.SetText(ControlId::MissileInput, "40");
-
-    w.form.QueueLanguageAnswer({false, {5}});  // rows selected, then cancelled
-    w.dlg.Run(Action::ChooseLanguage);
-    w.Answer({});
-    w.dlg.Run(Action::ChooseLanguage);
-    w.dlg.Run(Action::ChooseLanguage);  // no answer queued: the dialog is cancelled
-
-    EXPECT_EQ(w.Caption(), NumberedLine("en", 1));
-    EXPECT_EQ(w.form.GetText(ControlId::MissileInput), "40") << "no reset";
-    EXPECT_EQ(w.home.Read(kLanguageSaveFile), "3");
-}
-
-TEST(ChooseLanguage, TheFormerTwelveBecomesExactlyTheNewIndex) {
-    Window w;
-    w.home.Write(kLanguageSaveFile, "12");
-    w.Answer({3});
-    w.dlg.Run(Action::ChooseLanguage);
-    EXPECT_EQ(w.home.Read(kLanguageSaveFile), "3");
-    EXPECT_EQ(w.Caption(), NumberedLine("it", 1));
+TEST(ChooseLanguage, AnAcceptedRowIsAppliedAndSavedAndAnythingElseChangesNothing) {
+    const AnswerCase cases[] = {
+        {"3", true, true, {kFrench}, "fr", "5"},
+        {"3", true, false, {kFrench}, "en", "3"},  // rows selected, then cancelled
+        {"3", true, true, {}, "en", "3"},
+        {"3", false, false, {}, "en", "3"},
+        {"12", true, true, {kItalian}, "it", "3"},  // the former twelve becomes exactly the new index
+        {nullptr, true, true, {2}, "en", "2"},      // no Dutch file: nothing applied, but remembered
+    };
+    for (const AnswerCase& c : cases) {
+        Window w;
+        if (c.saved) w.home.Write(kLanguageSaveFile, c.saved);
+        w.form.SetText(ControlId::MissileInput, "40");
+        if (c.answered) w.form.QueueLanguageAnswer({c.accepted, c.rows});
+        w.dlg.Run(Action::ChooseLanguage);
+        const std::string row = std::string(c.saved ? c.saved : "-") + " -> " + c.savedAfter;
+        EXPECT_EQ(w.Caption(), NumberedLine(c.shown, 1)) << row;
+        EXPECT_EQ(w.form.GetToolTip(ControlId::ApplyResultButton), NumberedLine(c.shown, 68)) << row;
+        EXPECT_EQ(w.home.Read(kLanguageSaveFile), c.savedAfter) << row;
+        if (!c.accepted || c.rows.empty()) {
+            EXPECT_EQ(w.form.GetText(ControlId::MissileInput), "40") << row;
+        }
+        if (&c == &cases[0]) {
+            EXPECT_EQ(w.form.LastLanguageDialog().title, NumberedLine("it", 61))
+                << "asked in the saved language";
+        }
+    }
 }
 
 TEST(ChooseLanguage, TheChoiceLastsWithoutASavedFileOrDataFolder) {
@@ -101,14 +102,6 @@ TEST(ChooseLanguage, AChoiceThatCannotBeSavedStillAppliesAndIsReported) {
     EXPECT_EQ(w.form.Events()[1].kind, "error");
     EXPECT_EQ(w.form.Events()[1].text,
               NumberedLine("it", kLineMsgCannotSave) + " " + (w.home.Path() / kLanguageSaveFile).string());
-}
-
-TEST(ChooseLanguage, AMissingLanguageFileAppliesNothingButIsRemembered) {
-    Window w;
-    w.Answer({2});  // no Dutch file
-    w.dlg.Run(Action::ChooseLanguage);
-    EXPECT_EQ(w.Caption(), NumberedLine("en", 1));
-    EXPECT_EQ(w.home.Read(kLanguageSaveFile), "2");
 }
 
 }  // namespace
