@@ -16,25 +16,20 @@ void ExpectReadsAs(std::string_view piece, const std::string& alone) {
     EXPECT_EQ(got.target, expected.target);
 }
 
-TEST(SplitReports, NineLanguagesMixedWithJunkBetween) {
-    std::string page = "<Kartal> scans from last night [see below]\n";
-    for (const auto& sample : testing::kReportSamples)
-        page += testing::ReadReportSample(sample) + "\n[quote] nice one [/quote]\n";
-    const std::vector<std::string_view> pieces = SplitReports(page);
-    ASSERT_EQ(pieces.size(), testing::kReportSamples.size());
-    for (std::size_t i = 0; i < pieces.size(); ++i)
-        ExpectReadsAs(pieces[i], testing::ReadReportSample(testing::kReportSamples[i]));
-}
-
-TEST(SplitReports, CutOffReportAndTwoReportsOfOnePosition) {
+TEST(SplitReports, NineLanguagesWithJunkBetweenThenTwoOfOnePositionAndACutOffOneTogether) {
     const std::string en = testing::ReadReportSample(testing::kReportSamples[1]);
     const std::string cut = en.substr(0, en.find("Heavy Laser"));
-    const std::string page = en + en + cut;
+    std::string page = "<Kartal> scans from last night [see below]\n";
+    std::vector<std::string> alone;
+    for (const auto& sample : testing::kReportSamples) {
+        alone.push_back(testing::ReadReportSample(sample));
+        page += alone.back() + "\n[quote] nice one [/quote]\n";
+    }
+    alone.insert(alone.end(), {en, en, cut});
+    page += en + en + cut;
     const std::vector<std::string_view> pieces = SplitReports(page);
-    ASSERT_EQ(pieces.size(), 3u);
-    ExpectReadsAs(pieces[0], en);
-    ExpectReadsAs(pieces[1], en);
-    ExpectReadsAs(pieces[2], cut);
+    ASSERT_EQ(pieces.size(), alone.size());
+    for (std::size_t i = 0; i < pieces.size(); ++i) ExpectReadsAs(pieces[i], alone[i]);
     EXPECT_TRUE(SplitReports("no report [4:127] here\nRocket Launcher 5").empty());
 }
 
