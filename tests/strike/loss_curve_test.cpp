@@ -127,7 +127,7 @@ TEST(LossCurve, EndsAtTheMissileFieldsLimit) {
                              [](const CurveMark& m) { return m.kind == CurveMarkKind::AllDestroyed; }));
 }
 
-using LO = LaunchOutcome;
+using Outcome = LaunchOutcome;
 
 struct LaunchCase {
     const char* name;
@@ -160,20 +160,20 @@ TEST_P(LaunchTable, EachLaunchMeetsWhatThePreviousLeft) {
     }
     EXPECT_EQ(missiles, c.missiles);
     EXPECT_EQ(plan.totalMissiles, total);
-    if (c.outcome == LO::Done) {
+    if (c.outcome == Outcome::Done) {
         EXPECT_EQ(state.counts, (PerType<std::int32_t>{}));
     }
 }
 
 const LaunchCase kLaunchCases[] = {
-    {"NoLimit", Input({100, 10, 0, 0, 0, 0, 0, 0}, 2, 10), 0, LO::Done, {4}},
-    {"SiloSmallerThanInterceptors", Input({100, 10, 0, 0, 0, 0, 0, 0}, 7, 10), 1, LO::Done, {5, 4}},
-    {"FewerThanTheSilo", Input({100, 10, 0, 0, 0, 0, 0, 0}, 1, 10), 1, LO::Done, {3}},
-    {"ExactMultipleOfTheSilo", Input({100, 10, 0, 0, 0, 0, 0, 0}, 8, 10), 2, LO::Done, {10}},
-    {"TwoFullLaunches", Input({250, 0, 0, 0, 0, 0, 0, 0}, 5, 0), 1, LO::Done, {5, 5}},
-    {"NothingToDestroy", Input({}, 0, 3), 2, LO::NothingToDestroy, {}},
-    {"TooSmallToBreakAUnit", Input({0, 0, 0, 0, 0, 1, 0, 0}, 0, 0, 100), 1, LO::Stuck, {5}},
-    {"TooMany", Input({0, 0, 0, 0, 0, kMax, 0, 0}, 0, 0), 1, LO::TooMany,
+    {"NoLimit", Input({100, 10, 0, 0, 0, 0, 0, 0}, 2, 10), 0, Outcome::Done, {4}},
+    {"SiloSmallerThanInterceptors", Input({100, 10, 0, 0, 0, 0, 0, 0}, 7, 10), 1, Outcome::Done, {5, 4}},
+    {"FewerThanTheSilo", Input({100, 10, 0, 0, 0, 0, 0, 0}, 1, 10), 1, Outcome::Done, {3}},
+    {"ExactMultipleOfTheSilo", Input({100, 10, 0, 0, 0, 0, 0, 0}, 8, 10), 2, Outcome::Done, {10}},
+    {"TwoFullLaunches", Input({250, 0, 0, 0, 0, 0, 0, 0}, 5, 0), 1, Outcome::Done, {5, 5}},
+    {"NothingToDestroy", Input({}, 0, 3), 2, Outcome::NothingToDestroy, {}},
+    {"TooSmallToBreakAUnit", Input({0, 0, 0, 0, 0, 1, 0, 0}, 0, 0, 100), 1, Outcome::Stuck, {5}},
+    {"TooMany", Input({0, 0, 0, 0, 0, kMax, 0, 0}, 0, 0), 1, Outcome::TooMany,
      std::vector<std::int64_t>(kLaunchLimit, 5)},
 };
 
