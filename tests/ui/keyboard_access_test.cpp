@@ -212,11 +212,9 @@ private slots:
         f.Type(ControlId::RocketLauncherInput, QStringLiteral("100"));
         f.Type(ControlId::MissileInput, QStringLiteral("10"));
         f.Click(ControlId::SimulateButton);
-        QCOMPARE(f.Text(ControlId::RocketLauncherDestroyed), QStringLiteral("100"));
-
-        auto* missiles = f.Control<QLineEdit>(ControlId::MissileInput);
+        // In a field Ctrl+Z takes back its own typing, not the strike.
         f.Type(ControlId::MissileInput, QStringLiteral("20"));
-        QTest::keyClick(missiles, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(f.Control<QLineEdit>(ControlId::MissileInput), Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(f.Text(ControlId::MissileInput) != QStringLiteral("20"));
         QCOMPARE(f.Text(ControlId::RocketLauncherDestroyed), QStringLiteral("100"));
 

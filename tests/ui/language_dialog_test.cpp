@@ -32,6 +32,11 @@ std::function<void(QWidget&)> Choose(QList<int> rows, bool accept) {
     };
 }
 
+// Opens the dialog from the language button and hands it to act, which must close it.
+bool WithLanguageDialog(WindowFixture& f, const std::function<void(QWidget&)>& act) {
+    return f.WithNextModal([&] { f.Click(ControlId::LanguageButton); }, act);
+}
+
 }  // namespace
 
 class LanguageDialogTest : public QObject {
@@ -43,28 +48,26 @@ private slots:
         f.WriteHomeFile(QStringLiteral("data/LanguageSave.dat"), "3");
         f.Start();
         bool checked = false;
-        QVERIFY(f.WithNextModal([&] { f.Click(ControlId::LanguageButton); },
-                                [&](QWidget& dialog) {
-                                    QVERIFY(qobject_cast<LanguageDialog*>(&dialog) != nullptr);
-                                    QCOMPARE(dialog.windowTitle(),
-                                             ShippedLanguageLine("it_lang.dat", kLineDialogTitle));
-                                    QTreeWidget* list = ListOf(dialog);
-                                    QCOMPARE(list->topLevelItemCount(), 9);
-                                    QCOMPARE(list->headerItem()->text(0),
-                                             ShippedLanguageLine("it_lang.dat", kLineDialogFirstHeading));
-                                    QCOMPARE(list->columnWidth(0), 85);
-                                    QCOMPARE(list->columnWidth(1), 109);
-                                    QCOMPARE(list->topLevelItem(2)->text(0), QStringLiteral("Nederlands"));
-                                    QCOMPARE(list->topLevelItem(2)->text(1), QStringLiteral("nl_lang.dat"));
-                                    QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
-                                    QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
-                                    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-                                        QVERIFY(!button->isDefault());
-                                        QVERIFY(!button->autoDefault());
-                                    }
-                                    checked = true;
-                                    static_cast<QDialog&>(dialog).reject();
-                                }));
+        QVERIFY(WithLanguageDialog(f, [&](QWidget& dialog) {
+            QVERIFY(qobject_cast<LanguageDialog*>(&dialog) != nullptr);
+            QCOMPARE(dialog.windowTitle(), ShippedLanguageLine("it_lang.dat", kLineDialogTitle));
+            QTreeWidget* list = ListOf(dialog);
+            QCOMPARE(list->topLevelItemCount(), 9);
+            QCOMPARE(list->headerItem()->text(0),
+                     ShippedLanguageLine("it_lang.dat", kLineDialogFirstHeading));
+            QCOMPARE(list->columnWidth(0), 85);
+            QCOMPARE(list->columnWidth(1), 109);
+            QCOMPARE(list->topLevelItem(2)->text(0), QStringLiteral("Nederlands"));
+            QCOMPARE(list->topLevelItem(2)->text(1), QStringLiteral("nl_lang.dat"));
+            QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+            QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
+            for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+                QVERIFY(!button->isDefault());
+                QVERIFY(!button->autoDefault());
+            }
+            checked = true;
+            static_cast<QDialog&>(dialog).reject();
+        }));
         QVERIFY(checked);
     }
 
@@ -109,13 +112,11 @@ private slots:
         f.WriteHomeFile(QStringLiteral("data/LanguageSave.dat"), "6");
         f.Start();
         QList<int> selected;
-        QVERIFY(f.WithNextModal([&] { f.Click(ControlId::LanguageButton); },
-                                [&](QWidget& dialog) {
-                                    QTreeWidget* list = ListOf(dialog);
-                                    for (QTreeWidgetItem* item : list->selectedItems())
-                                        selected << list->indexOfTopLevelItem(item);
-                                    static_cast<QDialog&>(dialog).reject();
-                                }));
+        QVERIFY(WithLanguageDialog(f, [&](QWidget& dialog) {
+            QTreeWidget* list = ListOf(dialog);
+            for (QTreeWidgetItem* item : list->selectedItems()) selected << list->indexOfTopLevelItem(item);
+            static_cast<QDialog&>(dialog).reject();
+        }));
         QCOMPARE(selected, QList<int>{6});
     }
 
@@ -131,22 +132,20 @@ private slots:
         QFETCH(int, key);
         WindowFixture f;
         f.Start();
-        QVERIFY(f.WithNextModal(
-            [&] { f.Click(ControlId::LanguageButton); },
-            [&](QWidget& dialog) {
-                QTreeWidget* list = ListOf(dialog);
-                QTreeWidgetItem* polish = list->topLevelItem(4);
-                if (doubleClick) {
-                    const QRect row = list->visualItemRect(polish);
-                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
-                    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
-                } else {
-                    list->setCurrentItem(polish);
-                    QTest::keyClick(list, static_cast<Qt::Key>(key),
-                                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-                }
-                if (dialog.isVisible()) static_cast<QDialog&>(dialog).reject();
-            }));
+        QVERIFY(WithLanguageDialog(f, [&](QWidget& dialog) {
+            QTreeWidget* list = ListOf(dialog);
+            QTreeWidgetItem* polish = list->topLevelItem(4);
+            if (doubleClick) {
+                const QRect row = list->visualItemRect(polish);
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+            } else {
+                list->setCurrentItem(polish);
+                QTest::keyClick(list, static_cast<Qt::Key>(key),
+                                key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            }
+            if (dialog.isVisible()) static_cast<QDialog&>(dialog).reject();
+        }));
         QCOMPARE(f.Text(ControlId::SimulateButton), ShippedLanguageLine("pl_lang.dat", kLineSimulateButton));
     }
 
@@ -157,27 +156,24 @@ private slots:
             const QPalette palette = dark ? DarkPalette() : QApplication::palette();
             WindowFixture f;
             f.Start();
-            QVERIFY(f.WithNextModal([&] { f.Click(ControlId::LanguageButton); },
-                                    [&](QWidget& dialog) {
-                                        dialog.setPalette(palette);
-                                        QTreeWidget* list = ListOf(dialog);
-                                        QVERIFY(list->styleSheet().isEmpty());
-                                        const QRect row = list->visualItemRect(list->topLevelItem(0));
-                                        const QImage image = list->viewport()->grab().toImage();
-                                        // Ink in the row: pixels far from the row's own background colour.
-                                        const QColor background =
-                                            image.pixelColor(row.left() + 2, row.top() + 2);
-                                        int ink = 0;
-                                        for (int x = row.left(); x < row.right(); ++x) {
-                                            for (int y = row.top(); y < row.bottom(); ++y) {
-                                                const QColor c = image.pixelColor(x, y);
-                                                if (std::abs(c.lightness() - background.lightness()) > 100)
-                                                    ++ink;
-                                            }
-                                        }
-                                        QVERIFY2(ink > 20, dark ? "dark palette" : "light palette");
-                                        static_cast<QDialog&>(dialog).reject();
-                                    }));
+            QVERIFY(WithLanguageDialog(f, [&](QWidget& dialog) {
+                dialog.setPalette(palette);
+                QTreeWidget* list = ListOf(dialog);
+                QVERIFY(list->styleSheet().isEmpty());
+                const QRect row = list->visualItemRect(list->topLevelItem(0));
+                const QImage image = list->viewport()->grab().toImage();
+                // Ink in the row: pixels far from the row's own background colour.
+                const QColor background = image.pixelColor(row.left() + 2, row.top() + 2);
+                int ink = 0;
+                for (int x = row.left(); x < row.right(); ++x) {
+                    for (int y = row.top(); y < row.bottom(); ++y) {
+                        const QColor c = image.pixelColor(x, y);
+                        if (std::abs(c.lightness() - background.lightness()) > 100) ++ink;
+                    }
+                }
+                QVERIFY2(ink > 20, dark ? "dark palette" : "light palette");
+                static_cast<QDialog&>(dialog).reject();
+            }));
         }
     }
 

@@ -121,11 +121,6 @@ private slots:
         const ControlId coordinates[] = {ControlId::StartGalaxyInput,  ControlId::StartSystemInput,
                                          ControlId::StartPlanetInput,  ControlId::TargetGalaxyInput,
                                          ControlId::TargetSystemInput, ControlId::TargetPlanetInput};
-        const auto fieldsAt = [&] {
-            QList<QPoint> places;
-            for (ControlId id : coordinates) places << at(id);
-            return places;
-        };
         const auto lineUp = [&] {
             for (const DefenceRowControls& row : kDefenceRows) {
                 for (ControlId cell : row.loss) QCOMPARE(at(cell).y(), at(row.input).y());
@@ -144,7 +139,8 @@ private slots:
             for (int i = 0; i < 3; ++i) QCOMPARE(at(coordinates[i + 3]).x(), at(coordinates[i]).x());
         };
         lineUp();
-        const QList<QPoint> fields = fieldsAt();
+        QList<QPoint> fields;
+        for (ControlId id : coordinates) fields << at(id);
         // Results in every box; the flight time's line is wider than the fields above it.
         TypeWorkedExample(f);
         const char* typed[] = {"1", "1", "1", "9", "499", "15"};
@@ -155,7 +151,7 @@ private slots:
             f.Click(button);
         QVERIFY(!f.Text(ControlId::FlightSystems).trimmed().isEmpty());
         lineUp();
-        QCOMPARE(fieldsAt(), fields);
+        for (int i = 0; i < 6; ++i) QCOMPARE(at(coordinates[i]), fields[i]);  // the fields stay put
         f.Window().resize(f.Window().width() + 300, f.Window().height());
         QTest::qWait(0);
         lineUp();
@@ -326,11 +322,7 @@ private slots:
     void loss_totals_are_red_for_the_side_that_lost_more() {
         QFETCH(int, defenderColour);
         QFETCH(int, attackerColour);
-        const auto name = [](int colour) {
-            return colour == static_cast<int>(TextColour::Red)     ? QStringLiteral("red")
-                   : colour == static_cast<int>(TextColour::Green) ? QStringLiteral("green")
-                                                                   : QStringLiteral("plain");
-        };
+        const QString name[] = {QStringLiteral("plain"), QStringLiteral("red"), QStringLiteral("green")};
         WindowFixture f;
         f.Start();
         // Start from the opposite colours, so that a colour left over from before would show.
@@ -341,8 +333,8 @@ private slots:
         for (int r = 0; r < kResourceCount; ++r) {
             f.Window().SetColour(kDefenderTotalCells[r], static_cast<TextColour>(defenderColour));
             f.Window().SetColour(kAttackerLossCells[r], static_cast<TextColour>(attackerColour));
-            QCOMPARE(ColourName(f.Window().Control(kDefenderTotalCells[r])), name(defenderColour));
-            QCOMPARE(ColourName(f.Window().Control(kAttackerLossCells[r])), name(attackerColour));
+            QCOMPARE(ColourName(f.Window().Control(kDefenderTotalCells[r])), name[defenderColour]);
+            QCOMPARE(ColourName(f.Window().Control(kAttackerLossCells[r])), name[attackerColour]);
         }
         // Cells outside the six totals keep the window's colour.
         QCOMPARE(TextColourOf(f.Window().Control(ControlId::RocketLauncherMetal)),

@@ -35,12 +35,8 @@ private slots:
 
         // Defence units 2,080, 2,400 and 12: sorted as numbers, not as text.
         QHeaderView* header = table->horizontalHeader();
-        const auto clickHeading = [header](TargetColumn column) {
-            const int section = static_cast<int>(column);
-            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                              QPoint(header->sectionViewportPosition(section) + 4, header->height() / 2));
-        };
-        clickHeading(TargetColumn::DefenceUnits);
+        const int units = header->sectionViewportPosition(static_cast<int>(TargetColumn::DefenceUnits));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(units + 4, header->height() / 2));
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("4:130:2"));
         QCOMPARE(table->item(1, 1)->text(), QStringLiteral("2,080"));
         QCOMPARE(table->item(2, 0)->text(), QStringLiteral("7:312:11"));

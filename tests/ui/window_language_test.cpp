@@ -36,16 +36,16 @@ void RecordAnAttack(WindowFixture& f) {
 
 // Opens the save dialog from the Save button and hands it to act, which must close it.
 bool WithSaveDialog(WindowFixture& f, const std::function<void(QFileDialog&)>& act) {
-    return f.WithNextModal([&] { f.Click(ControlId::SavePlanButton); },
-                           [&](QWidget& modal) {
-                               auto* dialog = qobject_cast<QFileDialog*>(&modal);
-                               if (dialog == nullptr) {
-                                   static_cast<QDialog&>(modal).reject();
-                                   QFAIL("the save dialog did not open");
-                               }
-                               act(*dialog);
-                               if (dialog->isVisible()) dialog->reject();
-                           });
+    const auto clickSave = [&] { f.Click(ControlId::SavePlanButton); };
+    return f.WithNextModal(clickSave, [&](QWidget& modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(&modal);
+        if (dialog == nullptr) {
+            static_cast<QDialog&>(modal).reject();
+            QFAIL("the save dialog did not open");
+        }
+        act(*dialog);
+        if (dialog->isVisible()) dialog->reject();
+    });
 }
 
 // Types a name into the dialog's folder and accepts, as a player would.
@@ -94,11 +94,11 @@ private slots:
         QCOMPARE(AboutEntryText(f), ShippedLanguageLine("ger_lang.dat", kLineAboutEntry));
         f.Type(ControlId::MissileInput, QStringLiteral("x"));
         QString shown;
-        QVERIFY(f.WithNextModal([&] { f.Click(ControlId::SimulateButton); },
-                                [&](QWidget& modal) {
-                                    shown = static_cast<QMessageBox&>(modal).text();
-                                    static_cast<QDialog&>(modal).accept();
-                                }));
+        const auto simulate = [&] { f.Click(ControlId::SimulateButton); };
+        QVERIFY(f.WithNextModal(simulate, [&](QWidget& modal) {
+            shown = static_cast<QMessageBox&>(modal).text();
+            static_cast<QDialog&>(modal).accept();
+        }));
         // The field's name and the largest number grouped the German way.
         QCOMPARE(shown, QStringLiteral(
                             "Anzahl der Interplanetarraketen: Bitte eine ganze Zahl von 0 bis 2.147.483.647 "

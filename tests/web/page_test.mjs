@@ -53,6 +53,12 @@ async function open(context, width = 1440, height = 900) {
   await page.waitForSelector('body[data-ready]');
   return page;
 }
+// Runs body on a page of its own browser context (storage of its own), then closes the context.
+async function onPage(body, width, height) {
+  const context = await browser.createBrowserContext();
+  await body(await open(context, width, height), context);
+  await context.close();
+}
 const field = (id) => `[data-id="${id}"]`;
 const text = (page, id) =>
   page.$eval(field(id), (element) => element.value ?? (element.querySelector('legend') ?? element).textContent);
@@ -76,9 +82,7 @@ test('sizes: the module (with the language files), scripts and styles', () => {
   console.log(`# gzipped page: ${(total / 1024).toFixed(1)} KB; module ${statSync(path.join(pageDir, 'quorvel.wasm')).size} bytes raw`);
 });
 
-test('the worked example, a language, a reload that keeps them', async () => {
-  const context = await browser.createBrowserContext();
-  const page = await open(context);
+test('the worked example, a language, a reload that keeps them', () => onPage(async (page) => {
   console.log(`# interactive after ${(await page.evaluate(() => window.quorvelReadyMs)).toFixed(0)} ms (first visit)`);
   await type(page, { 1001: '100', 1002: '10', 1010: '2', 1012: '10' });
   await page.click(field(1029));
@@ -117,32 +121,23 @@ test('the worked example, a language, a reload that keeps them', async () => {
   console.log(`# interactive after ${(await page.evaluate(() => window.quorvelReadyMs)).toFixed(0)} ms (reload)`);
   assert.equal(await page.evaluate(() => document.documentElement.lang), 'de');
   assert.equal(await page.$eval(field(1114), (list) => list.options[0].text), '1:100:7');
-  await context.close();
-});
+}));
 
-test('a second tab says that the first one holds the files', async () => {
-  const context = await browser.createBrowserContext();
-  await open(context);
+test('a second tab says that the first one holds the files', () => onPage(async (page, context) => {
   const second = await open(context);
   assert.match(await second.$eval('#message[open]', (dialog) => dialog.textContent), /another program holds it/);
-  await context.close();
-});
+}));
 
-test('a full storage quota is said', async () => {
-  const context = await browser.createBrowserContext();
-  const page = await open(context);
+test('a full storage quota is said', () => onPage(async (page) => {
   await page.evaluate(() => {
     quorvel.FS.syncfs = (populate, done) => done(new DOMException('full', 'QuotaExceededError'));
   });
   await page.click(field(1029));
   await page.waitForSelector('#message[open]');
   assert.match(await page.$eval('#message', (dialog) => dialog.textContent), /quota is used up/);
-  await context.close();
-});
+}));
 
-test('remember and export: the download holds the record', async () => {
-  const context = await browser.createBrowserContext();
-  const page = await open(context);
+test('remember and export: the download holds the record', () => onPage(async (page, context) => {
   const downloads = mkdtempSync(path.join(tmpdir(), 'quorvel-download-'));
   const session = await page.createCDPSession();
   await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, browserContextId: context.id });
@@ -160,12 +155,9 @@ test('remember and export: the download holds the record', async () => {
   assert.match(record, /Rocket Launcher/);
   console.log(`# exported ${files[0]}: ${record.length} characters`);
   rmSync(downloads, { recursive: true });
-  await context.close();
-});
+}));
 
-test('keyboard only: fields, Enter simulates, Escape resets', async () => {
-  const context = await browser.createBrowserContext();
-  const page = await open(context);
+test('keyboard only: fields, Enter simulates, Escape resets', () => onPage(async (page) => {
   await page.focus(field(1001));
   await page.keyboard.type('100');
   await page.keyboard.press('Tab');
@@ -177,12 +169,9 @@ test('keyboard only: fields, Enter simulates, Escape resets', async () => {
   assert.equal(await page.$eval(field(1029), (button) => button.accessKey), 's');
   await page.keyboard.press('Escape');
   assert.equal(await text(page, 1001), '');
-  await context.close();
-});
+}));
 
-test('a phone in portrait: the boxes stack, nothing sticks out', async () => {
-  const context = await browser.createBrowserContext();
-  const page = await open(context, 390, 844);
+test('a phone in portrait: the boxes stack, nothing sticks out', () => onPage(async (page) => {
   const lefts = await page.$$eval('fieldset.box', (boxes) => boxes.map((box) => Math.round(box.getBoundingClientRect().left)));
   assert.equal(new Set(lefts).size, 1);
   assert.ok((await page.evaluate(() => document.documentElement.scrollWidth)) <= 390);
@@ -198,12 +187,9 @@ test('a phone in portrait: the boxes stack, nothing sticks out', async () => {
     await chooseLanguage(page, 'English');
     await page.screenshot({ path: path.join(shots, 'web-phone-en.png'), fullPage: true });
   }
-  await context.close();
-});
+}, 390, 844));
 
-test('offline after one visit', async () => {
-  const context = await browser.createBrowserContext();
-  const page = await open(context);
+test('offline after one visit', () => onPage(async (page) => {
   await page.waitForFunction(
     async () => (await Promise.all((await caches.keys()).map(async (name) => (await (await caches.open(name)).keys()).length))).some((count) => count >= 7),
     { polling: 100, timeout: 10000 },
@@ -214,5 +200,4 @@ test('offline after one visit', async () => {
   await type(page, { 1001: '100', 1012: '10' });
   await page.click(field(1029));
   assert.equal(await text(page, 1060), '100');
-  await context.close();
-});
+}));
