@@ -69,7 +69,7 @@ void PressKey(CSimulatorDlg& dlg, Key key) {
             dlg.Run(Action::ResetAll);
             break;
         case Key::CopyStrike:
-            dlg.Plan().OnCopyStrike(ShareFormat::Text);
+            dlg.Run(Action::CopyStrike, ActionInput(0));
             break;
         case Key::PasteReport:
             dlg.Run(Action::PasteReport);
@@ -79,6 +79,15 @@ void PressKey(CSimulatorDlg& dlg, Key key) {
             break;
         case Key::Redo:
             dlg.Run(Action::Redo);
+            break;
+        case Key::About:
+            dlg.Run(Action::ShowAbout);
+            break;
+        case Key::Curve:
+            dlg.Run(Action::ShowCurve);
+            break;
+        case Key::TargetList:
+            dlg.Run(Action::ListTargets);
             break;
     }
 }

@@ -10,9 +10,10 @@ namespace quorvel {
 class CSimulatorDlg;
 
 // Keys the main window acts on from any control: Enter, Escape, Ctrl+C without a selection in a
-// field (copy the strike), Ctrl+Shift+V (paste and read a report), and Ctrl+Z and Ctrl+Shift+Z or
-// Ctrl+Y outside an edit's own typing (undo and redo a step).
-enum class Key { Enter, Escape, CopyStrike, PasteReport, Undo, Redo };
+// field (copy the strike), Ctrl+Shift+V (paste and read a report), Ctrl+Z and Ctrl+Shift+Z or
+// Ctrl+Y outside an edit's own typing (undo and redo a step), F1 (about), F3 (the loss curve) and
+// Ctrl+Shift+L (the report field's reports into the target list).
+enum class Key { Enter, Escape, CopyStrike, PasteReport, Undo, Redo, About, Curve, TargetList };
 
 // Runs the handler of button id; false (and nothing runs) when id is no button of the main window.
 bool PressButton(CSimulatorDlg& dlg, ControlId id);

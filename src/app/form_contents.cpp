@@ -20,8 +20,6 @@ namespace {
 constexpr std::string_view kSessionHeading = "quorvel-session 1";
 constexpr std::array<ControlId, 2> kSelectionLists = {ControlId::PrimaryTargetList,
                                                       ControlId::RequiredTargetList};
-// A session holds some hundred short lines; anything much larger is not one.
-constexpr std::size_t kLargestSession = 1 << 20;
 
 bool KeepsText(ControlKind kind) {
     return kind == ControlKind::NumericEdit || kind == ControlKind::ReportEdit || kind == ControlKind::Cell;
@@ -135,7 +133,7 @@ FormContents TakeFormContents(const MainForm& form) {
 
 void PutFormContents(MainForm& form, const FormContents& contents) {
     for (const auto& [id, text] : contents.texts) {
-        if (form.GetText(id) != text) form.SetText(id, text);
+        if (form.GetText(id) != text.Text()) form.SetText(id, text.Text());
     }
     for (const auto& [id, colour] : contents.colours) {
         if (form.GetColour(id) != colour) form.SetColour(id, colour);
@@ -147,40 +145,67 @@ void PutFormContents(MainForm& form, const FormContents& contents) {
     }
 }
 
+void ShareUnchangedTexts(FormContents& contents, const FormContents& earlier) {
+    if (contents.texts.size() != earlier.texts.size()) return;
+    for (std::size_t i = 0; i < contents.texts.size(); ++i) {
+        if (contents.texts[i].first == earlier.texts[i].first)
+            contents.texts[i].second.ShareWith(earlier.texts[i].second);
+    }
+}
+
+namespace {
+
+// A control's "t" line: its text with "\\" and "\n" escaped.
+std::string TextLine(ControlId id, std::string_view value) {
+    std::string line = "t " + std::to_string(ToInt(id)) + ' ';
+    for (char c : value) {
+        if (c == '\\') {
+            line += "\\\\";
+        } else if (c == '\n') {
+            line += "\\n";
+        } else {
+            line += c;
+        }
+    }
+    return line + '\n';
+}
+
+}  // namespace
+
 std::string SessionText(const Session& session) {
     const FormContents& contents = session.form;
-    std::string text(kSessionHeading);
-    text += '\n';
-    for (const auto& [id, value] : contents.texts) {
-        text += "t " + std::to_string(ToInt(id)) + ' ';
-        for (char c : value) {
-            if (c == '\\') {
-                text += "\\\\";
-            } else if (c == '\n') {
-                text += "\\n";
-            } else {
-                text += c;
-            }
-        }
-        text += '\n';
-    }
+    std::string rest;
     for (const auto& [id, colour] : contents.colours) {
-        text += "c " + std::to_string(ToInt(id)) + ' ' + std::to_string(static_cast<int>(colour)) + '\n';
+        rest += "c " + std::to_string(ToInt(id)) + ' ' + std::to_string(static_cast<int>(colour)) + '\n';
     }
-    text +=
+    rest +=
         "s " + std::to_string(contents.selections[0]) + ' ' + std::to_string(contents.selections[1]) + '\n';
     if (session.strike) {
         InputValues read = session.strike->read;
         std::vector<std::int64_t> numbers;
         for (const std::int32_t* number : InputNumbers(read)) numbers.push_back(*number);
-        text += NumbersLine('i', numbers);
-        text += NumbersLine('l', StrikeNumbers(*session.strike));
+        rest += NumbersLine('i', numbers);
+        rest += NumbersLine('l', StrikeNumbers(*session.strike));
     }
-    return text;
+    std::vector<std::string> texts;
+    std::size_t size = kSessionHeading.size() + 1 + rest.size();
+    for (const auto& [id, value] : contents.texts) {
+        texts.push_back(TextLine(id, value.Text()));
+        size += texts.back().size();
+    }
+    std::string text(kSessionHeading);
+    text += '\n';
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        // A page of reports too long for the session is left out: it must not cost the next start
+        // every other input.
+        if (contents.texts[i].first == ControlId::ReportText && size > kLargestSessionFile) continue;
+        text += texts[i];
+    }
+    return text + rest;
 }
 
 std::optional<Session> ParseSessionText(std::string_view text) {
-    if (text.size() > kLargestSession || !text.starts_with(kSessionHeading)) return std::nullopt;
+    if (text.size() > kLargestSessionFile || !text.starts_with(kSessionHeading)) return std::nullopt;
     text.remove_prefix(kSessionHeading.size());
     if (!text.starts_with('\n')) return std::nullopt;
     text.remove_prefix(1);

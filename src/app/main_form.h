@@ -58,12 +58,9 @@ public:
     // The modal language dialog showing these texts; the rows the player left selected.
     virtual LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) = 0;
     virtual void ShowAbout() = 0;
-    // The non-modal loss curve window; forms without windows ignore it.
+    // The non-modal loss curve window, drawing the program's CurveView.
     virtual void ShowCurve() {}
-    // Whether the form has the target list window. A form without it (the batch, the web page)
-    // reads a text of several reports as it always did, as one report.
-    virtual bool HasTargetList() const { return false; }
-    // Shows the non-modal target list with the target panel's list rows as they are now.
+    // The non-modal target list, drawing the program's TargetListView: it opened or took a page in.
     virtual void ShowTargetList() {}
     // A language file has been applied: the form's own texts (boxes, dialogs) follow it, and
     // locale ("de") names the language of the toolkit's texts. Forms without such texts ignore it.

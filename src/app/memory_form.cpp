@@ -127,4 +127,6 @@ LanguageDialogAnswer MemoryForm::RunLanguageDialog(const LanguageDialogTexts& te
 
 void MemoryForm::ShowAbout() { Notify({"about", ""}); }
 
+void MemoryForm::ShowCurve() { Notify({"curve-window", ""}); }
+
 }  // namespace quorvel

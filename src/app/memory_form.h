@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <deque>
 #include <map>
 #include <optional>
@@ -46,6 +47,8 @@ public:
     std::optional<std::string> AskSavePath() override;
     LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) override;
     void ShowAbout() override;
+    void ShowCurve() override;
+    void ShowTargetList() override { ++m_targetListShows; }
 
     // Answers for the next dialogs, in order; a dialog with no answer queued is cancelled.
     void QueueSaveAnswer(std::optional<std::string> path) { m_saveAnswers.push_back(std::move(path)); }
@@ -58,10 +61,13 @@ public:
     // Puts text on the clipboard as another program would: nothing is reported.
     void PutClipboardText(std::string text) { m_clipboard = std::move(text); }
     bool Closed() const { return m_closed; }
+    // How often the target list was shown, so that whoever drives the form sees when it is.
+    std::uint64_t TargetListShows() const { return m_targetListShows; }
     std::optional<ControlId> Focus() const { return m_focus; }
     const LanguageDialogTexts& LastLanguageDialog() const { return m_lastLanguageDialog; }
 
-    // "message", "error", "focus", "clipboard", "language-dialog", "save-dialog", "about", "closed".
+    // "message", "error", "focus", "clipboard", "language-dialog", "save-dialog", "about",
+    // "curve-window", "closed".
     struct Event {
         std::string kind;
         std::string text;
@@ -85,6 +91,7 @@ private:
     std::vector<Event> m_events;
     std::optional<ControlId> m_focus;
     bool m_closed = false;
+    std::uint64_t m_targetListShows = 0;
 };
 
 }  // namespace quorvel

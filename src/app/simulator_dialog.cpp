@@ -1,10 +1,11 @@
 // The owner of the panels: start-up, the handler frame, the dispatch of actions to the panels, and
-// the two handlers that span them, Reset all and Exit.
+// the handlers that span them, Reset all, Exit and the range rule.
 
 #include "app/simulator_dialog.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -13,6 +14,8 @@
 #include "app/control_table.h"
 #include "app/handler_frame.h"
 #include "app/program_files.h"
+#include "app/simulator_panels.h"
+#include "app/version.h"
 #include "fileio/atomic_file.h"
 #include "i18n/saved_choice.h"
 #include "plan/plan_file.h"
@@ -21,280 +24,255 @@
 #include "travel/range_rule_file.h"
 
 namespace quorvel {
-namespace {
-
-// A session file is some kilobytes; a larger file is not one and is not read whole.
-constexpr std::size_t kLargestSessionFile = 1 << 20;
-
-}  // namespace
 
 CSimulatorDlg::CSimulatorDlg(MainForm& form, const std::filesystem::path& home)
     : CSimulatorDlg(form, ProgramFolders::InOneFolder(home)) {}
 
 CSimulatorDlg::CSimulatorDlg(MainForm& form, ProgramFolders folders)
-    : m_context{form, std::move(folders), {}, 0, {}, "en", {}} {}
+    : m_panels(std::make_unique<Panels>(form, std::move(folders))) {}
 
 CSimulatorDlg::~CSimulatorDlg() = default;
 
+const InputValues& CSimulatorDlg::Inputs() const { return m_panels->context.inputs; }
+const LanguageTexts& CSimulatorDlg::Texts() const { return m_panels->context.texts; }
+const ProgramFolders& CSimulatorDlg::Folders() const { return m_panels->context.folders; }
+std::filesystem::path CSimulatorDlg::HomePath(std::string_view relative) const {
+    return m_panels->context.HomePath(relative);
+}
+void CSimulatorDlg::SetClock(std::int32_t (*secondsOfDayNow)()) {
+    m_panels->context.secondsOfDayNow = secondsOfDayNow;
+}
+
 void CSimulatorDlg::OnMainWindowInit(std::string_view desktopLocale) {
+    Panels& p = *m_panels;
     // Relative names then resolve beside the player's files, as they do for the files the logic
     // opens through HomePath. A folder that cannot be entered is no reason to stop.
     std::error_code ignored;
-    std::filesystem::current_path(m_context.folders.workingFolder, ignored);
+    std::filesystem::current_path(p.context.folders.workingFolder, ignored);
 
     // Rewrites of a program that was killed mid-way leave their temporaries behind.
     RemoveAbandonedTemporaries(HomePath(kBookFile));
     RemoveAbandonedTemporaries(HomePath(kLanguageSaveFile));
     RemoveAbandonedTemporaries(HomePath(kRangeRuleFile));
     // The plan of a window that ended becomes this window's; plan files of others that ended go.
-    m_plan.TakeOverAbandonedPlan();
+    p.plan.TakeOverAbandonedPlan();
     HandleAbandonedPlanFiles(HomePath(kPlanFile));
 
     // The rule first: applying the language fills the range box's list and selects it.
-    m_context.rangeRule = SavedRangeRule(HomePath(kRangeRuleFile));
-    m_language.ApplyLanguageFile(
+    p.context.rangeRule = SavedRangeRule(HomePath(kRangeRuleFile));
+    p.language.ApplyLanguageFile(
         LanguagePath(StartLanguageIndex(HomePath(kLanguageSaveFile), desktopLocale)));
-    m_language.CreateApplyResultTip();
-    for (ControlId id : kNumericInputs) m_context.form.SetText(id, "");
-    m_travel.RefillBookList();
+    p.language.CreateApplyResultTip();
+    for (ControlId id : kNumericInputs) p.context.form.SetText(id, "");
+    p.travel.RefillBookList();
+    p.Follow();
 }
 
-void CSimulatorDlg::SetRangeRule(RangeRule rule) {
-    m_context.rangeRule = rule;
-    m_context.form.SelectListItem(ControlId::RangeRuleList, RangeRuleListEntry(rule));
+void CSimulatorDlg::KeepSession() {
+    m_panels->work.KeepSession();
+    m_panels->work.RestoreSession();
+    m_panels->Follow();
+}
+
+void CSimulatorDlg::Run(Action action, const ActionInput& input) { m_panels->Run(action, input); }
+
+ProgramView CSimulatorDlg::View() const {
+    const Panels& p = *m_panels;
+    const LanguageTexts& texts = p.context.texts;
+    AboutView about{texts.aboutTitle, "Quorvel", FillPlaceholders(texts.aboutVersion, {kVersion}),
+                    texts.aboutPurpose, texts.aboutLicense};
+    return {p.curve.View(), p.curve.LaunchesShown(), p.targets.View(), p.work.View(), std::move(about)};
+}
+
+void CSimulatorDlg::Panels::OnRangeRule(RangeRule rule) {
+    if (rule == context.rangeRule) return;
+    context.rangeRule = rule;
+    context.form.SelectListItem(ControlId::RangeRuleList, RangeRuleListEntry(rule));
     int error = 0;
-    const std::filesystem::path file = HomePath(kRangeRuleFile);
+    const std::filesystem::path file = context.HomePath(kRangeRuleFile);
     if (!SaveRangeRule(file, rule, &error)) {
-        m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, file, error);
+        context.ShowFileError(context.texts.fileErrors.cannotSave, file, error);
+    }
+    // A range on screen was the old rule's; it is worked out again, as its own step.
+    if (!context.form.GetText(ControlId::RangeResult).empty()) Run(Action::Range, {});
+}
+
+void CSimulatorDlg::Panels::Follow() {
+    targets.FollowInputs();
+    work.Follow();
+    // The curve's words follow a new language.
+    if (curveLocale != context.locale) {
+        curveLocale = context.locale;
+        curve.FollowStrike();
     }
 }
 
-void CSimulatorDlg::OnRangeRuleChanged() {
-    const RangeRule chosen = RangeRuleOfListEntry(m_context.form.GetSelection(ControlId::RangeRuleList));
-    if (chosen == m_context.rangeRule) return;
-    SetRangeRule(chosen);
-    // A range on screen was the old rule's; it is worked out again, as its own step.
-    if (!m_context.form.GetText(ControlId::RangeResult).empty()) Run(Action::Range);
-}
-
-void CSimulatorDlg::ListTargetsOf(std::string text) {
-    m_targets.OfferText(std::move(text));
-    Run(Action::ListTargets);
-}
-
-void CSimulatorDlg::ListTargetFile(const std::filesystem::path& file) {
-    if (std::optional<std::string> text = m_targets.ReadTargetFile(file)) ListTargetsOf(std::move(*text));
-}
-
-void CSimulatorDlg::Run(Action action) {
-    using Handler = void (*)(CSimulatorDlg&);
+void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
     struct Dispatch {
         Action action;
         Frame frame;
         Handler handler;
         bool step = false;
     };
+    using P = Panels;
+    using In = const ActionInput&;
     // Every action with its frame and its panel's handler. The steps (the actions that change the
     // work as a whole) are kept for undo here, in one place, not by each handler.
-    static constexpr std::array<Dispatch, 31> kDispatch = {{
+    static constexpr std::array<Dispatch, 47> kDispatch = {{
         {Action::Simulate, Frame::ReadFields,
-         [](CSimulatorDlg& d) {
-             d.m_strike.OnSimulate();
-             d.m_curve.OnSimulate();
+         [](P& p, In) {
+             p.strike.OnSimulate();
+             p.curve.OnSimulate();
          },
          true},
-        {Action::RequiredMissiles, Frame::ReadFields,
-         [](CSimulatorDlg& d) { d.m_strike.OnRequiredMissiles(); }, true},
-        {Action::ApplyResult, Frame::KeepValues, [](CSimulatorDlg& d) { d.m_strike.OnApplyResult(); }, true},
-        {Action::PrimaryTargetChanged, Frame::None,
-         [](CSimulatorDlg& d) { d.m_strike.OnPrimaryTargetChanged(); }},
-        {Action::NeededTargetChanged, Frame::None,
-         [](CSimulatorDlg& d) { d.m_strike.OnNeededTargetChanged(); }},
-        {Action::ResetAll, Frame::None, [](CSimulatorDlg& d) { d.OnResetAll(); }, true},
-        {Action::Exit, Frame::None, [](CSimulatorDlg& d) { d.OnExit(); }},
-        {Action::FlightTime, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnCalcFlightTime(); },
-         true},
-        {Action::Range, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnCalcRange(); }, true},
-        {Action::BookSave, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnBookSave(); }},
-        {Action::BookDelete, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_travel.OnBookDelete(); }},
+        {Action::RequiredMissiles, Frame::ReadFields, [](P& p, In) { p.strike.OnRequiredMissiles(); }, true},
+        {Action::ApplyResult, Frame::KeepValues, [](P& p, In) { p.strike.OnApplyResult(); }, true},
+        {Action::PrimaryTargetChanged, Frame::None, [](P& p, In) { p.strike.OnPrimaryTargetChanged(); }},
+        {Action::NeededTargetChanged, Frame::None, [](P& p, In) { p.strike.OnNeededTargetChanged(); }},
+        {Action::ResetAll, Frame::None, [](P& p, In) { p.OnResetAll(); }, true},
+        {Action::Exit, Frame::None, [](P& p, In) { p.OnExit(); }},
+        {Action::FlightTime, Frame::ReadFields, [](P& p, In) { p.travel.OnCalcFlightTime(); }, true},
+        {Action::Range, Frame::ReadFields, [](P& p, In) { p.travel.OnCalcRange(); }, true},
+        {Action::BookSave, Frame::ReadFields, [](P& p, In) { p.travel.OnBookSave(); }},
+        {Action::BookDelete, Frame::ReadFields, [](P& p, In) { p.travel.OnBookDelete(); }},
         // The selection is read when it is needed, by deleting and by the flight time.
-        {Action::BookSelectionChanged, Frame::None, [](CSimulatorDlg&) {}},
-        {Action::BookFileChanged, Frame::None, [](CSimulatorDlg& d) { d.m_travel.OnBookFileChanged(); }},
-        // A page of several reports goes to the target list, where the form has one; the fields stay.
+        {Action::BookSelectionChanged, Frame::None, [](P&, In) {}},
+        {Action::BookFileChanged, Frame::None, [](P& p, In) { p.travel.OnBookFileChanged(); }},
+        // A page of several reports goes to the target list; the fields stay.
         {Action::ReadReport, Frame::ReadFields,
-         [](CSimulatorDlg& d) {
-             if (d.m_context.form.HasTargetList() && d.m_targets.FieldHoldsSeveralReports()) {
-                 d.m_targets.OnListTargets();
+         [](P& p, In) {
+             if (p.targets.FieldHoldsSeveralReports()) {
+                 p.targets.OnListTargets(std::nullopt);
              } else {
-                 d.m_report.OnReadReport();
+                 p.report.OnReadReport();
              }
          },
          true},
-        {Action::ClearReport, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_report.OnClearReport(); }, true},
+        {Action::ClearReport, Frame::ReadFields, [](P& p, In) { p.report.OnClearReport(); }, true},
         {Action::PasteReport, Frame::None,
-         [](CSimulatorDlg& d) {
-             if (d.m_report.PasteClipboard()) d.Run(Action::ReadReport);
+         [](P& p, In) {
+             if (p.report.PasteClipboard()) p.Run(Action::ReadReport, {});
          },
          true},
-        {Action::RememberAttack, Frame::KeepValues, [](CSimulatorDlg& d) { d.m_plan.OnRememberAttack(); },
-         true},
-        {Action::SavePlan, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_plan.OnSavePlan(); }},
-        {Action::ChooseLanguage, Frame::None, [](CSimulatorDlg& d) { d.m_language.OnChooseLanguage(); },
-         true},
-        {Action::ShowAbout, Frame::None, [](CSimulatorDlg& d) { d.m_context.form.ShowAbout(); }},
-        {Action::Curve, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_curve.OnCurve(); }},
-        {Action::PlanLaunches, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_curve.OnPlanLaunches(); }, true},
-        {Action::ShowCurve, Frame::None, [](CSimulatorDlg& d) { d.m_context.form.ShowCurve(); }},
+        {Action::RememberAttack, Frame::KeepValues, [](P& p, In) { p.plan.OnRememberAttack(); }, true},
+        {Action::SavePlan, Frame::ReadFields, [](P& p, In) { p.plan.OnSavePlan(); }},
+        {Action::ChooseLanguage, Frame::None, [](P& p, In) { p.language.OnChooseLanguage(); }, true},
+        {Action::ShowAbout, Frame::None, [](P& p, In) { p.context.form.ShowAbout(); }},
+        {Action::Curve, Frame::ReadFields, [](P& p, In) { p.curve.OnCurve(); }},
+        {Action::PlanLaunches, Frame::ReadFields, [](P& p, In) { p.curve.OnPlanLaunches(); }, true},
+        {Action::ShowCurve, Frame::None, [](P& p, In) { p.context.form.ShowCurve(); }},
         // The launches as last planned, not the current inputs.
         {Action::RememberLaunches, Frame::KeepValues,
-         [](CSimulatorDlg& d) {
-             static_cast<void>(d.m_plan.OnRememberStrikes(d.m_curve.Launches().launches));
+         [](P& p, In) { static_cast<void>(p.plan.OnRememberStrikes(p.curve.Launches().launches)); }, true},
+        {Action::Undo, Frame::None, [](P& p, In) { p.work.OnUndo(); }},
+        {Action::Redo, Frame::None, [](P& p, In) { p.work.OnRedo(); }},
+        {Action::NewPlan, Frame::None, [](P& p, In) { p.work.OnNewPlan(); }, true},
+        {Action::CopyStrike, Frame::None,
+         [](P& p, In in) { p.plan.OnCopyStrike(static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2))); }},
+        {Action::CopyPlan, Frame::None,
+         [](P& p, In in) { p.plan.OnCopyPlan(static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2))); }},
+        {Action::Targets, Frame::ReadFields, [](P& p, In) { p.targets.OnTargets(); }},
+        {Action::LoadTarget, Frame::ReadFields,
+         [](P& p, In in) { p.targets.OnLoadTarget(static_cast<std::size_t>(std::max<std::int64_t>(in.number, 0))); },
+         true},
+        {Action::ListTargets, Frame::ReadFields,
+         [](P& p, In in) { p.targets.OnListTargets(in.number == 1 ? std::optional(in.text) : std::nullopt); }},
+        {Action::ListTargetFile, Frame::ReadFields, [](P& p, In in) { p.targets.OnListTargetFile(in.text); }},
+        {Action::LoadListedTarget, Frame::ReadFields,
+         [](P& p, In in) {
+             if (in.number >= 0) p.targets.OnLoadListedTarget(static_cast<std::size_t>(in.number));
          },
          true},
-        {Action::Undo, Frame::None, [](CSimulatorDlg& d) { d.StepBack(d.m_undo, d.m_redo); }},
-        {Action::Redo, Frame::None, [](CSimulatorDlg& d) { d.StepBack(d.m_redo, d.m_undo); }},
-        {Action::NewPlan, Frame::None, [](CSimulatorDlg& d) { d.m_plan.OnNewPlan(); }, true},
-        {Action::Targets, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnTargets(); }},
-        {Action::LoadTarget, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnLoadTarget(); }, true},
-        {Action::RangeRuleChanged, Frame::None, [](CSimulatorDlg& d) { d.OnRangeRuleChanged(); }},
-        {Action::ListTargets, Frame::ReadFields, [](CSimulatorDlg& d) { d.m_targets.OnListTargets(); }},
+        {Action::SortTargets, Frame::None,
+         [](P& p, In in) { p.targets.OnSort(static_cast<int>(std::clamp<std::int64_t>(in.number, -1, 1000))); }},
+        {Action::FilterTargets, Frame::None, [](P& p, In in) { p.targets.OnFilterInRange(in.number == 1); }},
+        {Action::CopyTargets, Frame::None,
+         [](P& p, In in) {
+             p.targets.OnCopy(static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2)), in.number == 3);
+         }},
+        {Action::ExportTargets, Frame::None, [](P& p, In in) { p.targets.OnExportCsv(in.text); }},
+        {Action::CloseTargetList, Frame::None, [](P& p, In) { p.targets.OnClose(); }},
+        {Action::CopyCurveTable, Frame::None, [](P& p, In in) { p.curve.OnCopyTable(in.number == 1); }},
+        {Action::ExportCurveImage, Frame::None, [](P& p, In in) { p.curve.OnExportImage(in.text, in.bytes); }},
+        {Action::RangeRuleChanged, Frame::None,
+         [](P& p, In) {
+             p.OnRangeRule(RangeRuleOfListEntry(p.context.form.GetSelection(ControlId::RangeRuleList)));
+         }},
+        {Action::SetRangeRule, Frame::None,
+         [](P& p, In in) { p.OnRangeRule(in.number == 5 ? RangeRule::FiveTimesLevel : RangeRule::TwiceLevel); }},
+        {Action::UseLanguageFile, Frame::None, [](P& p, In in) { p.language.ApplyLanguageFile(in.text); }},
+        {Action::RestoreSession, Frame::None, [](P& p, In) { p.work.RestoreSession(); }},
+        {Action::SaveSession, Frame::None, [](P& p, In) { p.work.SaveSession(); }},
+        {Action::StorageRefused, Frame::None,
+         [](P& p, In in) {
+             p.context.ShowFileError(p.context.texts.fileErrors.cannotSave, in.text,
+                                     in.number == 0 ? EDQUOT : EWOULDBLOCK);
+         }},
     }};
+    static_assert(kDispatch.size() == static_cast<std::size_t>(Action::StorageRefused) + 1,
+                  "every action has its row");
     const auto it = std::find_if(kDispatch.begin(), kDispatch.end(),
                                  [action](const Dispatch& entry) { return entry.action == action; });
     if (it == kDispatch.end()) return;
-    if (!it->step || m_stepDepth > 0) {
-        RunInFrame(it->frame, it->handler);
-        return;
-    }
-    WorkState before = TakeWork();
-    ++m_stepDepth;
-    RunInFrame(it->frame, it->handler);
-    --m_stepDepth;
-    // A step that changed nothing (a cancelled dialog, a simulation of the same inputs) is none.
-    const WorkState after = TakeWork();
-    if (after.form == before.form && after.plan.records.size() == before.plan.records.size() &&
-        after.plan.attackNumber == before.plan.attackNumber &&
-        after.plan.takenOverText == before.plan.takenOverText && after.language == before.language) {
-        return;
-    }
-    m_undo.push_back(std::move(before));
-    if (m_undo.size() > kUndoSteps) m_undo.pop_front();
-    m_redo.clear();
-    SaveSession();
+    const bool outermost = !work.InStep();
+    if (it->step) work.StartStep();
+    RunInFrame(it->frame, it->handler, input);
+    if (it->step) work.EndStep();
+    if (outermost) Follow();
 }
 
-WorkState CSimulatorDlg::TakeWork() const {
-    return {TakeFormContents(m_context.form), m_context.inputs, m_strike.Last(), m_plan.State(),
-            m_language.Applied()};
-}
-
-void CSimulatorDlg::PutWork(const WorkState& work) {
-    // A language applied anew resets the form; the contents come back after it.
-    if (!work.language.empty() && work.language != m_language.Applied()) m_language.Restore(work.language);
-    PutFormContents(m_context.form, work.form);
-    m_context.inputs = work.inputs;
-    m_strike.Restore(work.strike);
-    m_plan.Restore(work.plan);
-}
-
-void CSimulatorDlg::StepBack(std::deque<WorkState>& from, std::deque<WorkState>& to) {
-    if (from.empty()) return;
-    to.push_back(TakeWork());
-    const WorkState work = std::move(from.back());
-    from.pop_back();
-    PutWork(work);
-    SaveSession();
-}
-
-void CSimulatorDlg::SaveSession() const {
-    if (!m_keepSession) return;
-    // The session is a convenience: a data folder that cannot take it costs nothing but the next
-    // start's empty form, so no box interrupts the player's step for it.
-    std::error_code ignored;
-    const std::filesystem::path file = HomePath(kSessionFile);
-    std::filesystem::create_directories(file.parent_path(), ignored);
-    const LastStrike& last = m_strike.Last();
-    const SessionStrike strike{m_context.inputs,      last.in,    last.resultValid,
-                               last.attackRecordable, last.shown, m_context.inputReads != last.inputRead};
-    static_cast<void>(ReplaceFileAtomically(file, SessionText({TakeFormContents(m_context.form), strike})));
-}
-
-void CSimulatorDlg::RestoreSession() {
-    const std::optional<std::string> text = ReadRegularFile(HomePath(kSessionFile), kLargestSessionFile);
-    if (!text) return;
-    const std::optional<Session> session = ParseSessionText(*text);
-    if (!session) return;
-    PutFormContents(m_context.form, session->form);
-    m_plan.ShowCount();  // the plan is this window's, whatever the last one's held
-    if (const std::optional<SessionStrike>& kept = session->strike) {
-        // '<-x' and remember-attack act on the shown result as they would have in the last window.
-        m_context.inputs = kept->read;
-        m_context.inputs.reportText = m_context.form.GetText(ControlId::ReportText);
-        LastStrike last;
-        last.in = kept->in;
-        last.out = SimulateStrike(kept->in);
-        last.resultValid = kept->resultValid;
-        last.attackRecordable = kept->attackRecordable;
-        last.shown = kept->shown;
-        last.inputRead = m_context.inputReads + (kept->readSince ? 1 : 0);
-        m_strike.Restore(last);
-    }
-    m_context.inputs.primaryTarget = m_context.form.GetSelection(ControlId::PrimaryTargetList);
-    m_context.inputs.neededTarget = m_context.form.GetSelection(ControlId::RequiredTargetList);
-}
-
-bool CSimulatorDlg::ReadFields() {
-    const InputsRead read = ReadInputs(m_context.form, m_context.inputs);
-    m_context.inputs = read.values;
-    ++m_context.inputReads;
+bool CSimulatorDlg::Panels::ReadFields() {
+    const InputsRead read = ReadInputs(context.form, context.inputs);
+    context.inputs = read.values;
+    ++context.inputReads;
     if (!read.unreadable) return true;
     // No field shows the frame's "0" behind the box.
-    ClearZeroInputs(m_context.form);
-    const auto name = m_context.controlNames.find(*read.unreadable);
-    const std::string field = name != m_context.controlNames.end() ? name->second : "";
-    const std::string largest = FormatGroupedFor(std::numeric_limits<std::int32_t>::max(), m_context.locale);
-    m_context.form.ShowWarning(FillPlaceholders(m_context.texts.msgNumberRange, {field, largest}));
-    m_context.form.FocusField(*read.unreadable);
+    ClearZeroInputs(context.form);
+    const auto name = context.controlNames.find(*read.unreadable);
+    const std::string field = name != context.controlNames.end() ? name->second : "";
+    const std::string largest = FormatGroupedFor(std::numeric_limits<std::int32_t>::max(), context.locale);
+    context.form.ShowWarning(FillPlaceholders(context.texts.msgNumberRange, {field, largest}));
+    context.form.FocusField(*read.unreadable);
     return false;
 }
 
-void CSimulatorDlg::RunInFrame(Frame frame, void (*handler)(CSimulatorDlg&)) {
+void CSimulatorDlg::Panels::RunInFrame(Frame frame, Handler handler, const ActionInput& input) {
     if (frame == Frame::None) {
-        handler(*this);
+        handler(*this, input);
         return;
     }
-    NormaliseEmptyInputs(m_context.form, m_context.inputs);
+    NormaliseEmptyInputs(context.form, context.inputs);
     // A field that holds no integer is said, and the handler goes on all the same: with the fields
     // before it as read and the values of the last read from it on. Only Exit stops there.
     if (frame == Frame::ReadFields) static_cast<void>(ReadFields());
-    handler(*this);
-    ClearZeroInputs(m_context.form);
+    handler(*this, input);
+    ClearZeroInputs(context.form);
 }
 
-void CSimulatorDlg::OnResetAll() {
-    m_strike.ResetCells();
-    m_curve.ResetCells();
-    m_context.inputs.defenceCount.fill(0);
-    m_context.inputs.abmCount = 0;
-    m_context.inputs.missileCount = 0;
-    for (ControlId id : kNumericInputs) m_context.form.SetText(id, "");
-    m_travel.ResetCells();
-    m_context.form.SetText(ControlId::ReportText, "");
+void CSimulatorDlg::Panels::OnResetAll() {
+    strike.ResetCells();
+    curve.ResetCells();
+    context.inputs.defenceCount.fill(0);
+    context.inputs.abmCount = 0;
+    context.inputs.missileCount = 0;
+    for (ControlId id : kNumericInputs) context.form.SetText(id, "");
+    travel.ResetCells();
+    context.form.SetText(ControlId::ReportText, "");
 }
 
-void CSimulatorDlg::OnExit() {
+void CSimulatorDlg::Panels::OnExit() {
     // The work as the player left it, before the empty fields become "1" below.
-    SaveSession();
+    work.SaveSession();
     for (ControlId id : kNumericInputs) {
-        const std::string text = m_context.form.GetText(id);
+        const std::string text = context.form.GetText(id);
         const bool singleLetter =
             text.size() == 1 && ((text[0] >= 'a' && text[0] <= 'z') || (text[0] >= 'A' && text[0] <= 'Z'));
-        if (text.empty() || singleLetter) m_context.form.SetText(id, "1");
+        if (text.empty() || singleLetter) context.form.SetText(id, "1");
     }
     if (!ReadFields()) return;
     // The session already holds the work; the "1"s of closing are not part of it.
-    m_keepSession = false;
-    m_context.form.CloseOk();
+    work.EndSession();
+    context.form.CloseOk();
 }
 
 }  // namespace quorvel

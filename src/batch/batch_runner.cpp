@@ -19,59 +19,40 @@ std::string Numbered(ControlId id, std::string_view text) {
     return std::to_string(ToInt(id)) + '\t' + EscapeScriptText(text);
 }
 
-const char* MarkName(const CurveMark& mark) {
-    switch (mark.kind) {
-        case CurveMarkKind::InterceptorsUsedUp:
-            return "abm";
-        case CurveMarkKind::Typed:
-            return "typed";
-        case CurveMarkKind::BreakEven:
-            return "break-even";
-        case CurveMarkKind::TypeWiped:
-            return "wiped-";
-        case CurveMarkKind::AllDestroyed:
-            break;
-    }
-    return "all";
-}
-
 // One line per point, then one per mark.
-void PrintCurve(std::ostream& out, const LossCurve& curve) {
-    for (const CurvePoint& p : curve.points) {
+void PrintCurve(std::ostream& out, const CurveView& curve) {
+    for (const CurvePointView& p : curve.points) {
         std::string line = "curve\t" + std::to_string(p.missiles);
-        for (std::int64_t v : p.defenderLoss) line += '\t' + std::to_string(v);
-        for (std::int64_t v : p.attackerLoss) line += '\t' + std::to_string(v);
+        for (std::int64_t v : p.defender) line += '\t' + std::to_string(v);
+        for (std::int64_t v : p.attacker) line += '\t' + std::to_string(v);
         PrintScriptLine(out, line);
     }
-    for (const CurveMark& mark : curve.marks) {
-        std::string name = MarkName(mark);
-        if (mark.kind == CurveMarkKind::TypeWiped) name += std::to_string(mark.type);
-        PrintScriptLine(out, "curve-mark\t" + name + '\t' + std::to_string(mark.missiles));
+    for (const CurveMarkView& mark : curve.marks) {
+        PrintScriptLine(out, "curve-mark\t" + mark.key + '\t' + std::to_string(mark.missiles));
     }
 }
 
 // One line per launch, then the count and the missiles in all.
-void PrintLaunches(std::ostream& out, const LaunchPlan& plan) {
+void PrintLaunches(std::ostream& out, const LaunchesView& plan) {
     for (std::size_t k = 0; k < plan.launches.size(); ++k) {
-        const Launch& launch = plan.launches[k];
-        std::string line = "launch\t" + std::to_string(k + 1) + '\t' + std::to_string(launch.in.missiles);
-        for (std::int64_t v : launch.out.defenderLoss) line += '\t' + std::to_string(v);
+        const LaunchView& launch = plan.launches[k];
+        std::string line = "launch\t" + std::to_string(k + 1) + '\t' + std::to_string(launch.missiles);
+        for (std::int64_t v : launch.defender) line += '\t' + std::to_string(v);
         PrintScriptLine(out, line);
     }
     PrintScriptLine(
         out, "launches\t" + std::to_string(plan.launches.size()) + '\t' + std::to_string(plan.totalMissiles));
 }
 
-// One line per row of the target list: k, position, missiles needed and the defender's loss then.
-void PrintTargets(std::ostream& out, const std::vector<TargetRow>& rows) {
+// One line per row of a target list: k, position, missiles needed and the defender's loss then.
+void PrintTargets(std::ostream& out, const std::vector<TargetRowView>& rows) {
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        const TargetRow& row = rows[k];
-        const Position p = row.target.value_or(Position{});
-        std::string line = "target\t" + std::to_string(k + 1) + '\t' + std::to_string(p.galaxy) + ':' +
-                           std::to_string(p.system) + ':' + std::to_string(p.planet) + '\t' +
-                           ToDecimal(row.missilesNeeded);
-        for (int r = 0; r < kResourceCount; ++r)
-            line += '\t' + (row.loss ? std::to_string((*row.loss)[r]) : std::string("-"));
+        const TargetRowView& row = rows[k];
+        std::string line =
+            "target\t" + std::to_string(k + 1) + '\t' + row.position + '\t' + row.missilesNeeded;
+        for (int r = 0; r < 3; ++r)
+            line += '\t' +
+                    (row.loss ? std::to_string((*row.loss)[static_cast<std::size_t>(r)]) : std::string("-"));
         PrintScriptLine(out, line);
     }
 }
@@ -146,10 +127,16 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
             PrintScriptLine(out, "title\t" + EscapeScriptText(kWindowTitle));
             break;
         case ScriptVerb::CopyStrike:
-            dlg.Plan().OnCopyStrike(command.format);
+            dlg.Run(Action::CopyStrike, ActionInput(command.format));
             break;
         case ScriptVerb::CopyPlan:
-            dlg.Plan().OnCopyPlan(command.format);
+            dlg.Run(Action::CopyPlan, ActionInput(command.format));
+            break;
+        case ScriptVerb::CopyTargets:
+            dlg.Run(Action::CopyTargets, ActionInput(command.format));
+            break;
+        case ScriptVerb::CopyCurve:
+            dlg.Run(Action::CopyCurveTable, ActionInput(command.format == 3 ? 1 : 0));
             break;
         case ScriptVerb::Clipboard:
             form.PutClipboardText(command.text);
@@ -159,12 +146,12 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
             break;
         case ScriptVerb::Curve:
             dlg.Run(Action::Curve);
-            PrintCurve(out, dlg.Curve().Curve());
+            PrintCurve(out, dlg.View().curve);
             break;
         case ScriptVerb::Launches:
             form.SetText(ControlId::SiloLevelInput, std::to_string(command.entry));
             dlg.Run(Action::PlanLaunches);
-            PrintLaunches(out, dlg.Curve().Launches());
+            PrintLaunches(out, dlg.View().launches);
             break;
         case ScriptVerb::Undo:
             dlg.Run(Action::Undo);
@@ -176,18 +163,32 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
             dlg.Run(Action::NewPlan);
             break;
         case ScriptVerb::Restore:
-            dlg.RestoreSession();
+            dlg.Run(Action::RestoreSession);
             break;
         case ScriptVerb::Targets:
             dlg.Run(Action::Targets);
-            PrintTargets(out, dlg.Targets().Rows());
+            PrintTargets(out, dlg.View().targets.fieldRows);
             break;
         case ScriptVerb::Target:
-            dlg.ChooseTarget(static_cast<std::size_t>(command.entry));
-            dlg.Run(Action::LoadTarget);
+            dlg.Run(Action::LoadTarget, ActionInput(command.entry));
             break;
         case ScriptVerb::RangeRule:
-            dlg.SetRangeRule(command.entry == 5 ? RangeRule::FiveTimesLevel : RangeRule::TwiceLevel);
+            dlg.Run(Action::SetRangeRule, ActionInput(command.entry));
+            break;
+        case ScriptVerb::TargetList:
+            dlg.Run(Action::ListTargets, command.hasText ? ActionInput(1, command.text) : ActionInput());
+            break;
+        case ScriptVerb::TargetSort:
+            dlg.Run(Action::SortTargets, ActionInput(command.entry));
+            break;
+        case ScriptVerb::TargetFilter:
+            dlg.Run(Action::FilterTargets, ActionInput(command.entry));
+            break;
+        case ScriptVerb::TargetLoad:
+            dlg.Run(Action::LoadListedTarget, ActionInput(command.entry - 1));
+            break;
+        case ScriptVerb::TargetClose:
+            dlg.Run(Action::CloseTargetList);
             break;
     }
 }
@@ -198,7 +199,11 @@ std::string RunScriptLine(std::string_view line, CSimulatorDlg& dlg, ScriptForm&
     // A script saved with CR LF line endings reads like one with LF endings.
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const ParsedScriptLine parsed = ParseScriptLine(line);
-    if (parsed.error.empty() && parsed.command) Execute(*parsed.command, dlg, form, out);
+    if (!parsed.error.empty() || !parsed.command) return parsed.error;
+    const std::uint64_t listShown = form.TargetListShows();
+    Execute(*parsed.command, dlg, form, out);
+    // A target list that opened or took a page in is printed as `targets` prints its rows.
+    if (form.TargetListShows() != listShown) PrintTargets(out, dlg.View().targets.rows);
     return parsed.error;
 }
 

@@ -1,6 +1,9 @@
 #include "batch/script_command.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <utility>
 
 #include "app/control_table.h"
 #include "batch/script_text.h"
@@ -141,20 +144,34 @@ ParsedScriptLine ParseAnswer(std::string_view rest) {
     return Fail("answer needs language or save, not \"" + std::string(dialog) + "\"");
 }
 
-std::optional<ShareFormat> ParseShareFormat(std::string_view word) {
-    if (word == "text") return ShareFormat::Text;
-    if (word == "bbcode") return ShareFormat::BBCode;
-    if (word == "markdown") return ShareFormat::Markdown;
-    return std::nullopt;
-}
+// What `copy` copies, and the formats it takes: text, bbcode, markdown, csv in that order.
+struct CopyKind {
+    std::string_view name;  // empty: the last strike
+    ScriptVerb verb;
+    std::array<bool, 4> formats;
+};
+constexpr std::array<CopyKind, 4> kCopyKinds = {{
+    {"", ScriptVerb::CopyStrike, {true, true, true, false}},
+    {"plan", ScriptVerb::CopyPlan, {true, true, true, false}},
+    {"targets", ScriptVerb::CopyTargets, {true, true, true, true}},
+    {"curve", ScriptVerb::CopyCurve, {true, false, false, true}},
+}};
+constexpr std::array<std::string_view, 4> kCopyFormats = {"text", "bbcode", "markdown", "csv"};
 
 ParsedScriptLine ParseCopy(const std::vector<std::string_view>& words) {
-    const bool plan = words.size() == 3 && words[1] == "plan";
-    const std::optional<ShareFormat> format =
-        words.size() == 2 || plan ? ParseShareFormat(words.back()) : std::nullopt;
-    if (!format) return Fail("copy takes text, bbcode or markdown, optionally after plan");
-    ScriptCommand command = CommandOf(plan ? ScriptVerb::CopyPlan : ScriptVerb::CopyStrike);
-    command.format = *format;
+    const std::string_view kindName = words.size() == 3 ? words[1] : std::string_view();
+    const auto kind = std::find_if(kCopyKinds.begin(), kCopyKinds.end(),
+                                   [&](const CopyKind& k) { return k.name == kindName; });
+    const auto format = std::find(kCopyFormats.begin(), kCopyFormats.end(), words.back());
+    if ((words.size() != 2 && words.size() != 3) || kind == kCopyKinds.end() ||
+        format == kCopyFormats.end() ||
+        !kind->formats[static_cast<std::size_t>(format - kCopyFormats.begin())]) {
+        return Fail(
+            "copy takes text, bbcode or markdown, optionally after plan; targets also csv; curve text or "
+            "csv");
+    }
+    ScriptCommand command = CommandOf(kind->verb);
+    command.format = static_cast<int>(format - kCopyFormats.begin());
     return {std::move(command), {}};
 }
 
@@ -180,6 +197,24 @@ constexpr SimpleVerb kSimpleVerbs[] = {
     {"new-plan", ScriptVerb::NewPlan, false, Needs::Anything},
     {"restore", ScriptVerb::Restore, false, Needs::Anything},
     {"targets", ScriptVerb::Targets, false, Needs::Anything},
+    {"target-close", ScriptVerb::TargetClose, false, Needs::Anything},
+};
+
+// Commands that take one number within bounds.
+struct NumberVerb {
+    std::string_view name;
+    ScriptVerb verb;
+    int least;
+    int most;
+    std::string_view says;
+};
+
+constexpr NumberVerb kNumberVerbs[] = {
+    {"launches", ScriptVerb::Launches, 0, 2147483647, "launches takes a silo level (0 or more)"},
+    {"target", ScriptVerb::Target, 1, 2147483647, "target takes a row number (1 or more)"},
+    {"target-load", ScriptVerb::TargetLoad, 1, 2147483647, "target-load takes a row number (1 or more)"},
+    {"target-sort", ScriptVerb::TargetSort, 0, 15, "target-sort takes a column (0 to 15)"},
+    {"target-filter", ScriptVerb::TargetFilter, 0, 1, "target-filter takes 0 or 1"},
 };
 
 }  // namespace
@@ -199,6 +234,17 @@ ParsedScriptLine ParseScriptLine(std::string_view line) {
         return {std::move(command), {}};
     }
     if (name == "copy") return ParseCopy(words);
+    if (name == "target-list") {
+        // Like clipboard: everything after one blank is the text.
+        ScriptCommand command = CommandOf(ScriptVerb::TargetList);
+        if (line.size() > name.size() && line.starts_with(name) && line[name.size()] == ' ') {
+            command.hasText = true;
+            command.text = UnescapeScriptText(line.substr(name.size() + 1));
+        } else if (words.size() != 1 || line.size() != name.size()) {
+            return Fail("target-list must start the line, optionally followed by one blank and a text");
+        }
+        return {std::move(command), {}};
+    }
     if (name == "set" || name == "answer") {
         // Their texts keep every blank, so the words are separated by exactly one blank.
         if (!line.starts_with(name) || (line.size() > name.size() && line[name.size()] != ' ')) {
@@ -237,18 +283,12 @@ ParsedScriptLine ParseScriptLine(std::string_view line) {
         command.entry = *entry;
         return {std::move(command), {}};
     }
-    if (name == "launches") {
-        const std::optional<int> level = arguments == 1 ? ParseNumber(words[1]) : std::nullopt;
-        if (!level || *level < 0) return Fail("launches takes a silo level (0 or more)");
-        ScriptCommand command = CommandOf(ScriptVerb::Launches);
-        command.entry = *level;
-        return {std::move(command), {}};
-    }
-    if (name == "target") {
-        const std::optional<int> row = arguments == 1 ? ParseNumber(words[1]) : std::nullopt;
-        if (!row || *row < 1) return Fail("target takes a row number (1 or more)");
-        ScriptCommand command = CommandOf(ScriptVerb::Target);
-        command.entry = *row;
+    for (const NumberVerb& verb : kNumberVerbs) {
+        if (verb.name != name) continue;
+        const std::optional<int> number = arguments == 1 ? ParseNumber(words[1]) : std::nullopt;
+        if (!number || *number < verb.least || *number > verb.most) return Fail(std::string(verb.says));
+        ScriptCommand command = CommandOf(verb.verb);
+        command.entry = *number;
         return {std::move(command), {}};
     }
     if (name == "range-rule") {
@@ -258,10 +298,13 @@ ParsedScriptLine ParseScriptLine(std::string_view line) {
         return {std::move(command), {}};
     }
     if (name == "key") {
-        if (arguments != 1 || (words[1] != "enter" && words[1] != "escape"))
-            return Fail("key takes enter or escape");
+        static constexpr std::pair<std::string_view, Key> kKeys[] = {
+            {"enter", Key::Enter}, {"escape", Key::Escape}, {"f1", Key::About}, {"f3", Key::Curve}};
+        const auto key = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                      [&](const auto& k) { return arguments == 1 && k.first == words[1]; });
+        if (key == std::end(kKeys)) return Fail("key takes enter, escape, f1 or f3");
         ScriptCommand command = CommandOf(ScriptVerb::Key);
-        command.key = words[1] == "enter" ? Key::Enter : Key::Escape;
+        command.key = key->second;
         return {std::move(command), {}};
     }
     return Fail("unknown command \"" + std::string(name) + "\"");

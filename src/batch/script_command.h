@@ -7,7 +7,6 @@
 
 #include "app/button_handlers.h"
 #include "app/control_id.h"
-#include "plan/share_text.h"
 
 namespace quorvel {
 
@@ -24,19 +23,26 @@ enum class ScriptVerb {
     Colour,
     Tooltip,
     Title,
-    CopyStrike,  // copy text|bbcode|markdown
-    CopyPlan,    // copy plan text|bbcode|markdown
-    Clipboard,   // clipboard TEXT: another program puts TEXT on the clipboard
-    Paste,       // paste: Ctrl+Shift+V, the clipboard into the report field and read
-    Curve,       // curve: the loss curve of the inputs, its points and marks
-    Launches,    // launches L: the silo level field becomes L, then the launches are planned
-    Undo,        // undo: Ctrl+Z outside an edit's own typing
-    Redo,        // redo: Ctrl+Shift+Z or Ctrl+Y
-    NewPlan,     // new-plan: the context menu's "New plan"
-    Restore,     // restore: the last session of the window onto the form
-    Targets,     // targets: one line per report of the report field, in text order
-    Target,      // target K: row K (from 1) of the target list into the fields
-    RangeRule,   // range-rule 2|5: the missile range is 2 (or 5) x level - 1
+    CopyStrike,    // copy text|bbcode|markdown
+    CopyPlan,      // copy plan text|bbcode|markdown
+    CopyTargets,   // copy targets text|bbcode|markdown|csv: the target list's shown rows
+    CopyCurve,     // copy curve text|csv: the loss curve's table
+    Clipboard,     // clipboard TEXT: another program puts TEXT on the clipboard
+    Paste,         // paste: Ctrl+Shift+V, the clipboard into the report field and read
+    Curve,         // curve: the loss curve of the inputs, its points and marks
+    Launches,      // launches L: the silo level field becomes L, then the launches are planned
+    Undo,          // undo: Ctrl+Z outside an edit's own typing
+    Redo,          // redo: Ctrl+Shift+Z or Ctrl+Y
+    NewPlan,       // new-plan: the context menu's "New plan"
+    Restore,       // restore: the last session of the window onto the form
+    Targets,       // targets: one line per report of the report field, in text order
+    Target,        // target K: row K (from 1) of the target list into the fields
+    RangeRule,     // range-rule 2|5: the missile range is 2 (or 5) x level - 1
+    TargetList,    // target-list [TEXT]: TEXT's reports (else the report field's) into the list
+    TargetSort,    // target-sort C: the target list sorted by column C (from 0), again: reversed
+    TargetFilter,  // target-filter 0|1: all targets, or only those in range
+    TargetLoad,    // target-load N: the target list's shown row N (from 1) into the fields
+    TargetClose,   // target-close: the target list is closed
 };
 
 // One command of a batch script, checked against the control table: its control exists and is of
@@ -45,12 +51,14 @@ struct ScriptCommand {
     ScriptVerb verb = ScriptVerb::Dump;
     ControlId control{};
     std::string text;       // set, clipboard: the new text; answer save: the path (escapes resolved)
-    int entry = -1;         // select: the entry, -1 for none; launches: the silo level; target: the row;
+    int entry = -1;         // select: the entry, -1 for none; launches: the silo level; target,
+                            // target-load: the row; target-sort: the column; target-filter: 0 or 1;
                             // range-rule: the factor
+    bool hasText = false;   // target-list: a text follows
     Key key = Key::Enter;   // key
     bool cancel = false;    // answer: the dialog is cancelled
     std::vector<int> rows;  // answer language: the rows left selected
-    ShareFormat format = ShareFormat::Text;  // copy
+    int format = 0;         // copy: 0 text, 1 BBCode, 2 Markdown, 3 CSV
 };
 
 // A line read from a script: a command, nothing (an empty or comment line), or the reason why it

@@ -28,6 +28,8 @@ struct AttackRecordFacts {
     std::int64_t number = 1;
     StrikeInput in;    // counts, interceptors, missiles and the primary target before the strike
     StrikeResult out;  // what it destroyed, the missiles fired and left, both sides' losses
+
+    bool operator==(const AttackRecordFacts&) const = default;
 };
 
 // The interceptors as a record tells them: when there were fewer than missiles, all of them were

@@ -66,6 +66,8 @@ struct StrikeResult {
     std::int64_t missilesThrough = 0;  // past the interceptors; 0 when all were intercepted
     std::int64_t missilesFired = 0;    // the intercepted ones and those the job needed
     std::int64_t missilesLeft = 0;     // got through but not needed
+
+    bool operator==(const StrikeResult&) const = default;
 };
 
 StrikeResult SimulateStrike(const StrikeInput& input);

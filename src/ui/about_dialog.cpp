@@ -4,35 +4,32 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "app/version.h"
-#include "text/placeholders.h"
 #include "ui/program_icon.h"
 #include "ui/qt_text.h"
 
 namespace quorvel {
 
-CAboutDlg::CAboutDlg(const LanguageTexts& texts, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(ToQString(texts.aboutTitle));
+CAboutDlg::CAboutDlg(const AboutView& about, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(ToQString(about.title));
     setObjectName(QStringLiteral("aboutDialog"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(ProgramIcon().pixmap(64, 64));
     icon->setAlignment(Qt::AlignTop);
 
-    auto* name = new QLabel(QStringLiteral("Quorvel"), this);
+    auto* name = new QLabel(ToQString(about.name), this);
     QFont bold = name->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     name->setFont(bold);
 
-    // The version is the build's project version, given by CMake.
-    auto* version = new QLabel(ToQString(FillPlaceholders(texts.aboutVersion, {kVersion})), this);
+    auto* version = new QLabel(ToQString(about.version), this);
     version->setObjectName(QStringLiteral("aboutVersion"));
     version->setTextFormat(Qt::PlainText);
-    auto* purpose = new QLabel(ToQString(texts.aboutPurpose), this);
+    auto* purpose = new QLabel(ToQString(about.purpose), this);
     purpose->setTextFormat(Qt::PlainText);
     purpose->setWordWrap(true);
-    auto* license = new QLabel(ToQString(texts.aboutLicense), this);
+    auto* license = new QLabel(ToQString(about.license), this);
     license->setObjectName(QStringLiteral("aboutLicense"));
     license->setTextFormat(Qt::PlainText);
     license->setWordWrap(true);

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "i18n/language_texts.h"
+#include "app/views.h"
 
 namespace quorvel {
 
@@ -12,7 +12,7 @@ class CAboutDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CAboutDlg(const LanguageTexts& texts, QWidget* parent);
+    CAboutDlg(const AboutView& about, QWidget* parent);
 };
 
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 #include "ui/curve_window.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
@@ -13,7 +14,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -21,43 +21,15 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
-#include <numeric>
 
-#include "text/number_format.h"
-#include "text/placeholders.h"
+#include "app/simulator_dialog.h"
 #include "ui/qt_text.h"
 
 namespace quorvel {
-namespace {
 
-constexpr int kTableColumns = 1 + 2 * kResourceCount;
-
-std::int64_t Total(const Resources& r) { return std::accumulate(r.begin(), r.end(), std::int64_t{0}); }
-
-QString Grouped(std::int64_t value) { return ToQString(FormatGrouped(value)); }
-
-// The marks the chart draws, in the order of LanguageTexts::markNames; type-wiped marks are the
-// table's and the batch's only (eight of them would crowd the chart).
-int MarkTextIndex(CurveMarkKind kind) {
-    switch (kind) {
-        case CurveMarkKind::InterceptorsUsedUp:
-            return 0;
-        case CurveMarkKind::Typed:
-            return 1;
-        case CurveMarkKind::BreakEven:
-            return 2;
-        case CurveMarkKind::AllDestroyed:
-            return 3;
-        case CurveMarkKind::TypeWiped:
-            break;
-    }
-    return -1;
-}
-
-}  // namespace
-
-CurveWindow::CurveWindow(QWidget* owner)
+CurveWindow::CurveWindow(QWidget* owner, std::function<CSimulatorDlg*()> logic)
     : QWidget(owner, Qt::Window),
+      m_logic(std::move(logic)),
       m_tabs(new QTabWidget(this)),
       m_chart(new QChart()),
       m_view(new QChartView(m_chart, m_tabs)),
@@ -74,7 +46,6 @@ CurveWindow::CurveWindow(QWidget* owner)
     // Below the chart the legend has room for the marks' names and counts.
     m_chart->legend()->setAlignment(Qt::AlignBottom);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setColumnCount(kTableColumns);
     m_table->verticalHeader()->setVisible(false);
     m_tabs->addTab(m_view, QString());
     m_tabs->addTab(m_table, QString());
@@ -88,10 +59,11 @@ CurveWindow::CurveWindow(QWidget* owner)
     layout->addWidget(m_tabs);
     layout->addLayout(buttons);
 
-    connect(m_copyText, &QPushButton::clicked, this,
-            [this] { QApplication::clipboard()->setText(TableText(false)); });
-    connect(m_copyCsv, &QPushButton::clicked, this,
-            [this] { QApplication::clipboard()->setText(TableText(true)); });
+    const auto copyTable = [this](bool csv) {
+        if (CSimulatorDlg* dlg = m_logic()) dlg->Run(Action::CopyCurveTable, ActionInput(csv ? 1 : 0));
+    };
+    connect(m_copyText, &QPushButton::clicked, this, [copyTable] { copyTable(false); });
+    connect(m_copyCsv, &QPushButton::clicked, this, [copyTable] { copyTable(true); });
     connect(m_exportPng, &QPushButton::clicked, this, [this] { AskExport(false); });
     connect(m_exportSvg, &QPushButton::clicked, this, [this] { AskExport(true); });
     connect(m_copyImage, &QPushButton::clicked, this,
@@ -110,17 +82,11 @@ void CurveWindow::UseTexts(const LanguageTexts& texts) {
     m_exportPng->setText(ToQString(texts.exportPng));
     m_exportSvg->setText(ToQString(texts.exportSvg));
     m_copyImage->setText(ToQString(texts.copyImage));
-    QStringList headers{ToQString(texts.axisMissiles)};
-    for (const std::string* side : {&texts.defenderLosses, &texts.attackerLosses}) {
-        for (const std::string& resource : texts.resourceHeading) {
-            headers << ToQString(*side + ": " + resource);
-        }
-    }
-    m_table->setHorizontalHeaderLabels(headers);
     Redraw();
 }
 
-void CurveWindow::ShowCurve(const LossCurve& curve) {
+void CurveWindow::ShowCurve(const CurveView& curve) {
+    if (curve.number == m_curve.number && !m_curve.headings.empty()) return;
     m_curve = curve;
     Redraw();
     FillTable();
@@ -134,12 +100,10 @@ void CurveWindow::Redraw() {
     defender->setName(ToQString(m_texts.seriesDefender));
     attacker->setName(ToQString(m_texts.seriesAttacker));
     std::int64_t highest = 1;
-    for (const CurvePoint& p : m_curve.points) {
-        const std::int64_t d = Total(p.defenderLoss);
-        const std::int64_t a = Total(p.attackerLoss);
-        defender->append(static_cast<double>(p.missiles), static_cast<double>(d));
-        attacker->append(static_cast<double>(p.missiles), static_cast<double>(a));
-        highest = std::max({highest, d, a});
+    for (const CurvePointView& p : m_curve.points) {
+        defender->append(static_cast<double>(p.missiles), static_cast<double>(p.defenderTotal));
+        attacker->append(static_cast<double>(p.missiles), static_cast<double>(p.attackerTotal));
+        highest = std::max({highest, p.defenderTotal, p.attackerTotal});
     }
     m_chart->addSeries(defender);
     m_chart->addSeries(attacker);
@@ -147,12 +111,10 @@ void CurveWindow::Redraw() {
     connect(attacker, &QLineSeries::hovered, this, &CurveWindow::ShowHover);
 
     // A vertical line per mark, named with its count in the legend.
-    for (const CurveMark& mark : m_curve.marks) {
-        const int text = MarkTextIndex(mark.kind);
-        if (text < 0) continue;
+    for (const CurveMarkView& mark : m_curve.marks) {
+        if (mark.label.empty()) continue;
         auto* line = new QLineSeries(m_chart);
-        line->setName(ToQString(m_texts.markNames[static_cast<std::size_t>(text)] + " (" +
-                                FormatGrouped(mark.missiles) + ")"));
+        line->setName(ToQString(mark.label));
         line->append(static_cast<double>(mark.missiles), 0.0);
         line->append(static_cast<double>(mark.missiles), static_cast<double>(highest));
         m_chart->addSeries(line);
@@ -180,42 +142,19 @@ void CurveWindow::Redraw() {
 }
 
 void CurveWindow::FillTable() {
+    QStringList headers;
+    for (const std::string& heading : m_curve.headings) headers << ToQString(heading);
+    m_table->setColumnCount(static_cast<int>(headers.size()));
+    m_table->setHorizontalHeaderLabels(headers);
     m_table->setRowCount(static_cast<int>(m_curve.points.size()));
-    int row = 0;
-    for (const CurvePoint& p : m_curve.points) {
-        std::array<std::int64_t, kTableColumns> values{p.missiles};
-        std::copy(p.defenderLoss.begin(), p.defenderLoss.end(), values.begin() + 1);
-        std::copy(p.attackerLoss.begin(), p.attackerLoss.end(), values.begin() + 1 + kResourceCount);
-        for (int column = 0; column < kTableColumns; ++column) {
-            auto* item = new QTableWidgetItem(Grouped(values[static_cast<std::size_t>(column)]));
+    for (std::size_t row = 0; row < m_curve.points.size(); ++row) {
+        const std::vector<std::string> cells = m_curve.Row(row);
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(ToQString(cells[column]));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            m_table->setItem(row, column, item);
+            m_table->setItem(static_cast<int>(row), static_cast<int>(column), item);
         }
-        ++row;
     }
-}
-
-QString CurveWindow::TableText(bool csv) const {
-    const QChar separator = csv ? QLatin1Char(',') : QLatin1Char('\t');
-    QStringList lines;
-    QStringList header;
-    for (int column = 0; column < kTableColumns; ++column) {
-        QString title =
-            m_table->horizontalHeaderItem(column) ? m_table->horizontalHeaderItem(column)->text() : QString();
-        if (csv)
-            title =
-                QLatin1Char('"') + title.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-        header << title;
-    }
-    lines << header.join(separator);
-    for (const CurvePoint& p : m_curve.points) {
-        QStringList cells{csv ? QString::number(p.missiles) : Grouped(p.missiles)};
-        for (const Resources* side : {&p.defenderLoss, &p.attackerLoss}) {
-            for (std::int64_t v : *side) cells << (csv ? QString::number(v) : Grouped(v));
-        }
-        lines << cells.join(separator);
-    }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 void CurveWindow::ShowHover(const QPointF& point, bool inside) {
@@ -225,16 +164,12 @@ void CurveWindow::ShowHover(const QPointF& point, bool inside) {
     }
     // The point nearest the pointer's missile count.
     const auto nearest = std::min_element(m_curve.points.begin(), m_curve.points.end(),
-                                          [&](const CurvePoint& a, const CurvePoint& b) {
+                                          [&](const CurvePointView& a, const CurvePointView& b) {
                                               return std::abs(static_cast<double>(a.missiles) - point.x()) <
                                                      std::abs(static_cast<double>(b.missiles) - point.x());
                                           });
-    const CurvePoint& p = *nearest;
-    const std::string text = FillPlaceholders(
-        m_texts.curveHover, {FormatGrouped(p.missiles), FormatGrouped(Total(p.defenderLoss)),
-                             FormatGrouped(p.defenderLoss[0]), FormatGrouped(p.defenderLoss[1]),
-                             FormatGrouped(p.defenderLoss[2]), FormatGrouped(Total(p.attackerLoss))});
-    QToolTip::showText(QCursor::pos(), ToQString(text), m_view);
+    const auto index = static_cast<std::size_t>(nearest - m_curve.points.begin());
+    QToolTip::showText(QCursor::pos(), ToQString(m_curve.Hover(index)), m_view);
 }
 
 void CurveWindow::changeEvent(QEvent* event) {
@@ -256,54 +191,39 @@ void CurveWindow::AskExport(bool svg) {
     dialog.setDefaultSuffix(svg ? QStringLiteral("svg") : QStringLiteral("png"));
     dialog.selectFile(svg ? QStringLiteral("loss-curve.svg") : QStringLiteral("loss-curve.png"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString path = dialog.selectedFiles().constFirst();
-    if (svg) {
-        ExportSvg(path);
-    } else {
-        ExportPng(path);
+    ExportImage(dialog.selectedFiles().constFirst(), svg);
+}
+
+void CurveWindow::ExportImage(const QString& path, bool svg) {
+    // Rendered whole into memory first: the program writes the file atomically, so that a failed
+    // write leaves the old file as it was.
+    if (CSimulatorDlg* dlg = m_logic()) {
+        const QByteArray image = RenderImage(svg);
+        dlg->Run(Action::ExportCurveImage,
+                 ActionInput(0, ToUtf8(path),
+                             std::string(image.constData(), static_cast<std::size_t>(image.size()))));
     }
 }
 
-void CurveWindow::SaveError(const QString& path, const QString& reason) {
-    const std::string text = FillPlaceholders(m_texts.fileErrors.cannotSave, {ToUtf8(path), ToUtf8(reason)});
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvel"), ToQString(text), QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-}
-
-// Both exports write a temporary beside the target and rename it over the target only when complete.
-bool CurveWindow::ExportPng(const QString& path) {
-    QSaveFile file(path);
-    const QImage image = m_view->grab().toImage();
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        SaveError(path, file.errorString());
-        return false;
-    }
-    return true;
-}
-
-bool CurveWindow::ExportSvg(const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        SaveError(path, file.errorString());
-        return false;
+QByteArray CurveWindow::RenderImage(bool svg) const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!svg) {
+        m_view->grab().toImage().save(&buffer, "PNG");
+        return bytes;
     }
     QSvgGenerator generator;
-    generator.setOutputDevice(&file);
+    generator.setOutputDevice(&buffer);
     generator.setSize(m_view->size());
     generator.setViewBox(QRect(QPoint(0, 0), m_view->size()));
     generator.setTitle(ToQString(m_texts.curveTitle));
     QPainter painter;
-    const bool painted = painter.begin(&generator);
-    if (painted) {
+    if (painter.begin(&generator)) {
         m_view->render(&painter);
         painter.end();
     }
-    if (!painted || !file.commit()) {
-        SaveError(path, file.errorString());
-        return false;
-    }
-    return true;
+    return bytes;
 }
 
 }  // namespace quorvel

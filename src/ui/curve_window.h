@@ -2,9 +2,10 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 
+#include "app/views.h"
 #include "i18n/language_texts.h"
-#include "strike/loss_curve.h"
 
 class QChart;
 class QChartView;
@@ -15,23 +16,25 @@ class QTableWidget;
 
 namespace quorvel {
 
-// The loss curve window: a chart of both sides' losses over the missiles fired, with the marks, and
-// the same points as a table for the keyboard and screen readers. Non-modal; the main window
-// creates it on first open and hands it every new strike's curve.
+class CSimulatorDlg;
+
+// The loss curve window: draws the curve panel's CurveView as a chart of both sides' losses over
+// the missiles fired, with the marks, and the same points as a table for the keyboard and screen
+// readers. Non-modal; the main window creates it on first open and hands it each new view.
 class CurveWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CurveWindow(QWidget* owner);
+    CurveWindow(QWidget* owner, std::function<CSimulatorDlg*()> logic);
 
     void UseTexts(const LanguageTexts& texts);
-    void ShowCurve(const LossCurve& curve);
+    // Draws the view when it is not the one drawn already.
+    void ShowCurve(const CurveView& curve);
 
-    // The table's rows with a header, columns split by tabs (grouped numbers) or commas (CSV).
-    QString TableText(bool csv) const;
-    // The chart as an image file; false after an error box naming the file and the reason.
-    bool ExportPng(const QString& path);
-    bool ExportSvg(const QString& path);
+    // The chart rendered as PNG or SVG and handed to the program to write (an error box names the
+    // file and the reason when it cannot).
+    void ExportImage(const QString& path, bool svg);
+    QByteArray RenderImage(bool svg) const;
 
     QChartView* ChartView() const { return m_view; }
     QTableWidget* Table() const { return m_table; }
@@ -45,10 +48,10 @@ private:
     void FollowPalette();
     void ShowHover(const QPointF& point, bool inside);
     void AskExport(bool svg);
-    void SaveError(const QString& path, const QString& reason);
 
+    std::function<CSimulatorDlg*()> m_logic;
     LanguageTexts m_texts;
-    LossCurve m_curve;
+    CurveView m_curve;
     QTabWidget* m_tabs;
     QChart* m_chart;
     QChartView* m_view;

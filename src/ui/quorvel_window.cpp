@@ -194,12 +194,12 @@ void QuorvelWindow::AddTargetListEntry() {
     qApp->installEventFilter(new TargetDropFilter(
         *this,
         [this](const QString& text) {
-            if (m_dlg != nullptr) m_dlg->ListTargetsOf(ToUtf8(text));
+            if (m_dlg != nullptr) m_dlg->Run(Action::ListTargets, ActionInput(1, ToUtf8(text)));
             AfterAction();
         },
         [this](const QStringList& files) {
             for (const QString& file : files) {
-                if (m_dlg != nullptr) m_dlg->ListTargetFile(ToUtf8(file));
+                if (m_dlg != nullptr) m_dlg->Run(Action::ListTargetFile, ActionInput(0, ToUtf8(file)));
             }
             AfterAction();
         }));
@@ -209,15 +209,15 @@ void QuorvelWindow::ShowTargetList() {
     if (m_targetList == nullptr) {
         m_targetList = new TargetListWindow(
             this, [this] { return m_dlg; }, [this] { AfterAction(); });
-        m_targetList->UseTexts(m_texts, m_locale);
+        m_targetList->UseTexts(m_texts);
         // Wide enough for every column, up to the screen.
         const QScreen* display = screen();
         const QRect room = display != nullptr ? display->availableGeometry() : QRect(0, 0, 1280, 800);
-        m_targetList->ShowRows();
+        if (m_dlg != nullptr) m_targetList->ShowRows(m_dlg->View().targets);
         m_targetList->resize(std::min(m_targetList->FittingWidth(), room.width() * 95 / 100),
                              std::min(room.height() * 2 / 3, 520));
     }
-    m_targetList->ShowRows();
+    if (m_dlg != nullptr) m_targetList->ShowRows(m_dlg->View().targets);
     m_targetList->show();
     m_targetList->raise();
     m_targetList->activateWindow();
@@ -226,7 +226,7 @@ void QuorvelWindow::ShowTargetList() {
 void QuorvelWindow::ShowCurve() {
     // Created on first open only, so that a start pays for nothing but linking the chart library.
     if (m_curveWindow == nullptr) {
-        m_curveWindow = new CurveWindow(this);
+        m_curveWindow = new CurveWindow(this, [this] { return m_dlg; });
         m_curveWindow->UseTexts(m_texts);
     }
     m_curveWindow->show();
@@ -237,8 +237,7 @@ void QuorvelWindow::ShowCurve() {
 
 void QuorvelWindow::FollowInCurveWindow() {
     if (m_curveWindow == nullptr || !m_curveWindow->isVisible() || m_dlg == nullptr) return;
-    const LastStrike& last = m_dlg->Strike().Last();
-    m_curveWindow->ShowCurve(last.shown ? ComputeLossCurve(last.in) : LossCurve{});
+    m_curveWindow->ShowCurve(m_dlg->View().curve);
 }
 
 void QuorvelWindow::changeEvent(QEvent* event) {
@@ -396,8 +395,8 @@ void QuorvelWindow::ScheduleLineUp() {
 void QuorvelWindow::AfterAction() {
     m_workActions->UpdateEnabled();
     // An open target list follows the levels, the range rule and the start the window now has.
-    if (m_targetList != nullptr && m_targetList->isVisible() && m_dlg != nullptr && m_dlg->FollowTargetList())
-        m_targetList->ShowRows();
+    if (m_targetList != nullptr && m_targetList->isVisible() && m_dlg != nullptr)
+        m_targetList->ShowRows(m_dlg->View().targets);
     GrowToResults();
 }
 
@@ -544,7 +543,8 @@ LanguageDialogAnswer QuorvelWindow::RunLanguageDialog(const LanguageDialogTexts&
 }
 
 void QuorvelWindow::ShowAbout() {
-    CAboutDlg about(m_texts, this);
+    if (m_dlg == nullptr) return;
+    CAboutDlg about(m_dlg->View().about, this);
     about.exec();
 }
 
@@ -554,9 +554,8 @@ void QuorvelWindow::UseLanguage(const LanguageTexts& texts, std::string_view loc
     m_aboutEntry->setText(ToQString(texts.aboutEntry));
     m_curveEntry->setText(ToQString(texts.curveEntry));
     if (m_curveWindow != nullptr) m_curveWindow->UseTexts(texts);
-    m_locale = std::string(locale);
     m_targetListEntry->setText(ToQString(texts.targetListEntry));
-    if (m_targetList != nullptr) m_targetList->UseTexts(texts, locale);
+    if (m_targetList != nullptr) m_targetList->UseTexts(texts);
     m_shareActions->UseTexts(texts);
     m_workActions->UseTexts(texts);
     // The flight time's words keep their room, so that its result moves no coordinate field.

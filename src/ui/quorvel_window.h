@@ -58,7 +58,6 @@ public:
     // The loss curve window once it was opened, else nullptr.
     CurveWindow* Curve() const { return m_curveWindow; }
     void UseLanguage(const LanguageTexts& texts, std::string_view locale) override;
-    bool HasTargetList() const override { return true; }
     // Opens the target list window, creating it the first time, with the target panel's rows.
     void ShowTargetList() override;
     // The target list window once it was opened, else nullptr.
@@ -122,7 +121,6 @@ private:
     CurveWindow* m_curveWindow = nullptr;
     QAction* m_targetListEntry = nullptr;
     TargetListWindow* m_targetList = nullptr;
-    std::string m_locale = "en";
 };
 
 }  // namespace quorvel

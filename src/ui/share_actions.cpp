@@ -10,8 +10,8 @@
 namespace quorvel {
 namespace {
 
-constexpr std::array<ShareFormat, 3> kFormats = {ShareFormat::Text, ShareFormat::BBCode,
-                                                 ShareFormat::Markdown};
+// Text, BBCode, Markdown: the copy actions' numbers.
+constexpr std::size_t kFormats = 3;
 
 // The entry's text with the key that does the same shown in the menu's shortcut column. The key is
 // not the action's shortcut: Ctrl+C must stay the fields' own copy while they have a selection.
@@ -23,18 +23,18 @@ QString WithKey(const std::string& text, const QKeySequence& keys) {
 
 ShareActions::ShareActions(QWidget& window, std::function<CSimulatorDlg*()> logic)
     : QObject(&window), m_window(window), m_logic(std::move(logic)) {
-    for (std::size_t f = 0; f < kFormats.size(); ++f) {
-        const ShareFormat format = kFormats[f];
-        m_copyStrike[f] = new QAction(&window);
-        m_copyStrike[f]->setObjectName(QStringLiteral("copyStrikeAction%1").arg(f));
-        connect(m_copyStrike[f], &QAction::triggered, this, [this, format] {
-            if (CSimulatorDlg* dlg = m_logic()) dlg->Plan().OnCopyStrike(format);
-        });
-        m_copyPlan[f] = new QAction(&window);
-        m_copyPlan[f]->setObjectName(QStringLiteral("copyPlanAction%1").arg(f));
-        connect(m_copyPlan[f], &QAction::triggered, this, [this, format] {
-            if (CSimulatorDlg* dlg = m_logic()) dlg->Plan().OnCopyPlan(format);
-        });
+    for (std::size_t f = 0; f < kFormats; ++f) {
+        const auto entry = [this, &window, f](const QString& name, Action action) {
+            auto* item = new QAction(&window);
+            item->setObjectName(name.arg(static_cast<qulonglong>(f)));
+            connect(item, &QAction::triggered, this, [this, action, f] {
+                if (CSimulatorDlg* dlg = m_logic())
+                    dlg->Run(action, ActionInput(static_cast<std::int64_t>(f)));
+            });
+            return item;
+        };
+        m_copyStrike[f] = entry(QStringLiteral("copyStrikeAction%1"), Action::CopyStrike);
+        m_copyPlan[f] = entry(QStringLiteral("copyPlanAction%1"), Action::CopyPlan);
     }
     m_pasteReport = new QAction(&window);
     m_pasteReport->setObjectName(QStringLiteral("pasteReportAction"));
@@ -58,7 +58,7 @@ void ShareActions::AddToContextMenu(QAction* before) {
 }
 
 void ShareActions::UseTexts(const LanguageTexts& texts) {
-    for (std::size_t f = 0; f < kFormats.size(); ++f) {
+    for (std::size_t f = 0; f < kFormats; ++f) {
         m_copyStrike[f]->setText(f == 0 ? WithKey(texts.copyStrikeEntry[f], QKeySequence::Copy)
                                         : ToQString(texts.copyStrikeEntry[f]));
         m_copyPlan[f]->setText(ToQString(texts.copyPlanEntry[f]));

@@ -45,7 +45,6 @@ int CSimulatorApp::StartApplication() {
     // Without a saved choice the window speaks the desktop's language; the batch stays English.
     dlg.OnMainWindowInit(ToUtf8(QLocale::system().name()));
     dlg.KeepSession();
-    dlg.RestoreSession();
     WatchBookFile(window, dlg);
 
     if (options->startupCheck) {
@@ -58,7 +57,7 @@ int CSimulatorApp::StartApplication() {
         });
     }
     window.exec();
-    dlg.SaveSession();
+    dlg.Run(Action::SaveSession);
     return 0;
 }
 

@@ -12,27 +12,26 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/simulator_dialog.h"
-#include "fileio/atomic_file.h"
-#include "fileio/file_error.h"
-#include "text/placeholders.h"
 #include "ui/qt_text.h"
 
 namespace quorvel {
 namespace {
 
-Qt::Alignment CellAlignment(TargetColumn column) {
-    switch (column) {
-        case TargetColumn::Position:
+Qt::Alignment QtAlignment(CellAlignment alignment) {
+    switch (alignment) {
+        case CellAlignment::Left:
             return Qt::AlignLeft | Qt::AlignVCenter;
-        case TargetColumn::InRange:
+        case CellAlignment::Centre:
             return Qt::AlignCenter;
-        default:
-            return Qt::AlignRight | Qt::AlignVCenter;
+        case CellAlignment::Right:
+            break;
     }
+    return Qt::AlignRight | Qt::AlignVCenter;
 }
 
 }  // namespace
@@ -53,7 +52,6 @@ TargetListWindow::TargetListWindow(QWidget* owner, std::function<CSimulatorDlg*(
     setObjectName(QStringLiteral("targetListWindow"));
     m_table->setObjectName(QStringLiteral("targetTable"));
     m_inRangeOnly->setObjectName(QStringLiteral("inRangeOnly"));
-    m_table->setColumnCount(kTargetColumnCount);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -78,26 +76,25 @@ TargetListWindow::TargetListWindow(QWidget* owner, std::function<CSimulatorDlg*(
     layout->addWidget(m_table);
     layout->addLayout(buttons);
 
-    connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this, &TargetListWindow::SortBy);
+    connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int column) { Run(Action::SortTargets, ActionInput(column)); });
     // Enter and a double-click both activate a row.
     connect(m_table, &QTableWidget::activated, this,
-            [this](const QModelIndex& index) { LoadShownRow(index.row()); });
-    connect(m_inRangeOnly, &QCheckBox::toggled, this, [this] { ShowRows(); });
-    const auto copy = [this](QPushButton* button, ShareFormat format) {
+            [this](const QModelIndex& index) { Run(Action::LoadListedTarget, ActionInput(index.row())); });
+    connect(m_inRangeOnly, &QCheckBox::toggled, this,
+            [this](bool on) { Run(Action::FilterTargets, ActionInput(on ? 1 : 0)); });
+    // Text, BBCode and Markdown, then CSV.
+    int format = 0;
+    for (QPushButton* button : {m_copyText, m_copyBBCode, m_copyMarkdown, m_copyCsv}) {
         connect(button, &QPushButton::clicked, this,
-                [this, format] { QApplication::clipboard()->setText(ToQString(ShareText(format))); });
-    };
-    copy(m_copyText, ShareFormat::Text);
-    copy(m_copyBBCode, ShareFormat::BBCode);
-    copy(m_copyMarkdown, ShareFormat::Markdown);
-    connect(m_copyCsv, &QPushButton::clicked, this,
-            [this] { QApplication::clipboard()->setText(ToQString(CsvText())); });
+                [this, format] { Run(Action::CopyTargets, ActionInput(format)); });
+        ++format;
+    }
     connect(m_exportCsv, &QPushButton::clicked, this, &TargetListWindow::AskExport);
 }
 
-void TargetListWindow::UseTexts(const LanguageTexts& texts, std::string_view locale) {
+void TargetListWindow::UseTexts(const LanguageTexts& texts) {
     m_texts = texts;
-    m_locale = std::string(locale);
     setWindowTitle(ToQString(texts.targetListTitle));
     m_inRangeOnly->setText(ToQString(texts.targetInRangeOnly));
     m_inRangeOnly->setToolTip(ToQString(texts.targetInRangeOnlyTip));
@@ -107,51 +104,37 @@ void TargetListWindow::UseTexts(const LanguageTexts& texts, std::string_view loc
     m_copyCsv->setText(ToQString(texts.copyAsCsv));
     m_exportCsv->setText(ToQString(texts.exportCsv));
     m_table->setToolTip(ToQString(texts.targetListTip));
-    const std::array<std::string, kTargetColumnCount> headings = TargetHeadings(Words(), "\n");
-    for (int c = 0; c < kTargetColumnCount; ++c) {
-        auto* heading = new QTableWidgetItem(ToQString(headings[c]));
-        const TargetColumnWords column = kTargetColumnWords[c];
-        const std::string resource = column.resource >= 0 ? texts.resourceHeading[column.resource] : "";
-        heading->setToolTip(ToQString(FillPlaceholders(texts.targetTip[column.heading], {resource})));
-        m_table->setHorizontalHeaderItem(c, heading);
+}
+
+void TargetListWindow::ShowRows(const TargetListView& view) {
+    if (view.number == m_drawn) return;
+    m_drawn = view.number;
+    m_table->setColumnCount(static_cast<int>(view.headings.size()));
+    for (std::size_t c = 0; c < view.headings.size(); ++c) {
+        auto* heading = new QTableWidgetItem(ToQString(view.headings[c]));
+        heading->setToolTip(ToQString(view.headingTips[c]));
+        m_table->setHorizontalHeaderItem(static_cast<int>(c), heading);
     }
-    ShowRows();
-}
-
-TargetListWords TargetListWindow::Words() const {
-    TargetListWords words;
-    words.title = m_texts.targetShareHeading;
-    for (int h = 0; h < kTargetHeadingCount; ++h) words.heading[h] = m_texts.targetHeading[h];
-    for (int r = 0; r < kResourceCount; ++r) words.resource[r] = m_texts.resourceHeading[r];
-    words.yes = m_texts.targetYes;
-    words.no = m_texts.targetNo;
-    words.locale = m_locale;
-    return words;
-}
-
-const std::vector<TargetRow>& TargetListWindow::Rows() const {
-    static const std::vector<TargetRow> kNone;
-    const CSimulatorDlg* dlg = m_logic();
-    return dlg != nullptr ? dlg->Targets().ListRows() : kNone;
-}
-
-void TargetListWindow::ShowRows() {
-    const std::vector<TargetRow>& rows = Rows();
-    m_order = TargetOrder(rows, m_sortColumn, m_descending, m_inRangeOnly->isChecked());
-    const TargetListWords words = Words();
-    m_table->setRowCount(static_cast<int>(m_order.size()));
-    for (int shown = 0; shown < static_cast<int>(m_order.size()); ++shown) {
-        const std::array<std::string, kTargetColumnCount> cells = TargetCells(rows[m_order[shown]], words);
-        for (int c = 0; c < kTargetColumnCount; ++c) {
-            auto* item = new QTableWidgetItem(ToQString(cells[c]));
-            item->setTextAlignment(CellAlignment(static_cast<TargetColumn>(c)));
-            m_table->setItem(shown, c, item);
+    m_table->setRowCount(static_cast<int>(view.order.size()));
+    for (std::size_t shown = 0; shown < view.order.size(); ++shown) {
+        const TargetRowView& row = view.rows[view.order[shown]];
+        for (std::size_t c = 0; c < row.cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(ToQString(row.cells[c]));
+            item->setTextAlignment(QtAlignment(view.alignments[c]));
+            m_table->setItem(static_cast<int>(shown), static_cast<int>(c), item);
         }
     }
     m_table->resizeColumnsToContents();
-    m_count->setText(ToQString(FillPlaceholders(
-        m_texts.targetCount, {std::to_string(rows.size()), std::to_string(m_order.size())})));
-    if (m_table->currentRow() < 0 && !m_order.empty()) m_table->selectRow(0);
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setSortIndicatorShown(view.sortColumn.has_value());
+    if (view.sortColumn) {
+        header->setSortIndicator(*view.sortColumn,
+                                 view.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    }
+    const QSignalBlocker quiet(m_inRangeOnly);
+    m_inRangeOnly->setChecked(view.inRangeOnly);
+    m_count->setText(ToQString(view.count));
+    if (m_table->currentRow() < 0 && !view.order.empty()) m_table->selectRow(0);
 }
 
 int TargetListWindow::FittingWidth() const {
@@ -160,31 +143,13 @@ int TargetListWindow::FittingWidth() const {
            m_table->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
 }
 
-void TargetListWindow::SortBy(int column) {
-    if (column < 0 || column >= kTargetColumnCount) return;
-    const auto chosen = static_cast<TargetColumn>(column);
-    // A second click on the same heading turns the order round.
-    m_descending = m_sortColumn == chosen ? !m_descending : false;
-    m_sortColumn = chosen;
-    QHeaderView* header = m_table->horizontalHeader();
-    header->setSortIndicatorShown(true);
-    header->setSortIndicator(column, m_descending ? Qt::DescendingOrder : Qt::AscendingOrder);
-    ShowRows();
-}
-
-void TargetListWindow::LoadShownRow(int shownRow) {
-    CSimulatorDlg* dlg = m_logic();
-    if (dlg == nullptr || shownRow < 0 || shownRow >= static_cast<int>(m_order.size())) return;
-    dlg->ChooseListedTarget(m_order[static_cast<std::size_t>(shownRow)]);
-    dlg->Run(Action::LoadTarget);
+void TargetListWindow::Run(Action action, const ActionInput& input) {
+    if (CSimulatorDlg* dlg = m_logic()) {
+        dlg->Run(action, input);
+        ShowRows(dlg->View().targets);
+    }
     m_afterLoad();
 }
-
-std::string TargetListWindow::ShareText(ShareFormat format) const {
-    return FormatTargetListShare(format, Words(), Rows(), m_order);
-}
-
-std::string TargetListWindow::CsvText() const { return FormatTargetListCsv(Words(), Rows(), m_order); }
 
 void TargetListWindow::AskExport() {
     QFileDialog dialog(this, ToQString(m_texts.targetExportTitle), QString(), ToQString(m_texts.csvFilter));
@@ -193,24 +158,12 @@ void TargetListWindow::AskExport() {
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     dialog.selectFile(ToQString(m_texts.csvFileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    ExportCsv(dialog.selectedFiles().constFirst());
-}
-
-bool TargetListWindow::ExportCsv(const QString& path) {
-    int error = 0;
-    if (ReplaceFileAtomically(ToUtf8(path), CsvText(), &error) == WriteOutcome::Ok) return true;
-    const std::string text =
-        FileErrorMessage(m_texts.fileErrors, m_texts.fileErrors.cannotSave, ToUtf8(path), error);
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvel"), ToQString(text), QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-    return false;
+    Run(Action::ExportTargets, ActionInput(0, ToUtf8(dialog.selectedFiles().constFirst())));
 }
 
 void TargetListWindow::closeEvent(QCloseEvent* event) {
     // A list opened anew starts empty.
-    if (CSimulatorDlg* dlg = m_logic()) dlg->CloseTargetList();
-    m_table->setRowCount(0);
+    Run(Action::CloseTargetList, ActionInput());
     QWidget::closeEvent(event);
 }
 

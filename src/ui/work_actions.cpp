@@ -49,8 +49,8 @@ void WorkActions::UseTexts(const LanguageTexts& texts) {
 
 void WorkActions::UpdateEnabled() {
     const CSimulatorDlg* dlg = m_logic();
-    m_undo->setEnabled(dlg != nullptr && dlg->UndoSteps() > 0);
-    m_redo->setEnabled(dlg != nullptr && dlg->RedoSteps() > 0);
+    m_undo->setEnabled(dlg != nullptr && dlg->View().work.undoSteps > 0);
+    m_redo->setEnabled(dlg != nullptr && dlg->View().work.redoSteps > 0);
 }
 
 }  // namespace quorvel

@@ -7,7 +7,7 @@
 
 #include <emscripten/emscripten.h>
 
-#include <cerrno>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -15,12 +15,10 @@
 #include <string_view>
 
 #include "app/control_table.h"
-#include "app/program_files.h"
 #include "app/simulator_dialog.h"
 #include "batch/batch_runner.h"
 #include "batch/script_form.h"
 #include "batch/script_text.h"
-#include "fileio/file_error.h"
 
 namespace quorvel {
 namespace {
@@ -47,6 +45,9 @@ struct WebProgram {
     long lineNumber = 0;
     bool failed = false;
     std::map<ControlId, std::string> drawn;  // each control as the page was last told it
+    std::uint64_t targetsDrawn = 0;          // the target list's view as the page was last told it
+    std::uint64_t workDrawn = 0;
+    std::string textsDrawn;  // the locale of the words the page was last told
 
     explicit WebProgram(const std::string& home) : dlg(form, ProgramFolders::InOneFolder(home)) {
         dlg.OnMainWindowInit();
@@ -103,6 +104,9 @@ struct Json {
     }
     void Strings(std::string_view key, const auto& values) {
         Key(key);
+        StringArray(values);
+    }
+    void StringArray(const auto& values) {
         text += '[';
         for (const auto& value : values) {
             if (text.back() != '[') text += ',';
@@ -110,7 +114,153 @@ struct Json {
         }
         text += ']';
     }
+    void Numbers(std::string_view key, const auto& values) {
+        Key(key);
+        text += '[';
+        for (const auto& value : values) {
+            if (text.back() != '[') text += ',';
+            text += std::to_string(value);
+        }
+        text += ']';
+    }
+    // A nested object or array already written as JSON.
+    void Raw(std::string_view key, std::string_view json) {
+        Key(key);
+        text += json;
+    }
 };
+
+const char* AlignmentName(CellAlignment alignment) {
+    switch (alignment) {
+        case CellAlignment::Left:
+            return "left";
+        case CellAlignment::Centre:
+            return "center";
+        case CellAlignment::Right:
+            break;
+    }
+    return "right";
+}
+
+// The target list as the page draws it: every row's cells, the order shown and the words.
+std::string TargetsJson(const TargetListView& view) {
+    Json json;
+    json.Number("number", static_cast<long long>(view.number));
+    json.Number("open", view.open ? 1 : 0);
+    json.Strings("headings", view.headings);
+    json.Strings("tips", view.headingTips);
+    std::vector<std::string> alignments;
+    for (CellAlignment alignment : view.alignments) alignments.emplace_back(AlignmentName(alignment));
+    json.Strings("align", alignments);
+    json.Key("rows");
+    json.text += '[';
+    for (const TargetRowView& row : view.rows) {
+        if (json.text.back() != '[') json.text += ',';
+        json.StringArray(row.cells);
+    }
+    json.text += ']';
+    json.Numbers("order", view.order);
+    json.Number("sort", view.sortColumn.value_or(-1));
+    json.Number("descending", view.descending ? 1 : 0);
+    json.Number("inRangeOnly", view.inRangeOnly ? 1 : 0);
+    json.String("count", view.count);
+    return json.text + '}';
+}
+
+// The loss curve as the page draws it: per point the count and both sides' totals and resources,
+// the marks, the table's headings and rows.
+std::string CurveJson(const CurveView& view) {
+    Json json;
+    json.Number("number", static_cast<long long>(view.number));
+    json.Number("end", view.end);
+    json.Key("points");
+    json.text += '[';
+    for (const CurvePointView& p : view.points) {
+        if (json.text.back() != '[') json.text += ',';
+        json.text += '[' + std::to_string(p.missiles) + ',' + std::to_string(p.defenderTotal) + ',' +
+                     std::to_string(p.attackerTotal) + ']';
+    }
+    json.text += ']';
+    json.Key("marks");
+    json.text += '[';
+    for (const CurveMarkView& mark : view.marks) {
+        if (json.text.back() != '[') json.text += ',';
+        Json item;
+        item.String("key", mark.key);
+        item.String("label", mark.label);
+        item.Number("missiles", mark.missiles);
+        json.text += item.text + '}';
+    }
+    json.text += ']';
+    json.Strings("headings", view.headings);
+    json.Key("rows");
+    json.text += '[';
+    for (std::size_t i = 0; i < view.points.size(); ++i) {
+        if (json.text.back() != '[') json.text += ',';
+        json.StringArray(view.Row(i));
+    }
+    json.text += ']';
+    return json.text + '}';
+}
+
+// The words of the page's own windows and menus in the language in force.
+std::string WordsJson(const LanguageTexts& texts, const AboutView& about) {
+    Json json;
+    json.String("curveTitle", texts.curveTitle);
+    json.String("chartTab", texts.chartTab);
+    json.String("tableTab", texts.tableTab);
+    json.String("axisMissiles", texts.axisMissiles);
+    json.String("axisResources", texts.axisResources);
+    json.String("seriesDefender", texts.seriesDefender);
+    json.String("seriesAttacker", texts.seriesAttacker);
+    json.String("copyAsText", texts.copyAsText);
+    json.String("copyAsCsv", texts.copyAsCsv);
+    json.String("copyAsBBCode", texts.copyAsBBCode);
+    json.String("copyAsMarkdown", texts.copyAsMarkdown);
+    json.String("exportSvg", texts.exportSvg);
+    json.String("exportCsv", texts.exportCsv);
+    json.String("curveEntry", WithoutMnemonic(texts.curveEntry));
+    json.String("targetListTitle", texts.targetListTitle);
+    json.String("targetListEntry", WithoutMnemonic(texts.targetListEntry));
+    json.String("targetListTip", texts.targetListTip);
+    json.String("targetInRangeOnly", WithoutMnemonic(texts.targetInRangeOnly));
+    json.String("targetInRangeOnlyTip", texts.targetInRangeOnlyTip);
+    json.String("csvFileName", texts.csvFileName);
+    json.Strings("undo", texts.undoEntry);
+    json.String("newPlan", texts.newPlanEntry);
+    json.Key("about");
+    Json box;
+    box.String("title", about.title);
+    box.String("name", about.name);
+    box.String("version", about.version);
+    box.String("purpose", about.purpose);
+    box.String("license", about.license);
+    json.text += box.text + '}';
+    return json.text + '}';
+}
+
+// The views that changed since the page was last told (all of them unless changedOnly); the curve
+// only by its number, since the page fetches it (quorvel_curve) when its chart is open.
+void AppendViews(Json& json, WebProgram& program, bool changedOnly, const std::string& locale) {
+    const ProgramView view = program.dlg.View();
+    json.Number("curveNumber", static_cast<long long>(view.curve.number));
+    if (!changedOnly || view.targets.number != program.targetsDrawn) {
+        program.targetsDrawn = view.targets.number;
+        json.Raw("targets", TargetsJson(view.targets));
+    }
+    if (!changedOnly || view.work.number != program.workDrawn) {
+        program.workDrawn = view.work.number;
+        Json work;
+        work.Number("undo", static_cast<long long>(view.work.undoSteps));
+        work.Number("redo", static_cast<long long>(view.work.redoSteps));
+        work.Number("plan", view.work.planSize);
+        json.Raw("work", work.text + '}');
+    }
+    if (!changedOnly || locale != program.textsDrawn) {
+        program.textsDrawn = locale;
+        json.Raw("words", WordsJson(program.dlg.Texts(), view.about));
+    }
+}
 
 const char* KindName(ControlKind kind) {
     switch (kind) {
@@ -188,6 +338,7 @@ std::string View(WebProgram& program, bool changedOnly) {
     }
     json.text += ']';
 
+    AppendViews(json, program, changedOnly, form.Locale());
     const LanguageTexts& texts = program.dlg.Texts();
     json.String("saveFileName", texts.saveFileName);
     json.String("aboutTitle", texts.aboutTitle);
@@ -273,13 +424,24 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_unescape(const char* text) {
     return quorvel::Returned(quorvel::UnescapeScriptText(text));
 }
 
-// What the page says when the browser's storage refuses the player's files (which 0: the quota is
-// used up; 1: another tab of the page holds them), as the error box of a failed save says it.
+// The browser's storage refused the player's files (which 0: the quota is used up; 1: another tab
+// of the page holds them): the program says so as the error box of a failed save says it, in the
+// output lines this returns.
 EMSCRIPTEN_KEEPALIVE const char* quorvel_storage_error(const char* file, int which) {
     if (!g_program) return quorvel::Returned({});
-    return quorvel::Returned(quorvel::FileErrorMessage(g_program->dlg.Texts().fileErrors,
-                                                       g_program->dlg.Texts().fileErrors.cannotSave, file,
-                                                       which == 0 ? EDQUOT : EWOULDBLOCK));
+    g_program->dlg.Run(quorvel::Action::StorageRefused, quorvel::ActionInput(which, file));
+    return quorvel::Returned(quorvel::Taken(g_program->out));
+}
+
+// The loss curve the page's chart draws, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_curve() {
+    return quorvel::Returned(g_program ? quorvel::CurveJson(g_program->dlg.View().curve) : std::string("{}"));
+}
+
+// What hovering or tapping point i of the curve says.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_curve_hover(int point) {
+    if (!g_program || point < 0) return quorvel::Returned({});
+    return quorvel::Returned(g_program->dlg.View().curve.Hover(static_cast<std::size_t>(point)));
 }
 
 }  // extern "C"

@@ -19,6 +19,7 @@
 #include "fileio/atomic_file.h"
 #include "i18n/language_table.h"
 #include "support/book_text.h"
+#include "support/dialog_probe.h"
 #include "support/program.h"
 
 namespace quorvel {
@@ -126,11 +127,12 @@ TEST(OddFiles, AFolderInPlaceOfThePlanIsReportedAndNothingIsExported) {
     p.dlg.Run(Action::RememberAttack);
     p.home.Write("plan.txt", "the old export");
     // Something replaced the plan file behind the program's back.
-    MakeOdd(p.dlg.Plan().File(), Odd::Folder);
+    MakeOdd(DialogProbe::Plan(p.dlg).File(), Odd::Folder);
     p.form.ClearEvents();
     ExportTo(p, "plan.txt");
     ASSERT_EQ(Errors(p).size(), 1u);
-    EXPECT_EQ(Errors(p)[0].text, p.dlg.Plan().File().string() + " could not be read: it is a folder.");
+    EXPECT_EQ(Errors(p)[0].text,
+              DialogProbe::Plan(p.dlg).File().string() + " could not be read: it is a folder.");
     EXPECT_EQ(p.home.Read("plan.txt"), "the old export");
 
     // Remembering into it says so too, and counts nothing.
@@ -138,8 +140,9 @@ TEST(OddFiles, AFolderInPlaceOfThePlanIsReportedAndNothingIsExported) {
     p.form.ClearEvents();
     p.dlg.Run(Action::RememberAttack);
     ASSERT_EQ(Errors(p).size(), 1u);
-    EXPECT_EQ(Errors(p)[0].text, p.dlg.Plan().File().string() + " could not be saved: it is a folder.");
-    EXPECT_EQ(p.dlg.Plan().State().attackNumber, 2);
+    EXPECT_EQ(Errors(p)[0].text,
+              DialogProbe::Plan(p.dlg).File().string() + " could not be saved: it is a folder.");
+    EXPECT_EQ(DialogProbe::Plan(p.dlg).State().attackNumber, 2);
 }
 
 // ---- Writes that fail ----------------------------------------------------------------------------
@@ -191,11 +194,12 @@ const std::vector<Writer>& Writers() {
          [](const Program& p) { EXPECT_EQ(p.home.Read(kLanguageSaveFile), "3"); }},
         {"remember attack", [](Program& p) { SimulateLaunchers(p); },
          [](Program& p) { p.dlg.Run(Action::RememberAttack); },
-         [](const Program& p) { return p.dlg.Plan().File(); },
+         [](const Program& p) { return DialogProbe::Plan(p.dlg).File(); },
          [](const Program& p) {
-             EXPECT_EQ(ReadWholeFile(p.dlg.Plan().File()).value_or(""), "") << "no record, not even a part";
-             EXPECT_EQ(p.dlg.Plan().State().attackNumber, 1);
-             EXPECT_TRUE(p.dlg.Strike().Last().resultValid) << "the survivors are not taken yet";
+             EXPECT_EQ(ReadWholeFile(DialogProbe::Plan(p.dlg).File()).value_or(""), "")
+                 << "no record, not even a part";
+             EXPECT_EQ(DialogProbe::Plan(p.dlg).State().attackNumber, 1);
+             EXPECT_TRUE(DialogProbe::Strike(p.dlg).Last().resultValid) << "the survivors are not taken yet";
          }},
         {"export",
          [](Program& p) {
@@ -206,7 +210,8 @@ const std::vector<Writer>& Writers() {
          [](Program& p) { ExportTo(p, "plan.txt"); }, [](const Program& p) { return p.home / "plan.txt"; },
          [](const Program& p) {
              EXPECT_EQ(p.home.Read("plan.txt"), "the old export");
-             EXPECT_TRUE(std::filesystem::exists(p.dlg.Plan().File())) << "the plan waits for another try";
+             EXPECT_TRUE(std::filesystem::exists(DialogProbe::Plan(p.dlg).File()))
+                 << "the plan waits for another try";
          }},
     };
     return writers;
@@ -253,7 +258,7 @@ TEST(FailingWrites, ARecordThatDoesNotFitLeavesTheEarlierOnesWhole) {
     Program p;
     SimulateLaunchers(p);
     p.dlg.Run(Action::RememberAttack);
-    const std::optional<std::string> before = ReadWholeFile(p.dlg.Plan().File());
+    const std::optional<std::string> before = ReadWholeFile(DialogProbe::Plan(p.dlg).File());
     SimulateLaunchers(p);
     p.form.ClearEvents();
     {
@@ -261,11 +266,11 @@ TEST(FailingWrites, ARecordThatDoesNotFitLeavesTheEarlierOnesWhole) {
         p.dlg.Run(Action::RememberAttack);
     }
     ASSERT_EQ(Errors(p).size(), 1u);
-    EXPECT_EQ(ReadWholeFile(p.dlg.Plan().File()), before);
-    EXPECT_EQ(p.dlg.Plan().State().attackNumber, 2);
+    EXPECT_EQ(ReadWholeFile(DialogProbe::Plan(p.dlg).File()), before);
+    EXPECT_EQ(DialogProbe::Plan(p.dlg).State().attackNumber, 2);
     // Once there is room again, the same attack is recorded as number 2.
     p.dlg.Run(Action::RememberAttack);
-    EXPECT_TRUE(ReadWholeFile(p.dlg.Plan().File()).value_or("").find("2. ") != std::string::npos);
+    EXPECT_TRUE(ReadWholeFile(DialogProbe::Plan(p.dlg).File()).value_or("").find("2. ") != std::string::npos);
 }
 
 // ---- Rewrites keep what the player set up ---------------------------------------------------------
@@ -392,7 +397,8 @@ TEST(PlanFiles, EachWindowHasItsOwnAndStartUpRemovesOnlyUnlockedOnes) {
     MemoryForm form;
     CSimulatorDlg again(form, p.home.Path());
     again.OnMainWindowInit();
-    EXPECT_NE(again.Plan().File(), p.dlg.Plan().File()) << "two windows of one process id";
+    EXPECT_NE(DialogProbe::Plan(again).File(), DialogProbe::Plan(p.dlg).File())
+        << "two windows of one process id";
     for (const std::string& name : kept) EXPECT_TRUE(p.home.Exists("data/" + name)) << name;
     for (const std::string& name : removed) EXPECT_FALSE(p.home.Exists("data/" + name)) << name;
     EXPECT_TRUE(p.home.Exists("data/IRakAttackPlan-1-0123abcd.tmp")) << "its window still runs";

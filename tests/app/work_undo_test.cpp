@@ -10,6 +10,7 @@
 #include "app/program_files.h"
 #include "fileio/atomic_file.h"
 #include "i18n/saved_choice.h"
+#include "support/dialog_probe.h"
 #include "support/program.h"
 
 namespace quorvel {
@@ -62,21 +63,21 @@ TEST(Undo, PutsBackTheWholeFormAfterEveryKindOfStepAndRedoRepeatsIt) {
         Prepare(p);
         for (Action action : step.before) p.dlg.Run(action);
         const FormContents before = TakeFormContents(p.form);
-        const std::size_t records = p.dlg.Plan().State().records.size();
-        const std::optional<std::string> planBefore = ReadWholeFile(p.dlg.Plan().File());
+        const std::size_t records = DialogProbe::Plan(p.dlg).State().records.size();
+        const std::optional<std::string> planBefore = ReadWholeFile(DialogProbe::Plan(p.dlg).File());
 
         p.dlg.Run(step.action);
         const FormContents after = TakeFormContents(p.form);
-        const std::size_t recordsAfter = p.dlg.Plan().State().records.size();
+        const std::size_t recordsAfter = DialogProbe::Plan(p.dlg).State().records.size();
         ASSERT_TRUE(after != before || recordsAfter != records) << step.name;
 
         p.dlg.Run(Action::Undo);
         EXPECT_EQ(TakeFormContents(p.form), before) << step.name;
-        EXPECT_EQ(p.dlg.Plan().State().records.size(), records) << step.name;
-        EXPECT_EQ(ReadWholeFile(p.dlg.Plan().File()), planBefore) << step.name;
+        EXPECT_EQ(DialogProbe::Plan(p.dlg).State().records.size(), records) << step.name;
+        EXPECT_EQ(ReadWholeFile(DialogProbe::Plan(p.dlg).File()), planBefore) << step.name;
         p.dlg.Run(Action::Redo);
         EXPECT_EQ(TakeFormContents(p.form), after) << step.name;
-        EXPECT_EQ(p.dlg.Plan().State().records.size(), recordsAfter) << step.name;
+        EXPECT_EQ(DialogProbe::Plan(p.dlg).State().records.size(), recordsAfter) << step.name;
     }
 }
 
@@ -92,8 +93,8 @@ TEST(Undo, GoesBackAHundredStepsAndForgetsTheRedoOnANewStep) {
     EXPECT_EQ(p.Get(C::MissilesFired), "1");
     p.dlg.Run(Action::Simulate);
     p.dlg.Run(Action::Simulate);
-    EXPECT_EQ(p.dlg.UndoSteps(), 2u) << "a simulation of the same inputs is no step";
-    EXPECT_EQ(p.dlg.RedoSteps(), 0u) << "a new step forgets what was undone";
+    EXPECT_EQ(p.dlg.View().work.undoSteps, 2u) << "a simulation of the same inputs is no step";
+    EXPECT_EQ(p.dlg.View().work.redoSteps, 0u) << "a new step forgets what was undone";
 }
 
 TEST(Session, RoundTripsTheFormAndIgnoresDamagedFiles) {
@@ -132,12 +133,12 @@ TEST(Session, TheWindowKeepsItsWorkForTheNextOne) {
     Simulated(first);
     Program next;
     next.home.Write(kSessionFile, first.home.Read(kSessionFile));
-    next.dlg.RestoreSession();
+    next.dlg.Run(Action::RestoreSession);
     EXPECT_EQ(TakeFormContents(next.form), TakeFormContents(first.form));
     // '<-x' and remember-attack take the shown result, as they would have in the first window.
     for (Program* p : {&first, &next}) p->dlg.Run(Action::RememberAttack);
     EXPECT_EQ(TakeFormContents(next.form), TakeFormContents(first.form));
-    EXPECT_EQ(next.dlg.Plan().State().records.size(), 1u);
+    EXPECT_EQ(DialogProbe::Plan(next.dlg).State().records.size(), 1u);
 }
 
 TEST(StartLanguage, TheDesktopsLanguageWithoutASavedChoice) {

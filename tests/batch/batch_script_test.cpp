@@ -144,17 +144,21 @@ INSTANTIATE_TEST_SUITE_P(Lines, ScriptErrors,
                                            "answer save", "answer language", "answer language 1,,2",
                                            "answer language -1", "answer language x", "answer colour red",
                                            "copy", "copy pdf", "copy plan", "copy text bbcode",
-                                           "copy strike text", "clipboard\tx", "paste now"));
+                                           "copy strike text", "copy curve bbcode", "copy plan csv",
+                                           "clipboard\tx", "paste now", "target-sort 16", "target-filter 2",
+                                           "target-load 0", "key f2", "target-listx"));
 
 TEST(ScriptLine, CopyClipboardAndPaste) {
     struct Case {
         const char* line;
         ScriptVerb verb;
-        ShareFormat format;
+        int format;  // text, BBCode, Markdown, CSV
     };
-    for (const Case& c : {Case{"copy text", ScriptVerb::CopyStrike, ShareFormat::Text},
-                          Case{"copy bbcode", ScriptVerb::CopyStrike, ShareFormat::BBCode},
-                          Case{"copy  plan   markdown", ScriptVerb::CopyPlan, ShareFormat::Markdown}}) {
+    for (const Case& c :
+         {Case{"copy text", ScriptVerb::CopyStrike, 0}, Case{"copy bbcode", ScriptVerb::CopyStrike, 1},
+          Case{"copy  plan   markdown", ScriptVerb::CopyPlan, 2},
+          Case{"copy targets csv", ScriptVerb::CopyTargets, 3},
+          Case{"copy curve csv", ScriptVerb::CopyCurve, 3}}) {
         const ParsedScriptLine parsed = ParseScriptLine(c.line);
         ASSERT_TRUE(parsed.command) << c.line;
         EXPECT_EQ(parsed.command->verb, c.verb) << c.line;

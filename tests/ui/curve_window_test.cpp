@@ -3,11 +3,13 @@
 
 #include "ui/curve_window.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QTableWidget>
 #include <QTest>
 
-#include "text/number_format.h"
+#include "app/simulator_dialog.h"
 #include "window_fixture.h"
 
 using namespace quorvel;
@@ -42,16 +44,19 @@ private slots:
         CurveWindow* curve = f.Window().Curve();
         QVERIFY(curve != nullptr && curve->isVisible());
         QCOMPARE(curve->Table()->rowCount(), 11);  // 0 to 10 missiles, one row each
-        QCOMPARE(curve->Table()->item(10, 1)->text(), QString::fromStdString(FormatGrouped(231000)));
+        QCOMPARE(curve->Table()->item(10, 1)->text(), QStringLiteral("231.000"));
 
         SimulateWorkedExample(f, QStringLiteral("20"));
         QCOMPARE(curve->Table()->rowCount(), 21);
-        QVERIFY(curve->TableText(true).startsWith(QStringLiteral("\"")));
-        QVERIFY(curve->TableText(true).contains(QStringLiteral("\n20,231000,5000,4000,50000,10000,40000\n")));
+        f.Dlg().Run(Action::CopyCurveTable, ActionInput(1));
+        const QString csv = QApplication::clipboard()->text();
+        QVERIFY(csv.startsWith(QStringLiteral("\"")));
+        QVERIFY(csv.contains(QStringLiteral("\n20,231000,5000,4000,50000,10000,40000\n")));
 
         const QString png = f.HomePath(QStringLiteral("curve.png"));
         const QString svg = f.HomePath(QStringLiteral("curve.svg"));
-        QVERIFY(curve->ExportPng(png) && curve->ExportSvg(svg));
+        curve->ExportImage(png, false);
+        curve->ExportImage(svg, true);
         QCOMPARE(Head(png, 8), QByteArray("\x89PNG\r\n\x1a\n", 8));
         QVERIFY(Head(svg, 4096).contains("<svg"));
 

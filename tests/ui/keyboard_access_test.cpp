@@ -70,7 +70,7 @@ private slots:
         WindowFixture f;
         f.Start();
         for (int language = 0; language < static_cast<int>(kLanguages.size()); ++language) {
-            f.Dlg().ApplyLanguageFile(LanguagePath(language));
+            f.Dlg().Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(language).string()));
             const QString name = QString::fromUtf8(kLanguages[language].displayName);
             QMap<QString, QString> owner;  // mnemonic key -> caption
             for (const ControlRow& control : ControlTable()) {
@@ -95,7 +95,7 @@ private slots:
         WindowFixture f;
         f.Start();
         for (int language : {0, 1, 7}) {
-            f.Dlg().ApplyLanguageFile(LanguagePath(language));
+            f.Dlg().Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(language).string()));
             const QList<QWidget*> chain = FocusChain(f);
             QVERIFY(chain.size() >= 19 + 3 + 14);  // numeric inputs, lists, buttons
             QMap<QString, QString> named;          // name -> control: a name shared by two says neither
@@ -147,7 +147,7 @@ private slots:
         }
         QVERIFY(labelled);
 
-        f.Dlg().ApplyLanguageFile(LanguagePath(1));
+        f.Dlg().Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(1).string()));
         QCOMPARE(nameOf(ControlId::RocketLauncherInput), QStringLiteral("Raketenwerfer"));
         QCOMPARE(nameOf(ControlId::StartSystemInput), QStringLiteral("Start-Sonnensystem"));
     }

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "app/control_table.h"
+#include "support/dialog_probe.h"
 #include "window_fixture.h"
 
 using namespace quorvel;
@@ -108,7 +109,7 @@ private slots:
 
         f.Click(ControlId::RememberAttackButton);
         MenuAction(f, "copyPlanAction0")->trigger();
-        QFile plan(QString::fromStdString(f.Dlg().Plan().File().string()));
+        QFile plan(QString::fromStdString(DialogProbe::Plan(f.Dlg()).File().string()));
         QVERIFY(plan.open(QIODevice::ReadOnly));
         QCOMPARE(Clipboard().toUtf8(), plan.readAll());
     }

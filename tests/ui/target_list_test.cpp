@@ -35,7 +35,7 @@ private slots:
 
         // Defence units 2,080, 2,400 and 12: sorted as numbers, not as text.
         QHeaderView* header = table->horizontalHeader();
-        const int units = header->sectionViewportPosition(static_cast<int>(TargetColumn::DefenceUnits));
+        const int units = header->sectionViewportPosition(1);  // the defence units' column
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(units + 4, header->height() / 2));
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("4:130:2"));
         QCOMPARE(table->item(1, 1)->text(), QStringLiteral("2,080"));

@@ -14,6 +14,7 @@
 #include "fileio/atomic_file.h"
 #include "i18n/language_lines.h"
 #include "plan/plan_file.h"
+#include "support/dialog_probe.h"
 #include "window_fixture.h"
 
 using namespace quorvel;
@@ -23,7 +24,7 @@ namespace {
 // The window's own plan file, relative to its home folder.
 QString PlanFileOfThisWindow(WindowFixture& f) {
     const std::filesystem::path name =
-        std::filesystem::path(kPlanFile).parent_path() / f.Dlg().Plan().File().filename();
+        std::filesystem::path(kPlanFile).parent_path() / DialogProbe::Plan(f.Dlg()).File().filename();
     return QString::fromStdString(name.string());
 }
 

@@ -104,7 +104,8 @@ private slots:
                             "Anzahl der Interplanetarraketen: Bitte eine ganze Zahl von 0 bis 2.147.483.647 "
                             "eingeben."));
 
-        f.Dlg().ApplyLanguageFile("languages/nl_lang.dat");
+        f.Dlg().Run(Action::UseLanguageFile,
+                    ActionInput(0, std::filesystem::path("languages/nl_lang.dat").string()));
         QCOMPARE(AboutEntryText(f), ShippedLanguageLine("eng_lang.dat", kLineAboutEntry));
     }
 
@@ -132,7 +133,8 @@ private slots:
         WindowFixture f;
         f.WriteHomeFile(QStringLiteral("data/LanguageSave.dat"), "1");
         f.Start();
-        f.Dlg().ApplyLanguageFile("languages/eng_lang.dat");
+        f.Dlg().Run(Action::UseLanguageFile,
+                    ActionInput(0, std::filesystem::path("languages/eng_lang.dat").string()));
         RecordAnAttack(f);
         QStringList buttons;
         QVERIFY(WithSaveDialog(f, [&](QFileDialog& dialog) { buttons = ButtonTexts(dialog); }));

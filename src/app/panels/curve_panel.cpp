@@ -1,11 +1,12 @@
 // The verdict after Simulate, the loss curve and the launches under the silo: the inputs go to
-// strike/loss_curve.h, the answers into the panel's cells.
+// strike/loss_curve.h, the answers into the panel's cells and its views.
 
 #include "app/panels/curve_panel.h"
 
 #include <numeric>
 #include <string>
 
+#include "fileio/atomic_file.h"
 #include "text/decimal.h"
 #include "text/number_format.h"
 #include "text/placeholders.h"
@@ -21,6 +22,34 @@ std::pair<std::string, std::string> RatioParts(Wide defender, Wide attacker) {
     const int part = static_cast<int>(hundredths % 100);
     const char fraction[] = {static_cast<char>('0' + part / 10), static_cast<char>('0' + part % 10), '\0'};
     return {FormatGrouped(hundredths / 100), fraction};
+}
+
+ResourceValues ValuesOf(const Resources& r) { return {r[0], r[1], r[2]}; }
+
+// The batch's name of a mark and, for the marks the chart draws, the place of its words among
+// LanguageTexts::markNames; type-wiped marks are the table's and the batch's only (eight of them
+// would crowd the chart).
+std::pair<std::string, int> MarkNaming(const CurveMark& mark) {
+    switch (mark.kind) {
+        case CurveMarkKind::InterceptorsUsedUp:
+            return {"abm", 0};
+        case CurveMarkKind::Typed:
+            return {"typed", 1};
+        case CurveMarkKind::BreakEven:
+            return {"break-even", 2};
+        case CurveMarkKind::TypeWiped:
+            return {"wiped-" + std::to_string(mark.type), -1};
+        case CurveMarkKind::AllDestroyed:
+            break;
+    }
+    return {"all", 3};
+}
+
+// A CSV field: in quotes, its quotes doubled.
+std::string Quoted(const std::string& field) {
+    std::string quoted = "\"";
+    for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + '"';
 }
 
 }  // namespace
@@ -54,6 +83,7 @@ void CurvePanel::OnSimulate() {
         ratio = FillPlaceholders(texts.lossRatio, {whole, fraction});
     }
     form.SetText(ControlId::VerdictRatio, ratio);
+    Show(ComputeLossCurve(last.in));
 
     const std::int64_t perLaunch = kMissilesPerSiloLevel * SiloLevel();
     if (perLaunch > 0 && last.in.missiles > perLaunch) {
@@ -63,9 +93,71 @@ void CurvePanel::OnSimulate() {
     }
 }
 
-void CurvePanel::OnCurve() {
-    m_curve = ComputeLossCurve(StrikeInputOf(m_context.inputs));
-    ++m_curveNumber;
+void CurvePanel::OnCurve() { Show(ComputeLossCurve(StrikeInputOf(m_context.inputs))); }
+
+void CurvePanel::FollowStrike() {
+    const LastStrike& last = m_strike.Last();
+    Show(last.shown ? ComputeLossCurve(last.in) : LossCurve{});
+}
+
+void CurvePanel::Show(const LossCurve& curve) {
+    const LanguageTexts& texts = m_context.texts;
+    CurveView view;
+    view.number = m_view.number + 1;
+    view.end = curve.end;
+    view.points.reserve(curve.points.size());
+    for (const CurvePoint& p : curve.points) {
+        view.points.push_back({p.missiles, ValuesOf(p.defenderLoss), ValuesOf(p.attackerLoss),
+                               static_cast<std::int64_t>(Total(p.defenderLoss)),
+                               static_cast<std::int64_t>(Total(p.attackerLoss))});
+    }
+    for (const CurveMark& mark : curve.marks) {
+        const auto [key, words] = MarkNaming(mark);
+        std::string label;
+        if (words >= 0) {
+            label =
+                texts.markNames[static_cast<std::size_t>(words)] + " (" + FormatGrouped(mark.missiles) + ")";
+        }
+        view.marks.push_back({key, label, mark.missiles});
+    }
+    view.headings.push_back(texts.axisMissiles);
+    for (const std::string* side : {&texts.defenderLosses, &texts.attackerLosses}) {
+        for (const std::string& resource : texts.resourceHeading)
+            view.headings.push_back(*side + ": " + resource);
+    }
+    view.hoverPattern = texts.curveHover;
+    m_view = std::move(view);
+}
+
+void CurvePanel::OnCopyTable(bool csv) const {
+    const char separator = csv ? ',' : '\t';
+    std::string table;
+    for (std::size_t c = 0; c < m_view.headings.size(); ++c) {
+        if (c > 0) table += separator;
+        table += csv ? Quoted(m_view.headings[c]) : m_view.headings[c];
+    }
+    table += '\n';
+    for (std::size_t i = 0; i < m_view.points.size(); ++i) {
+        const CurvePointView& p = m_view.points[i];
+        if (!csv) {
+            const std::vector<std::string> row = m_view.Row(i);
+            for (std::size_t c = 0; c < row.size(); ++c) table += (c > 0 ? "\t" : "") + row[c];
+        } else {
+            table += std::to_string(p.missiles);
+            for (const ResourceValues* side : {&p.defender, &p.attacker}) {
+                for (std::int64_t v : *side) table += ',' + std::to_string(v);
+            }
+        }
+        table += '\n';
+    }
+    m_context.form.SetClipboardText(table);
+}
+
+void CurvePanel::OnExportImage(const std::string& path, const std::string& image) const {
+    int error = 0;
+    if (ReplaceFileAtomically(path, image, &error) != WriteOutcome::Ok) {
+        m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, path, error);
+    }
 }
 
 void CurvePanel::OnPlanLaunches() {
@@ -73,6 +165,13 @@ void CurvePanel::OnPlanLaunches() {
     const LanguageTexts& texts = m_context.texts;
     m_launches = PlanLaunches(StrikeInputOf(m_context.inputs), m_context.inputs.neededTarget, SiloLevel());
     const LaunchPlan& plan = m_launches;
+    LaunchesView shown;
+    shown.number = m_launchesView.number + 1;
+    for (const Launch& launch : plan.launches) {
+        shown.launches.push_back({launch.in.missiles, ValuesOf(launch.out.defenderLoss)});
+    }
+    shown.totalMissiles = plan.totalMissiles;
+    m_launchesView = std::move(shown);
     std::string result;
     switch (plan.outcome) {
         case LaunchOutcome::NothingToDestroy:
@@ -104,6 +203,7 @@ void CurvePanel::OnPlanLaunches() {
 }
 
 void CurvePanel::ResetCells() {
+    Show(LossCurve{});
     for (ControlId id : {ControlId::VerdictMissiles, ControlId::VerdictRatio, ControlId::LaunchesResult,
                          ControlId::LaunchesLoss, ControlId::SiloLevelInput}) {
         m_context.form.SetText(id, "");

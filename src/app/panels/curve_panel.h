@@ -1,14 +1,17 @@
 #pragma once
 
 // The loss curve panel: how many missiles pay. After Simulate it writes the verdict beside the
-// status line (missiles short of or beyond destroying everything, the ratio of both sides' losses)
-// and says when the typed missiles exceed what the silo launches at once. On request it works out
-// the whole loss curve (strike/loss_curve.h) and the launches under the silo's capacity.
+// status line (missiles short of or beyond destroying everything, the ratio of both sides' losses),
+// says when the typed missiles exceed what the silo launches at once, and works out the strike's
+// whole loss curve (strike/loss_curve.h) with its marks, which it holds as a CurveView for the faces.
+// On request it plans the launches under the silo's capacity.
 
 #include <cstdint>
+#include <string>
 
 #include "app/panels/panel_context.h"
 #include "app/panels/strike_panel.h"
+#include "app/views.h"
 #include "strike/loss_curve.h"
 
 namespace quorvel {
@@ -17,27 +20,36 @@ class CurvePanel {
 public:
     CurvePanel(PanelContext& context, const StrikePanel& strike) : m_context(context), m_strike(strike) {}
 
-    // After the strike panel's Simulate: the verdict cells and the silo note.
+    // After the strike panel's Simulate: the verdict cells, the silo note and the strike's curve.
     void OnSimulate();
-    // The curve of the inputs as read; a window showing it redraws when CurveNumber changes.
+    // The curve of the inputs as read (the batch's `curve`).
     void OnCurve();
     // The required-missiles job in launches of the silo level's size.
     void OnPlanLaunches();
+    // The curve of the strike the cells show, none when they show none: after undo, redo, a new
+    // language or a session put back.
+    void FollowStrike();
     void ResetCells();
+    // The curve's table onto the clipboard as tab-separated grouped numbers, or as CSV.
+    void OnCopyTable(bool csv) const;
+    // An image of the chart the face rendered, written to path; an error box names the file and the
+    // reason when it cannot be.
+    void OnExportImage(const std::string& path, const std::string& image) const;
 
-    const LossCurve& Curve() const { return m_curve; }
-    std::uint64_t CurveNumber() const { return m_curveNumber; }
+    const CurveView& View() const { return m_view; }
+    const LaunchesView& LaunchesShown() const { return m_launchesView; }
     const LaunchPlan& Launches() const { return m_launches; }
 
 private:
     // The silo level field: empty, 0, negative or unreadable is no limit.
     std::int32_t SiloLevel() const;
+    void Show(const LossCurve& curve);
 
     PanelContext& m_context;
     const StrikePanel& m_strike;
-    LossCurve m_curve;
-    std::uint64_t m_curveNumber = 0;
+    CurveView m_view;
     LaunchPlan m_launches;
+    LaunchesView m_launchesView;
 };
 
 }  // namespace quorvel

@@ -153,11 +153,11 @@ void PlanPanel::Restore(const AttackPlan& plan) {
     ShowCount();
 }
 
-void PlanPanel::ShowCount() const {
-    const std::int64_t count =
-        m_plan.planFileOpen ? m_plan.takenOverCount + static_cast<std::int64_t>(m_plan.records.size()) : 0;
-    m_context.form.SetText(ControlId::PlanCount, std::to_string(count));
+std::int64_t PlanPanel::Count() const {
+    return m_plan.planFileOpen ? m_plan.takenOverCount + static_cast<std::int64_t>(m_plan.records.size()) : 0;
 }
+
+void PlanPanel::ShowCount() const { m_context.form.SetText(ControlId::PlanCount, std::to_string(Count())); }
 
 void PlanPanel::OnCopyStrike(ShareFormat format) const {
     // The shown result, not the current inputs: the fields may already hold the next strike.

@@ -27,6 +27,8 @@ struct AttackPlan {
     // The records an ended window left, taken over at start-up: they lead the plan file.
     std::string takenOverText;
     std::int64_t takenOverCount = 0;
+
+    bool operator==(const AttackPlan&) const = default;
 };
 
 class PlanPanel {
@@ -47,6 +49,7 @@ public:
     void Restore(const AttackPlan& plan);
     // The count beside Save: how many strikes the plan being written holds.
     void ShowCount() const;
+    std::int64_t Count() const;
     // Start-up: the plan an ended window left becomes this window's, its records kept and the
     // attack number going on after them.
     void TakeOverAbandonedPlan();

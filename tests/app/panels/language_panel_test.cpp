@@ -9,6 +9,7 @@
 #include "app/memory_form.h"
 #include "app/simulator_dialog.h"
 #include "i18n/language_table.h"
+#include "support/dialog_probe.h"
 #include "support/program.h"
 
 namespace quorvel {
@@ -37,7 +38,7 @@ std::vector<std::string> Lines(std::string_view tag, int first, int last) {
 TEST(ApplyLanguageFile, PutsEveryCaptionListAndKeptTextInPlace) {
     Window w;
     w.home.WriteLanguage(kGerman, "de");
-    w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
+    w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kGerman).string()));
 
     const std::pair<ControlId, int> captions[] = {
         {ControlId::RocketLauncherLabel, 1},
@@ -87,7 +88,7 @@ TEST(ApplyLanguageFile, PutsEveryCaptionListAndKeptTextInPlace) {
 TEST(ApplyLanguageFile, StoredOnlyLinesAndDialogLinesNeverReachAControl) {
     Window w;
     w.home.WriteLanguage(kGerman, "de");
-    w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
+    w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kGerman).string()));
 
     std::set<std::string> shown;
     for (const ControlRow& control : ControlTable()) shown.insert(w.Get(control.id));
@@ -101,7 +102,7 @@ TEST(ApplyLanguageFile, StoredOnlyLinesAndDialogLinesNeverReachAControl) {
 TEST(ApplyLanguageFile, ResetsInputsAndResultsAndSelectsTheFirstEntries) {
     Window w;
     w.home.WriteLanguage(kEnglish, "en");
-    w.dlg.ApplyLanguageFile(LanguagePath(kEnglish));
+    w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kEnglish).string()));
     w.form.SetText(ControlId::RocketLauncherInput, "12");
     w.form.SetText(ControlId::ReportText, "Spionagebericht");
     w.form.SetText(ControlId::RocketLauncherDestroyed, "7");
@@ -116,7 +117,7 @@ TEST(ApplyLanguageFile, ResetsInputsAndResultsAndSelectsTheFirstEntries) {
     w.form.SetText(ControlId::StatusLine, "hit");
 
     w.home.WriteLanguage(kGerman, "de");
-    w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
+    w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kGerman).string()));
 
     EXPECT_EQ(w.Get(ControlId::RocketLauncherInput), "");
     EXPECT_EQ(w.Get(ControlId::ReportText), "");
@@ -136,13 +137,13 @@ TEST(ApplyLanguageFile, TheTooltipFollowsEveryApplicationOnceItExists) {
     w.home.WriteLanguage(kEnglish, "en");
     w.home.WriteLanguage(kGerman, "de");
 
-    w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
+    w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kGerman).string()));
     EXPECT_EQ(w.form.GetToolTip(ControlId::ApplyResultButton), "") << "no tooltip before start-up made it";
 
     w.dlg.OnMainWindowInit();  // applies English, then creates the tooltip
     EXPECT_EQ(w.form.GetToolTip(ControlId::ApplyResultButton), NumberedLine("en", 68));
 
-    w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
+    w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kGerman).string()));
     EXPECT_EQ(w.form.GetToolTip(ControlId::ApplyResultButton), NumberedLine("de", 68));
 }
 
@@ -151,7 +152,7 @@ TEST(ApplyLanguageFile, AShortFileEmptiesWhatItLacksButFillsBothLists) {
     w.home.WriteLanguage(kEnglish, "en");
     w.dlg.OnMainWindowInit();
     w.home.Write(LanguagePath(kGerman).string(), NumberedLines("de", 65));
-    w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
+    w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kGerman).string()));
 
     EXPECT_EQ(w.Get(ControlId::LanguageButton), NumberedLine("de", 60));
     for (ControlId id :
@@ -171,7 +172,7 @@ TEST(ApplyLanguageFile, AnOverLongLineTenLeavesEverythingAfterItEmpty) {
     std::string file;
     for (int n = 1; n <= 72; ++n) file += (n == 10 ? std::string(300, 'r') : NumberedLine("de", n)) + "\n";
     w.home.Write(LanguagePath(kGerman).string(), file);
-    w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
+    w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kGerman).string()));
 
     EXPECT_EQ(w.Get(ControlId::AbmLabel), NumberedLine("de", 9));
     EXPECT_EQ(w.Get(ControlId::ArmourLabel), std::string(255, 'r'));
@@ -184,8 +185,8 @@ TEST(ApplyLanguageFile, AnOverLongLineTenLeavesEverythingAfterItEmpty) {
 TEST(ApplyLanguageFile, AMissingFileChangesNothing) {
     Window w;
     w.form.SetText(ControlId::RocketLauncherInput, "12");
-    w.dlg.Inputs().primaryTarget = 3;
-    w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
+    DialogProbe::Inputs(w.dlg).primaryTarget = 3;
+    w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kGerman).string()));
 
     EXPECT_EQ(w.Get(ControlId::RocketLauncherInput), "12");
     EXPECT_EQ(w.Get(ControlId::RocketLauncherLabel), "Raketenwerfer") << "template caption";
@@ -195,7 +196,7 @@ TEST(ApplyLanguageFile, AMissingFileChangesNothing) {
 
     // A readable file later fills everything.
     w.home.WriteLanguage(kGerman, "de");
-    w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
+    w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kGerman).string()));
     EXPECT_EQ(w.Get(ControlId::RocketLauncherLabel), NumberedLine("de", 1));
     EXPECT_EQ(w.List(ControlId::PrimaryTargetList).entries.size(), 9u);
 }
@@ -204,8 +205,8 @@ TEST(ApplyLanguageFile, ASecondFileReplacesEveryKeptText) {
     Window w;
     w.home.WriteLanguage(kEnglish, "en");
     w.home.Write(LanguagePath(kGerman).string(), "nur eine Zeile\n");
-    w.dlg.ApplyLanguageFile(LanguagePath(kEnglish));
-    w.dlg.ApplyLanguageFile(LanguagePath(kGerman));
+    w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kEnglish).string()));
+    w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kGerman).string()));
     EXPECT_EQ(w.dlg.Texts().defenceLabel[0], "nur eine Zeile");
     EXPECT_EQ(w.dlg.Texts().msgMissilesHit, "");
     EXPECT_EQ(w.dlg.Texts().rangeUnit, "");

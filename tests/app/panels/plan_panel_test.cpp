@@ -7,6 +7,7 @@
 
 #include "app/control_table.h"
 #include "app/program_files.h"
+#include "support/dialog_probe.h"
 #include "support/program.h"
 #include "text/placeholders.h"
 
@@ -100,7 +101,7 @@ protected:
     void SetUp() override { p.form.ClearEvents(); }
     // This process's own plan file.
     std::string PlanName() const {
-        return std::filesystem::relative(p.dlg.Plan().File(), p.home.Path()).string();
+        return std::filesystem::relative(DialogProbe::Plan(p.dlg).File(), p.home.Path()).string();
     }
     bool PlanOnDisk() const { return p.home.Exists(PlanName()); }
     std::string PlanText() const { return p.home.Read(PlanName()); }
@@ -120,9 +121,9 @@ TEST_F(PlanHandlers, SimulateThenSaveExportsThatOneAttack) {
     EXPECT_EQ(p.home.Read("plan.txt"), expected);
     EXPECT_EQ(RecordCount(expected), 1);
     EXPECT_FALSE(PlanOnDisk());
-    EXPECT_FALSE(p.dlg.Plan().State().rememberRequested);
-    EXPECT_FALSE(p.dlg.Plan().State().planFileOpen);
-    EXPECT_EQ(p.dlg.Plan().State().attackNumber, 2);
+    EXPECT_FALSE(DialogProbe::Plan(p.dlg).State().rememberRequested);
+    EXPECT_FALSE(DialogProbe::Plan(p.dlg).State().planFileOpen);
+    EXPECT_EQ(DialogProbe::Plan(p.dlg).State().attackNumber, 2);
     ExpectOnlySaveDialogs();
 }
 
@@ -159,7 +160,7 @@ TEST_F(PlanHandlers, TwoRemembersThenSaveExportsBothInOrderAndNoThird) {
     p.dlg.Run(Action::RememberAttack);
     SaveAs(p, "plan.txt");
     EXPECT_EQ(p.home.Read("plan.txt"), first + second);
-    EXPECT_EQ(p.dlg.Plan().State().attackNumber, 3);
+    EXPECT_EQ(DialogProbe::Plan(p.dlg).State().attackNumber, 3);
 }
 
 TEST_F(PlanHandlers, RememberTakesTheSurvivorsAsNextInput) {
@@ -168,7 +169,7 @@ TEST_F(PlanHandlers, RememberTakesTheSurvivorsAsNextInput) {
     EXPECT_EQ(p.Get(ControlId::RocketLauncherInput), "40");
     EXPECT_EQ(p.Get(ControlId::LightLaserInput), "10");
     EXPECT_EQ(p.Get(ControlId::HeavyLaserInput), "");
-    EXPECT_FALSE(p.dlg.Strike().Last().resultValid);
+    EXPECT_FALSE(DialogProbe::Strike(p.dlg).Last().resultValid);
 }
 
 TEST_F(PlanHandlers, RecordReachesTheDiskWhenRemembered) {
@@ -187,8 +188,8 @@ TEST_F(PlanHandlers, CancelKeepsThePlanForTheNextSave) {
     const std::string expected = LaunchersOnlyRecord(1);
     SaveCancelled(p);
     EXPECT_EQ(PlanText(), expected);
-    EXPECT_FALSE(p.dlg.Plan().State().planFileOpen);
-    EXPECT_TRUE(p.dlg.Plan().State().rememberRequested);
+    EXPECT_FALSE(DialogProbe::Plan(p.dlg).State().planFileOpen);
+    EXPECT_TRUE(DialogProbe::Plan(p.dlg).State().rememberRequested);
     EXPECT_FALSE(p.home.Exists("plan.txt"));
 
     SaveAs(p, "plan.txt");
@@ -215,7 +216,7 @@ TEST_F(PlanHandlers, NumberingContinuesAfterAnExport) {
     SaveAs(p, "second.txt");
     EXPECT_EQ(p.home.Read("second.txt"), second);
     EXPECT_TRUE(second.starts_with("2. "));
-    EXPECT_EQ(p.dlg.Plan().State().attackNumber, 3);
+    EXPECT_EQ(DialogProbe::Plan(p.dlg).State().attackNumber, 3);
 }
 
 TEST_F(PlanHandlers, NothingRecordableWritesNoExportAndSaysSo) {
@@ -223,8 +224,8 @@ TEST_F(PlanHandlers, NothingRecordableWritesNoExportAndSaysSo) {
     SaveAs(p, "plan.txt");
     EXPECT_EQ(p.home.Read("plan.txt"), "the player's own");
     EXPECT_FALSE(PlanOnDisk());
-    EXPECT_FALSE(p.dlg.Plan().State().rememberRequested);
-    EXPECT_EQ(p.dlg.Plan().State().attackNumber, 1);
+    EXPECT_FALSE(DialogProbe::Plan(p.dlg).State().rememberRequested);
+    EXPECT_EQ(DialogProbe::Plan(p.dlg).State().attackNumber, 1);
     ASSERT_EQ(p.form.Events().size(), 2u);
     EXPECT_EQ(p.form.Events()[1].text, FillPlaceholders(p.dlg.Texts().msgNothingToSave, {"plan.txt"}));
 }
@@ -249,7 +250,7 @@ TEST_P(PlanRepeat, RememberTwiceAfterOneSimulation) {
     if (GetParam().secondRecords == 1) {
         EXPECT_EQ(PlanText(), first + GetParam().record(2));
     }
-    EXPECT_TRUE(p.dlg.Plan().State().rememberRequested);
+    EXPECT_TRUE(DialogProbe::Plan(p.dlg).State().rememberRequested);
 }
 
 TEST_P(PlanRepeat, TwoExportsInARow) {
@@ -327,7 +328,7 @@ TEST_F(PlanHandlers, ExportIntoReadOnlyFolderKeepsThePlan) {
         EXPECT_EQ(p.form.Events()[1].kind, "error");
         EXPECT_EQ(p.form.Events()[1].text, target + " could not be saved: permission denied.");
         EXPECT_EQ(PlanText(), expected);
-        EXPECT_TRUE(p.dlg.Plan().State().rememberRequested);
+        EXPECT_TRUE(DialogProbe::Plan(p.dlg).State().rememberRequested);
 
         // Another place takes the same plan, without a second record.
         SaveAs(p, "plan.txt");
@@ -346,7 +347,7 @@ TEST_F(PlanHandlers, FailedReplaceSaysWhyAndKeepsThePlan) {
     EXPECT_EQ(p.form.Events()[1].kind, "error");
     EXPECT_EQ(p.form.Events()[1].text, Export(p, "taken.txt") + " could not be saved: it is a folder.");
     EXPECT_EQ(PlanText(), expected);
-    EXPECT_TRUE(p.dlg.Plan().State().rememberRequested);
+    EXPECT_TRUE(DialogProbe::Plan(p.dlg).State().rememberRequested);
     EXPECT_TRUE(std::filesystem::is_directory(p.home.Path() / "taken.txt" / "inside"));
 }
 
@@ -356,12 +357,12 @@ TEST_F(PlanHandlers, MissingDataFolderReportsTheRecordThatWasNotWritten) {
     p.dlg.Run(Action::RememberAttack);
     ASSERT_EQ(p.form.Events().size(), 1u);
     EXPECT_EQ(p.form.Events()[0].kind, "error");
-    EXPECT_EQ(p.form.Events()[0].text,
-              p.dlg.Plan().File().string() + " could not be saved: the file or its folder does not exist.");
+    EXPECT_EQ(p.form.Events()[0].text, DialogProbe::Plan(p.dlg).File().string() +
+                                           " could not be saved: the file or its folder does not exist.");
     // The failed record changed nothing: same number, the result is still pending.
-    EXPECT_EQ(p.dlg.Plan().State().attackNumber, 1);
-    EXPECT_TRUE(p.dlg.Strike().Last().attackRecordable);
-    EXPECT_FALSE(p.dlg.Plan().State().planFileOpen);
+    EXPECT_EQ(DialogProbe::Plan(p.dlg).State().attackNumber, 1);
+    EXPECT_TRUE(DialogProbe::Strike(p.dlg).Last().attackRecordable);
+    EXPECT_FALSE(DialogProbe::Plan(p.dlg).State().planFileOpen);
     EXPECT_EQ(p.Get(ControlId::RocketLauncherInput), "100");
 
     // With the folder back, the same attack is recorded as number 1.

@@ -6,6 +6,7 @@
 #include "fileio/atomic_file.h"
 #include "i18n/language_table.h"
 #include "i18n/language_texts.h"
+#include "support/dialog_probe.h"
 #include "support/program.h"
 
 namespace quorvel {
@@ -30,10 +31,10 @@ std::size_t Count(const MemoryForm& form, const std::string& kind) {
 TEST(CopyStrike, NeedsAShownStrike) {
     Program p;
     p.form.PutClipboardText("kept");
-    p.dlg.Plan().OnCopyStrike(ShareFormat::Text);
+    p.dlg.Run(Action::CopyStrike, ActionInput(0));
     SimulateWorkedExample(p);
     p.dlg.Run(Action::ResetAll);
-    p.dlg.Plan().OnCopyStrike(ShareFormat::BBCode);
+    p.dlg.Run(Action::CopyStrike, ActionInput(1));
     EXPECT_EQ(p.form.GetClipboardText(), "kept");
     EXPECT_EQ(Count(p.form, "message"), 2U);
     EXPECT_EQ(p.form.Events().back().text, "L108");
@@ -43,7 +44,7 @@ TEST(CopyStrike, TellsTheShownStrikeNotTheEditedFields) {
     Program p;
     SimulateWorkedExample(p);
     p.Set(ControlId::RocketLauncherInput, "5");  // the next strike's input, not simulated yet
-    p.dlg.Plan().OnCopyStrike(ShareFormat::Markdown);
+    p.dlg.Run(Action::CopyStrike, ActionInput(2));
     const std::string text = p.form.GetClipboardText();
     EXPECT_NE(text.find("L1   100  100    0\nL2    10   10    0\nL9     2    2    0\n"), std::string::npos)
         << text;
@@ -53,13 +54,14 @@ TEST(CopyStrike, TellsTheShownStrikeNotTheEditedFields) {
 
 TEST(CopyPlan, EmptyUntilAStrikeIsRememberedAndTheTextIsTheExportFile) {
     Program p;
-    p.dlg.Plan().OnCopyPlan(ShareFormat::Text);
+    p.dlg.Run(Action::CopyPlan, ActionInput(0));
     EXPECT_EQ(p.form.Events().back().text, "L109");
     SimulateWorkedExample(p);
     p.dlg.Run(Action::RememberAttack);
-    p.dlg.Plan().OnCopyPlan(ShareFormat::Text);
-    EXPECT_EQ(p.form.GetClipboardText(), ReadWholeFile(p.dlg.Plan().File()).value_or("<missing>"));
-    p.dlg.Plan().OnCopyPlan(ShareFormat::BBCode);
+    p.dlg.Run(Action::CopyPlan, ActionInput(0));
+    EXPECT_EQ(p.form.GetClipboardText(),
+              ReadWholeFile(DialogProbe::Plan(p.dlg).File()).value_or("<missing>"));
+    p.dlg.Run(Action::CopyPlan, ActionInput(1));
     EXPECT_EQ(p.form.GetClipboardText().rfind("[b]1. L71[/b]\n", 0), 0U) << p.form.GetClipboardText();
 
     // Saving ends the plan; the next remembered strike starts a new one.
@@ -67,7 +69,7 @@ TEST(CopyPlan, EmptyUntilAStrikeIsRememberedAndTheTextIsTheExportFile) {
     p.dlg.Run(Action::SavePlan);
     SimulateWorkedExample(p);
     p.dlg.Run(Action::RememberAttack);
-    p.dlg.Plan().OnCopyPlan(ShareFormat::Markdown);
+    p.dlg.Run(Action::CopyPlan, ActionInput(2));
     EXPECT_EQ(p.form.GetClipboardText().find("**1."), std::string::npos);
     EXPECT_EQ(p.form.GetClipboardText().rfind("**2. L71**", 0), 0U) << p.form.GetClipboardText();
 }
@@ -101,7 +103,7 @@ TEST(AccessTexts, ALanguageFileWithoutTheNewLinesTakesThemFromEnglish) {
     for (int n = 1; n < kLineCopyButton; ++n) german += "de " + std::to_string(n) + "\n";
     german += "Verteidiger %1\n";  // only the first line of the later ones is missing below
     p.home.Write(LanguagePath(1).string(), german);
-    p.dlg.ApplyLanguageFile(LanguagePath(1));
+    p.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(1).string()));
     EXPECT_EQ(p.form.GetText(ControlId::CopyButton), "Verteidiger %1");
     EXPECT_EQ(p.form.GetToolTip(ControlId::AbmInput), "L" + std::to_string(kLineAbmTip));
     EXPECT_EQ(p.form.GetToolTip(ControlId::RocketLauncherInput), "L122");
@@ -119,7 +121,7 @@ TEST(AccessTexts, ThePatternTakesTheDefenceNameAndCaptionsLoseTheirMnemonic) {
         file += '\n';
     }
     p.home.Write(LanguagePath(1).string(), file);
-    p.dlg.ApplyLanguageFile(LanguagePath(1));
+    p.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(1).string()));
     EXPECT_EQ(p.form.GetToolTip(ControlId::HeavyLaserInput), "x3: Anzahl");
     EXPECT_EQ(p.form.GetText(ControlId::DefenderLossBox), "Verl&uste && Schaden");
     EXPECT_EQ(p.dlg.Texts().defenderLosses, "Verluste & Schaden");

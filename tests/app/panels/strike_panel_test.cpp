@@ -5,6 +5,7 @@
 #include <map>
 
 #include "app/panels/strike_view.h"
+#include "support/dialog_probe.h"
 #include "support/program.h"
 
 namespace quorvel {
@@ -215,7 +216,7 @@ TEST(RequiredMissiles, LeavesTheSimulationResultAlone) {
     p.dlg.Run(Action::Simulate);
     p.dlg.Run(Action::RequiredMissiles);
     EXPECT_EQ(p.Get(C::RocketLauncherDestroyed), "100");
-    EXPECT_TRUE(p.dlg.Strike().Last().resultValid);
+    EXPECT_TRUE(DialogProbe::Strike(p.dlg).Last().resultValid);
     p.dlg.Run(Action::Simulate);
     EXPECT_EQ(p.Get(C::RequiredMissilesResult), " ");
 }

@@ -27,7 +27,8 @@ protected:
     // other one (as long as languages can be applied at all).
     void SetUp() override {
         home.WriteLanguage(kEnglish, "line");
-        dlg.ApplyLanguageFile(home.Path() / LanguagePath(kEnglish));
+        dlg.Run(Action::UseLanguageFile,
+                ActionInput(0, std::filesystem::path(home.Path() / LanguagePath(kEnglish)).string()));
     }
 
     void TypeStart(const std::string& g, const std::string& s, const std::string& p) {
@@ -218,7 +219,8 @@ TEST_F(TravelHandlers, RangeRuleFromTheListIsKeptAndAShownRangeFollowsIt) {
 TEST_F(TravelHandlers, ArrivalIsNowPlusTheFlightTimeOnTheDayClock) {
     std::ifstream shipped(std::filesystem::path(QUORVEL_LANGUAGE_DIR) / LanguagePath(kEnglish));
     home.Write(LanguagePath(kEnglish).string(), std::string(std::istreambuf_iterator<char>(shipped), {}));
-    dlg.ApplyLanguageFile(home.Path() / LanguagePath(kEnglish));
+    dlg.Run(Action::UseLanguageFile,
+            ActionInput(0, std::filesystem::path(home.Path() / LanguagePath(kEnglish)).string()));
     dlg.SetClock([] { return 23 * 3600 + 55 * 60; });
     TypeStart("1", "100", "3");
     TypeTarget("1", "110", "3");

@@ -1,0 +1,117 @@
+#pragma once
+
+// What the panels show besides the cells, as plain data the faces draw: the window with Qt, the
+// batch as lines, the page through the bridge's JSON. Numbers come both as the values (for drawing
+// and for the batch) and as the texts the language writes them with; every word is in the language
+// in force. A face that needs a number or a word the view lacks adds it here, never computes it.
+// Each view carries a number that changes whenever its contents change, so a face redraws only
+// what changed.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+// Metal, crystal, deuterium.
+using ResourceValues = std::array<std::int64_t, 3>;
+
+struct CurvePointView {
+    std::int64_t missiles = 0;
+    ResourceValues defender{};
+    ResourceValues attacker{};
+    std::int64_t defenderTotal = 0;
+    std::int64_t attackerTotal = 0;
+};
+
+struct CurveMarkView {
+    std::string key;    // abm, typed, break-even, wiped-K (K the defence type), all
+    std::string label;  // the legend's words with the count, e.g. "All destroyed (4)"; empty: not drawn
+    std::int64_t missiles = 0;
+};
+
+// The loss curve of the last strike shown (or, after the batch's `curve`, of the inputs).
+struct CurveView {
+    std::uint64_t number = 0;
+    std::vector<CurvePointView> points;  // increasing missile counts from 0
+    std::vector<CurveMarkView> marks;    // increasing missile counts
+    std::int64_t end = 0;                // the last point's count
+    // The table's column headings: the missiles, then both sides' metal, crystal and deuterium.
+    std::vector<std::string> headings;
+    std::string hoverPattern;  // the language's words for a point, %1-%6
+
+    // What hovering or tapping point i says, exact to the unit.
+    std::string Hover(std::size_t point) const;
+    // Point i as the table shows it: grouped numbers in the headings' columns.
+    std::vector<std::string> Row(std::size_t point) const;
+};
+
+// The launches under the silo level as last planned.
+struct LaunchView {
+    std::int64_t missiles = 0;
+    ResourceValues defender{};
+};
+struct LaunchesView {
+    std::uint64_t number = 0;
+    std::vector<LaunchView> launches;
+    std::int64_t totalMissiles = 0;
+};
+
+// One row of a target list: its cells as the list shows them, and the plain numbers the batch
+// prints.
+struct TargetRowView {
+    std::vector<std::string> cells;
+    std::string position;                  // g:s:p, 0:0:0 without one
+    std::string missilesNeeded;            // a plain decimal integer
+    std::optional<ResourceValues> loss;    // the defender's loss with those missiles
+};
+
+enum class CellAlignment { Left, Centre, Right };
+
+// The target list: the rows, the order and filter they are shown in, and its words.
+struct TargetListView {
+    std::uint64_t number = 0;
+    bool open = false;  // the list was asked for and not closed since
+    std::vector<std::string> headings;     // one per column; a resource column's on two lines
+    std::vector<std::string> headingTips;  // one per column
+    std::vector<CellAlignment> alignments;  // one per column
+    std::vector<TargetRowView> rows;       // every row, in list order
+    std::vector<std::size_t> order;        // the rows shown, top to bottom, as indices into rows
+    std::optional<int> sortColumn;
+    bool descending = false;
+    bool inRangeOnly = false;
+    std::string count;  // "3 targets, 2 shown"
+    // The rows of the report field's text in text order, as the batch's `targets` prints them.
+    std::vector<TargetRowView> fieldRows;
+};
+
+// Undo, redo and the plan.
+struct WorkView {
+    std::uint64_t number = 0;
+    std::size_t undoSteps = 0;
+    std::size_t redoSteps = 0;
+    std::int64_t planSize = 0;  // the strikes the attack plan holds
+};
+
+// The about box.
+struct AboutView {
+    std::string title;
+    std::string name;     // the program's name
+    std::string version;  // "Version 1.0.9"
+    std::string purpose;
+    std::string license;
+};
+
+// Everything the faces draw besides the cells.
+struct ProgramView {
+    const CurveView& curve;
+    const LaunchesView& launches;
+    const TargetListView& targets;
+    const WorkView& work;
+    AboutView about;
+};
+
+}  // namespace quorvel
