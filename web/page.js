@@ -21,7 +21,9 @@ const bridge = {
   view: (changedOnly = false) => JSON.parse(quorvel.ccall('quorvel_view', 'string', ['number'], [changedOnly ? 1 : 0])),
   escape: (text) => quorvel.ccall('quorvel_escape', 'string', ['string'], [text]),
   unescape: (text) => quorvel.ccall('quorvel_unescape', 'string', ['string'], [text]),
-  storageError: (file, which) => quorvel.ccall('quorvel_storage_error', 'string', ['string', 'number'], [file, which]),
+  // The program says the refusal as an error line; its text is what the page shows.
+  storageError: (file, which) =>
+    bridge.unescape(quorvel.ccall('quorvel_storage_error', 'string', ['string', 'number'], [file, which]).split('\t')[1]?.trimEnd() ?? ''),
 };
 
 // ---- Drawing -------------------------------------------------------------------------------

@@ -155,6 +155,15 @@ struct Writer {
     std::function<void(const Program&)> unchanged;  // the state before the action still holds
 };
 
+Writer ChartExport(const char* name, std::string file, std::string image) {
+    return {name, [file](Program& p) { p.home.Write(file, "the old chart"); },
+            [file, image](Program& p) {
+                p.dlg.Run(Action::ExportCurveImage, ActionInput(0, (p.home / file).string(), image));
+            },
+            [file](const Program& p) { return p.home / file; },
+            [file](const Program& p) { EXPECT_EQ(p.home.Read(file), "the old chart"); }};
+}
+
 const std::vector<Writer>& Writers() {
     static const std::vector<Writer> writers = {
         {"book save",
@@ -213,6 +222,9 @@ const std::vector<Writer>& Writers() {
              EXPECT_TRUE(std::filesystem::exists(DialogProbe::Plan(p.dlg).File()))
                  << "the plan waits for another try";
          }},
+        // The chart as the window renders it, in its two formats.
+        ChartExport("chart png", "curve.png", std::string("\x89PNG\r\n\x1a\n", 8)),
+        ChartExport("chart svg", "curve.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"),
     };
     return writers;
 }

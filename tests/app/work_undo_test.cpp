@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/form_contents.h"
+#include "app/panels/work_panel.h"
 #include "app/program_files.h"
 #include "fileio/atomic_file.h"
 #include "i18n/saved_choice.h"
@@ -97,6 +98,27 @@ TEST(Undo, GoesBackAHundredStepsAndForgetsTheRedoOnANewStep) {
     EXPECT_EQ(p.dlg.View().work.redoSteps, 0u) << "a new step forgets what was undone";
 }
 
+TEST(Undo, KeepsAnUnchangedPageOnceAndBoundsTheHistoryInBytes) {
+    Program p;
+    const std::size_t page = std::size_t{4} << 20;
+    p.Set(C::RocketLauncherInput, "100000");
+    p.Set(C::ReportText, std::string(page, 'a'));
+    for (int missiles = 1; missiles <= 20; ++missiles) {
+        p.Set(C::MissileInput, std::to_string(missiles));
+        p.dlg.Run(Action::Simulate);
+    }
+    EXPECT_EQ(p.dlg.View().work.undoSteps, 20u) << "one page shared by every step";
+    // Eighteen pages of their own are more than the history holds: the oldest steps go.
+    for (char c = 'b'; c < 'b' + 18; ++c) {
+        p.Set(C::ReportText, std::string(page, c));
+        p.dlg.Run(Action::Simulate);
+    }
+    EXPECT_LE(p.dlg.View().work.undoSteps * page, WorkPanel::kUndoBytes);
+    EXPECT_GE(p.dlg.View().work.undoSteps, 12u);
+    p.dlg.Run(Action::Undo);
+    EXPECT_EQ(p.Get(C::ReportText).front(), 'b' + 17) << "the page typed before the last simulation";
+}
+
 TEST(Session, RoundTripsTheFormAndIgnoresDamagedFiles) {
     Program p;
     Simulated(p);
@@ -139,6 +161,20 @@ TEST(Session, TheWindowKeepsItsWorkForTheNextOne) {
     for (Program* p : {&first, &next}) p->dlg.Run(Action::RememberAttack);
     EXPECT_EQ(TakeFormContents(next.form), TakeFormContents(first.form));
     EXPECT_EQ(DialogProbe::Plan(next.dlg).State().records.size(), 1u);
+}
+
+TEST(Session, APageTooLongForTheSessionIsLeftOutAndTheRestComesBack) {
+    Program first;
+    first.dlg.KeepSession();
+    Simulated(first);
+    first.Set(C::ReportText, std::string(kLargestSessionFile + 100'000, 'x'));
+    first.dlg.Run(Action::SaveSession);
+    EXPECT_LE(first.home.Read(kSessionFile).size(), kLargestSessionFile);
+    Program next;
+    next.home.Write(kSessionFile, first.home.Read(kSessionFile));
+    next.dlg.Run(Action::RestoreSession);
+    first.Set(C::ReportText, "");
+    EXPECT_EQ(TakeFormContents(next.form), TakeFormContents(first.form));
 }
 
 TEST(StartLanguage, TheDesktopsLanguageWithoutASavedChoice) {

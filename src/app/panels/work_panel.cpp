@@ -1,7 +1,9 @@
 #include "app/panels/work_panel.h"
 
+#include <algorithm>
 #include <system_error>
 #include <unordered_set>
+#include <vector>
 
 #include "app/control_table.h"
 #include "app/program_files.h"
@@ -18,6 +20,13 @@ std::size_t FixedBytes(const WorkState& work) {
            work.language.native().size();
 }
 
+const SharedText* ReportOf(const FormContents& form) {
+    for (const auto& [id, text] : form.texts) {
+        if (id == ControlId::ReportText) return &text;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 SessionStrike WorkPanel::KeptStrike() const {
@@ -25,8 +34,9 @@ SessionStrike WorkPanel::KeptStrike() const {
     // The inputs without their report text, which is kept apart (and shared) where it is kept.
     InputValues& inputs = m_context.inputs;
     std::string report = std::move(inputs.reportText);
-    SessionStrike kept{inputs,     last.in,    last.resultValid, last.attackRecordable,
-                       last.shown, m_context.inputReads != last.inputRead};
+    SessionStrike kept{inputs,           last.in,
+                       last.resultValid, last.attackRecordable,
+                       last.shown,       m_context.inputReads != last.inputRead};
     inputs.reportText = std::move(report);
     return kept;
 }
@@ -48,18 +58,19 @@ WorkState WorkPanel::Take() const {
     WorkState work;
     work.form = TakeFormContents(m_context.form);
     work.strike = KeptStrike();
-    work.readReport = SharedText(m_context.inputs.reportText);
     work.plan = m_plan.State();
     work.language = m_language.Applied();
-    // Texts equal to those of the latest snapshot (or of the report field) share its storage.
+    // Texts equal to those of the latest snapshot share its storage; the report as last read is
+    // mostly the field's text of now or of the step before.
     const WorkState* latest = m_before ? &*m_before : !m_undo.empty() ? &m_undo.back() : nullptr;
-    if (latest != nullptr) {
-        ShareUnchangedTexts(work.form, latest->form);
-        work.readReport.ShareWith(latest->readReport);
-    }
-    for (const auto& [id, text] : work.form.texts) {
-        if (id == ControlId::ReportText) work.readReport.ShareWith(text);
-    }
+    if (latest != nullptr) ShareUnchangedTexts(work.form, latest->form);
+    std::vector<const SharedText*> reports = {ReportOf(work.form)};
+    if (latest != nullptr) reports.insert(reports.end(), {&latest->readReport, ReportOf(latest->form)});
+    const std::string& read = m_context.inputs.reportText;
+    const auto same = std::find_if(reports.begin(), reports.end(), [&read](const SharedText* report) {
+        return report != nullptr && report->Text() == read;
+    });
+    work.readReport = same != reports.end() ? **same : SharedText(read);
     return work;
 }
 
@@ -78,10 +89,13 @@ void WorkPanel::StartStep() {
 
 void WorkPanel::EndStep() {
     if (--m_depth > 0) return;
+    // Taken while the step's start is the latest snapshot, so that unchanged texts are shared and
+    // compare at once.
+    const bool changed = !(Take() == *m_before);
     WorkState before = std::move(*m_before);
     m_before.reset();
     // A step that changed nothing (a cancelled dialog, a simulation of the same inputs) is none.
-    if (Take() == before) return;
+    if (!changed) return;
     m_undo.push_back(std::move(before));
     m_redo.clear();
     Bound();
