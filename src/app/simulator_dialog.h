@@ -85,7 +85,8 @@ public:
     CSimulatorDlg& operator=(const CSimulatorDlg&) = delete;
 
     // Start-up once the window exists: working folder, saved language (without one, the language of
-    // desktopLocale, "de_DE", when it is one of the table's), tooltip, empty edits, book.
+    // desktopLocale, "de_DE" or a browser's list "pl-PL,en", when it is one of the table's), tooltip,
+    // empty edits, book.
     void OnMainWindowInit(std::string_view desktopLocale = {});
     // The window keeps its work between runs: after each step and at exit the session file is
     // rewritten. The batch does not, so that its scripts stay repeatable.
