@@ -215,6 +215,16 @@ test('a phone in portrait: the boxes stack, nothing sticks out', () => onPage(as
   }
 }, 390, 844));
 
+test('a pasted text of megabytes is read; a module that stops is said and the page reloaded', () => onPage(async (page) => {
+  await page.evaluate(() => void act(`clipboard ${bridge.escape('x '.repeat(2e6))}`, 'paste'));
+  assert.match(await page.$eval('#message[open]', (dialog) => dialog.textContent), /No espionage report/);
+  await page.click('#message-ok');
+  await page.evaluate(() => setTimeout(() => quorvel._quorvel_run(2 ** 31 - 16))); // a read far beyond its memory
+  await page.waitForFunction(() => document.querySelector('#message[open]')?.textContent.includes('internal error'));
+  await Promise.all([page.waitForNavigation(), page.click('#message-ok')]);
+  await page.waitForSelector('body[data-ready]');
+}));
+
 // Every width from a phone to a wide screen, every language, with results in the cells.
 test('no box over another, no control outside its box, no cut text without its tooltip', () => onPage(async (page) => {
   await page.click(field(1096));
