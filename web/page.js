@@ -346,13 +346,12 @@ function moduleStopped() {
   if (stopped) return;
   stopped = true;
   canSave = false;
-  const dialog = $('message');
-  if (dialog.open) dialog.close();
+  const dialog = $('message'); // an open message box says this instead
   dialog.classList.add('error');
   dialog.setAttribute('role', 'alertdialog');
   $('message-text').textContent = pageTexts.stopped;
   dialog.addEventListener('close', () => location.reload(), { once: true });
-  dialog.showModal();
+  if (!dialog.open) dialog.showModal();
 }
 addEventListener('error', (event) => event.error instanceof WebAssembly.RuntimeError && moduleStopped());
 addEventListener('unhandledrejection', (event) => event.reason instanceof WebAssembly.RuntimeError && moduleStopped());
