@@ -14,16 +14,37 @@ let dirty = new Set(); // edits typed into since the last action
 let canSave = true; // false when another tab holds the player's files
 let syncing = Promise.resolve();
 
+// Texts go to the program through its heap: ccall would copy them onto the module's stack (5 MB),
+// which a pasted page of reports overruns.
+const encoder = new TextEncoder();
+function call(name, returns, texts, numbers = []) {
+  const addresses = texts.map((text) => {
+    const bytes = encoder.encode(text);
+    const address = quorvel._malloc(bytes.length + 1);
+    if (!address) throw new WebAssembly.RuntimeError('out of memory');
+    quorvel.HEAPU8.set(bytes, address);
+    quorvel.HEAPU8[address + bytes.length] = 0;
+    return address;
+  });
+  try {
+    return quorvel.ccall(name, returns, [...texts, ...numbers].map(() => 'number'), [...addresses, ...numbers]);
+  } finally {
+    addresses.forEach((address) => quorvel._free(address));
+  }
+}
+
 const bridge = {
-  start: (folder) => quorvel.ccall('quorvel_start', null, ['string'], [folder]),
-  run: (lines) => quorvel.ccall('quorvel_run', 'number', ['string'], [lines]),
+  // With the browser's languages for a first visit; 1: the page keeps its session, as the window does.
+  start: (folder) => call('quorvel_start', null, [folder, navigator.languages?.join(',') ?? ''], [1]),
+  run: (lines) => call('quorvel_run', 'number', [lines]),
   output: () => quorvel.ccall('quorvel_output', 'string', [], []),
   view: (changedOnly = false) => JSON.parse(quorvel.ccall('quorvel_view', 'string', ['number'], [changedOnly ? 1 : 0])),
-  escape: (text) => quorvel.ccall('quorvel_escape', 'string', ['string'], [text]),
-  unescape: (text) => quorvel.ccall('quorvel_unescape', 'string', ['string'], [text]),
+  escape: (text) => call('quorvel_escape', 'string', [text]),
+  unescape: (text) => call('quorvel_unescape', 'string', [text]),
   // The program says the refusal as an error line; its text is what the page shows.
   storageError: (file, which) =>
-    bridge.unescape(quorvel.ccall('quorvel_storage_error', 'string', ['string', 'number'], [file, which]).split('\t')[1]?.trimEnd() ?? ''),
+    bridge.unescape(call('quorvel_storage_error', 'string', [file], [which]).split('\t')[1]?.trimEnd() ?? ''),
+  saveSession: () => quorvel.ccall('quorvel_save_session', null, [], []),
 };
 
 // ---- Drawing -------------------------------------------------------------------------------
@@ -35,6 +56,7 @@ function build(view) {
   const boxes = new Map();
   const buttonColumn = document.createElement('div');
   buttonColumn.className = 'buttons';
+  buttonColumn.style.gridArea = 'bb';
   boxes.set(0, buttonColumn);
   for (const control of view.controls) {
     let element;
@@ -42,9 +64,7 @@ function build(view) {
       case 'box': {
         element = document.createElement('fieldset');
         element.className = 'box';
-        element.style.gridRow = control.row + 1;
-        element.style.gridColumn = control.column + 1;
-        element.style.order = control.column * 10 + control.row;
+        placeBox(element, control);
         element.append(document.createElement('legend'), document.createElement('div'));
         boxes.set(control.id, element);
         window_.append(element);
@@ -52,7 +72,8 @@ function build(view) {
       }
       case 'label':
         element = document.createElement('span');
-        element.className = 'label';
+        // A box's first row heads its columns; a label alone in the first column names its row.
+        element.className = `label ${control.row === 0 ? 'heading' : control.column === 0 && control.span === 1 ? 'row-label' : ''}`;
         break;
       case 'number':
         element = document.createElement('input');
@@ -60,12 +81,12 @@ function build(view) {
         element.inputMode = 'numeric';
         element.size = 6;
         element.autocomplete = 'off';
-        element.addEventListener('input', () => dirty.add(control.id));
+        element.addEventListener('input', () => typed(control.id));
         break;
       case 'report':
         element = document.createElement('textarea');
         element.rows = 3;
-        element.addEventListener('input', () => dirty.add(control.id));
+        element.addEventListener('input', () => typed(control.id));
         break;
       case 'button':
         element = document.createElement('button');
@@ -93,8 +114,11 @@ function build(view) {
 }
 
 function draw(view) {
+  const newLanguage = document.documentElement.lang !== view.locale;
   document.documentElement.lang = view.locale;
   document.title = view.title;
+  pageTexts = view.page;
+  $('message-ok').textContent = pageTexts.ok;
   for (const control of view.controls) {
     const element = elements.get(control.id);
     if (!element) continue;
@@ -120,8 +144,9 @@ function draw(view) {
     }
     if (control.name) element.setAttribute('aria-label', control.name);
     else element.removeAttribute('aria-label');
-    // A cell's whole value as its tooltip, for when it ends in "…".
-    const tip = control.tip || (control.kind === 'cell' ? control.text.trim() : '');
+    // A cell's whole value as its tooltip, for when it ends in "…"; a list's choice, for when the
+    // list is narrower than its entry.
+    const tip = control.tip || (control.kind === 'cell' ? control.text.trim() : control.entries?.[control.selected] ?? '');
     if (tip) element.title = tip;
     else element.removeAttribute('title');
     element.classList.toggle('red', control.colour === 'red');
@@ -133,15 +158,46 @@ function draw(view) {
       if (target) target.accessKey = control.key.toLowerCase();
     }
   }
+  if (newLanguage) arrange(); // the texts decide how wide the boxes are
   return view;
+}
+
+// ---- Layout --------------------------------------------------------------------------------
+
+// A box's place in the window's grid becomes an area name, "b" row column (the button column is
+// "bb"); the style sheet arranges the areas four ways, from the window's own (three columns of
+// boxes, then the buttons) to one column on a phone, the last also with headings that may break
+// inside a word. The widest arrangement that fits the page's width is used, so the language's
+// texts decide, not a fixed width: boxes side by side must fit with every label and caption on one
+// line and room for a usual value in each cell ("roomy"); one column only needs to fit at all.
+const arrangements = ['window', 'three', 'two', 'one', 'one narrow'];
+function placeBox(element, control) {
+  element.style.gridArea = `b${control.row}${control.column}`;
+  element.dataset.row = control.row;
+}
+function arrange() {
+  const window_ = $('window');
+  for (const arrangement of arrangements) {
+    window_.dataset.arrangement = arrangement;
+    window_.classList.toggle('roomy', !arrangement.startsWith('one'));
+    const fits = window_.scrollWidth <= window_.clientWidth;
+    window_.classList.remove('roomy');
+    if (fits) return;
+  }
 }
 
 // ---- Actions -------------------------------------------------------------------------------
 
-// The edits typed into since the last action, as the program's fields, then the lines.
-function act(...lines) {
+// The edits typed into since the last action, as lines that set the program's fields.
+function takeEdits() {
   const sets = [...dirty].map((id) => `set ${id} ${bridge.escape(elements.get(id).value)}`);
   dirty.clear();
+  return sets;
+}
+
+// The edits, then the lines.
+function act(...lines) {
+  const sets = takeEdits();
   const started = performance.now();
   bridge.run([...sets, ...lines].join('\n'));
   const printed = bridge.output();
@@ -265,6 +321,43 @@ function restart() {
   draw(bridge.view());
 }
 
+// What was typed since the last action goes into the session too, as the window's exit keeps it:
+// a second after the typing stops, and when the page goes away (a reload, a closed tab).
+let typing = 0;
+function typed(id) {
+  dirty.add(id);
+  clearTimeout(typing);
+  typing = setTimeout(keepSession, 1000);
+}
+function keepSession() {
+  if (stopped || !canSave) return;
+  const sets = takeEdits();
+  if (sets.length) bridge.run(sets.join('\n'));
+  bridge.saveSession();
+  save();
+}
+
+// ---- When the module stops -----------------------------------------------------------------
+
+// An abort (out of memory) or a trap leaves the module unusable: the page says so in the player's
+// language and starts again from the files it stored. Nothing more is stored: the module's memory
+// may be damaged.
+let stopped = false;
+let pageTexts = { ok: 'OK', stopped: 'Quorvel stopped after an internal error. The page starts again.' };
+function moduleStopped() {
+  if (stopped) return;
+  stopped = true;
+  canSave = false;
+  const dialog = $('message'); // an open message box says this instead
+  dialog.classList.add('error');
+  dialog.setAttribute('role', 'alertdialog');
+  $('message-text').textContent = pageTexts.stopped;
+  dialog.addEventListener('close', () => location.reload(), { once: true });
+  if (!dialog.open) dialog.showModal();
+}
+addEventListener('error', (event) => event.error instanceof WebAssembly.RuntimeError && moduleStopped());
+addEventListener('unhandledrejection', (event) => event.reason instanceof WebAssembly.RuntimeError && moduleStopped());
+
 // ---- Context menu --------------------------------------------------------------------------
 
 // The window's context menu: the last strike and the plan as text, BBCode or Markdown, and
@@ -341,7 +434,7 @@ function onKey(event) {
 // ---- Start ---------------------------------------------------------------------------------
 
 async function main() {
-  quorvel = await QuorvelModule();
+  quorvel = await QuorvelModule({ onAbort: moduleStopped });
   performance.mark('module');
   const FS = quorvel.FS;
   FS.mkdirTree(dataFolder);
@@ -363,6 +456,9 @@ async function main() {
   document.addEventListener('keyup', () => (pasteAndRead = false));
   document.addEventListener('paste', onPaste);
   document.addEventListener('contextmenu', onContextMenu);
+  addEventListener('pagehide', keepSession);
+  arrange();
+  addEventListener('resize', arrange);
   $('window').removeAttribute('aria-busy');
   window.quorvelReadyMs = performance.now(); // since the navigation started
   document.body.dataset.ready = 'true';

@@ -3,8 +3,11 @@
 // One cache per version of the program (the build writes the version in): a new version is
 // cached whole before it is used, and the old cache goes.
 const cacheName = 'quorvel-@PROJECT_VERSION@@QUORVEL_VERSION_SUFFIX@';
-// The module holds the language files (languages/ is built into it).
-const files = ['./', 'index.html', 'style.css', 'page.js', 'quorvel.js', 'quorvel.wasm', 'icon.svg'];
+// Every file the page uses; the module holds the language files (languages/ is built into it).
+const files = [
+  './', 'index.html', 'style.css', 'page.js', 'quorvel.js', 'quorvel.wasm',
+  'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png',
+];
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(files)).then(() => self.skipWaiting()));
 });

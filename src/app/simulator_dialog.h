@@ -102,7 +102,8 @@ public:
     CSimulatorDlg& operator=(const CSimulatorDlg&) = delete;
 
     // Start-up once the window exists: working folder, saved language (without one, the language of
-    // desktopLocale, "de_DE", when it is one of the table's), tooltip, empty edits, book.
+    // desktopLocale, "de_DE" or a browser's list "pl-PL,en", when it is one of the table's), tooltip,
+    // empty edits, book.
     void OnMainWindowInit(std::string_view desktopLocale = {});
     // The window and the page keep their work between runs: the session file's work comes back now,
     // and the file is rewritten after each step and at exit. The batch keeps none, so that its

@@ -200,6 +200,11 @@ constexpr TextRow kTextRows[] = {
     {kLineFirstTargetListLine + 39, Member<&T::targetInRangeOnlyTip>},
     {kLineMsgBeyondRange, Member<&T::msgBeyondRange>, kEnglish,
      "Beyond the missiles' range: they reach %1 systems."},
+    // The web page's own texts, lines kLineFirstPageLine on.
+    {kLineFirstPageLine + 0, Member<&T::messageBoxButton>, kEnglish, "OK"},
+    {kLineFirstPageLine + 1, Member<&T::pageStopped>, kEnglish,
+     "Quorvel stopped after an internal error (perhaps the browser ran out of memory). The page starts "
+     "again with your saved files."},
 };
 
 static_assert([] {

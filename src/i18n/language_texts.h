@@ -129,6 +129,9 @@ struct LanguageTexts {
     std::string targetInRangeOnlyTip;
     // The flight-time box on a target beyond the missiles' range; %1 the range in systems.
     std::string msgBeyondRange;
+    // The web page: its message box's button, and what it says when the module stops (an abort).
+    std::string messageBoxButton;
+    std::string pageStopped;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

@@ -1,5 +1,6 @@
 #include "i18n/saved_choice.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -25,9 +26,14 @@ int StartLanguageIndex(const std::filesystem::path& file, std::string_view deskt
     std::error_code ignored;  // a file that cannot even be looked at is no saved choice
     if (std::filesystem::exists(std::filesystem::symlink_status(file, ignored)))
         return SavedLanguageIndex(file);
-    const std::string_view language = desktopLocale.substr(0, desktopLocale.find_first_of("_.@-"));
-    for (std::size_t i = 0; i < kLanguages.size(); ++i) {
-        if (!language.empty() && kLanguages[i].locale == language) return static_cast<int>(i);
+    // The first locale of the list whose language the table has.
+    for (std::string_view rest = desktopLocale; !rest.empty();) {
+        const std::string_view locale = rest.substr(0, rest.find(','));
+        rest.remove_prefix(std::min(rest.size(), locale.size() + 1));
+        const std::string_view language = locale.substr(0, locale.find_first_of("_.@-"));
+        for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+            if (!language.empty() && kLanguages[i].locale == language) return static_cast<int>(i);
+        }
     }
     return kEnglish;
 }

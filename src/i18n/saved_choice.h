@@ -11,7 +11,8 @@ namespace quorvel {
 int SavedLanguageIndex(const std::filesystem::path& file);
 
 // The language a start applies: the saved choice when the file exists; without one, the language
-// of desktopLocale ("de_DE.UTF-8", "pt_BR") when the language table has it; English otherwise.
+// of desktopLocale ("de_DE.UTF-8", "pt_BR") when the language table has it, or the first such of a
+// list in order of preference ("ja-JP,de-CH,en", as a browser gives it); English otherwise.
 int StartLanguageIndex(const std::filesystem::path& file, std::string_view desktopLocale);
 
 // The same rule over the file's first bytes.

@@ -44,12 +44,12 @@ const quorvel = await QuorvelModule({
 quorvel.FS.mkdirTree(home);
 quorvel.FS.mount(quorvel.FS.filesystems.NODEFS, { root: home }, home);
 
-// Calls a bridge function with byte arguments and returns the bytes of the text it returned.
-function call(name, bytes) {
+// Calls a bridge function with a byte argument (and numbers after it) and returns what it returned.
+function call(name, bytes, ...numbers) {
   const argument = quorvel._malloc(bytes.length + 1);
   quorvel.HEAPU8.set(bytes, argument);
   quorvel.HEAPU8[argument + bytes.length] = 0;
-  const result = quorvel['_' + name](argument);
+  const result = quorvel['_' + name](argument, ...numbers);
   quorvel._free(argument);
   return result;
 }
@@ -66,7 +66,7 @@ function flush() {
   if (err.length) process.stderr.write(err);
 }
 
-call('quorvel_start', Buffer.from(home));
+call('quorvel_start', Buffer.from(home), 0, 0); // as the batch: no browser languages, no session
 flush();
 
 // Whole lines go to the program as they arrive; it stops at the first malformed line or when the

@@ -50,8 +50,13 @@ struct WebProgram {
     std::uint64_t workDrawn = 0;
     std::string textsDrawn;  // the locale of the words the page was last told
 
-    explicit WebProgram(const std::string& home) : dlg(form, ProgramFolders::InOneFolder(home)) {
-        dlg.OnMainWindowInit();
+    // desktopLocales: the languages to speak without a saved choice ("pl-PL,en"); asWindow: the
+    // program keeps its session in data/ and takes it up again, as the window does.
+    WebProgram(const std::string& home, std::string_view desktopLocales, bool asWindow)
+        : dlg(form, ProgramFolders::InOneFolder(home)) {
+        dlg.OnMainWindowInit(desktopLocales);
+        if (!asWindow) return;
+        dlg.KeepSession();
     }
 };
 
@@ -297,6 +302,16 @@ std::string AccessKey(std::string_view caption) {
     return {};
 }
 
+// The texts of the page itself: its message box's button, and what it says when the module stops
+// (the page keeps the latest, for then the module can no longer be asked).
+void AppendPageTexts(Json& json, const LanguageTexts& texts) {
+    json.Key("page");
+    Json page;
+    page.String("ok", texts.messageBoxButton);
+    page.String("stopped", texts.pageStopped);
+    json.text += page.text + '}';
+}
+
 // changedOnly: only the controls that changed since the last view, and the edits.
 std::string View(WebProgram& program, bool changedOnly) {
     const WebForm& form = program.form;
@@ -364,6 +379,7 @@ std::string View(WebProgram& program, bool changedOnly) {
     languages.text += ']';
     languages.Number("current", dialog.currentRow);
     json.text += languages.text + '}';
+    AppendPageTexts(json, texts);
     return json.text + '}';
 }
 
@@ -375,10 +391,18 @@ using quorvel::g_program;
 extern "C" {
 
 // Starts the program with home holding languages/ and data/; what start-up printed is the first
-// output. A second start replaces the program (the window closed and opened again).
-EMSCRIPTEN_KEEPALIVE void quorvel_start(const char* home) {
+// output. A second start replaces the program (the window closed and opened again). The page passes
+// the browser's languages ("pl-PL,en", for a first start without a saved choice) and asWindow 1: it
+// keeps its session as the window does. The batch runner passes none (null) and 0.
+EMSCRIPTEN_KEEPALIVE void quorvel_start(const char* home, const char* desktopLocales, int asWindow) {
     g_program.reset();
-    g_program = std::make_unique<quorvel::WebProgram>(home);
+    g_program =
+        std::make_unique<quorvel::WebProgram>(home, desktopLocales ? desktopLocales : "", asWindow != 0);
+}
+
+// The form's contents into the session file now (the page is going away), as the window's exit does.
+EMSCRIPTEN_KEEPALIVE void quorvel_save_session() {
+    if (g_program) g_program->dlg.Run(quorvel::Action::SaveSession);
 }
 
 // Runs lines of the batch protocol separated by '\n' (a last line may lack its ending) until the

@@ -181,8 +181,9 @@ TEST(StartLanguage, TheDesktopsLanguageWithoutASavedChoice) {
     testing::TestHome home;
     const std::filesystem::path choice = home.Path() / kLanguageSaveFile;
     const std::pair<const char*, int> cases[] = {
-        {"de_DE.UTF-8", 1},  {"pl_PL", 4},    {"pt_BR", 8},   {"tr", 7},
-        {"ja_JP", kEnglish}, {"C", kEnglish}, {"", kEnglish},
+        {"de_DE.UTF-8", 1}, {"pl_PL", 4},           {"pt_BR", 8},
+        {"tr", 7},          {"ja-JP,,pl-PL,de", 4}, {"ja_JP", kEnglish},
+        {"C", kEnglish},    {"", kEnglish},         {"ja,zh-CN,", kEnglish},
     };
     for (const auto& [locale, index] : cases) EXPECT_EQ(StartLanguageIndex(choice, locale), index) << locale;
     home.Write(kLanguageSaveFile, "3");

@@ -1,8 +1,8 @@
 // The page in the system's Chromium (headless, driven by puppeteer-core):
 //   QUORVEL_PAGE_DIR=build/web/page node page_test.mjs
 // Serves PAGE_DIR on localhost and plays the player: the worked example, a language, a reload, an
-// export, the keyboard alone, a phone's screen, and offline. Prints the sizes and timings it saw.
-// QUORVEL_SCREENSHOTS=DIR also writes screenshots (desktop and phone width, English and Polish).
+// export, the keyboard alone, a phone's screen, every width in every language, installing and
+// offline. Prints the sizes and timings it saw. QUORVEL_SCREENSHOTS=DIR also writes screenshots.
 import assert from 'node:assert/strict';
 import { mkdtempSync, readdirSync, readFileSync, rmSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
@@ -18,7 +18,8 @@ const here = path.dirname(fileURLToPath(import.meta.url));
 const puppeteer = createRequire(path.join(here, '../../web/package.json'))('puppeteer-core');
 const pageDir = path.resolve(process.env.QUORVEL_PAGE_DIR);
 const shots = process.env.QUORVEL_SCREENSHOTS;
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml' };
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml',
+  '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
 const server = createServer((request, response) => {
   const file = path.join(pageDir, decodeURIComponent(new URL(request.url, 'http://x').pathname).replace(/\/$/, '/index.html'));
   try {
@@ -74,9 +75,9 @@ async function chooseLanguage(page, name) {
   await page.click('#languages-accept');
 }
 
-test('sizes: the module (with the language files), scripts and styles', () => {
+test('sizes: the module (with the language files), scripts, styles, manifest and icons', () => {
   let total = 0;
-  for (const file of ['quorvel.wasm', 'quorvel.js', 'page.js', 'style.css', 'index.html', 'service-worker.js']) {
+  for (const file of readdirSync(pageDir).filter((name) => name !== 'quorvel-batch.mjs')) {
     total += gzipSync(readFileSync(path.join(pageDir, file)), { level: 9 }).length;
   }
   console.log(`# gzipped page: ${(total / 1024).toFixed(1)} KB; module ${statSync(path.join(pageDir, 'quorvel.wasm')).size} bytes raw`);
@@ -114,13 +115,37 @@ test('the worked example, a language, a reload that keeps them', () => onPage(as
   await type(page, { 1087: '1', 1089: '100', 1090: '7' });
   await page.click(field(1122));
   await page.waitForFunction(() => document.querySelector('[data-id="1114"]').options.length === 1);
-  await new Promise((resolve) => setTimeout(resolve, 300)); // the storage is written after the action
+  await type(page, { 1001: '100', 1012: '10' });
+  await page.click(field(1029));
+  await type(page, { 1002: '10' }); // typed, no action: kept as the window's exit keeps it
+  await new Promise((resolve) => setTimeout(resolve, 1500)); // the storage is written after the typing
 
   await page.reload();
   await page.waitForSelector('body[data-ready]');
   console.log(`# interactive after ${(await page.evaluate(() => window.quorvelReadyMs)).toFixed(0)} ms (reload)`);
   assert.equal(await page.evaluate(() => document.documentElement.lang), 'de');
   assert.equal(await page.$eval(field(1114), (list) => list.options[0].text), '1:100:7');
+  assert.deepEqual([await text(page, 1001), await text(page, 1002), await text(page, 1060)], ['100', '10', '100']);
+}));
+
+test('German dialog buttons, the whole language list, a first visit in the browser\'s language', () => onPage(async (page, context) => {
+  await chooseLanguage(page, 'Deutsch');
+  await page.click(field(1096));
+  const buttons = await page.$$eval('#languages button', (all) => all.map((button) => button.textContent));
+  assert.deepEqual(buttons, ['OK', 'Abbrechen']);
+  assert.ok(await page.$eval('#language-list', (list) => list.clientHeight >= 9 * list.options[0].offsetHeight - 1));
+  await page.click('#languages-cancel');
+  await page.evaluate(() => syncing);
+  const visit = async (context) => {
+    const visitor = await context.newPage();
+    await visitor.evaluateOnNewDocument(() => Object.defineProperty(navigator, 'languages', { get: () => ['ja', 'pl-PL', 'de'] }));
+    await visitor.goto(url).then(() => visitor.waitForSelector('body[data-ready]'));
+    return visitor.evaluate(() => document.documentElement.lang);
+  };
+  assert.equal(await visit(context), 'de'); // the saved choice wins
+  const fresh = await browser.createBrowserContext();
+  assert.equal(await visit(fresh), 'pl');
+  await fresh.close();
 }));
 
 test('a second tab says that the first one holds the files', () => onPage(async (page, context) => {
@@ -189,15 +214,68 @@ test('a phone in portrait: the boxes stack, nothing sticks out', () => onPage(as
   }
 }, 390, 844));
 
-test('offline after one visit', () => onPage(async (page) => {
+test('a pasted text of megabytes is read; a module that stops is said and the page reloaded', () => onPage(async (page) => {
+  await page.evaluate(() => void act(`clipboard ${bridge.escape('x '.repeat(2e6))}`, 'paste'));
+  assert.match(await page.$eval('#message[open]', (dialog) => dialog.textContent), /No espionage report/);
+  await page.click('#message-ok');
+  await page.evaluate(() => setTimeout(() => quorvel._quorvel_run(2 ** 31 - 16))); // a read far beyond its memory
+  await page.waitForFunction(() => document.querySelector('#message[open]')?.textContent.includes('internal error'));
+  await Promise.all([page.waitForNavigation(), page.click('#message-ok')]);
+  await page.waitForSelector('body[data-ready]');
+}));
+
+// Every width from a phone to a wide screen, every language, with results in the cells.
+test('no box over another, no control outside its box, no cut text without its tooltip', () => onPage(async (page) => {
+  await page.click(field(1096));
+  const names = await page.$$eval('#language-list option', (options) => options.map((option) => option.text));
+  await page.click('#languages-cancel');
+  for (const name of names) {
+    await chooseLanguage(page, name);
+    await type(page, { 1001: '100', 1002: '10', 1010: '2', 1012: '10' });
+    await page.click(field(1029));
+    if (name === 'Türkçe') assert.equal(await page.$eval('#message-ok', (button) => button.textContent), 'Tamam');
+    for (const width of [320, 390, 768, 1280, 1920]) {
+      await page.setViewport({ width, height: 900 });
+      const faults = await page.evaluate(async () => {
+        await new Promise((resolve) => requestAnimationFrame(resolve)); // after the resize event
+        const faults = [];
+        const boxes = [...document.querySelectorAll('#window > *')];
+        const [inside, apart] = [(a, b) => a.left >= b.left - 0.5 && a.right <= b.right + 0.5 && a.top >= b.top - 0.5 && a.bottom <= b.bottom + 0.5,
+          (a, b) => a.right <= b.left + 0.5 || b.right <= a.left + 0.5 || a.bottom <= b.top + 0.5 || b.bottom <= a.top + 0.5];
+        for (const [i, box] of boxes.entries()) {
+          const outer = box.getBoundingClientRect();
+          boxes.slice(i + 1).forEach((other) => apart(outer, other.getBoundingClientRect()) || faults.push(`${box.dataset.id} over ${other.dataset.id}`));
+          for (const control of box.querySelectorAll('[data-id], legend')) {
+            if (!inside(control.getBoundingClientRect(), outer)) faults.push(`${control.dataset.id} outside ${box.dataset.id}`);
+            const cut = control.scrollWidth > control.clientWidth + 1 || control.scrollHeight > control.clientHeight + 1;
+            if (cut && !control.title && !control.matches('input, textarea')) faults.push(`${control.dataset.id ?? control.textContent} cut`);
+          }
+        }
+        if (document.documentElement.scrollWidth > innerWidth) faults.push('wider than the screen');
+        return faults;
+      });
+      assert.deepEqual(faults, [], `${name} at ${width} px`);
+      const shown = shots && width > 320 && ['English', 'Deutsch', 'Polski', 'Türkçe', 'Español'].includes(name);
+      if (shown) await page.screenshot({ path: path.join(shots, `web-${width}-${name}.png`), fullPage: true });
+    }
+  }
+}));
+
+// The browser's own profile: a private context is never installable.
+test('installable, and offline after one visit', async () => {
+  const page = await open(browser.defaultBrowserContext());
+  const session = await page.createCDPSession();
+  assert.deepEqual((await session.send('Page.getAppManifest')).errors, []);
   await page.waitForFunction(
-    async () => (await Promise.all((await caches.keys()).map(async (name) => (await (await caches.open(name)).keys()).length))).some((count) => count >= 7),
+    async () => (await Promise.all((await caches.keys()).map(async (name) => (await (await caches.open(name)).keys()).length))).some((count) => count >= 10),
     { polling: 100, timeout: 10000 },
   );
+  assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
   await page.setOfflineMode(true);
   await page.reload();
   await page.waitForSelector('body[data-ready]');
   await type(page, { 1001: '100', 1012: '10' });
   await page.click(field(1029));
   assert.equal(await text(page, 1060), '100');
-}));
+  await page.close();
+});
