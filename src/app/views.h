@@ -64,9 +64,9 @@ struct LaunchesView {
 // prints.
 struct TargetRowView {
     std::vector<std::string> cells;
-    std::string position;                  // g:s:p, 0:0:0 without one
-    std::string missilesNeeded;            // a plain decimal integer
-    std::optional<ResourceValues> loss;    // the defender's loss with those missiles
+    std::string position;                // g:s:p, 0:0:0 without one
+    std::string missilesNeeded;          // a plain decimal integer
+    std::optional<ResourceValues> loss;  // the defender's loss with those missiles
 };
 
 enum class CellAlignment { Left, Centre, Right };
@@ -74,12 +74,12 @@ enum class CellAlignment { Left, Centre, Right };
 // The target list: the rows, the order and filter they are shown in, and its words.
 struct TargetListView {
     std::uint64_t number = 0;
-    bool open = false;  // the list was asked for and not closed since
-    std::vector<std::string> headings;     // one per column; a resource column's on two lines
-    std::vector<std::string> headingTips;  // one per column
+    bool open = false;                      // the list was asked for and not closed since
+    std::vector<std::string> headings;      // one per column; a resource column's on two lines
+    std::vector<std::string> headingTips;   // one per column
     std::vector<CellAlignment> alignments;  // one per column
-    std::vector<TargetRowView> rows;       // every row, in list order
-    std::vector<std::size_t> order;        // the rows shown, top to bottom, as indices into rows
+    std::vector<TargetRowView> rows;        // every row, in list order
+    std::vector<std::size_t> order;         // the rows shown, top to bottom, as indices into rows
     std::optional<int> sortColumn;
     bool descending = false;
     bool inRangeOnly = false;
@@ -94,6 +94,16 @@ struct WorkView {
     std::size_t undoSteps = 0;
     std::size_t redoSteps = 0;
     std::int64_t planSize = 0;  // the strikes the attack plan holds
+};
+
+// Share codes: whether links are offered (the page's address is known) and the code and link the
+// batch's `code` and `link` asked for last (empty when none could be made).
+struct CodeView {
+    std::uint64_t number = 0;
+    bool linksOffered = false;
+    std::string address;  // the page's, as links use it
+    std::string code;
+    std::string link;
 };
 
 // The about box.
@@ -111,6 +121,7 @@ struct ProgramView {
     const LaunchesView& launches;
     const TargetListView& targets;
     const WorkView& work;
+    const CodeView& codes;
     AboutView about;
 };
 

@@ -37,7 +37,9 @@ constexpr std::array<std::uint32_t, 256> kCrcTable = [] {
 // CRC-32 as zlib and PNG compute it, of the kind letter followed by the bytes.
 std::uint32_t Checksum(char kind, std::string_view bytes) {
     std::uint32_t crc = 0xFFFFFFFFU;
-    const auto add = [&crc](char c) { crc = kCrcTable[(crc ^ static_cast<unsigned char>(c)) & 0xFFU] ^ (crc >> 8); };
+    const auto add = [&crc](char c) {
+        crc = kCrcTable[(crc ^ static_cast<unsigned char>(c)) & 0xFFU] ^ (crc >> 8);
+    };
     add(kind);
     for (const char c : bytes) add(c);
     return crc ^ 0xFFFFFFFFU;
@@ -58,7 +60,8 @@ bool StartsCode(std::string_view text) {
 
 void PutNumber(std::string& bytes, std::int64_t value) {
     // A value no field takes is written as one past the largest, which reading refuses.
-    auto rest = static_cast<std::uint64_t>(value < 0 || value > kLargest ? std::int64_t{kLargest} + 1 : value);
+    auto rest =
+        static_cast<std::uint64_t>(value < 0 || value > kLargest ? std::int64_t{kLargest} + 1 : value);
     while (rest >= 0x80) {
         bytes += static_cast<char>((rest & 0x7F) | 0x80);
         rest >>= 7;
@@ -156,9 +159,7 @@ public:
 
     std::size_t At() const { return m_at; }
     std::size_t Left() const { return m_bytes.size() - m_at; }
-    std::optional<CodeRefusal> Fault() const {
-        return m_faulted ? std::optional(m_fault) : std::nullopt;
-    }
+    std::optional<CodeRefusal> Fault() const { return m_faulted ? std::optional(m_fault) : std::nullopt; }
 
 private:
     std::uint32_t Fail(CodeRefusal refusal) {
@@ -186,8 +187,9 @@ void PutCounts(std::string& bytes, const PerType<std::int32_t>& counts) {
 std::string Payload(const StrikeCode& strike) {
     std::string bytes;
     PutCounts(bytes, strike.counts);
-    for (const std::int32_t value : {strike.interceptors, strike.armourLevel, strike.missiles, strike.weaponsLevel,
-                                     strike.primaryTarget, strike.neededTarget, strike.siloLevel})
+    for (const std::int32_t value :
+         {strike.interceptors, strike.armourLevel, strike.missiles, strike.weaponsLevel, strike.primaryTarget,
+          strike.neededTarget, strike.siloLevel})
         PutNumber(bytes, value);
     PutPosition(bytes, strike.start);
     PutPosition(bytes, strike.target);
@@ -201,8 +203,9 @@ std::string Payload(const PlanCode& plan) {
     PutNumber(bytes, static_cast<std::int64_t>(plan.records.size()));
     for (const StrikeInput& in : plan.records) {
         PutCounts(bytes, in.counts);
-        for (const std::int64_t value : {std::int64_t{in.interceptors}, std::int64_t{in.armourLevel},
-                                         std::int64_t{in.weaponsLevel}, std::int64_t{in.primaryTarget}, in.missiles})
+        for (const std::int64_t value :
+             {std::int64_t{in.interceptors}, std::int64_t{in.armourLevel}, std::int64_t{in.weaponsLevel},
+              std::int64_t{in.primaryTarget}, in.missiles})
             PutNumber(bytes, value);
     }
     return bytes;
@@ -223,7 +226,8 @@ std::string Payload(const TargetCode& list) {
     return bytes;
 }
 
-Position ReadPosition(Reader& in, std::uint32_t mostGalaxy, std::uint32_t mostSystem, std::uint32_t mostPlanet) {
+Position ReadPosition(Reader& in, std::uint32_t mostGalaxy, std::uint32_t mostSystem,
+                      std::uint32_t mostPlanet) {
     Position p;
     p.galaxy = in.Value(mostGalaxy);
     p.system = in.Value(mostSystem);
@@ -310,6 +314,8 @@ SpyReport ReportOf(const TargetCodeRow& row) {
 }
 
 std::optional<std::string_view> FindShareCode(std::string_view text) {
+    // A file an editor saved may start with a byte-order mark.
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     text = Trimmed(text);
     if (StartsCode(text)) return text;
     const std::size_t hash = text.find('#');
@@ -344,7 +350,8 @@ DecodedShareCode DecodeShareCode(std::string_view code) {
     const std::string_view bytes = unpacked.bytes;
     Reader header(bytes);
     const std::uint32_t length = header.Number(kLargest, CodeRefusal::Truncated);
-    if (header.Fault()) return Refused(*header.Fault() == CodeRefusal::OutOfRange ? CodeRefusal::Damaged : *header.Fault());
+    if (header.Fault())
+        return Refused(*header.Fault() == CodeRefusal::OutOfRange ? CodeRefusal::Damaged : *header.Fault());
     const std::size_t body = header.At() + length;
     // A code cut short ends in loose bits as often as not: the length says it was cut.
     if (bytes.size() - header.At() < std::size_t{length} + 4) return Refused(CodeRefusal::Truncated);
@@ -385,9 +392,11 @@ EncodedShareCode EncodeShareCode(const ShareCode& code) {
     const std::uint32_t crc = Checksum(kind, bytes);
     for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>((crc >> shift) & 0xFF);
     EncodedShareCode encoded;
-    encoded.text = std::string(kShareCodePrefix) + std::to_string(kShareCodeVersion) + '.' + kind + Base64(bytes);
+    encoded.text =
+        std::string(kShareCodePrefix) + std::to_string(kShareCodeVersion) + '.' + kind + Base64(bytes);
     // What reading would refuse is not made: a value no field takes, a code past the size limit.
-    if (const std::optional<CodeRefusal> refusal = DecodeShareCode(encoded.text).refusal) return {{}, refusal};
+    if (const std::optional<CodeRefusal> refusal = DecodeShareCode(encoded.text).refusal)
+        return {{}, refusal};
     return encoded;
 }
 

@@ -92,9 +92,9 @@ struct DecodedShareCode {
     std::optional<CodeRefusal> refusal;  // when set, code is empty
 };
 
-// The code a text holds: the text itself, white space around it apart, when it starts with the
-// prefix and a digit, or the fragment of a link (one word with a '#') that does. Nothing for any
-// other text, which is then no code at all.
+// The code a text holds: the text itself, white space (and a byte-order mark) around it apart, when
+// it starts with the prefix and a digit, or the fragment of a link (one word with a '#') that does.
+// Nothing for any other text, which is then no code at all.
 std::optional<std::string_view> FindShareCode(std::string_view text);
 
 // A code as FindShareCode finds it; white space inside the data is passed over, so a code a chat

@@ -25,8 +25,9 @@ SessionStrike WorkPanel::KeptStrike() const {
     // The inputs without their report text, which is kept apart (and shared) where it is kept.
     InputValues& inputs = m_context.inputs;
     std::string report = std::move(inputs.reportText);
-    SessionStrike kept{inputs,     last.in,    last.resultValid, last.attackRecordable,
-                       last.shown, m_context.inputReads != last.inputRead};
+    SessionStrike kept{inputs,           last.in,
+                       last.resultValid, last.attackRecordable,
+                       last.shown,       m_context.inputReads != last.inputRead};
     inputs.reportText = std::move(report);
     return kept;
 }
