@@ -16,6 +16,7 @@
 
 #include "app/control_table.h"
 #include "app/simulator_dialog.h"
+#include "app/version.h"
 #include "batch/batch_runner.h"
 #include "batch/script_form.h"
 #include "batch/script_text.h"
