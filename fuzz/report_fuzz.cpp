@@ -14,7 +14,9 @@
 #include "app/memory_form.h"
 #include "app/panels/report_fields.h"
 #include "app/simulator_dialog.h"
+#include "plan/share_code.h"
 #include "report/report_reader.h"
+#include "report/report_split.h"
 #include "report/report_text.h"
 #include "text/utf8.h"
 
@@ -67,6 +69,8 @@ void CheckWrites(std::string_view text) {
     Check(positionWrites == 0 || positionWrites == 3);
 
     // The handler applies exactly these writes: the last one to each field is what the field shows.
+    // A page of several reports goes to the target list instead, and a share code is loaded as one.
+    if (SplitReports(text).size() > 1 || FindShareCode(text)) return;
     MemoryForm form;
     CSimulatorDlg dlg(form, "/nonexistent-quorvel-home");
     form.SetText(ControlId::ReportText, text);

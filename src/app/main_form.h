@@ -14,6 +14,17 @@ namespace quorvel {
 // that lost more and green for the other.
 enum class TextColour { Default, Red, Green };
 
+// A plan a code brought, while the window's plan holds records: the code's replaces it, extends it
+// at its end, or the loading is cancelled.
+enum class PlanLoadChoice { Replace, Extend, Cancel };
+struct PlanLoadQuestion {
+    std::string title;
+    std::string question;
+    std::string replace;  // the buttons' captions, with their mnemonic '&'
+    std::string extend;
+    std::string cancel;
+};
+
 // The one door between the program's logic and its window. The logic addresses controls by number
 // and never sees a widget; the Qt window, the test form and the batch form implement this.
 class MainForm {
@@ -58,6 +69,9 @@ public:
     // The modal language dialog showing these texts; the rows the player left selected.
     virtual LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) = 0;
     virtual void ShowAbout() = 0;
+    // The question a plan from a code asks while the window has a plan; a form that cannot ask
+    // cancels.
+    virtual PlanLoadChoice AskPlanLoad(const PlanLoadQuestion& question) = 0;
     // The non-modal loss curve window, drawing the program's CurveView.
     virtual void ShowCurve() {}
     // The non-modal target list, drawing the program's TargetListView: it opened or took a page in.

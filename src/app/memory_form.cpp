@@ -125,6 +125,19 @@ LanguageDialogAnswer MemoryForm::RunLanguageDialog(const LanguageDialogTexts& te
     return answer;
 }
 
+PlanLoadChoice MemoryForm::AskPlanLoad(const PlanLoadQuestion& question) {
+    m_lastPlanQuestion = question;
+    std::string line = question.title;
+    for (const std::string* field :
+         {&question.question, &question.replace, &question.extend, &question.cancel})
+        line += '\t' + *field;
+    Notify({"plan-dialog", line});
+    if (m_planAnswers.empty()) return PlanLoadChoice::Cancel;
+    const PlanLoadChoice answer = m_planAnswers.front();
+    m_planAnswers.pop_front();
+    return answer;
+}
+
 void MemoryForm::ShowAbout() { Notify({"about", ""}); }
 
 void MemoryForm::ShowCurve() { Notify({"curve-window", ""}); }

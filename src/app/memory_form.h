@@ -47,12 +47,14 @@ public:
     std::optional<std::string> AskSavePath() override;
     LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) override;
     void ShowAbout() override;
+    PlanLoadChoice AskPlanLoad(const PlanLoadQuestion& question) override;
     void ShowCurve() override;
     void ShowTargetList() override { ++m_targetListShows; }
 
     // Answers for the next dialogs, in order; a dialog with no answer queued is cancelled.
     void QueueSaveAnswer(std::optional<std::string> path) { m_saveAnswers.push_back(std::move(path)); }
     void QueueLanguageAnswer(LanguageDialogAnswer answer) { m_languageAnswers.push_back(std::move(answer)); }
+    void QueuePlanAnswer(PlanLoadChoice answer) { m_planAnswers.push_back(answer); }
 
     const List& GetList(ControlId id) const;
     std::string GetToolTip(ControlId id) const;
@@ -65,9 +67,11 @@ public:
     std::uint64_t TargetListShows() const { return m_targetListShows; }
     std::optional<ControlId> Focus() const { return m_focus; }
     const LanguageDialogTexts& LastLanguageDialog() const { return m_lastLanguageDialog; }
+    const PlanLoadQuestion& LastPlanQuestion() const { return m_lastPlanQuestion; }
 
-    // "message", "error", "focus", "clipboard", "language-dialog", "save-dialog", "about",
-    // "curve-window", "closed".
+    // "message", "error", "focus", "clipboard", "language-dialog", "save-dialog", "plan-dialog"
+    // (its text: title, question and the three captions, joined by tabs), "about", "curve-window",
+    // "closed".
     struct Event {
         std::string kind;
         std::string text;
@@ -87,7 +91,9 @@ private:
     std::string m_clipboard;
     std::deque<std::optional<std::string>> m_saveAnswers;
     std::deque<LanguageDialogAnswer> m_languageAnswers;
+    std::deque<PlanLoadChoice> m_planAnswers;
     LanguageDialogTexts m_lastLanguageDialog;
+    PlanLoadQuestion m_lastPlanQuestion;
     std::vector<Event> m_events;
     std::optional<ControlId> m_focus;
     bool m_closed = false;

@@ -17,6 +17,8 @@ inline constexpr std::string_view kLanguageSaveFile = "data/LanguageSave.dat";
 // The missile range's rule the player chose: "2" or "5".
 inline constexpr std::string_view kRangeRuleFile = "data/RangeRule.dat";
 inline constexpr std::string_view kPlanFile = "data/IRakAttackPlan.tmp";
+// The address of the published page the links of share codes open: its first line.
+inline constexpr std::string_view kPageAddressFile = "data/PageAddress.txt";
 // The inputs and shown results of the last session of the window.
 inline constexpr std::string_view kSessionFile = "data/QuorvelSession.txt";
 

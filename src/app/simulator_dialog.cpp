@@ -10,6 +10,8 @@
 #include <limits>
 #include <string>
 #include <system_error>
+#include <variant>
+#include <vector>
 
 #include "app/control_table.h"
 #include "app/handler_frame.h"
@@ -24,6 +26,15 @@
 #include "travel/range_rule_file.h"
 
 namespace quorvel {
+namespace {
+
+// The code actions' number: the kind, plus kLinkOffset for its link.
+constexpr std::int64_t kLinkOffset = 3;
+CodeKind CodeKindOf(std::int64_t number) {
+    return static_cast<CodeKind>(std::clamp<std::int64_t>(number % kLinkOffset, 0, 2));
+}
+
+}  // namespace
 
 CSimulatorDlg::CSimulatorDlg(MainForm& form, const std::filesystem::path& home)
     : CSimulatorDlg(form, ProgramFolders::InOneFolder(home)) {}
@@ -58,8 +69,10 @@ void CSimulatorDlg::OnMainWindowInit(std::string_view desktopLocale) {
     p.plan.TakeOverAbandonedPlan();
     HandleAbandonedPlanFiles(HomePath(kPlanFile));
 
-    // The rule first: applying the language fills the range box's list and selects it.
+    // The rule first: applying the language fills the range box's list and selects it. The page's
+    // address too: the language's menu entries offer links only when it is known.
     p.context.rangeRule = SavedRangeRule(HomePath(kRangeRuleFile));
+    p.codes.LoadPageAddress();
     p.language.ApplyLanguageFile(
         LanguagePath(StartLanguageIndex(HomePath(kLanguageSaveFile), desktopLocale)));
     p.language.CreateApplyResultTip();
@@ -81,7 +94,8 @@ ProgramView CSimulatorDlg::View() const {
     const LanguageTexts& texts = p.context.texts;
     AboutView about{texts.aboutTitle, "Quorvel", FillPlaceholders(texts.aboutVersion, {kVersion}),
                     texts.aboutPurpose, texts.aboutLicense};
-    return {p.curve.View(), p.curve.LaunchesShown(), p.targets.View(), p.work.View(), std::move(about)};
+    return {p.curve.View(), p.curve.LaunchesShown(), p.targets.View(),
+            p.work.View(),  p.codes.View(),          std::move(about)};
 }
 
 void CSimulatorDlg::Panels::OnRangeRule(RangeRule rule) {
@@ -95,6 +109,32 @@ void CSimulatorDlg::Panels::OnRangeRule(RangeRule rule) {
     }
     // A range on screen was the old rule's; it is worked out again, as its own step.
     if (!context.form.GetText(ControlId::RangeResult).empty()) Run(Action::Range, {});
+}
+
+void CSimulatorDlg::Panels::OnLoadCode(std::string_view text) {
+    const std::optional<ShareCode> code = codes.Read(text);
+    if (!code) return;
+    if (const auto* data = std::get_if<StrikeCode>(&*code)) {
+        codes.FillForm(*data);
+        OnRangeRule(data->rangeRule);
+        Run(Action::Simulate, {});
+    } else if (const auto* records = std::get_if<PlanCode>(&*code)) {
+        plan.OnLoadPlan(records->records);
+    } else if (const auto* list = std::get_if<TargetCode>(&*code)) {
+        std::vector<SpyReport> reports;
+        reports.reserve(list->rows.size());
+        for (const TargetCodeRow& row : list->rows) reports.push_back(ReportOf(row));
+        targets.OnListReports(reports);
+    }
+}
+
+void CSimulatorDlg::Panels::OnListTargets(const std::optional<std::string>& text) {
+    const std::string shown = text ? *text : context.form.GetText(ControlId::ReportText);
+    if (FindShareCode(shown)) {
+        OnLoadCode(shown);
+    } else {
+        targets.OnListTargets(text);
+    }
 }
 
 void CSimulatorDlg::Panels::Follow() {
@@ -118,7 +158,7 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
     using In = const ActionInput&;
     // Every action with its frame and its panel's handler. The steps (the actions that change the
     // work as a whole) are kept for undo here, in one place, not by each handler.
-    static constexpr std::array<Dispatch, 47> kDispatch = {{
+    static constexpr std::array<Dispatch, 51> kDispatch = {{
         {Action::Simulate, Frame::ReadFields,
          [](P& p, In) {
              p.strike.OnSimulate();
@@ -138,10 +178,12 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
         // The selection is read when it is needed, by deleting and by the flight time.
         {Action::BookSelectionChanged, Frame::None, [](P&, In) {}},
         {Action::BookFileChanged, Frame::None, [](P& p, In) { p.travel.OnBookFileChanged(); }},
-        // A page of several reports goes to the target list; the fields stay.
+        // A code is loaded; a page of several reports goes to the target list, the fields stay.
         {Action::ReadReport, Frame::ReadFields,
          [](P& p, In) {
-             if (p.targets.FieldHoldsSeveralReports()) {
+             if (const std::string text = p.context.form.GetText(ControlId::ReportText); FindShareCode(text)) {
+                 p.OnLoadCode(text);
+             } else if (p.targets.FieldHoldsSeveralReports()) {
                  p.targets.OnListTargets(std::nullopt);
              } else {
                  p.report.OnReadReport();
@@ -168,16 +210,27 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
         {Action::Redo, Frame::None, [](P& p, In) { p.work.OnRedo(); }},
         {Action::NewPlan, Frame::None, [](P& p, In) { p.work.OnNewPlan(); }, true},
         {Action::CopyStrike, Frame::None,
-         [](P& p, In in) { p.plan.OnCopyStrike(static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2))); }},
+         [](P& p, In in) {
+             const auto format = static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2));
+             p.plan.OnCopyStrike(format, p.codes.ShareLinkLine(format, CodeKind::Strike));
+         }},
         {Action::CopyPlan, Frame::None,
-         [](P& p, In in) { p.plan.OnCopyPlan(static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2))); }},
+         [](P& p, In in) {
+             const auto format = static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2));
+             p.plan.OnCopyPlan(format, p.codes.ShareLinkLine(format, CodeKind::Plan));
+         }},
         {Action::Targets, Frame::ReadFields, [](P& p, In) { p.targets.OnTargets(); }},
         {Action::LoadTarget, Frame::ReadFields,
          [](P& p, In in) { p.targets.OnLoadTarget(static_cast<std::size_t>(std::max<std::int64_t>(in.number, 0))); },
          true},
         {Action::ListTargets, Frame::ReadFields,
-         [](P& p, In in) { p.targets.OnListTargets(in.number == 1 ? std::optional(in.text) : std::nullopt); }},
-        {Action::ListTargetFile, Frame::ReadFields, [](P& p, In in) { p.targets.OnListTargetFile(in.text); }},
+         [](P& p, In in) { p.OnListTargets(in.number == 1 ? std::optional(in.text) : std::nullopt); },
+         true},
+        {Action::ListTargetFile, Frame::ReadFields,
+         [](P& p, In in) {
+             if (const std::optional<std::string> text = p.targets.ReadDroppedFile(in.text)) p.OnListTargets(text);
+         },
+         true},
         {Action::LoadListedTarget, Frame::ReadFields,
          [](P& p, In in) {
              if (in.number >= 0) p.targets.OnLoadListedTarget(static_cast<std::size_t>(in.number));
@@ -188,7 +241,8 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
         {Action::FilterTargets, Frame::None, [](P& p, In in) { p.targets.OnFilterInRange(in.number == 1); }},
         {Action::CopyTargets, Frame::None,
          [](P& p, In in) {
-             p.targets.OnCopy(static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2)), in.number == 3);
+             const auto format = static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2));
+             p.targets.OnCopy(format, in.number == 3, p.codes.ShareLinkLine(format, CodeKind::Targets));
          }},
         {Action::ExportTargets, Frame::None, [](P& p, In in) { p.targets.OnExportCsv(in.text); }},
         {Action::CloseTargetList, Frame::None, [](P& p, In) { p.targets.OnClose(); }},
@@ -208,8 +262,15 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
              p.context.ShowFileError(p.context.texts.fileErrors.cannotSave, in.text,
                                      in.number == 0 ? EDQUOT : EWOULDBLOCK);
          }},
+        // The strike's code is the form as it stands: the fields are read first.
+        {Action::CopyCode, Frame::ReadFields,
+         [](P& p, In in) { p.codes.OnCopy(CodeKindOf(in.number), in.number >= kLinkOffset); }},
+        {Action::ShowCode, Frame::ReadFields,
+         [](P& p, In in) { p.codes.OnShow(CodeKindOf(in.number), in.number >= kLinkOffset); }},
+        {Action::OpenCode, Frame::ReadFields, [](P& p, In in) { p.OnLoadCode(in.text); }, true},
+        {Action::SetPageAddress, Frame::None, [](P& p, In in) { p.codes.SetPageAddress(in.text); }},
     }};
-    static_assert(kDispatch.size() == static_cast<std::size_t>(Action::StorageRefused) + 1,
+    static_assert(kDispatch.size() == static_cast<std::size_t>(Action::SetPageAddress) + 1,
                   "every action has its row");
     const auto it = std::find_if(kDispatch.begin(), kDispatch.end(),
                                  [action](const Dispatch& entry) { return entry.action == action; });

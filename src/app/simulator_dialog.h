@@ -79,6 +79,11 @@ enum class Action {
     SaveSession,       // the work as it stands into the session file (when the session is kept)
     StorageRefused,    // the page's storage refused the player's files in text; number: 0 the
                        // quota is used up, 1 another tab holds them
+    CopyCode,          // a share code onto the clipboard; number: 0 the strike, 1 the plan, 2 the
+                       // target list, each plus 3 for its link
+    ShowCode,          // the same into the code view (the batch's `code` and `link`)
+    OpenCode,          // text: a code, or a link with one, loaded as the page opened with it
+    SetPageAddress,    // text: the address of the page that links open
 };
 
 struct ActionInput {

@@ -4,8 +4,11 @@
 // span them. Only simulator_dialog.cpp and the tests' look at the panels' state include it; the
 // faces see the CSimulatorDlg of simulator_dialog.h alone.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include "app/panels/code_panel.h"
 #include "app/panels/curve_panel.h"
 #include "app/panels/language_panel.h"
 #include "app/panels/panel_context.h"
@@ -36,6 +39,11 @@ struct CSimulatorDlg::Panels {
     // The rule for the range, the flight time and the target list, kept in the player's folder; a
     // range on screen is worked out again under it.
     void OnRangeRule(RangeRule rule);
+    // The code a text holds loaded as one step: a strike fills the form and is simulated, a plan
+    // replaces or extends the plan as the player chooses, a target list goes into the list.
+    void OnLoadCode(std::string_view text);
+    // A text (else the report field's) into the target list, or its code loaded.
+    void OnListTargets(const std::optional<std::string>& text);
     // After every action: each panel follows what changed.
     void Follow();
 
@@ -48,6 +56,7 @@ struct CSimulatorDlg::Panels {
     CurvePanel curve{context, strike};
     TargetPanel targets{context, report, travel};
     WorkPanel work{context, strike, plan, language, curve};
+    CodePanel codes{context, strike, curve, plan, targets};
     std::string curveLocale;  // the language the curve's words are in
 };
 

@@ -96,6 +96,16 @@ struct WorkView {
     std::int64_t planSize = 0;  // the strikes the attack plan holds
 };
 
+// Share codes: whether links are offered (the page's address is known) and the code and link the
+// batch's `code` and `link` asked for last (empty when none could be made).
+struct CodeView {
+    std::uint64_t number = 0;
+    bool linksOffered = false;
+    std::string address;  // the page's, as links use it
+    std::string code;
+    std::string link;
+};
+
 // The about box.
 struct AboutView {
     std::string title;
@@ -111,6 +121,7 @@ struct ProgramView {
     const LaunchesView& launches;
     const TargetListView& targets;
     const WorkView& work;
+    const CodeView& codes;
     AboutView about;
 };
 

@@ -15,6 +15,9 @@
 namespace quorvel {
 namespace {
 
+// The copy formats from which `copy` makes a share code: code, then link.
+constexpr int kCodeFormat = 4;
+
 std::string Numbered(ControlId id, std::string_view text) {
     return std::to_string(ToInt(id)) + '\t' + EscapeScriptText(text);
 }
@@ -127,14 +130,41 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
             PrintScriptLine(out, "title\t" + EscapeScriptText(kWindowTitle));
             break;
         case ScriptVerb::CopyStrike:
-            dlg.Run(Action::CopyStrike, ActionInput(command.format));
-            break;
         case ScriptVerb::CopyPlan:
-            dlg.Run(Action::CopyPlan, ActionInput(command.format));
+        case ScriptVerb::CopyTargets: {
+            const int kind = command.verb == ScriptVerb::CopyStrike ? 0
+                             : command.verb == ScriptVerb::CopyPlan ? 1
+                                                                    : 2;
+            if (command.format >= kCodeFormat) {
+                dlg.Run(Action::CopyCode, ActionInput(kind + (command.format == kCodeFormat ? 0 : 3)));
+            } else {
+                static constexpr Action kCopies[] = {Action::CopyStrike, Action::CopyPlan,
+                                                     Action::CopyTargets};
+                dlg.Run(kCopies[kind], ActionInput(command.format));
+            }
             break;
-        case ScriptVerb::CopyTargets:
-            dlg.Run(Action::CopyTargets, ActionInput(command.format));
+        }
+        case ScriptVerb::Code:
+        case ScriptVerb::Link: {
+            const bool link = command.verb == ScriptVerb::Link;
+            dlg.Run(Action::ShowCode, ActionInput(command.entry + (link ? 3 : 0)));
+            const CodeView& codes = dlg.View().codes;
+            const std::string& text = link ? codes.link : codes.code;
+            if (!text.empty()) PrintScriptLine(out, (link ? "link\t" : "code\t") + text);
             break;
+        }
+        case ScriptVerb::Open:
+            dlg.Run(Action::OpenCode, ActionInput(0, command.text));
+            break;
+        case ScriptVerb::PageAddress:
+            dlg.Run(Action::SetPageAddress, ActionInput(0, command.text));
+            break;
+        case ScriptVerb::AnswerPlan: {
+            static constexpr PlanLoadChoice kChoices[] = {PlanLoadChoice::Replace, PlanLoadChoice::Extend,
+                                                          PlanLoadChoice::Cancel};
+            form.QueuePlanAnswer(kChoices[std::clamp(command.entry, 0, 2)]);
+            break;
+        }
         case ScriptVerb::CopyCurve:
             dlg.Run(Action::CopyCurveTable, ActionInput(command.format == 3 ? 1 : 0));
             break;

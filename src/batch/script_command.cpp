@@ -127,6 +127,14 @@ ParsedScriptLine ParseAnswer(std::string_view rest) {
         if (!command.cancel) command.text = UnescapeScriptText(answer);
         return {std::move(command), {}};
     }
+    if (dialog == "plan") {
+        static constexpr std::string_view kAnswers[] = {"replace", "extend", "cancel"};
+        const auto found = std::find(std::begin(kAnswers), std::end(kAnswers), answer);
+        if (found == std::end(kAnswers)) return Fail("answer plan takes replace, extend or cancel");
+        ScriptCommand command = CommandOf(ScriptVerb::AnswerPlan);
+        command.entry = static_cast<int>(found - std::begin(kAnswers));
+        return {std::move(command), {}};
+    }
     if (dialog == "language") {
         ScriptCommand command = CommandOf(ScriptVerb::AnswerLanguage);
         if (answer == "cancel") {
@@ -141,22 +149,25 @@ ParsedScriptLine ParseAnswer(std::string_view rest) {
         command.rows = std::move(*rows);
         return {std::move(command), {}};
     }
-    return Fail("answer needs language or save, not \"" + std::string(dialog) + "\"");
+    return Fail("answer needs language, save or plan, not \"" + std::string(dialog) + "\"");
 }
 
 // What `copy` copies, and the formats it takes: text, bbcode, markdown, csv in that order.
 struct CopyKind {
     std::string_view name;  // empty: the last strike
     ScriptVerb verb;
-    std::array<bool, 4> formats;
+    std::array<bool, 6> formats;
 };
 constexpr std::array<CopyKind, 4> kCopyKinds = {{
-    {"", ScriptVerb::CopyStrike, {true, true, true, false}},
-    {"plan", ScriptVerb::CopyPlan, {true, true, true, false}},
-    {"targets", ScriptVerb::CopyTargets, {true, true, true, true}},
-    {"curve", ScriptVerb::CopyCurve, {true, false, false, true}},
+    {"", ScriptVerb::CopyStrike, {true, true, true, false, true, true}},
+    {"plan", ScriptVerb::CopyPlan, {true, true, true, false, true, true}},
+    {"targets", ScriptVerb::CopyTargets, {true, true, true, true, true, true}},
+    {"curve", ScriptVerb::CopyCurve, {true, false, false, true, false, false}},
 }};
-constexpr std::array<std::string_view, 4> kCopyFormats = {"text", "bbcode", "markdown", "csv"};
+constexpr std::array<std::string_view, 6> kCopyFormats = {"text", "bbcode", "markdown",
+                                                          "csv",  "code",   "link"};
+// What `code` and `link` make a code of, in the order of the code actions' kinds.
+constexpr std::array<std::string_view, 3> kCodeKinds = {"strike", "plan", "targets"};
 
 ParsedScriptLine ParseCopy(const std::vector<std::string_view>& words) {
     const std::string_view kindName = words.size() == 3 ? words[1] : std::string_view();
@@ -167,8 +178,8 @@ ParsedScriptLine ParseCopy(const std::vector<std::string_view>& words) {
         format == kCopyFormats.end() ||
         !kind->formats[static_cast<std::size_t>(format - kCopyFormats.begin())]) {
         return Fail(
-            "copy takes text, bbcode or markdown, optionally after plan; targets also csv; curve text or "
-            "csv");
+            "copy takes text, bbcode, markdown, code or link, optionally after plan; targets also csv; curve "
+            "text or csv");
     }
     ScriptCommand command = CommandOf(kind->verb);
     command.format = static_cast<int>(format - kCopyFormats.begin());
@@ -234,6 +245,23 @@ ParsedScriptLine ParseScriptLine(std::string_view line) {
         return {std::move(command), {}};
     }
     if (name == "copy") return ParseCopy(words);
+    if (name == "code" || name == "link") {
+        const auto kind = std::find(kCodeKinds.begin(), kCodeKinds.end(),
+                                    words.size() == 2 ? words[1] : std::string_view());
+        if (kind == kCodeKinds.end()) return Fail(std::string(name) + " takes strike, plan or targets");
+        ScriptCommand command = CommandOf(name == "code" ? ScriptVerb::Code : ScriptVerb::Link);
+        command.entry = static_cast<int>(kind - kCodeKinds.begin());
+        return {std::move(command), {}};
+    }
+    if (name == "open" || name == "page-address") {
+        // Like clipboard: everything after one blank is the text.
+        if (!line.starts_with(name) || line.size() <= name.size() + 1 || line[name.size()] != ' ') {
+            return Fail(std::string(name) + " must start the line and be followed by one blank and a text");
+        }
+        ScriptCommand command = CommandOf(name == "open" ? ScriptVerb::Open : ScriptVerb::PageAddress);
+        command.text = UnescapeScriptText(line.substr(name.size() + 1));
+        return {std::move(command), {}};
+    }
     if (name == "target-list") {
         // Like clipboard: everything after one blank is the text.
         ScriptCommand command = CommandOf(ScriptVerb::TargetList);

@@ -43,6 +43,11 @@ enum class ScriptVerb {
     TargetFilter,  // target-filter 0|1: all targets, or only those in range
     TargetLoad,    // target-load N: the target list's shown row N (from 1) into the fields
     TargetClose,   // target-close: the target list is closed
+    Code,          // code strike|plan|targets: the share code, printed
+    Link,          // link strike|plan|targets: the link that opens the page with the code, printed
+    Open,          // open TEXT: a code or a link with one, loaded as the page opened with it
+    PageAddress,   // page-address TEXT: the address of the page that links open
+    AnswerPlan,    // answer plan replace|extend|cancel: the next plan question's answer
 };
 
 // One command of a batch script, checked against the control table: its control exists and is of
@@ -50,15 +55,17 @@ enum class ScriptVerb {
 struct ScriptCommand {
     ScriptVerb verb = ScriptVerb::Dump;
     ControlId control{};
-    std::string text;       // set, clipboard: the new text; answer save: the path (escapes resolved)
+    std::string text;       // set, clipboard, open, page-address: the text; answer save: the path
+                            // (escapes resolved)
     int entry = -1;         // select: the entry, -1 for none; launches: the silo level; target,
                             // target-load: the row; target-sort: the column; target-filter: 0 or 1;
-                            // range-rule: the factor
+                            // range-rule: the factor; code, link: 0 strike, 1 plan, 2 targets;
+                            // answer plan: 0 replace, 1 extend, 2 cancel
     bool hasText = false;   // target-list: a text follows
     Key key = Key::Enter;   // key
     bool cancel = false;    // answer: the dialog is cancelled
     std::vector<int> rows;  // answer language: the rows left selected
-    int format = 0;         // copy: 0 text, 1 BBCode, 2 Markdown, 3 CSV
+    int format = 0;         // copy: 0 text, 1 BBCode, 2 Markdown, 3 CSV, 4 code, 5 link
 };
 
 // A line read from a script: a command, nothing (an empty or comment line), or the reason why it

@@ -13,6 +13,12 @@ void ScriptForm::Notify(const Event& event) {
         for (const std::string& field : LanguageDialogFields(LastLanguageDialog())) {
             line += '\t' + EscapeScriptText(field);
         }
+    } else if (event.kind == "plan-dialog") {
+        const PlanLoadQuestion& question = LastPlanQuestion();
+        for (const std::string* field :
+             {&question.title, &question.question, &question.replace, &question.extend, &question.cancel}) {
+            line += '\t' + EscapeScriptText(*field);
+        }
     } else if (event.kind == "message" || event.kind == "error" || event.kind == "focus" ||
                event.kind == "clipboard") {
         line += '\t' + EscapeScriptText(event.text);

@@ -205,6 +205,18 @@ constexpr TextRow kTextRows[] = {
     {kLineFirstPageLine + 1, Member<&T::pageStopped>, kEnglish,
      "Quorvel stopped after an internal error (perhaps the browser ran out of memory). The page starts "
      "again with your saved files."},
+    // Share codes, lines kLineFirstCodeLine on.
+    {kLineFirstCodeLine + 0, Member<&T::copyCodeEntry>},  // strike, plan, target list
+    {kLineFirstCodeLine + 3, Member<&T::copyLinkEntry>},
+    {kLineFirstCodeLine + 6, Member<&T::codeRefusal>},  // in the order of CodeRefusal
+    {kLineFirstCodeLine + 11, Member<&T::planCodeTitle>, kEnglish, "Attack plan from a code"},
+    {kLineFirstCodeLine + 12, Member<&T::planCodeQuestion>},
+    {kLineFirstCodeLine + 13, Member<&T::planCodeReplace>, kEnglish, "&Replace"},
+    {kLineFirstCodeLine + 14, Member<&T::planCodeExtend>, kEnglish, "&Extend"},
+    {kLineDialogCancel, Member<&T::dialogCancel>, kEnglish, "Cancel"},
+    {kLineFirstCodeLine + 15, Member<&T::msgNoPageAddress>},
+    {kLineFirstCodeLine + 16, Member<&T::openInQuorvel>, kEnglish, "Open in Quorvel"},
+    {kLineFirstCodeLine + 17, Member<&T::msgNoTargetsToCopy>},
 };
 
 static_assert([] {

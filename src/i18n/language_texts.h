@@ -132,6 +132,20 @@ struct LanguageTexts {
     // The web page: its message box's button, and what it says when the module stops (an abort).
     std::string messageBoxButton;
     std::string pageStopped;
+    // Share codes: the menu entries per kind (strike, plan, target list), the refusals in the order
+    // of CodeRefusal (damaged, truncated, newer version, too large, out of range), the question
+    // a plan from a code asks (%1 its strikes, %2 the plan's) with its buttons.
+    std::array<std::string, 3> copyCodeEntry;
+    std::array<std::string, 3> copyLinkEntry;
+    std::array<std::string, 5> codeRefusal;
+    std::string planCodeTitle;
+    std::string planCodeQuestion;
+    std::string planCodeReplace;
+    std::string planCodeExtend;
+    std::string dialogCancel;
+    std::string msgNoPageAddress;
+    std::string openInQuorvel;  // the words of a shared text's link
+    std::string msgNoTargetsToCopy;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

@@ -417,6 +417,18 @@ std::string FormatPlanShare(ShareFormat format, const ShareWords& words, std::st
     return out;
 }
 
+std::string ShareLinkLine(ShareFormat format, std::string_view words, std::string_view link) {
+    if (link.empty() || format == ShareFormat::Text) return {};
+    if (format == ShareFormat::BBCode)
+        return "[url=" + std::string(link) + "]" + BBCodeSafe(words) + "[/url]\n";
+    std::string label;
+    for (const char c : words) {
+        if (c == '[' || c == ']' || c == '\\') label += '\\';
+        label += c;
+    }
+    return "[" + label + "](" + std::string(link) + ")\n";
+}
+
 std::array<std::string, kTargetColumnCount> TargetHeadings(const TargetListWords& words,
                                                            std::string_view joiner) {
     std::array<std::string, kTargetColumnCount> headings;

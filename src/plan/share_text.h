@@ -48,6 +48,10 @@ std::string FormatStrikeShare(ShareFormat format, const ShareWords& words, const
 std::string FormatPlanShare(ShareFormat format, const ShareWords& words, std::string_view takenOver,
                             std::span<const AttackRecordFacts> records);
 
+// The line a BBCode or Markdown share ends with: a link to the page that opens it, under `words`
+// ("Open in Quorvel"); nothing for plain text or without a link.
+std::string ShareLinkLine(ShareFormat format, std::string_view words, std::string_view link);
+
 // The target list's words: the column headings (a value and a loss heading stand over three columns,
 // one per resource), the "in range" answers, the shared list's heading and the language whose
 // grouping the numbers take.

@@ -394,6 +394,7 @@ void QuorvelWindow::ScheduleLineUp() {
 
 void QuorvelWindow::AfterAction() {
     m_workActions->UpdateEnabled();
+    m_shareActions->UpdateLinks();
     // An open target list follows the levels, the range rule and the start the window now has.
     if (m_targetList != nullptr && m_targetList->isVisible() && m_dlg != nullptr)
         m_targetList->ShowRows(m_dlg->View().targets);
@@ -540,6 +541,24 @@ LanguageDialogAnswer QuorvelWindow::RunLanguageDialog(const LanguageDialogTexts&
     LanguageDialog dialog(texts, this);
     dialog.exec();
     return dialog.Answer();
+}
+
+PlanLoadChoice QuorvelWindow::AskPlanLoad(const PlanLoadQuestion& question) {
+    QMessageBox box(QMessageBox::Question, ToQString(question.title), ToQString(question.question),
+                    QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("planLoadBox"));
+    QPushButton* replace = box.addButton(ToQString(question.replace), QMessageBox::AcceptRole);
+    QPushButton* extend = box.addButton(ToQString(question.extend), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(ToQString(question.cancel), QMessageBox::RejectRole);
+    replace->setObjectName(QStringLiteral("planReplaceButton"));
+    extend->setObjectName(QStringLiteral("planExtendButton"));
+    // Enter keeps the plan's records; only a deliberate choice drops them.
+    box.setDefaultButton(extend);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == replace) return PlanLoadChoice::Replace;
+    if (box.clickedButton() == extend) return PlanLoadChoice::Extend;
+    return PlanLoadChoice::Cancel;
 }
 
 void QuorvelWindow::ShowAbout() {

@@ -53,6 +53,8 @@ public:
     std::optional<std::string> AskSavePath() override;
     LanguageDialogAnswer RunLanguageDialog(const LanguageDialogTexts& texts) override;
     void ShowAbout() override;
+    // A box with the question and its three buttons; Escape cancels.
+    PlanLoadChoice AskPlanLoad(const PlanLoadQuestion& question) override;
     // Opens the loss curve window, creating it the first time.
     void ShowCurve() override;
     // The loss curve window once it was opened, else nullptr.

@@ -36,6 +36,19 @@ ShareActions::ShareActions(QWidget& window, std::function<CSimulatorDlg*()> logi
         m_copyStrike[f] = entry(QStringLiteral("copyStrikeAction%1"), Action::CopyStrike);
         m_copyPlan[f] = entry(QStringLiteral("copyPlanAction%1"), Action::CopyPlan);
     }
+    // The code actions' number: the kind, plus 3 for its link.
+    for (std::size_t k = 0; k < m_copyCode.size(); ++k) {
+        const auto entry = [this, &window, k](const QString& name, std::int64_t number) {
+            auto* item = new QAction(&window);
+            item->setObjectName(name.arg(static_cast<qulonglong>(k)));
+            connect(item, &QAction::triggered, this, [this, number] {
+                if (CSimulatorDlg* dlg = m_logic()) dlg->Run(Action::CopyCode, ActionInput(number));
+            });
+            return item;
+        };
+        m_copyCode[k] = entry(QStringLiteral("copyCodeAction%1"), static_cast<std::int64_t>(k));
+        m_copyLink[k] = entry(QStringLiteral("copyLinkAction%1"), static_cast<std::int64_t>(k) + 3);
+    }
     m_pasteReport = new QAction(&window);
     m_pasteReport->setObjectName(QStringLiteral("pasteReportAction"));
     connect(m_pasteReport, &QAction::triggered, this, [this] {
@@ -51,9 +64,10 @@ void ShareActions::AddToContextMenu(QAction* before) {
     };
     QList<QAction*> entries;
     for (QAction* action : m_copyStrike) entries << action;
-    entries << separator();
+    entries << m_copyCode[0] << m_copyLink[0] << separator();
     for (QAction* action : m_copyPlan) entries << action;
-    entries << separator() << m_pasteReport << separator();
+    entries << m_copyCode[1] << m_copyLink[1] << separator();
+    entries << m_copyCode[2] << m_copyLink[2] << separator() << m_pasteReport << separator();
     m_window.insertActions(before, entries);
 }
 
@@ -63,7 +77,18 @@ void ShareActions::UseTexts(const LanguageTexts& texts) {
                                         : ToQString(texts.copyStrikeEntry[f]));
         m_copyPlan[f]->setText(ToQString(texts.copyPlanEntry[f]));
     }
+    for (std::size_t k = 0; k < m_copyCode.size(); ++k) {
+        m_copyCode[k]->setText(ToQString(texts.copyCodeEntry[k]));
+        m_copyLink[k]->setText(ToQString(texts.copyLinkEntry[k]));
+    }
     m_pasteReport->setText(WithKey(texts.pasteReportEntry, WindowKeyFilter::PasteReportKeys()));
+    UpdateLinks();
+}
+
+void ShareActions::UpdateLinks() {
+    const CSimulatorDlg* dlg = m_logic();
+    const bool offered = dlg != nullptr && dlg->View().codes.linksOffered;
+    for (QAction* action : m_copyLink) action->setVisible(offered);
 }
 
 }  // namespace quorvel

@@ -245,6 +245,26 @@ std::string WordsJson(const LanguageTexts& texts, const AboutView& about) {
     return json.text + '}';
 }
 
+// What the page's share menu and its plan question need: whether links are offered (the page's
+// address is known), the entries' words (strike, plan, target list) and the question a plan code
+// asked last. Codes hold numbers only; every text here is the program's own.
+std::string CodesJson(const CodeView& codes, const LanguageTexts& texts, const PlanLoadQuestion& question) {
+    Json json;
+    json.Number("links", codes.linksOffered ? 1 : 0);
+    json.String("address", codes.address);
+    json.Strings("copyCode", texts.copyCodeEntry);
+    json.Strings("copyLink", texts.copyLinkEntry);
+    json.Key("planDialog");
+    Json dialog;
+    dialog.String("title", question.title);
+    dialog.String("question", question.question);
+    dialog.String("replace", WithoutMnemonic(question.replace));
+    dialog.String("extend", WithoutMnemonic(question.extend));
+    dialog.String("cancel", WithoutMnemonic(question.cancel));
+    json.text += dialog.text + '}';
+    return json.text + '}';
+}
+
 // The views that changed since the page was last told (all of them unless changedOnly); the curve
 // only by its number, since the page fetches it (quorvel_curve) when its chart is open.
 void AppendViews(Json& json, WebProgram& program, bool changedOnly, const std::string& locale) {
@@ -362,6 +382,7 @@ std::string View(WebProgram& program, bool changedOnly) {
     json.Strings("copyPlan", texts.copyPlanEntry);
     json.String("paste", texts.pasteReportEntry);
     json.String("about", texts.aboutEntry);
+    json.Raw("codes", CodesJson(program.dlg.View().codes, texts, form.LastPlanQuestion()));
 
     const LanguageDialogTexts& dialog = form.LastLanguageDialog();
     json.Key("languageDialog");
@@ -456,6 +477,12 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_storage_error(const char* file, int whi
     if (!g_program) return quorvel::Returned({});
     g_program->dlg.Run(quorvel::Action::StorageRefused, quorvel::ActionInput(which, file));
     return quorvel::Returned(quorvel::Taken(g_program->out));
+}
+
+// The address the page runs at (its own, without the fragment): links of share codes open it. The
+// page opened with a link loads the link's code with the batch line `open <the page's address>`.
+EMSCRIPTEN_KEEPALIVE void quorvel_set_page_address(const char* address) {
+    if (g_program) g_program->dlg.Run(quorvel::Action::SetPageAddress, quorvel::ActionInput(0, address));
 }
 
 // The loss curve the page's chart draws, as JSON.

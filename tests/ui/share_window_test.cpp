@@ -1,6 +1,7 @@
 // Results leave the window: Ctrl+C with and without a field selection, the context-menu copy
 // forms and paste-and-read with Ctrl+Shift+V.
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -130,6 +131,30 @@ private slots:
         QCOMPARE(f.Text(ControlId::AbmInput), QStringLiteral("4"));
         QCOMPARE(f.Text(ControlId::GaussCannonInput), QString());
         QCOMPARE(missiles->text(), QString());  // the key did not type a V into the field
+    }
+
+    void codes_travel_through_the_clipboard_and_a_plan_code_asks_before_extending() {
+        WindowFixture f;
+        f.WriteHomeFile(QStringLiteral("data/PageAddress.txt"), "https://example.org/quorvel/\n");
+        f.Start();
+        QVERIFY(MenuAction(f, "copyLinkAction0")->isVisible());
+        SimulateWorkedExample(f);
+        MenuAction(f, "copyLinkAction0")->trigger();
+        QCOMPARE(Clipboard(),
+                 QStringLiteral("https://example.org/quorvel/#QV1.SF2QKAAAAAAAAAgAKAAAAAAAAAAAAAAACndyhIQ"));
+        f.Click(ControlId::RememberAttackButton);
+        MenuAction(f, "copyCodeAction1")->trigger();
+        QVERIFY2(Clipboard().startsWith(QStringLiteral("QV1.P")), qPrintable(Clipboard()));
+        auto* missiles = f.Control<QLineEdit>(ControlId::MissileInput);
+        missiles->setFocus();
+        const bool asked = f.WithNextModal(
+            [missiles] { QTest::keyClick(missiles, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier); },
+            [](QWidget& box) {
+                QCOMPARE(box.objectName(), QStringLiteral("planLoadBox"));
+                box.findChild<QAbstractButton*>(QStringLiteral("planExtendButton"))->click();
+            });
+        QVERIFY(asked);
+        QCOMPARE(f.Text(ControlId::PlanCount), QStringLiteral("2"));
     }
 };
 

@@ -39,10 +39,10 @@ public:
     const CurveView& View() const { return m_view; }
     const LaunchesView& LaunchesShown() const { return m_launchesView; }
     const LaunchPlan& Launches() const { return m_launches; }
-
-private:
     // The silo level field: empty, 0, negative or unreadable is no limit.
     std::int32_t SiloLevel() const;
+
+private:
     void Show(const LossCurve& curve);
 
     PanelContext& m_context;

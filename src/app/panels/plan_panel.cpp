@@ -19,6 +19,13 @@
 namespace quorvel {
 namespace {
 
+// A BBCode or Markdown share with the line of its link after it.
+std::string WithLink(std::string share, std::string_view linkLine) {
+    if (linkLine.empty()) return share;
+    if (!share.empty() && share.back() != '\n') share += '\n';
+    return share + std::string(linkLine);
+}
+
 // A simulation with every type and the interceptors present may be recorded again.
 bool EverythingPresentAtStart(const StrikeInput& in) {
     return in.interceptors != 0 &&
@@ -127,8 +134,8 @@ void PlanPanel::OnNewPlan() {
 }
 
 void PlanPanel::Restore(const AttackPlan& plan) {
-    const bool sameRecords = plan.records.size() == m_plan.records.size() &&
-                             plan.attackNumber == m_plan.attackNumber &&
+    // A plan of as many records may hold others (one a code brought in place of the plan).
+    const bool sameRecords = plan.records == m_plan.records && plan.attackNumber == m_plan.attackNumber &&
                              plan.takenOverText == m_plan.takenOverText;
     if (!sameRecords) {
         const std::filesystem::path planFile = File();
@@ -159,7 +166,7 @@ std::int64_t PlanPanel::Count() const {
 
 void PlanPanel::ShowCount() const { m_context.form.SetText(ControlId::PlanCount, std::to_string(Count())); }
 
-void PlanPanel::OnCopyStrike(ShareFormat format) const {
+void PlanPanel::OnCopyStrike(ShareFormat format, std::string_view linkLine) const {
     // The shown result, not the current inputs: the fields may already hold the next strike.
     const LastStrike& last = m_strike.Last();
     if (!last.shown) {
@@ -167,10 +174,11 @@ void PlanPanel::OnCopyStrike(ShareFormat format) const {
         return;
     }
     const AttackRecordFacts facts{m_plan.attackNumber, last.in, last.out};
-    m_context.form.SetClipboardText(FormatStrikeShare(format, WordsOf(m_context.texts), facts));
+    m_context.form.SetClipboardText(
+        WithLink(FormatStrikeShare(format, WordsOf(m_context.texts), facts), linkLine));
 }
 
-void PlanPanel::OnCopyPlan(ShareFormat format) const {
+void PlanPanel::OnCopyPlan(ShareFormat format, std::string_view linkLine) const {
     MainForm& form = m_context.form;
     // The records taken over from an ended window are part of the plan.
     if (m_plan.records.empty() && m_plan.takenOverText.empty()) {
@@ -180,12 +188,32 @@ void PlanPanel::OnCopyPlan(ShareFormat format) const {
     const std::string plan =
         FormatPlanShare(format, WordsOf(m_context.texts), m_plan.takenOverText, m_plan.records);
     if (format != ShareFormat::Text) {
-        form.SetClipboardText(plan);
+        form.SetClipboardText(WithLink(plan, linkLine));
         return;
     }
     // The plain text is what an export writes: the plan file as it is.
     const std::optional<std::string> text = ReadWholeFile(File());
     form.SetClipboardText(text && !text->empty() ? *text : plan);
+}
+
+void PlanPanel::OnLoadPlan(std::span<const StrikeInput> records) {
+    const LanguageTexts& texts = m_context.texts;
+    // An empty plan (also one exported since) gives way at once; one with records is never
+    // dropped without the player's say.
+    AttackPlan plan;
+    if (Count() > 0) {
+        const PlanLoadChoice choice = m_context.form.AskPlanLoad(
+            {texts.planCodeTitle,
+             FillPlaceholders(texts.planCodeQuestion,
+                              {std::to_string(records.size()), std::to_string(Count())}),
+             texts.planCodeReplace, texts.planCodeExtend, texts.dialogCancel});
+        if (choice == PlanLoadChoice::Cancel) return;
+        if (choice == PlanLoadChoice::Extend) plan = m_plan;
+    }
+    for (const StrikeInput& in : records)
+        plan.records.push_back({plan.attackNumber++, in, SimulateStrike(in)});
+    plan.rememberRequested = true;  // Save exports the plan as it stands
+    Restore(plan);
 }
 
 }  // namespace quorvel

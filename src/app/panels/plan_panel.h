@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/panels/panel_context.h"
@@ -41,8 +42,13 @@ public:
     // written (an error box said why). The inputs stay as they are.
     bool OnRememberStrikes(std::span<const Launch> launches);
     void OnSavePlan();
-    void OnCopyStrike(ShareFormat format) const;
-    void OnCopyPlan(ShareFormat format) const;
+    // linkLine ends a BBCode or Markdown share: the link that opens what it tells.
+    void OnCopyStrike(ShareFormat format, std::string_view linkLine = {}) const;
+    void OnCopyPlan(ShareFormat format, std::string_view linkLine = {}) const;
+    // The records of a plan code, each strike worked out anew and written in the window's words.
+    // While the plan holds records the player chooses to replace it or to add them at its end;
+    // nothing changes when the player cancels.
+    void OnLoadPlan(std::span<const StrikeInput> records);
     // An empty plan; the records so far leave the plan file.
     void OnNewPlan();
     // Undo: the plan as it was before a step; the plan file is rewritten to hold its records.

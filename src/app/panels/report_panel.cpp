@@ -7,6 +7,7 @@
 
 #include "app/control_table.h"
 #include "app/panels/report_fields.h"
+#include "plan/share_code.h"
 
 namespace quorvel {
 namespace {
@@ -55,7 +56,8 @@ void ReportPanel::OnClearReport() {
 
 bool ReportPanel::PasteClipboard() {
     const std::string text = m_context.form.GetClipboardText();
-    if (!HoldsReport(ReadReport(text))) {
+    // A share code is read as a report is: through the field.
+    if (!FindShareCode(text) && !HoldsReport(ReadReport(text))) {
         m_context.form.ShowMessage(m_context.texts.msgNoReport);
         return false;
     }

@@ -17,8 +17,9 @@ public:
     void OnClearReport();
     // What reading a report fills: the defender inputs emptied, then the report's numbers and position.
     void LoadReport(const SpyReport& report);
-    // The clipboard's text replaces the report field when it holds a report (the caller then reads
-    // it); false, after a message and with the field unchanged, when it holds none.
+    // The clipboard's text replaces the report field when it holds a report or a share code (the
+    // caller then reads it); false, after a message and with the field unchanged, when it holds
+    // neither.
     bool PasteClipboard();
 
 private:

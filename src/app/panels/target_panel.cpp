@@ -107,35 +107,50 @@ bool TargetPanel::FieldHoldsSeveralReports() const {
 
 void TargetPanel::OnListTargets(const std::optional<std::string>& offered) {
     const std::string text = offered ? *offered : m_context.form.GetText(ControlId::ReportText);
-    const TargetSettings settings = m_listSettings = Settings(m_context.secondsOfDayNow());
-    for (TargetRow& row : m_listRows) row = ComputeTargetRow(row.report, settings);
-    const std::vector<TargetRow> added = ComputeTargetTable(text, settings);
-    MergeTargetRows(m_listRows, added);
-    m_open = true;
-    Redraw();
+    const TargetSettings settings = Settings(m_context.secondsOfDayNow());
+    std::vector<TargetRow> added = ComputeTargetTable(text, settings);
+    const bool none = added.empty();
+    TakeIn(std::move(added), settings);
     const bool blank = std::all_of(text.begin(), text.end(),
                                    [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
-    if (added.empty() && !blank) m_context.form.ShowMessage(m_context.texts.msgNoReport);
+    if (none && !blank) m_context.form.ShowMessage(m_context.texts.msgNoReport);
     m_context.form.ShowTargetList();
 }
 
-void TargetPanel::OnListTargetFile(const std::filesystem::path& file) {
+void TargetPanel::OnListReports(std::span<const SpyReport> reports) {
+    const TargetSettings settings = Settings(m_context.secondsOfDayNow());
+    std::vector<TargetRow> added;
+    added.reserve(reports.size());
+    for (const SpyReport& report : reports) added.push_back(ComputeTargetRow(report, settings));
+    TakeIn(std::move(added), settings);
+    m_context.form.ShowTargetList();
+}
+
+void TargetPanel::TakeIn(std::vector<TargetRow> added, const TargetSettings& settings) {
+    m_listSettings = settings;
+    for (TargetRow& row : m_listRows) row = ComputeTargetRow(row.report, settings);
+    MergeTargetRows(m_listRows, added);
+    m_open = true;
+    Redraw();
+}
+
+std::optional<std::string> TargetPanel::ReadDroppedFile(const std::filesystem::path& file) const {
     int error = 0;
     std::optional<std::string> text = ReadRegularFile(file, kLargestTargetFile + 1, &error);
     if (!text) {
         m_context.ShowFileError(m_context.texts.fileErrors.cannotRead, file, error);
-        return;
+        return std::nullopt;
     }
     if (text->size() > kLargestTargetFile) {
         const std::string reason =
             FillPlaceholders(m_context.texts.fileTooLarge, {std::to_string(kLargestTargetFile >> 20)});
         m_context.form.ShowError(
             FillPlaceholders(m_context.texts.fileErrors.cannotRead, {file.string(), reason}));
-        return;
+        return std::nullopt;
     }
     // Read as UTF-8: a byte that is none becomes U+FFFD rather than a broken text.
     if (!IsValidUtf8(*text)) *text = EncodeUtf8(DecodeUtf8(*text));
-    OnListTargets(*text);
+    return text;
 }
 
 void TargetPanel::OnSort(int column) {
@@ -152,10 +167,18 @@ void TargetPanel::OnFilterInRange(bool inRangeOnly) {
     Redraw();
 }
 
-void TargetPanel::OnCopy(ShareFormat format, bool csv) const {
+void TargetPanel::OnCopy(ShareFormat format, bool csv, std::string_view linkLine) const {
     const TargetListWords words = Words();
     m_context.form.SetClipboardText(csv ? FormatTargetListCsv(words, m_listRows, m_order)
-                                        : FormatTargetListShare(format, words, m_listRows, m_order));
+                                        : FormatTargetListShare(format, words, m_listRows, m_order) +
+                                              std::string(linkLine));
+}
+
+std::vector<SpyReport> TargetPanel::ShownReports() const {
+    std::vector<SpyReport> reports;
+    reports.reserve(m_order.size());
+    for (const std::size_t i : m_order) reports.push_back(m_listRows[i].report);
+    return reports;
 }
 
 void TargetPanel::OnExportCsv(const std::string& path) const {

@@ -11,7 +11,9 @@
 #include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/panels/panel_context.h"
@@ -42,14 +44,20 @@ public:
     // with the inputs as last read and the clock's time of day; the form shows the list. A text
     // without a report is said, unless it is blank.
     void OnListTargets(const std::optional<std::string>& text);
-    // A dropped file's reports into the list; an error box names the file and the reason when it
-    // cannot be read (a file larger than kLargestTargetFile is not read).
-    void OnListTargetFile(const std::filesystem::path& file);
+    // Reports a target list code brought into the list, as reports read from a text are.
+    void OnListReports(std::span<const SpyReport> reports);
+    // A dropped file's text, as UTF-8, for the list (or, when it holds a code, for loading that);
+    // nothing after an error box naming the file and the reason when it cannot be read (a file
+    // larger than kLargestTargetFile is not read).
+    std::optional<std::string> ReadDroppedFile(const std::filesystem::path& file) const;
     // Sorted by a column's numbers; the same column again turns the order round.
     void OnSort(int column);
     void OnFilterInRange(bool inRangeOnly);
-    // The shown rows onto the clipboard: text, BBCode, Markdown, or (csv) CSV.
-    void OnCopy(ShareFormat format, bool csv) const;
+    // The shown rows onto the clipboard: text, BBCode, Markdown, or (csv) CSV; linkLine ends a
+    // BBCode or Markdown share.
+    void OnCopy(ShareFormat format, bool csv, std::string_view linkLine = {}) const;
+    // The reports of the shown rows, top to bottom: what a target list code carries.
+    std::vector<SpyReport> ShownReports() const;
     // The shown rows as a CSV file; an error box names the file and the reason when it cannot be.
     void OnExportCsv(const std::string& path) const;
     // The list was closed: its rows go, and a list opened anew starts empty.
@@ -64,6 +72,8 @@ public:
 private:
     TargetSettings Settings(std::int32_t secondsOfDayNow) const;
     TargetListWords Words() const;
+    // Rows of a new page into the list, every row computed anew; the form shows the list.
+    void TakeIn(std::vector<TargetRow> added, const TargetSettings& settings);
     // The view from the rows, their order and the words.
     void Redraw();
 
