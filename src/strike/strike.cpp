@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "strike/technology.h"
 
@@ -50,7 +51,14 @@ void ChargeMissiles(const StrikeInput& in, const PerType<std::int64_t>& structur
             r.missilesLeft = r.missilesThrough - needed;
         }
     }
-    for (int res = 0; res < kResourceCount; ++res) r.attackerLoss[res] = charged * kMissileCost[res];
+    // Beyond about 7 * 10^14 missiles (a target row of extreme counts and armour) the cost leaves
+    // 64 bits: it is then cut to the largest value, and the result says so.
+    constexpr Wide kLargest = std::numeric_limits<std::int64_t>::max();
+    for (int res = 0; res < kResourceCount; ++res) {
+        const Wide cost = Wide{charged} * kMissileCost[res];
+        r.attackerLossCut = r.attackerLossCut || cost > kLargest;
+        r.attackerLoss[res] = static_cast<std::int64_t>(std::min(cost, kLargest));
+    }
 }
 
 }  // namespace

@@ -60,7 +60,8 @@ struct StrikeResult {
     PerType<Resources> typeLoss{};  // destroyed units times their cost
     Resources interceptorLoss{};
     Resources defenderLoss{};  // interceptors and every type
-    Resources attackerLoss{};  // the missiles charged to the attacker
+    Resources attackerLoss{};      // the missiles charged to the attacker
+    bool attackerLossCut = false;  // attackerLoss left 64 bits: each resource holds the largest value
     std::int64_t remainingTotal = 0;
     std::int64_t destroyedTotal = 0;
     std::int64_t missilesThrough = 0;  // past the interceptors; 0 when all were intercepted
