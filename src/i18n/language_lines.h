@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 240;
+inline constexpr int kLanguageLineCount = 241;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -144,6 +144,8 @@ inline constexpr int kLineRangeRuleTip = kLineRangeRuleChoice + 5;
 inline constexpr int kLineFirstTargetListLine = 200;
 // Line 240: the flight-time box on a target beyond the missiles' range.
 inline constexpr int kLineMsgBeyondRange = 240;  // %1 the missile range in systems
+// Line 241: the status line after reading a report one of whose numbers was cut or lost its minus.
+inline constexpr int kLineMsgReportNumbersAltered = 241;  // %1 the largest number
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;

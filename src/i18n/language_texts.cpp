@@ -200,6 +200,8 @@ constexpr TextRow kTextRows[] = {
     {kLineFirstTargetListLine + 39, Member<&T::targetInRangeOnlyTip>},
     {kLineMsgBeyondRange, Member<&T::msgBeyondRange>, kEnglish,
      "Beyond the missiles' range: they reach %1 systems."},
+    {kLineMsgReportNumbersAltered, Member<&T::msgReportNumbersAltered>, kEnglish,
+     "The report holds a number below 0 or above %1: its minus sign was dropped or it was cut to %1."},
 };
 
 static_assert([] {

@@ -129,6 +129,8 @@ struct LanguageTexts {
     std::string targetInRangeOnlyTip;
     // The flight-time box on a target beyond the missiles' range; %1 the range in systems.
     std::string msgBeyondRange;
+    // A report's number was cut to the largest (%1) or read without its minus sign.
+    std::string msgReportNumbersAltered;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".
