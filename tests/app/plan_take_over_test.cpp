@@ -72,7 +72,7 @@ TEST(PlanTakeOver, OfTwoWindowsStartingTogetherOnlyOneTakesThePlan) {
     }
 }
 
-TEST(PlanTakeOver, TwoEndedPlansGoWholeToTwoWindowsThatCannotWrite) {
+TEST(PlanTakeOver, TwoEndedPlansGoWholeNewestFirstToTwoWindowsThatCannotWrite) {
     testing::TestHome home;
     home.Write(kAbandonedPlan, kTwoRecords);
     home.Write("data/IRakAttackPlan-7-89abcdef.tmp", "1. Attack\n=========\n\n\n");
@@ -85,8 +85,7 @@ TEST(PlanTakeOver, TwoEndedPlansGoWholeToTwoWindowsThatCannotWrite) {
         first.OnMainWindowInit();
         second.OnMainWindowInit();
     }
-    EXPECT_EQ(forms[0].GetText(ControlId::PlanCount) + forms[1].GetText(ControlId::PlanCount), "12")
-        << "the newest first";
+    EXPECT_EQ(forms[0].GetText(ControlId::PlanCount) + forms[1].GetText(ControlId::PlanCount), "12");
     EXPECT_EQ(ReadWholeFile(second.Plan().File()), kTwoRecords);
     EXPECT_EQ(ReadWholeFile(first.Plan().File()), "1. Attack\n=========\n\n\n");
 }

@@ -380,8 +380,7 @@ TEST_F(TravelHandlers, MissingDataFolderWritesNothingAndSaysSo) {
     ExpectSaveErrors(form, 2, home.Path() / kBookFile);
 }
 
-// A read-only rule file that already gives the chosen rule needs no writing: no error box.
-TEST_F(TravelHandlers, ReadOnlyDataFileKeepsItsRecordsOnScreen) {
+TEST_F(TravelHandlers, ReadOnlyDataFilesKeepTheirTextAndOneGivingTheChosenRuleIsNoError) {
     using std::filesystem::perms;
     const std::string text = BookText({{1, 1, 1}, {2, 2, 2}});
     home.WriteBook(text);
