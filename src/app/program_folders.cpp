@@ -114,9 +114,16 @@ std::string FolderNotice(const ProgramFolders& folders, const FolderEnvironment&
     const bool homeUnused =
         !environment.ignoredHome.empty() ||
         (!environment.userHome.empty() && !std::filesystem::path(environment.userHome).is_absolute());
-    if (folders.mode != FolderMode::Installed || (!homeUnused && !folders.dataFolder.empty())) return "";
+    // An absolute $XDG_DATA_HOME names the folder: the home plays no part then.
+    if (folders.mode != FolderMode::Installed ||
+        std::filesystem::path(environment.xdgDataHome).is_absolute() ||
+        (!homeUnused && !folders.dataFolder.empty())) {
+        return "";
+    }
     const std::string home = environment.ignoredHome.empty() ? environment.userHome : environment.ignoredHome;
-    std::string notice = "HOME (" + home + ") is not an absolute folder and was ignored; ";
+    std::string notice = "HOME (" + home + ") is " +
+                         (std::filesystem::path(home).is_absolute() ? "no folder" : "not an absolute path") +
+                         " and was ignored; ";
     if (folders.dataFolder.empty()) {
         return notice + "there is no folder for the player's files: use --home DIR";
     }

@@ -65,7 +65,8 @@ void CSimulatorDlg::OnMainWindowInit(std::string_view desktopLocale) {
     RemoveAbandonedTemporaries(HomePath(kBookFile));
     RemoveAbandonedTemporaries(HomePath(kLanguageSaveFile));
     RemoveAbandonedTemporaries(HomePath(kRangeRuleFile));
-    // The plan of a window that ended becomes this window's; plan files of others that ended go.
+    // The plan of a window that ended becomes this window's; other ended windows' plans wait for
+    // the next start, and only their empty files go.
     p.plan.TakeOverAbandonedPlan();
     HandleAbandonedPlanFiles(HomePath(kPlanFile));
 

@@ -399,7 +399,8 @@ int InjectedCreateFault() {
     return IsPermissionError(fault) ? fault : 0;
 }
 
-bool ReplaceSettingFile(const std::filesystem::path& file, std::string_view content, int* errorNumber) {
+bool ReplaceSettingFile(const std::filesystem::path& file, std::string_view content, int* errorNumber,
+                        const std::function<bool(std::string_view)>& saved) {
     std::error_code ignored;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ignored);
     const FolderLock lock(file);
@@ -407,6 +408,9 @@ bool ReplaceSettingFile(const std::filesystem::path& file, std::string_view cont
         if (errorNumber) *errorNumber = EWOULDBLOCK;
         return false;
     }
+    // A setting file is a few bytes; a large one is judged by its beginning, as it is read.
+    if (const std::optional<std::string> old = ReadRegularFile(file, 4096); old && saved && saved(*old))
+        return true;
     return ReplaceFileAtomically(file, content, errorNumber) == WriteOutcome::Ok;
 }
 

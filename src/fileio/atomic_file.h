@@ -116,9 +116,12 @@ private:
 
 // A small setting file of the player's (the language choice, the range rule) replaced atomically
 // under the lock of its folder, the folder created when missing. False when it could not be written
-// (the lock busy: EWOULDBLOCK); the old file then stays and errorNumber receives the reason.
+// (the lock busy: EWOULDBLOCK); the old file then stays and errorNumber receives the reason. When
+// `saved` (if given) finds the setting in the file's text already, nothing needs writing: the file
+// is left as it is, also a read-only one, and that is no failure.
 bool ReplaceSettingFile(const std::filesystem::path& file, std::string_view content,
-                        int* errorNumber = nullptr);
+                        int* errorNumber = nullptr,
+                        const std::function<bool(std::string_view)>& saved = nullptr);
 
 // Test seam: while one exists, writes of this process fail with errorNumber. Permission-like
 // errors (EACCES, EPERM, EROFS) hit the creation of a file, every other error the writing of bytes.

@@ -217,6 +217,8 @@ constexpr TextRow kTextRows[] = {
     {kLineFirstCodeLine + 15, Member<&T::msgNoPageAddress>},
     {kLineFirstCodeLine + 16, Member<&T::openInQuorvel>, kEnglish, "Open in Quorvel"},
     {kLineFirstCodeLine + 17, Member<&T::msgNoTargetsToCopy>},
+    {kLineMsgReportNumbersAltered, Member<&T::msgReportNumbersAltered>, kEnglish,
+     "The report holds a number below 0 or above %1: its minus sign was dropped or it was cut to %1."},
 };
 
 static_assert([] {

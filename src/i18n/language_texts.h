@@ -146,6 +146,8 @@ struct LanguageTexts {
     std::string msgNoPageAddress;
     std::string openInQuorvel;  // the words of a shared text's link
     std::string msgNoTargetsToCopy;
+    // A report's number was cut to the largest (%1) or read without its minus sign.
+    std::string msgReportNumbersAltered;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

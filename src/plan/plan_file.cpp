@@ -51,7 +51,10 @@ void HandleAbandonedPlanFiles(const std::filesystem::path& sharedPlanFile) {
     ForEachAbandonedFile(
         sharedPlanFile.parent_path(),
         [&sharedPlanFile](std::string_view name) { return IsPlanFileName(name, sharedPlanFile); },
-        [](const std::filesystem::path& file) { ::unlink(file.c_str()); });
+        [](const std::filesystem::path& file) {
+            struct stat named {};
+            if (::lstat(file.c_str(), &named) == 0 && named.st_size == 0) ::unlink(file.c_str());
+        });
 }
 
 PlanWriter::PlanWriter() : m_token(std::to_string(::getpid()) + '-' + RandomHexDigits(kRandomDigits)) {}
@@ -66,35 +69,73 @@ std::filesystem::path PlanWriter::FileBeside(const std::filesystem::path& shared
 }
 
 std::optional<std::string> PlanWriter::TakeOverAbandoned(const std::filesystem::path& sharedPlanFile) {
-    std::vector<std::pair<std::filesystem::file_time_type, std::filesystem::path>> abandoned;
-    ForEachAbandonedFile(
-        sharedPlanFile.parent_path(),
-        [&sharedPlanFile](std::string_view name) { return IsPlanFileName(name, sharedPlanFile); },
-        [&abandoned](const std::filesystem::path& file) {
-            std::error_code ignored;
-            abandoned.emplace_back(std::filesystem::last_write_time(file, ignored), file);
-        });
-    // The newest first. Each is renamed while its lock is held and it is still under its name, so
-    // a file another window took or removed first is passed over; the lock is never let go.
-    std::sort(abandoned.begin(), abandoned.end(),
-              [](const auto& a, const auto& b) { return a.first > b.first; });
-    const std::filesystem::path own = FileBeside(sharedPlanFile);
-    for (const auto& candidate : abandoned) {
-        const int fd =
-            ::open(candidate.second.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct Held {
+        int fd;
+        std::filesystem::path file;
+        timespec modified;
+    };
+    std::vector<Held> held;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(sharedPlanFile.parent_path(), error)) {
+        const std::filesystem::path file = entry.path();
+        if (!IsPlanFileName(file.filename().string(), sharedPlanFile)) continue;
+        // O_NOFOLLOW: a symlink of that name is no window's plan; O_NONBLOCK: neither is a FIFO.
+        const int fd = ::open(file.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
         if (fd < 0) continue;
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !StillNamed(fd, candidate.second) ||
-            ::rename(candidate.second.c_str(), own.c_str()) != 0) {
+        struct stat opened {};
+        // Abandoned: an ordinary file whose lock is free, still under this name. An empty one has
+        // nothing to take over.
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_size > 0 &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0 && StillNamed(fd, file)) {
+            held.push_back({fd, file, opened.st_mtim});
+        } else {
             ::close(fd);
+        }
+    }
+    // The newest first; the first one renamed is this writer's, every other lock is let go after it.
+    std::sort(held.begin(), held.end(), [](const Held& a, const Held& b) {
+        return a.modified.tv_sec != b.modified.tv_sec ? a.modified.tv_sec > b.modified.tv_sec
+                                                      : a.modified.tv_nsec > b.modified.tv_nsec;
+    });
+    const std::filesystem::path own = FileBeside(sharedPlanFile);
+    std::optional<std::string> text;
+    for (const Held& candidate : held) {
+        if (!text && ::rename(candidate.file.c_str(), own.c_str()) == 0) {
+            text = ReadRegularFile(own);
+            if (m_fd >= 0) ::close(m_fd);
+            m_fd = candidate.fd;
+            m_file = own;
+            // The plan goes on where the file ends.
+            m_writing = text.has_value();
+            m_size = text ? static_cast<std::int64_t>(text->size()) : 0;
             continue;
         }
-        if (m_fd >= 0) ::close(m_fd);
-        m_fd = fd;
-        m_file = own;
-        std::optional<std::string> text = ReadRegularFile(own);
-        if (text && !text->empty()) return text;
+        ::close(candidate.fd);
     }
-    return std::nullopt;
+    return text && !text->empty() ? text : std::nullopt;
+}
+
+bool PlanWriter::Replace(const std::filesystem::path& file, std::string_view text, int* errorNumber) {
+    Close();
+    int kept = -1;
+    // A second descriptor on the new file keeps it, and the lock its writer took, past the rename.
+    const auto write = [&kept, text](int fd, int* error) {
+        if (!WriteWholly(fd, text, error)) return false;
+        if (kept >= 0) ::close(kept);
+        kept = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+        if (kept < 0 && error) *error = errno;
+        return kept >= 0;
+    };
+    if (ReplaceFileAtomicallyWith(file, write, errorNumber) != WriteOutcome::Ok) {
+        if (kept >= 0) ::close(kept);
+        return false;
+    }
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = kept;
+    m_file = file;
+    m_writing = true;
+    m_size = static_cast<std::int64_t>(text.size());
+    return true;
 }
 
 bool PlanWriter::Start(const std::filesystem::path& file, int* errorNumber) {

@@ -14,9 +14,10 @@ namespace quorvel {
 // a lock (flock) on it; a plan file whose lock can be taken belongs to no running window.
 bool IsPlanFileName(std::string_view name, const std::filesystem::path& sharedPlanFile);
 
-// The one place that decides what happens to an abandoned plan file (one of a window that was
-// killed, crashed or closed): today it is removed, so that a new plan never exports old records.
-// Plan files of running windows and every other file are left alone.
+// An abandoned plan file (one of a window that was killed, crashed or closed) is taken over by a
+// start (PlanWriter::TakeOverAbandoned), one start for each, and is never removed while it holds
+// a record. This removes the empty ones, which hold nothing to lose. Plan files of running windows
+// and every other file are left alone.
 void HandleAbandonedPlanFiles(const std::filesystem::path& sharedPlanFile);
 
 // The writer on a window's own plan file: a new plan empties the file, each record is appended and
@@ -37,10 +38,17 @@ public:
     // on failure.
     bool Start(const std::filesystem::path& file, int* errorNumber);
     // Takes over the plan of an ended window: the newest abandoned plan file beside sharedPlanFile
-    // (one whose lock is free, as HandleAbandonedPlanFiles decides) becomes this writer's own file
-    // by one rename made while holding its lock, and the writer keeps that lock, so that of two
-    // windows starting together only one gets it. Its text, or nothing when there was none.
+    // that holds something (one whose lock is free) becomes this writer's own file by a rename, and
+    // the plan goes on in it (IsWriting) as it stands. Every abandoned plan file is locked while the
+    // folder is listed and stays locked until the rename, so no other start takes or removes one
+    // meanwhile; of two windows starting together only one gets a plan, and the plans not taken
+    // stay for the next start. Its text, or nothing when there was none.
     std::optional<std::string> TakeOverAbandoned(const std::filesystem::path& sharedPlanFile);
+    // Starts a plan that already holds text: the text goes to a new file that then replaces the
+    // old one, so a crash or a failed write leaves the old plan whole, never an emptied file. The
+    // writer holds the new file's lock from before the rename on. False with errorNumber set on
+    // failure; the old file is then as it was.
+    bool Replace(const std::filesystem::path& file, std::string_view text, int* errorNumber);
     // A plan was started and not closed since.
     bool IsWriting() const { return m_writing; }
     // False with errorNumber set when the record could not be written whole; the file then holds

@@ -31,6 +31,17 @@ std::string Fenced(const std::string& text) {
     return fence + '\n' + text + fence + '\n';
 }
 
+// A heading outside the code block with a backslash before every character that could open or
+// close emphasis, code, a link, a tag or a spoiler in Markdown, as BBCodeSafe guards a forum's tags.
+std::string MarkdownSafe(std::string_view word) {
+    std::string text;
+    for (const char c : word) {
+        if (std::string_view("\\`*_~|[]<>").find(c) != std::string_view::npos) text += '\\';
+        text += c;
+    }
+    return text;
+}
+
 // One line of a defence table: the label, then the count before, destroyed and left.
 struct DefenceLine {
     std::string_view label;
@@ -196,7 +207,7 @@ std::string StrikeMarkdown(const ShareWords& words, const AttackRecordFacts& fac
     side(words.defenderLosses, facts.out.defenderLoss, facts.out.attackerLoss);
     side(words.attackerLosses, facts.out.attackerLoss, facts.out.defenderLoss);
     out += AlignedTable(losses);
-    return "**" + std::string(words.strikeHeading) + "**\n" + Fenced(out);
+    return "**" + MarkdownSafe(words.strikeHeading) + "**\n" + Fenced(out);
 }
 
 // The word with a zero-width space (U+200B) after every "[": it can then open or close no BBCode
@@ -320,7 +331,7 @@ std::string PlanRecordMarkdown(const WrittenRecord& record) {
         rows.push_back({std::move(parts.label), std::move(parts.left), std::move(parts.lost)});
     }
     out += AlignedTable(rows);
-    return "**" + std::string(record.heading) + "**\n" + Fenced(out);
+    return "**" + MarkdownSafe(record.heading) + "**\n" + Fenced(out);
 }
 
 std::string PositionText(const std::optional<Position>& p) {

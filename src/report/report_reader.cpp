@@ -12,8 +12,13 @@ constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
 
 bool IsDigitAt(std::u32string_view text, std::size_t i) { return IsDigitClass(ClassifyAt(text, i)); }
 
+struct NumberRead {
+    std::int32_t value = 0;
+    bool altered = false;  // cut to 2147483647, or a minus sign before the digits was passed over
+};
+
 // The number whose first character is at `start`.
-std::int32_t ReadNumberAt(std::u32string_view text, std::size_t start) {
+NumberRead ReadNumberAt(std::u32string_view text, std::size_t start) {
     const int first = ClassifyAt(text, start);
     std::int64_t value = IsDigitClass(first) ? first : 0;
     for (std::size_t i = start + 1; i < text.size(); ++i) {
@@ -22,9 +27,18 @@ std::int32_t ReadNumberAt(std::u32string_view text, std::size_t start) {
         if (!IsDigitClass(digit)) break;
         value = value * 10 + digit;
         // Further digits cannot bring it back within range, so there is no need to read them.
-        if (value > kLargest) return static_cast<std::int32_t>(kLargest);
+        if (value > kLargest) return {static_cast<std::int32_t>(kLargest), true};
     }
-    return static_cast<std::int32_t>(value);
+    // A minus sign in the first place reads as a leading 0, like any other character there.
+    const bool minus = start < text.size() && (text[start] == U'-' || text[start] == U'\u2212');
+    return {static_cast<std::int32_t>(value), minus && value != 0};
+}
+
+std::optional<NumberRead> ReadKeywordNumberRead(const ReportText& report, std::size_t row) {
+    const std::optional<std::size_t> at = report.FirstOccurrence(row);
+    if (!at) return std::nullopt;
+    // A keyword at the very end of the text reads as 0, like any number position holding no digit.
+    return ReadNumberAt(report.Characters(), *at + kReportKeywords[row].skip);
 }
 
 // One part of a position: at least one and at most `maxDigits` digits starting at `i`, which is
@@ -46,10 +60,9 @@ bool SkipColon(std::u32string_view text, std::size_t& i) {
 }  // namespace
 
 std::optional<std::int32_t> ReadKeywordNumber(const ReportText& report, std::size_t row) {
-    const std::optional<std::size_t> at = report.FirstOccurrence(row);
-    if (!at) return std::nullopt;
-    // A keyword at the very end of the text reads as 0, like any number position holding no digit.
-    return ReadNumberAt(report.Characters(), *at + kReportKeywords[row].skip);
+    const std::optional<NumberRead> number = ReadKeywordNumberRead(report, row);
+    if (!number) return std::nullopt;
+    return number->value;
 }
 
 std::optional<Position> ReadTargetPosition(std::u32string_view text) {
@@ -70,7 +83,10 @@ SpyReport ReadReport(std::string_view utf8Text) {
     if (utf8Text.empty()) return spyReport;
     const ReportText report(utf8Text);
     for (std::size_t row = 0; row < kReportKeywordCount; ++row) {
-        spyReport.keywordNumbers[row] = ReadKeywordNumber(report, row);
+        const std::optional<NumberRead> number = ReadKeywordNumberRead(report, row);
+        if (!number) continue;
+        spyReport.keywordNumbers[row] = number->value;
+        spyReport.numbersAltered = spyReport.numbersAltered || number->altered;
     }
     spyReport.target = ReadTargetPosition(report.Characters());
     return spyReport;

@@ -41,7 +41,8 @@ constexpr bool IsDigitClass(int characterClass) { return characterClass >= 0 && 
 // character right after the keyword is passed over, whatever it is). Its first character counts as 0
 // when it is not a digit, so a blank there reads as a leading zero; then digits follow until the
 // first other character or the end of the text. A "." or "," between a digit and exactly three
-// digits is a thousands separator and the number goes on. A number beyond 32 bits gives 2147483647.
+// digits is a thousands separator and the number goes on. A number beyond 32 bits gives 2147483647,
+// and a minus sign in the first place reads as a leading 0: "-5" gives 5.
 std::optional<std::int32_t> ReadKeywordNumber(const ReportText& report, std::size_t row);
 
 // The position after the first "[" of the text when it is well formed: one or two digits, ":", one to
@@ -53,6 +54,8 @@ std::optional<Position> ReadTargetPosition(std::u32string_view text);
 struct SpyReport {
     std::array<std::optional<std::int32_t>, kReportKeywordCount> keywordNumbers{};
     std::optional<Position> target;
+    // A number was cut to 2147483647 or read without the minus sign before it.
+    bool numbersAltered = false;
 };
 
 // A text holds a report when it names a well-formed position or at least one keyword of the table:

@@ -28,20 +28,6 @@ bool WipedThrough(const StrikeInput& in, const PerType<int>& order, int type, st
     return false;
 }
 
-// Smallest n in (low, high] with holds(n), given holds(high) and that holds stays true upwards.
-template <typename Holds>
-std::int64_t FirstHolding(std::int64_t low, std::int64_t high, Holds holds) {
-    while (high - low > 1) {
-        const std::int64_t middle = low + (high - low) / 2;
-        if (holds(middle)) {
-            high = middle;
-        } else {
-            low = middle;
-        }
-    }
-    return high;
-}
-
 // The missiles that destroy everything, 0 when there is nothing to destroy.
 Wide AllDestroyedAt(const StrikeInput& in) {
     const RequiredMissilesResult required = RequiredMissiles(in, 0);

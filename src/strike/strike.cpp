@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "strike/technology.h"
 
@@ -50,7 +51,48 @@ void ChargeMissiles(const StrikeInput& in, const PerType<std::int64_t>& structur
             r.missilesLeft = r.missilesThrough - needed;
         }
     }
-    for (int res = 0; res < kResourceCount; ++res) r.attackerLoss[res] = charged * kMissileCost[res];
+    // Beyond about 7 * 10^14 missiles (a target row of extreme counts and armour) the cost leaves
+    // 64 bits: it is then cut to the largest value, and the result says so.
+    constexpr Wide kLargest = std::numeric_limits<std::int64_t>::max();
+    for (int res = 0; res < kResourceCount; ++res) {
+        const Wide cost = Wide{charged} * kMissileCost[res];
+        r.attackerLossCut = r.attackerLossCut || cost > kLargest;
+        r.attackerLoss[res] = static_cast<std::int64_t>(std::min(cost, kLargest));
+    }
+}
+
+// Whether SimulateStrike with `missiles` destroys what RequiredMissiles is asked for: every unit
+// (neededTarget 0, in the input's damage order) or every unit of one type, aimed at first.
+bool Destroys(StrikeInput in, std::int64_t missiles, int neededTarget) {
+    in.missiles = missiles;
+    if (neededTarget > 0) in.primaryTarget = neededTarget - 1;
+    const StrikeResult r = SimulateStrike(in);
+    for (int t = 0; t < kDefenceTypeCount; ++t) {
+        if ((neededTarget == 0 || t == neededTarget - 1) && in.counts[t] > 0 && r.surviving[t] != 0)
+            return false;
+    }
+    return r.outcome == StrikeOutcome::Struck;
+}
+
+// The least missile count with which SimulateStrike destroys the target, searched from the exact
+// count (interceptors plus the missiles whose damage covers the structure). The pool SimulateStrike
+// spends is single precision: rounding the pool, a structure or the pool passed on after a type
+// moves it by at most 2^-24 of the pool, and ten such roundings at most move it by less than 2^-20,
+// so the least count lies within S / 2^20 + 2 of the exact one (S: the missiles past the
+// interceptors). Below a million missiles that is two either way; the window is searched by
+// halves, in at most 42 simulations at the largest inputs. Without a damage order nothing is ever
+// destroyed: the exact count stands.
+Wide LeastCountThatDestroys(const StrikeInput& in, int neededTarget, Wide exact) {
+    const Wide window = (exact - in.interceptors) / (Wide{1} << 20) + 2;
+    const Wide high = exact + window;
+    if (high > std::numeric_limits<std::int64_t>::max() ||
+        !Destroys(in, static_cast<std::int64_t>(high), neededTarget)) {
+        return exact;
+    }
+    // With no more missiles than interceptors nothing gets through.
+    const auto low = static_cast<std::int64_t>(std::max<Wide>(in.interceptors, exact - window - 1));
+    return FirstHolding(low, static_cast<std::int64_t>(high),
+                        [&](std::int64_t n) { return Destroys(in, n, neededTarget); });
 }
 
 }  // namespace
@@ -152,10 +194,12 @@ RequiredMissilesResult RequiredMissiles(const StrikeInput& in, int neededTarget)
         result.outcome = RequiredOutcome::NothingToDestroy;
     } else if (neededTarget == 0) {
         result.outcome = RequiredOutcome::Count;
-        result.missiles =
-            in.interceptors > 0 && noUnits
-                ? Wide{in.interceptors}
-                : in.interceptors + MissilesToCover(SummedStructure(in.counts, structure), missileDamage);
+        result.missiles = in.interceptors > 0 && noUnits
+                              ? Wide{in.interceptors}
+                              : LeastCountThatDestroys(
+                                    in, 0,
+                                    in.interceptors + MissilesToCover(SummedStructure(in.counts, structure),
+                                                                      missileDamage));
     } else if (neededTarget >= 1 && neededTarget <= kDefenceTypeCount) {
         const int type = neededTarget - 1;
         const std::int64_t count = in.counts[type];
@@ -163,7 +207,9 @@ RequiredMissilesResult RequiredMissiles(const StrikeInput& in, int neededTarget)
             result.outcome = RequiredOutcome::NothingToDestroy;
         } else {
             result.outcome = RequiredOutcome::Count;
-            result.missiles = in.interceptors + MissilesToCover(Wide{count} * structure[type], missileDamage);
+            result.missiles = LeastCountThatDestroys(
+                in, neededTarget,
+                in.interceptors + MissilesToCover(Wide{count} * structure[type], missileDamage));
         }
     }
     return result;

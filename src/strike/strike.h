@@ -59,8 +59,9 @@ struct StrikeResult {
     PerType<std::int32_t> surviving{};
     PerType<Resources> typeLoss{};  // destroyed units times their cost
     Resources interceptorLoss{};
-    Resources defenderLoss{};  // interceptors and every type
-    Resources attackerLoss{};  // the missiles charged to the attacker
+    Resources defenderLoss{};      // interceptors and every type
+    Resources attackerLoss{};      // the missiles charged to the attacker
+    bool attackerLossCut = false;  // attackerLoss left 64 bits: each resource holds the largest value
     std::int64_t remainingTotal = 0;
     std::int64_t destroyedTotal = 0;
     std::int64_t missilesThrough = 0;  // past the interceptors; 0 when all were intercepted
@@ -83,8 +84,24 @@ struct RequiredMissilesResult {
     Wide missiles = 0;
 };
 
-// Missiles needed to destroy everything (neededTarget 0) or every unit of type neededTarget - 1,
-// counting one extra missile per interceptor. The input's missile count plays no part.
+// Missiles needed to destroy everything (neededTarget 0) or every unit of type neededTarget - 1:
+// the least count with which SimulateStrike does it, in the input's damage order or aimed at the
+// type, counting one extra missile per interceptor. The exact count (the structure over one
+// missile's damage, rounded up) is where its search starts; the input's missile count plays no part.
 RequiredMissilesResult RequiredMissiles(const StrikeInput& input, int neededTarget);
+
+// Smallest n in (low, high] with holds(n), given holds(high) and that holds stays true upwards.
+template <typename Holds>
+std::int64_t FirstHolding(std::int64_t low, std::int64_t high, Holds holds) {
+    while (high - low > 1) {
+        const std::int64_t middle = low + (high - low) / 2;
+        if (holds(middle)) {
+            high = middle;
+        } else {
+            low = middle;
+        }
+    }
+    return high;
+}
 
 }  // namespace quorvel

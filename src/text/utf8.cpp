@@ -71,13 +71,23 @@ std::string EncodeUtf8(std::u32string_view text) {
 std::string WithoutControlCharacters(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());
+    const auto at = [text](std::size_t i) {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
+    };
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
+        const unsigned char byte = at(i);
         if ((byte < 0x20 && byte != '\t') || byte == 0x7F) continue;
-        // C1 controls are U+0080-U+009F: C2 80 to C2 9F in UTF-8.
-        if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) <= 0x9F &&
-            static_cast<unsigned char>(text[i + 1]) >= 0x80) {
+        // C1 controls are U+0080-U+009F: C2 80 to C2 9F in UTF-8; U+061C is D8 9C.
+        if ((byte == 0xC2 && at(i + 1) >= 0x80 && at(i + 1) <= 0x9F) || (byte == 0xD8 && at(i + 1) == 0x9C)) {
             ++i;
+            continue;
+        }
+        // U+200E-U+200F and U+2028-U+202E are E2 80 8E-8F and E2 80 A8-AE, U+2066-U+2069 E2 81 A6-A9.
+        const unsigned char last = at(i + 2);
+        if (byte == 0xE2 &&
+            ((at(i + 1) == 0x80 && (last == 0x8E || last == 0x8F || (last >= 0xA8 && last <= 0xAE))) ||
+             (at(i + 1) == 0x81 && last >= 0xA6 && last <= 0xA9))) {
+            i += 2;
             continue;
         }
         kept += text[i];

@@ -59,7 +59,9 @@ std::string_view Utf8Prefix(std::string_view text, std::size_t characters);
 std::u32string DecodeUtf8(std::string_view text);
 
 // The text without control characters: C0 (U+0000-U+001F) except the tab, DEL and C1
-// (U+0080-U+009F), which could steer a terminal or break a line.
+// (U+0080-U+009F), which could steer a terminal or break a line, and the bidirectional controls
+// (U+061C, U+200E-U+200F, U+202A-U+202E, U+2066-U+2069) and the line and paragraph separators
+// (U+2028-U+2029), which could turn a text around or break it where it is pasted.
 std::string WithoutControlCharacters(std::string_view text);
 std::string EncodeUtf8(std::u32string_view text);
 void AppendUtf8(std::string& out, char32_t codePoint);

@@ -27,7 +27,8 @@ RangeRule SavedRangeRule(const std::filesystem::path& file) {
 }
 
 bool SaveRangeRule(const std::filesystem::path& file, RangeRule rule, int* errorNumber) {
-    return ReplaceSettingFile(file, std::to_string(RangeFactor(rule)), errorNumber);
+    return ReplaceSettingFile(file, std::to_string(RangeFactor(rule)), errorNumber,
+                              [rule](std::string_view text) { return ParseRangeRule(text) == rule; });
 }
 
 }  // namespace quorvel

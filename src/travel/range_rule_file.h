@@ -16,8 +16,8 @@ RangeRule ParseRangeRule(std::string_view text);
 RangeRule SavedRangeRule(const std::filesystem::path& file);
 
 // Replaces the file atomically under the lock of its folder with the rule's factor (the data folder is
-// created when missing). False when it could not be written; the old file then stays and errorNumber receives
-// the reason.
+// created when missing); a file that already gives the rule is left as it is. False when it could not be
+// written; the old file then stays and errorNumber receives the reason.
 bool SaveRangeRule(const std::filesystem::path& file, RangeRule rule, int* errorNumber = nullptr);
 
 }  // namespace quorvel

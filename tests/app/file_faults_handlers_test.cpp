@@ -210,6 +210,14 @@ const std::vector<Writer>& Writers() {
              EXPECT_EQ(DialogProbe::Plan(p.dlg).State().attackNumber, 1);
              EXPECT_TRUE(DialogProbe::Strike(p.dlg).Last().resultValid) << "the survivors are not taken yet";
          }},
+        {"undo of a record",
+         [](Program& p) {
+             for (int i = 0; i < 2; ++i) SimulateLaunchers(p), p.dlg.Run(Action::RememberAttack);
+         },
+         [](Program& p) { p.dlg.Run(Action::Undo); }, [](const Program& p) { return DialogProbe::Plan(p.dlg).File(); },
+         [](const Program& p) {
+             EXPECT_NE(ReadWholeFile(DialogProbe::Plan(p.dlg).File()).value_or("").find("\n2. "), std::string::npos);
+         }},
         {"export",
          [](Program& p) {
              SimulateLaunchers(p);
@@ -394,7 +402,7 @@ TEST(TwoWindows, AChangedFileRefreshesTheListAndKeepsTheSelectedPosition) {
     EXPECT_EQ(p.form.GetSelection(C::BookList), 0) << "a position that is gone selects the first entry";
 }
 
-TEST(PlanFiles, EachWindowHasItsOwnAndStartUpRemovesOnlyUnlockedOnes) {
+TEST(PlanFiles, EachWindowHasItsOwnAndStartUpRemovesOnlyUnlockedEmptyOnes) {
     Program p;
     const std::filesystem::path shared = p.home / kPlanFile;
     const std::filesystem::path folder = shared.parent_path();
@@ -405,7 +413,7 @@ TEST(PlanFiles, EachWindowHasItsOwnAndStartUpRemovesOnlyUnlockedOnes) {
                                 "notes-1-0123abcd.tmp"};
     const std::string removed[] = {"IRakAttackPlan-1-fedcba98.tmp", "IRakAttackPlan-31999-00000000.tmp"};
     for (const std::string& name : kept) p.home.Write("data/" + name, "x");
-    for (const std::string& name : removed) p.home.Write("data/" + name, "x");
+    for (const std::string& name : removed) p.home.Write("data/" + name, "");
     MemoryForm form;
     CSimulatorDlg again(form, p.home.Path());
     again.OnMainWindowInit();

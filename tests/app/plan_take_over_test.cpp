@@ -3,10 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
+#include "app/memory_form.h"
+#include "app/simulator_dialog.h"
+#include "fileio/atomic_file.h"
 #include "plan/attack_record.h"
+#include "support/dialog_probe.h"
 #include "support/test_home.h"
 
 namespace quorvel {
@@ -64,6 +71,24 @@ TEST(PlanTakeOver, OfTwoWindowsStartingTogetherOnlyOneTakesThePlan) {
         const std::string outputs = first.Output() + second.Output();
         EXPECT_TRUE(outputs == "1185\t2\n1185\t0\n" || outputs == "1185\t0\n1185\t2\n") << outputs;
     }
+}
+
+TEST(PlanTakeOver, TwoEndedPlansGoWholeNewestFirstToTwoWindowsThatCannotWrite) {
+    testing::TestHome home;
+    home.Write(kAbandonedPlan, kTwoRecords);
+    home.Write("data/IRakAttackPlan-7-89abcdef.tmp", "1. Attack\n=========\n\n\n");
+    std::filesystem::last_write_time(home / kAbandonedPlan,
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    MemoryForm forms[2];
+    CSimulatorDlg first(forms[0], home.Path()), second(forms[1], home.Path());
+    {
+        const ScopedWriteFault full(ENOSPC);  // a taken plan is not written again
+        first.OnMainWindowInit();
+        second.OnMainWindowInit();
+    }
+    EXPECT_EQ(forms[0].GetText(ControlId::PlanCount) + forms[1].GetText(ControlId::PlanCount), "12");
+    EXPECT_EQ(ReadWholeFile(DialogProbe::Plan(second).File()), kTwoRecords);
+    EXPECT_EQ(ReadWholeFile(DialogProbe::Plan(first).File()), "1. Attack\n=========\n\n\n");
 }
 
 TEST(CountPlanRecords, CountsUnderlinedHeadingsAndTakesTheLastNumber) {

@@ -64,12 +64,14 @@ TEST(ProgramFolders, ARelativeHomeIsIgnoredAndTheStartSaysWhere) {
     const ProgramFolders none = DecideProgramFolders("", {l.installedBin, "", "relhome", ""});
     EXPECT_EQ(none.Resolve(kLanguageSaveFile), fs::path()) << "never relative to the working folder";
     EXPECT_EQ(FolderNotice(none, {l.installedBin, "", "relhome", ""}),
-              "HOME (relhome) is not an absolute folder and was ignored; there is no folder for the player's "
+              "HOME (relhome) is not an absolute path and was ignored; there is no folder for the player's "
               "files: use --home DIR");
-    const FolderEnvironment account{l.installedBin, "", "/home/p", "relhome"};
+    const FolderEnvironment account{l.installedBin, "", "/home/p", "/gone"};
     EXPECT_EQ(FolderNotice(DecideProgramFolders("", account), account),
-              "HOME (relhome) is not an absolute folder and was ignored; the player's files are kept in "
+              "HOME (/gone) is no folder and was ignored; the player's files are kept in "
               "/home/p/.local/share/quorvel");
+    const FolderEnvironment xdg{l.installedBin, "/xdg", "", "relhome"};
+    EXPECT_EQ(FolderNotice(DecideProgramFolders("", xdg), xdg), "") << "the home plays no part";
 }
 
 TEST(ProgramFolders, ABuildFolderWithoutDataIsNotPortable) {

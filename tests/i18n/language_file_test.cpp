@@ -53,12 +53,13 @@ TEST(LanguageFileLineRule, LineEndsAndTheEndOfTheFile) {
     EXPECT_EQ(Parse(noFinalEnd), expected) << "no line end after the last line";
     EXPECT_EQ(Parse("\xEF\xBB\xBF" + NumberedLines("t")), expected) << "byte-order mark";
 
-    // A carriage return anywhere else, like every control character but the tab (C0, DEL, C1), is
-    // dropped; blanks are never trimmed.
-    const LanguageLines kept = Parse(" a\rb \n\n\tc\x1B[31m\x7F\xC2\x9B!\n");
+    // A carriage return anywhere else, like every control character but the tab (C0, DEL, C1, the
+    // bidirectional ones, the line and paragraph separators), is dropped; blanks are never trimmed.
+    const LanguageLines kept =
+        Parse(" a\rb \n\n\tc\x1B[31m\x7F\xC2\x9B!\xE2\x80\xAE\xE2\x80\xA8\xD8\x9C\xE2\x80\x93\n");
     EXPECT_EQ(LineText(kept, 1), " ab ");
     EXPECT_EQ(LineText(kept, 2), "");
-    EXPECT_EQ(LineText(kept, 3), "\tc[31m!");
+    EXPECT_EQ(LineText(kept, 3), "\tc[31m!\xE2\x80\x93");
 }
 
 TEST(LanguageFileLineRule, LinesPastTheEndOfTheFileAreEmpty) {

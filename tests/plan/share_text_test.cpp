@@ -141,6 +141,9 @@ TEST(ShareText, PlanFormsNumberEveryRecordAndListEveryType) {
               std::string::npos);
     EXPECT_NE(FormatPlanShare(ShareFormat::Markdown, odd, "", records).find("**1. Attack**\n`````\n"),
               std::string::npos);
+    odd.record.heading = "At*ta_ck`";
+    EXPECT_EQ(FormatPlanShare(ShareFormat::Markdown, odd, "", records).rfind("**1. At\\*ta\\_ck\\`**\n", 0),
+              0U);
 
     std::string text;
     for (const AttackRecordFacts& facts : records) text += FormatAttackRecord(Words().record, facts);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "strike/strike.h"
 
 namespace quorvel {
@@ -76,6 +78,29 @@ TEST(RequiredMissiles, AnswersPerTargetChoice) {
     EXPECT_EQ(RequiredMissiles(gauss, 9).outcome, RequiredOutcome::NoTarget);
     EXPECT_EQ(RequiredMissiles(StrikeInput{}, 9).outcome, RequiredOutcome::NothingToDestroy);
     EXPECT_EQ(RequiredMissiles(StrikeInput{{}, 7, 0, 0, 0, 0}, 0).missiles, 7);
+}
+
+// A fixed random sample (counts up to 100,000 or 20 million, levels up to 40) led by a case once a
+// missile short: Simulate destroys the target (a type aimed at) with the answer, not with one fewer.
+TEST(RequiredMissiles, IsTheLeastCountWithWhichSimulateDestroysTheTarget) {
+    std::mt19937_64 random(20240601);
+    const auto below = [&random](std::int32_t n) { return static_cast<std::int32_t>(random() % n); };
+    StrikeInput in{{43309, 0, 0, 21798, 29448, 0, 0, 1}, 0, 0, 35, 8, 0};
+    for (int i = 0, needed = 0; i < 3000; ++i) {
+        const Wide n = RequiredMissiles(in, needed).missiles;  // 0 without an answer
+        const auto destroys = [&](Wide missiles) {
+            in.missiles = static_cast<std::int64_t>(missiles);
+            const StrikeResult r = SimulateStrike(in);
+            return r.outcome == O::Struck && (needed > 0 ? r.surviving[needed - 1] : r.remainingTotal) == 0;
+        };
+        EXPECT_TRUE(n <= in.interceptors || (destroys(n) && !destroys(n - 1))) << i;
+        for (std::int32_t& count : in.counts) count = below(2) ? below(i % 2 ? 100001 : 20000001) : 0;
+        in.interceptors = below(2) ? below(1000) : 0;
+        in.armourLevel = below(41);
+        in.weaponsLevel = below(41);
+        needed = below(9);
+        in.primaryTarget = needed > 0 ? needed - 1 : below(9);
+    }
 }
 
 }  // namespace

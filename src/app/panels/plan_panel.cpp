@@ -125,7 +125,10 @@ void PlanPanel::TakeOverAbandonedPlan() {
     plan.takenOverCount = found.count;
     plan.attackNumber = found.lastNumber + 1;
     plan.rememberRequested = true;  // Save exports the plan as it stands
-    Restore(plan);
+    // The file already holds the plan: it is not written again, so no moment leaves it emptied.
+    m_plan = plan;
+    m_plan.planFileOpen = m_planWriter.IsWriting();
+    ShowCount();
 }
 
 void PlanPanel::OnNewPlan() {
@@ -146,13 +149,13 @@ void PlanPanel::Restore(const AttackPlan& plan) {
             std::error_code ignored;
             std::filesystem::remove(planFile, ignored);
         } else {
-            bool written = m_planWriter.Start(planFile, &error) &&
-                           (plan.takenOverText.empty() || m_planWriter.Append(plan.takenOverText, &error));
+            // The plan's whole text replaces the file, which holds the old plan until then.
+            std::string text = plan.takenOverText;
             const AttackRecordWords words = RecordWords(m_context.texts);
-            for (const AttackRecordFacts& facts : plan.records) {
-                written = written && m_planWriter.Append(FormatAttackRecord(words, facts), &error);
+            for (const AttackRecordFacts& facts : plan.records) text += FormatAttackRecord(words, facts);
+            if (!m_planWriter.Replace(planFile, text, &error)) {
+                m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, planFile, error);
             }
-            if (!written) m_context.ShowFileError(m_context.texts.fileErrors.cannotSave, planFile, error);
         }
     }
     m_plan = plan;

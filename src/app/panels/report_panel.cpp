@@ -3,11 +3,15 @@
 
 #include "app/panels/report_panel.h"
 
+#include <limits>
 #include <span>
+#include <string>
 
 #include "app/control_table.h"
 #include "app/panels/report_fields.h"
 #include "plan/share_code.h"
+#include "text/number_format.h"
+#include "text/placeholders.h"
 
 namespace quorvel {
 namespace {
@@ -45,6 +49,13 @@ void ReportPanel::LoadReport(const SpyReport& report) {
     // The reader has no failure: a report that ends early or holds malformed parts writes less.
     for (const FieldWrite& write : ReportFieldWrites(report)) {
         form.SetInt(write.field, write.value);
+    }
+    // The fields hold the number as read, so the player is told that it is not the report's.
+    if (report.numbersAltered) {
+        const std::string largest =
+            FormatGroupedFor(std::numeric_limits<std::int32_t>::max(), m_context.locale);
+        form.SetText(ControlId::StatusLine,
+                     FillPlaceholders(m_context.texts.msgReportNumbersAltered, {largest}));
     }
 }
 

@@ -382,13 +382,17 @@ TEST_F(TravelHandlers, MissingDataFolderWritesNothingAndSaysSo) {
     ExpectSaveErrors(form, 2, home.Path() / kBookFile);
 }
 
-TEST_F(TravelHandlers, ReadOnlyDataFileKeepsItsRecordsOnScreen) {
+TEST_F(TravelHandlers, ReadOnlyDataFilesKeepTheirTextAndOneGivingTheChosenRuleIsNoError) {
     using std::filesystem::perms;
     const std::string text = BookText({{1, 1, 1}, {2, 2, 2}});
     home.WriteBook(text);
+    home.Write(kRangeRuleFile, "5\n");
     std::filesystem::permissions(home.Path() / "data", perms::all);
-    std::filesystem::permissions(home.BookFile(), perms::owner_read | perms::group_read | perms::others_read);
+    for (const std::filesystem::path& file : {home.BookFile(), home / kRangeRuleFile})
+        std::filesystem::permissions(file, perms::owner_read | perms::group_read | perms::others_read);
     RunWithFilePermissions(home, [&] {
+        form.SelectListItem(C::RangeRuleList, 1);
+        dlg.Run(Action::RangeRuleChanged);
         dlg.Run(Action::BookFileChanged);
         Save({3, 3, 3});
         Delete(0);
