@@ -205,6 +205,7 @@ constexpr TextRow kTextRows[] = {
     {kLineFirstPageLine + 1, Member<&T::pageStopped>, kEnglish,
      "Quorvel stopped after an internal error (perhaps the browser ran out of memory). The page starts "
      "again with your saved files."},
+    {kLinePageCloseButton, Member<&T::closeButton>, kEnglish, "Close"},
 };
 
 static_assert([] {

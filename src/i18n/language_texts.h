@@ -132,6 +132,8 @@ struct LanguageTexts {
     // The web page: its message box's button, and what it says when the module stops (an abort).
     std::string messageBoxButton;
     std::string pageStopped;
+    // The web page: the close button of its windows over the page.
+    std::string closeButton;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

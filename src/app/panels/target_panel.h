@@ -43,7 +43,7 @@ public:
     // without a report is said, unless it is blank.
     void OnListTargets(const std::optional<std::string>& text);
     // A dropped file's reports into the list; an error box names the file and the reason when it
-    // cannot be read (a file larger than kLargestTargetFile is not read).
+    // cannot be read (a file larger than kLargestTargetFile, views.h, is not read).
     void OnListTargetFile(const std::filesystem::path& file);
     // Sorted by a column's numbers; the same column again turns the order round.
     void OnSort(int column);
@@ -59,7 +59,6 @@ public:
     void FollowInputs();
 
     const TargetListView& View() const { return m_view; }
-    static constexpr std::size_t kLargestTargetFile = std::size_t{4} << 20;
 
 private:
     TargetSettings Settings(std::int32_t secondsOfDayNow) const;
