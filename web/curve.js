@@ -59,7 +59,8 @@ function drawChart() {
   const style = getComputedStyle(document.documentElement);
   const colour = (name) => style.getPropertyValue(`--${name}`).trim();
   const width = place.clientWidth;
-  const height = Math.round(Math.min(Math.max(width * 0.55, 240), innerHeight * 0.5));
+  // Wide and low on a wide screen; on a phone's upright screen up to half its height.
+  const height = Math.round(Math.min(Math.max(width * 0.55, Math.min(360, innerHeight * 0.45)), innerHeight * 0.5));
   const plot = { left: 30, right: width - 14, top: 10, bottom: height - 44 };
   const root = svg('svg', { xmlns: svgSpace, width, viewBox: `0 0 ${width} ${height}`, role: 'img', tabindex: 0,
     'aria-label': words.curveTitle, 'aria-describedby': 'curve-readout', 'font-family': 'system-ui, sans-serif', 'font-size': 12 });
