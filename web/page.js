@@ -13,6 +13,10 @@ let elements = new Map(); // control number -> element
 let dirty = new Set(); // edits typed into since the last action
 let canSave = true; // false when another tab holds the player's files
 let syncing = Promise.resolve();
+// The page's windows over the window (curve.js, targets.js, work.js) hook in here: views get every
+// view drawn, events[kind] the program's events of that kind, menuFirst and menuLast the context
+// menu's entries before and after the shares.
+const parts = { views: [], events: {}, menuFirst: [], menuLast: [] };
 
 // Texts go to the program through its heap: ccall would copy them onto the module's stack (5 MB),
 // which a pasted page of reports overruns.
@@ -158,6 +162,7 @@ function draw(view) {
       if (target) target.accessKey = control.key.toLowerCase();
     }
   }
+  for (const follow of parts.views) follow(view);
   if (newLanguage) arrange(); // the texts decide how wide the boxes are
   return view;
 }
@@ -214,11 +219,33 @@ async function handle(printed, view) {
     const text = fields.map((field) => bridge.unescape(field)).join('\t');
     if (kind === 'message' || kind === 'error') await showMessage(text, kind === 'error');
     else if (kind === 'focus') focus(Number(text));
+    else if (kind === 'clipboard' && handle.capture) handle.capture(text);
     else if (kind === 'clipboard') navigator.clipboard?.writeText(text).catch(() => {});
     else if (kind === 'language-dialog' && !handle.answering) await chooseLanguage(view);
     else if (kind === 'save-dialog' && !handle.answering) await exportPlan(view);
     else if (kind === 'closed') restart();
+    else if (parts.events[kind]) await parts.events[kind](text, view);
   }
+}
+
+// What a copy line puts on the clipboard, taken for a download instead.
+async function copied(line) {
+  let text = '';
+  handle.capture = (copiedText) => (text = copiedText);
+  try {
+    await act(line);
+  } finally {
+    handle.capture = null;
+  }
+  return text;
+}
+
+function download(name, contents, type) {
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(new Blob([contents], { type }));
+  link.download = name;
+  link.click();
+  setTimeout(() => URL.revokeObjectURL(link.href), 1000);
 }
 
 function focus(id) {
@@ -285,11 +312,7 @@ async function exportPlan(view) {
   } catch {
     return; // the program said why it wrote nothing
   }
-  const link = document.createElement('a');
-  link.href = URL.createObjectURL(new Blob([contents], { type: 'text/plain' }));
-  link.download = name;
-  link.click();
-  setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+  download(name, contents, 'text/plain');
 }
 
 async function answered(...lines) {
@@ -367,21 +390,31 @@ function onContextMenu(event) {
   event.preventDefault();
   const view = bridge.view();
   const menu = $('share-menu');
-  const entries = [
-    ...view.copyStrike.map((text, i) => [text, `copy ${['text', 'bbcode', 'markdown'][i]}`]),
-    ...view.copyPlan.map((text, i) => [text, `copy plan ${['text', 'bbcode', 'markdown'][i]}`]),
-  ];
   const pasteAndRead = () =>
     navigator.clipboard
       .readText()
       .then((text) => act(`clipboard ${bridge.escape(text)}`, 'paste'))
       .catch(() => {});
+  const entries = [
+    ...parts.menuFirst.flatMap((more) => more(view)),
+    ...view.copyStrike.map((text, i) => [text, `copy ${['text', 'bbcode', 'markdown'][i]}`, { keys: i ? '' : 'Ctrl+C' }]),
+    '-',
+    ...view.copyPlan.map((text, i) => [text, `copy plan ${['text', 'bbcode', 'markdown'][i]}`]),
+    '-',
+    [view.paste, pasteAndRead, { keys: 'Ctrl+Shift+V' }],
+    ...parts.menuLast.flatMap((more) => more(view)),
+  ];
+  // An entry: its text, its batch line or function, and the key that does the same; '-' a line.
   menu.replaceChildren(
-    ...[...entries, [view.paste, pasteAndRead]].map(([text, line]) => {
+    ...entries.map((entry) => {
+      if (entry === '-') return document.createElement('hr');
+      const [text, line, { keys = '', disabled = false } = {}] = entry;
       const item = document.createElement('button');
       item.type = 'button';
       item.setAttribute('role', 'menuitem');
-      item.textContent = text;
+      item.disabled = disabled;
+      item.append(text, Object.assign(document.createElement('kbd'), { textContent: keys }));
+      if (keys) item.setAttribute('aria-keyshortcuts', keys.replace('Ctrl', 'Control'));
       item.addEventListener('click', () => {
         menu.hidePopover();
         if (typeof line === 'function') line();
@@ -390,10 +423,18 @@ function onContextMenu(event) {
       return item;
     }),
   );
-  menu.style.left = `${Math.min(event.clientX, innerWidth - 260)}px`;
-  menu.style.top = `${Math.min(event.clientY, innerHeight - 220)}px`;
   menu.showPopover();
-  menu.querySelector('button')?.focus();
+  menu.style.left = `${Math.max(0, Math.min(event.clientX, innerWidth - menu.offsetWidth))}px`;
+  menu.style.top = `${Math.max(0, Math.min(event.clientY, innerHeight - menu.offsetHeight))}px`;
+  menu.querySelector('button:enabled')?.focus();
+}
+// The arrow keys walk the menu's entries.
+function onMenuKey(event) {
+  const items = [...event.currentTarget.querySelectorAll('button:enabled')];
+  const step = { ArrowDown: 1, ArrowUp: -1 }[event.key];
+  if (!step || !items.length) return;
+  event.preventDefault();
+  items[(items.indexOf(document.activeElement) + step + items.length) % items.length].focus();
 }
 
 // ---- Keyboard ------------------------------------------------------------------------------
@@ -456,6 +497,7 @@ async function main() {
   document.addEventListener('keyup', () => (pasteAndRead = false));
   document.addEventListener('paste', onPaste);
   document.addEventListener('contextmenu', onContextMenu);
+  $('share-menu').addEventListener('keydown', onMenuKey);
   addEventListener('pagehide', keepSession);
   arrange();
   addEventListener('resize', arrange);

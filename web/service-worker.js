@@ -5,7 +5,7 @@
 const cacheName = 'quorvel-@PROJECT_VERSION@@QUORVEL_VERSION_SUFFIX@';
 // Every file the page uses; the module holds the language files (languages/ is built into it).
 const files = [
-  './', 'index.html', 'style.css', 'page.js', 'quorvel.js', 'quorvel.wasm',
+  './', 'index.html', 'style.css', 'page.js', 'work.js', 'curve.js', 'targets.js', 'quorvel.js', 'quorvel.wasm',
   'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png',
 ];
 self.addEventListener('install', (event) => {

@@ -71,6 +71,10 @@ struct TargetRowView {
 
 enum class CellAlignment { Left, Centre, Right };
 
+// The largest file the target list reads, in bytes: a face that hands a file over need not pass
+// more than one byte beyond it.
+inline constexpr std::size_t kLargestTargetFile = std::size_t{4} << 20;
+
 // The target list: the rows, the order and filter they are shown in, and its words.
 struct TargetListView {
     std::uint64_t number = 0;

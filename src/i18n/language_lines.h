@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 261;
+inline constexpr int kLanguageLineCount = 262;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -152,6 +152,8 @@ inline constexpr int kLineFirstPageLine = 241;
 inline constexpr int kLineFirstCodeLine = 243;
 // Line 261: the status line after reading a report one of whose numbers was cut or lost its minus.
 inline constexpr int kLineMsgReportNumbersAltered = 261;  // %1 the largest number
+// Line 262: the close button of the page's windows over the page (the loss curve, the target list).
+inline constexpr int kLinePageCloseButton = 262;
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;

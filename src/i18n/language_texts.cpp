@@ -219,6 +219,7 @@ constexpr TextRow kTextRows[] = {
     {kLineFirstCodeLine + 17, Member<&T::msgNoTargetsToCopy>},
     {kLineMsgReportNumbersAltered, Member<&T::msgReportNumbersAltered>, kEnglish,
      "The report holds a number below 0 or above %1: its minus sign was dropped or it was cut to %1."},
+    {kLinePageCloseButton, Member<&T::closeButton>, kEnglish, "Close"},
 };
 
 static_assert([] {

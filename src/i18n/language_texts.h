@@ -148,6 +148,8 @@ struct LanguageTexts {
     std::string msgNoTargetsToCopy;
     // A report's number was cut to the largest (%1) or read without its minus sign.
     std::string msgReportNumbersAltered;
+    // The web page: the close button of its windows over the page.
+    std::string closeButton;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

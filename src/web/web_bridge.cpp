@@ -7,6 +7,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -170,6 +171,7 @@ std::string TargetsJson(const TargetListView& view) {
     json.Number("descending", view.descending ? 1 : 0);
     json.Number("inRangeOnly", view.inRangeOnly ? 1 : 0);
     json.String("count", view.count);
+    json.Number("largestFile", static_cast<long long>(kLargestTargetFile));
     return json.text + '}';
 }
 
@@ -209,6 +211,8 @@ std::string CurveJson(const CurveView& view) {
     return json.text + '}';
 }
 
+std::string AccessKey(std::string_view caption);
+
 // The words of the page's own windows and menus in the language in force.
 std::string WordsJson(const LanguageTexts& texts, const AboutView& about) {
     Json json;
@@ -230,10 +234,13 @@ std::string WordsJson(const LanguageTexts& texts, const AboutView& about) {
     json.String("targetListEntry", WithoutMnemonic(texts.targetListEntry));
     json.String("targetListTip", texts.targetListTip);
     json.String("targetInRangeOnly", WithoutMnemonic(texts.targetInRangeOnly));
+    json.String("targetInRangeOnlyKey", AccessKey(texts.targetInRangeOnly));
     json.String("targetInRangeOnlyTip", texts.targetInRangeOnlyTip);
     json.String("csvFileName", texts.csvFileName);
-    json.Strings("undo", texts.undoEntry);
-    json.String("newPlan", texts.newPlanEntry);
+    json.Strings("undo",
+                 std::array{WithoutMnemonic(texts.undoEntry[0]), WithoutMnemonic(texts.undoEntry[1])});
+    json.String("newPlan", WithoutMnemonic(texts.newPlanEntry));
+    json.String("close", texts.closeButton);
     json.Key("about");
     Json box;
     box.String("title", about.title);
@@ -381,7 +388,7 @@ std::string View(WebProgram& program, bool changedOnly) {
     json.Strings("copyStrike", texts.copyStrikeEntry);
     json.Strings("copyPlan", texts.copyPlanEntry);
     json.String("paste", texts.pasteReportEntry);
-    json.String("about", texts.aboutEntry);
+    json.String("about", WithoutMnemonic(texts.aboutEntry));
     json.Raw("codes", CodesJson(program.dlg.View().codes, texts, form.LastPlanQuestion()));
 
     const LanguageDialogTexts& dialog = form.LastLanguageDialog();
@@ -483,6 +490,12 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_storage_error(const char* file, int whi
 // page opened with a link loads the link's code with the batch line `open <the page's address>`.
 EMSCRIPTEN_KEEPALIVE void quorvel_set_page_address(const char* address) {
     if (g_program) g_program->dlg.Run(quorvel::Action::SetPageAddress, quorvel::ActionInput(0, address));
+}
+
+// A file dropped on the page, written by the page below the program's memory, into the target list
+// as the window takes a dropped file; a file it cannot read is said in an error line.
+EMSCRIPTEN_KEEPALIVE void quorvel_list_target_file(const char* path) {
+    if (g_program) g_program->dlg.Run(quorvel::Action::ListTargetFile, quorvel::ActionInput(0, path));
 }
 
 // The loss curve the page's chart draws, as JSON.

@@ -66,6 +66,17 @@ const text = (page, id) =>
 async function type(page, values) {
   for (const [id, value] of Object.entries(values)) await page.type(field(id), value);
 }
+const e2e = (name) => readFileSync(path.join(here, '../e2e', name), 'utf8');
+// The report field holds text (as a paste would put it there), then key runs.
+async function withReports(page, key) {
+  const reports = e2e('target_list.batch').match(/^set 1039 (.*)$/m)[1].replaceAll('\\n', '\n').replaceAll('\\t', '\t');
+  await page.$eval(field(1039), (report, text) => {
+    report.value = text;
+    report.dispatchEvent(new Event('input'));
+  }, reports);
+  await key();
+  await page.waitForSelector('#targets[open]');
+}
 async function chooseLanguage(page, name) {
   await page.click(field(1096));
   await page.waitForSelector('#languages[open]');
@@ -106,7 +117,7 @@ test('the worked example, a language, a reload that keeps them', () => onPage(as
   console.log(`# Simulate in the page: the program ${spread(runs)}; with the drawing ${spread(actions)}`);
   if (shots) await page.screenshot({ path: path.join(shots, 'web-desktop-en.png'), fullPage: true });
   await page.click(`${field(1000)} > legend`, { button: 'right' });
-  assert.equal(await page.$$eval('#share-menu:popover-open button', (items) => items.length), 7);
+  assert.equal(await page.$$eval('#share-menu:popover-open button', (items) => items.length), 13);
   await page.keyboard.press('Escape');
 
   await chooseLanguage(page, 'Deutsch');
@@ -127,6 +138,72 @@ test('the worked example, a language, a reload that keeps them', () => onPage(as
   assert.equal(await page.$eval(field(1114), (list) => list.options[0].text), '1:100:7');
   assert.deepEqual([await text(page, 1001), await text(page, 1002), await text(page, 1060)], ['100', '10', '100']);
 }));
+
+test('the loss curve: its marks and a readout as the batch prints them; launches, the range rule, the arrival', () => onPage(async (page) => {
+  const printed = e2e('loss_curve_worked_example.expected').split('\n').map((line) => line.split('\t'));
+  await type(page, { 1001: '100', 1002: '10', 1010: '2', 1012: '10', 1177: '1', 1087: '1', 1089: '100', 1090: '7', 1091: '1', 1092: '105', 1093: '3' });
+  await page.click(field(1029));
+  await page.click(field(1178));
+  assert.equal(await text(page, 1179), printed.find(([id]) => id === '1179')[1]);
+  await page.click(field(1094));
+  assert.match(await text(page, 1190), /^Arrival at \d\d?:\d\d/);
+  assert.equal(await page.$eval(field(1189), (list) => list.options.length), 2);
+  await page.keyboard.press('F3');
+  await page.waitForSelector('#curve[open]');
+  const marks = await page.$$eval('#curve-chart line[data-key]', (lines) => lines.map((line) => ['curve-mark', line.dataset.key, line.dataset.missiles]));
+  assert.deepEqual(marks, printed.filter(([kind, key]) => kind === 'curve-mark' && !key.startsWith('wiped')));
+  const at = await page.$eval('#curve-chart polyline', (line) => {
+    const [point, screen] = [line.points[4], line.getScreenCTM()];
+    return [point.x * screen.a + screen.e, point.y * screen.d + screen.f];
+  });
+  await page.mouse.move(...at);
+  const [, n, dm, dc, dd, am, ac, ad] = printed.find(([kind, n]) => kind === 'curve' && n === '4').map(Number);
+  const readout = await page.$eval('#curve-readout', (output) => output.textContent);
+  assert.deepEqual(readout.match(/\d[\d.]*/g).map((number) => Number(number.replaceAll('.', ''))), [n, dm + dc + dd, dm, dc, dd, am + ac + ad]);
+  await page.click('#curve-table-tab');
+  assert.equal(await page.$$eval('#curve-table tbody tr', (rows) => rows.length), printed.filter(([kind]) => kind === 'curve').length);
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('F1');
+  assert.match(await page.$eval('#about[open]', (about) => about.textContent), /Version \d/);
+}));
+
+test('a target list of three reports: sorted, a row loaded, undone and redone; dropped files; a new plan', () => onPage(async (page) => {
+  await withReports(page, () => page.click(field(1085)));
+  const positions = () => page.$$eval('#targets tbody tr', (rows) => rows.map((row) => row.cells[0].textContent));
+  assert.deepEqual(await positions(), ['4:127:9', '7:312:11', '4:130:2']);
+  await page.click('#targets th:nth-child(2) button'); // defence units, then the other way round
+  await page.click('#targets th:nth-child(2) button');
+  assert.deepEqual(await positions(), ['7:312:11', '4:127:9', '4:130:2']);
+  await page.click('#targets tbody tr');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Enter');
+  assert.equal(await text(page, 1001), '1250');
+  await page.keyboard.down('Control');
+  await page.keyboard.press('z');
+  assert.equal(await text(page, 1001), '');
+  await page.keyboard.press('y');
+  await page.keyboard.up('Control');
+  assert.equal(await text(page, 1001), '1250');
+  await page.evaluate(() => {
+    const drop = new DataTransfer();
+    drop.items.add(new File(['Resources at Moon [5:5:5]\nRocket Launcher 3'], 'moon.txt'));
+    drop.items.add(new File([new Uint8Array((4 << 20) + 1)], 'huge.txt'));
+    document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: drop, bubbles: true }));
+  });
+  await page.waitForSelector('#message[open]');
+  assert.match(await page.$eval('#message-text', (message) => message.textContent), /huge\.txt.*larger than 4 MiB/);
+  await page.click('#message-ok');
+  assert.equal(await page.$eval('#targets-count', (count) => count.textContent), '4 targets, 4 shown');
+  await page.keyboard.press('Escape');
+  await type(page, { 1012: '10' });
+  await page.click(field(1029));
+  await page.click(field(1165));
+  const newPlan = (entries) => entries.find((entry) => entry.textContent === 'New plan').click();
+  await page.$$eval('.page-buttons button', newPlan); // a phone's button; the context menu has the same entry
+  assert.equal(await text(page, 1185), '0');
+  await page.$$eval('.page-buttons button', (buttons) => buttons[0].click()); // undo
+  assert.equal(await text(page, 1185), '1');
+}, 390, 844));
 
 test('German dialog buttons, the whole language list, a first visit in the browser\'s language', () => onPage(async (page, context) => {
   await chooseLanguage(page, 'Deutsch');
@@ -258,6 +335,28 @@ test('no box over another, no control outside its box, no cut text without its t
       const shown = shots && width > 320 && ['English', 'Deutsch', 'Polski', 'Türkçe', 'Español'].includes(name);
       if (shown) await page.screenshot({ path: path.join(shots, `web-${width}-${name}.png`), fullPage: true });
     }
+    // The page's windows over it: on the screen, their parts inside them, no text cut.
+    for (const open of [() => withReports(page, () => page.click(field(1085))), () => page.keyboard.press('F3')]) {
+      await open();
+      for (const width of [320, 390, 768, 1280, 1920]) {
+        await page.setViewport({ width, height: 900 });
+        const faults = await page.evaluate(async () => {
+          await new Promise((resolve) => requestAnimationFrame(resolve));
+          const window_ = document.querySelector('dialog.window[open]');
+          const outer = window_.getBoundingClientRect();
+          const faults = outer.left < 0 || outer.right > innerWidth || outer.bottom > innerHeight ? [`${window_.id} off the screen`] : [];
+          for (const part of window_.querySelectorAll('h2, button, label, #targets-count, #curve-chart svg, #curve-readout, .scroll')) {
+            if (part.closest('table, [hidden]')) continue; // the tables scroll
+            const inner = part.getBoundingClientRect();
+            if (inner.left < outer.left - 0.5 || inner.right > outer.right + 0.5) faults.push(`${part.textContent} outside`);
+            if (!part.matches('.scroll') && part.scrollWidth > part.clientWidth + 1) faults.push(`${part.textContent} cut`);
+          }
+          return faults;
+        });
+        assert.deepEqual(faults, [], `${name} at ${width} px`);
+      }
+      await page.keyboard.press('Escape');
+    }
   }
 }));
 
@@ -267,7 +366,7 @@ test('installable, and offline after one visit', async () => {
   const session = await page.createCDPSession();
   assert.deepEqual((await session.send('Page.getAppManifest')).errors, []);
   await page.waitForFunction(
-    async () => (await Promise.all((await caches.keys()).map(async (name) => (await (await caches.open(name)).keys()).length))).some((count) => count >= 10),
+    async () => (await Promise.all((await caches.keys()).map(async (name) => (await (await caches.open(name)).keys()).length))).some((count) => count >= 13),
     { polling: 100, timeout: 10000 },
   );
   assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);

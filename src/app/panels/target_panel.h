@@ -48,7 +48,7 @@ public:
     void OnListReports(std::span<const SpyReport> reports);
     // A dropped file's text, as UTF-8, for the list (or, when it holds a code, for loading that);
     // nothing after an error box naming the file and the reason when it cannot be read (a file
-    // larger than kLargestTargetFile is not read).
+    // larger than kLargestTargetFile, views.h, is not read).
     std::optional<std::string> ReadDroppedFile(const std::filesystem::path& file) const;
     // Sorted by a column's numbers; the same column again turns the order round.
     void OnSort(int column);
@@ -67,7 +67,6 @@ public:
     void FollowInputs();
 
     const TargetListView& View() const { return m_view; }
-    static constexpr std::size_t kLargestTargetFile = std::size_t{4} << 20;
 
 private:
     TargetSettings Settings(std::int32_t secondsOfDayNow) const;
