@@ -113,6 +113,7 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
         Frame frame;
         Handler handler;
         bool step = false;
+        bool takesTyping = false;  // undone, the step also takes back the report field's typing
     };
     using P = Panels;
     using In = const ActionInput&;
@@ -145,9 +146,10 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
                  p.targets.OnListTargets(std::nullopt);
              } else {
                  p.report.OnReadReport();
+                 p.curve.FollowStrike();
              }
          },
-         true},
+         true, true},
         {Action::ClearReport, Frame::ReadFields, [](P& p, In) { p.report.OnClearReport(); }, true},
         {Action::PasteReport, Frame::None,
          [](P& p, In) {
@@ -159,7 +161,13 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
         {Action::ChooseLanguage, Frame::None, [](P& p, In) { p.language.OnChooseLanguage(); }, true},
         {Action::ShowAbout, Frame::None, [](P& p, In) { p.context.form.ShowAbout(); }},
         {Action::Curve, Frame::ReadFields, [](P& p, In) { p.curve.OnCurve(); }},
-        {Action::PlanLaunches, Frame::ReadFields, [](P& p, In) { p.curve.OnPlanLaunches(); }, true},
+        // The launches of the inputs' strike, which the cells then show.
+        {Action::PlanLaunches, Frame::ReadFields,
+         [](P& p, In) {
+             p.strike.OnSimulate();
+             p.curve.OnSimulate(true);
+         },
+         true},
         {Action::ShowCurve, Frame::None, [](P& p, In) { p.context.form.ShowCurve(); }},
         // The launches as last planned, not the current inputs.
         {Action::RememberLaunches, Frame::KeepValues,
@@ -172,15 +180,20 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
         {Action::CopyPlan, Frame::None,
          [](P& p, In in) { p.plan.OnCopyPlan(static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2))); }},
         {Action::Targets, Frame::ReadFields, [](P& p, In) { p.targets.OnTargets(); }},
+        // A target row loaded is simulated in the same step, so that the window shows its strike.
         {Action::LoadTarget, Frame::ReadFields,
-         [](P& p, In in) { p.targets.OnLoadTarget(static_cast<std::size_t>(std::max<std::int64_t>(in.number, 0))); },
+         [](P& p, In in) {
+             if (p.targets.OnLoadTarget(static_cast<std::size_t>(std::max<std::int64_t>(in.number, 0))))
+                 p.Run(Action::Simulate, {});
+         },
          true},
         {Action::ListTargets, Frame::ReadFields,
          [](P& p, In in) { p.targets.OnListTargets(in.number == 1 ? std::optional(in.text) : std::nullopt); }},
         {Action::ListTargetFile, Frame::ReadFields, [](P& p, In in) { p.targets.OnListTargetFile(in.text); }},
         {Action::LoadListedTarget, Frame::ReadFields,
          [](P& p, In in) {
-             if (in.number >= 0) p.targets.OnLoadListedTarget(static_cast<std::size_t>(in.number));
+             if (in.number >= 0 && p.targets.OnLoadListedTarget(static_cast<std::size_t>(in.number)))
+                 p.Run(Action::Simulate, {});
          },
          true},
         {Action::SortTargets, Frame::None,
@@ -215,7 +228,7 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
                                  [action](const Dispatch& entry) { return entry.action == action; });
     if (it == kDispatch.end()) return;
     const bool outermost = !work.InStep();
-    if (it->step) work.StartStep();
+    if (it->step) work.StartStep(it->takesTyping);
     RunInFrame(it->frame, it->handler, input);
     if (it->step) work.EndStep();
     if (outermost) Follow();
@@ -230,7 +243,7 @@ bool CSimulatorDlg::Panels::ReadFields() {
     ClearZeroInputs(context.form);
     const auto name = context.controlNames.find(*read.unreadable);
     const std::string field = name != context.controlNames.end() ? name->second : "";
-    const std::string largest = FormatGroupedFor(std::numeric_limits<std::int32_t>::max(), context.locale);
+    const std::string largest = FormatGrouped(std::numeric_limits<std::int32_t>::max());
     context.form.ShowWarning(FillPlaceholders(context.texts.msgNumberRange, {field, largest}));
     context.form.FocusField(*read.unreadable);
     return false;
@@ -258,6 +271,18 @@ void CSimulatorDlg::Panels::OnResetAll() {
     for (ControlId id : kNumericInputs) context.form.SetText(id, "");
     travel.ResetCells();
     context.form.SetText(ControlId::ReportText, "");
+}
+
+void CSimulatorDlg::Panels::OnLanguageApplied(const LanguageTexts& before, bool first) {
+    // The first language finds an empty form, which it leaves as Reset all does.
+    if (first) {
+        OnResetAll();
+        return;
+    }
+    // The work stays; what the cells say is said in the new language's words.
+    strike.Redraw(before);
+    curve.Redraw();
+    travel.Reword(before);
 }
 
 void CSimulatorDlg::Panels::OnExit() {

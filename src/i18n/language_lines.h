@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 240;
+inline constexpr int kLanguageLineCount = 277;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -142,8 +142,12 @@ inline constexpr int kLineRangeRuleTip = kLineRangeRuleChoice + 5;
 // Lines 200-239: the target list window. One block from kLineFirstTargetListLine on; the text table
 // numbers its lines.
 inline constexpr int kLineFirstTargetListLine = 200;
-// Line 240: the flight-time box on a target beyond the missiles' range.
-inline constexpr int kLineMsgBeyondRange = 240;  // %1 the missile range in systems
+// Line 240: the flight-time box on a target beyond the missiles' range, one form for every count.
+// Lines 241-277: the counted texts in their three forms (one, few, many; see text/plural.h), the
+// chart's words, the target list's name columns and the report field's placeholder. One block from
+// kLineFirstWordsLine on; the text table numbers its lines. The counted texts take the place of
+// lines 55, 58, 148, 149, 156, 158, 179, 237 and 240, which are no longer read.
+inline constexpr int kLineFirstWordsLine = 241;
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;

@@ -558,13 +558,22 @@ void QuorvelWindow::UseLanguage(const LanguageTexts& texts, std::string_view loc
     if (m_targetList != nullptr) m_targetList->UseTexts(texts);
     m_shareActions->UseTexts(texts);
     m_workActions->UseTexts(texts);
-    // The flight time's words keep their room, so that its result moves no coordinate field.
-    const std::pair<ControlId, const std::string&> units[] = {
-        {ControlId::FlightUnitFirst, texts.flightUnitFirst},
-        {ControlId::FlightUnitSecond, texts.flightUnitSecond}};
-    for (const auto& [id, unit] : units) {
-        if (auto* cell = m_controls.As<ResultCell>(id)) cell->KeepRoomFor(ToQString(unit));
+    // The flight time's words keep their room (the widest form of the minutes), so that its result
+    // moves no coordinate field.
+    if (auto* cell = m_controls.As<ResultCell>(ControlId::FlightUnitFirst)) {
+        const QFontMetrics metrics = cell->fontMetrics();
+        QString widest;
+        for (const std::string& form : texts.flightMinutes) {
+            const QString unit = ToQString(form);
+            if (metrics.horizontalAdvance(unit) > metrics.horizontalAdvance(widest)) widest = unit;
+        }
+        cell->KeepRoomFor(widest);
     }
+    if (auto* cell = m_controls.As<ResultCell>(ControlId::FlightUnitSecond))
+        cell->KeepRoomFor(ToQString(texts.flightUnitSecond));
+    // The empty report field says what it is for.
+    if (auto* report = m_controls.As<QPlainTextEdit>(ControlId::ReportText))
+        report->setPlaceholderText(ToQString(texts.reportPlaceholder));
     // Qt's own texts follow: dialog buttons, the file dialog, the context menu of a field.
     QCoreApplication::removeTranslator(&m_qtTexts);
     const QLocale language(ToQString(locale));

@@ -25,8 +25,9 @@ SessionStrike WorkPanel::KeptStrike() const {
     // The inputs without their report text, which is kept apart (and shared) where it is kept.
     InputValues& inputs = m_context.inputs;
     std::string report = std::move(inputs.reportText);
-    SessionStrike kept{inputs,     last.in,    last.resultValid, last.attackRecordable,
-                       last.shown, m_context.inputReads != last.inputRead};
+    SessionStrike kept{inputs,           last.in,
+                       last.resultValid, last.attackRecordable,
+                       last.shown,       m_context.inputReads != last.inputRead};
     inputs.reportText = std::move(report);
     return kept;
 }
@@ -49,6 +50,7 @@ WorkState WorkPanel::Take() const {
     work.form = TakeFormContents(m_context.form);
     work.strike = KeptStrike();
     work.readReport = SharedText(m_context.inputs.reportText);
+    work.launches = m_curve.LaunchesPlanned();
     work.plan = m_plan.State();
     work.language = m_language.Applied();
     // Texts equal to those of the latest snapshot (or of the report field) share its storage.
@@ -68,12 +70,26 @@ void WorkPanel::Put(const WorkState& work) {
     if (!work.language.empty() && work.language != m_language.Applied()) m_language.Restore(work.language);
     PutFormContents(m_context.form, work.form);
     PutStrike(work.strike, work.readReport.Text());
+    m_curve.RestoreLaunches(work.launches);
     m_plan.Restore(work.plan);
     m_curve.FollowStrike();
 }
 
-void WorkPanel::StartStep() {
-    if (m_depth++ == 0) m_before = Take();
+namespace {
+
+SharedText ReportOf(const FormContents& form) {
+    for (const auto& [id, text] : form.texts) {
+        if (id == ControlId::ReportText) return text;
+    }
+    return {};
+}
+
+}  // namespace
+
+void WorkPanel::StartStep(bool takesTyping) {
+    if (m_depth++ > 0) return;
+    m_before = Take();
+    m_takesTyping = takesTyping;
 }
 
 void WorkPanel::EndStep() {
@@ -81,7 +97,14 @@ void WorkPanel::EndStep() {
     WorkState before = std::move(*m_before);
     m_before.reset();
     // A step that changed nothing (a cancelled dialog, a simulation of the same inputs) is none.
-    if (Take() == before) return;
+    const WorkState after = Take();
+    if (after == before) return;
+    if (m_takesTyping && m_settledReport) {
+        for (auto& [id, text] : before.form.texts) {
+            if (id == ControlId::ReportText) text = *m_settledReport;
+        }
+    }
+    m_settledReport = ReportOf(after.form);
     m_undo.push_back(std::move(before));
     m_redo.clear();
     Bound();
@@ -97,6 +120,7 @@ void WorkPanel::StepBack(std::deque<WorkState>& from, std::deque<WorkState>& to)
     const WorkState work = std::move(from.back());
     from.pop_back();
     Put(work);
+    m_settledReport = ReportOf(work.form);
     Bound();
     SaveSession();
 }
@@ -161,7 +185,9 @@ void WorkPanel::RestoreSession() {
     if (session->strike) PutStrike(*session->strike, m_context.form.GetText(ControlId::ReportText));
     m_context.inputs.primaryTarget = m_context.form.GetSelection(ControlId::PrimaryTargetList);
     m_context.inputs.neededTarget = m_context.form.GetSelection(ControlId::RequiredTargetList);
+    m_curve.ResumeLaunches();
     m_curve.FollowStrike();
+    m_settledReport = ReportOf(session->form);
 }
 
 }  // namespace quorvel
