@@ -228,11 +228,36 @@ void QuorvelWindow::ShowCurve() {
     if (m_curveWindow == nullptr) {
         m_curveWindow = new CurveWindow(this, [this] { return m_dlg; });
         m_curveWindow->UseTexts(m_texts);
+        PlaceBeside(*m_curveWindow);
     }
     m_curveWindow->show();
     m_curveWindow->raise();
     m_curveWindow->activateWindow();
     FollowInCurveWindow();
+}
+
+void QuorvelWindow::PlaceBeside(QWidget& other) const {
+    const QScreen* display = screen();
+    if (display == nullptr) return;
+    const QRect room = display->availableGeometry();
+    const QRect main = frameGeometry();
+    // The other window's frame is not known before it is shown: take this one's.
+    const QSize frame = frameGeometry().size() - size();
+    const int right = room.right() - main.right();
+    const int left = main.left() - room.left();
+    // Down to what it needs, it takes the room there is beside.
+    const int side = std::max(right, left) - frame.width();
+    if (side < other.width() && side >= other.minimumSizeHint().width()) other.resize(side, other.height());
+    const QSize outer = other.size() + frame;
+    QRect placed(QPoint(0, main.top()), outer);
+    if (right >= outer.width() || right >= left) {
+        placed.moveLeft(std::min(main.right() + 1, room.right() + 1 - outer.width()));
+    } else {
+        placed.moveRight(std::max(main.left() - 1, room.left() + outer.width() - 1));
+    }
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    other.move(placed.topLeft());
 }
 
 void QuorvelWindow::FollowInCurveWindow() {

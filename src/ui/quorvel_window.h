@@ -92,6 +92,9 @@ private:
     QSize FittingSize(QSize wanted, QSize room) const;
     // Resized to `fitting` and its frame moved back within `room` where it runs past an edge.
     void PlaceOnScreen(QSize fitting, const QRect& room);
+    // A window of ours on the side of this one where the screen has more room, so that it covers
+    // as little of the results as it can (none where the room is wide enough).
+    void PlaceBeside(QWidget& other) const;
     // After an action of the window: the undo entries follow, the window grows to new results.
     void AfterAction();
     // The shade of red or green that stays readable on the current palette, or the palette's own.
