@@ -125,13 +125,14 @@ struct WorkView {
     std::size_t undoSteps = 0;
     std::size_t redoSteps = 0;
     std::int64_t planSize = 0;  // the strikes the attack plan holds
+    std::uint64_t moves = 0;    // the steps taken, undone and redone so far
 };
 
 // The about box.
 struct AboutView {
     std::string title;
     std::string name;     // the program's name
-    std::string version;  // "Version 1.0.9"
+    std::string version;  // "Version 1.0.9a"
     std::string purpose;
     std::string license;
 };

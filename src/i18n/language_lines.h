@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 277;
+inline constexpr int kLanguageLineCount = 279;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -143,11 +143,13 @@ inline constexpr int kLineRangeRuleTip = kLineRangeRuleChoice + 5;
 // numbers its lines.
 inline constexpr int kLineFirstTargetListLine = 200;
 // Line 240: the flight-time box on a target beyond the missiles' range, one form for every count.
-// Lines 241-277: the counted texts in their three forms (one, few, many; see text/plural.h), the
-// chart's words, the target list's name columns and the report field's placeholder. One block from
-// kLineFirstWordsLine on; the text table numbers its lines. The counted texts take the place of
-// lines 55, 58, 148, 149, 156, 158, 179, 237 and 240, which are no longer read.
+// Lines 241-279: the counted texts in their three forms (one, few, many; see text/plural.h), the
+// chart's words, the target list's name columns, the report field's placeholder and the tooltips
+// of the book's buttons. One block from kLineFirstWordsLine on; the text table numbers its lines. The counted
+// texts take the place of lines 55, 58, 148, 149, 156, 158, 179, 237 and 240, which are no longer read.
 inline constexpr int kLineFirstWordsLine = 241;
+inline constexpr int kLineBookSaveTip = kLineFirstWordsLine + 37;
+inline constexpr int kLineBookDeleteTip = kLineFirstWordsLine + 38;
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;

@@ -23,6 +23,7 @@
 #include <QShowEvent>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -419,6 +420,13 @@ void QuorvelWindow::ScheduleLineUp() {
 
 void QuorvelWindow::AfterAction() {
     m_workActions->UpdateEnabled();
+    // What was typed or pasted into the report field before a step belongs to the step: Ctrl+Z
+    // there takes back the whole step, and Ctrl+Y brings it again.
+    if (m_dlg != nullptr && m_dlg->View().work.moves != m_workMoves) {
+        m_workMoves = m_dlg->View().work.moves;
+        if (auto* report = m_controls.As<QPlainTextEdit>(ControlId::ReportText))
+            report->document()->clearUndoRedoStacks();
+    }
     // An open target list follows the levels, the range rule and the start the window now has.
     if (m_targetList != nullptr && m_targetList->isVisible() && m_dlg != nullptr)
         m_targetList->ShowRows(m_dlg->View().targets);

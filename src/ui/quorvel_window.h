@@ -124,6 +124,7 @@ private:
     CurveWindow* m_curveWindow = nullptr;
     QAction* m_targetListEntry = nullptr;
     TargetListWindow* m_targetList = nullptr;
+    std::uint64_t m_workMoves = 0;  // the work view's moves when the report field's typing was last folded
 };
 
 }  // namespace quorvel

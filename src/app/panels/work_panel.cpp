@@ -105,6 +105,7 @@ void WorkPanel::EndStep() {
         }
     }
     m_settledReport = ReportOf(after.form);
+    ++m_moves;
     m_undo.push_back(std::move(before));
     m_redo.clear();
     Bound();
@@ -121,6 +122,7 @@ void WorkPanel::StepBack(std::deque<WorkState>& from, std::deque<WorkState>& to)
     from.pop_back();
     Put(work);
     m_settledReport = ReportOf(work.form);
+    ++m_moves;
     Bound();
     SaveSession();
 }
@@ -154,9 +156,11 @@ void WorkPanel::Bound() {
 }
 
 void WorkPanel::Follow() {
-    WorkView view{m_view.number, m_undo.size(), m_redo.size(), m_plan.Count()};
+    // The report field as the window first shows it: typing from here on is the first step's.
+    if (!m_settledReport) m_settledReport = SharedText(m_context.form.GetText(ControlId::ReportText));
+    WorkView view{m_view.number, m_undo.size(), m_redo.size(), m_plan.Count(), m_moves};
     if (view.undoSteps == m_view.undoSteps && view.redoSteps == m_view.redoSteps &&
-        view.planSize == m_view.planSize && m_view.number > 0)
+        view.planSize == m_view.planSize && view.moves == m_view.moves && m_view.number > 0)
         return;
     ++view.number;
     m_view = view;

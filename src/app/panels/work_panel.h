@@ -94,6 +94,7 @@ private:
     // The report field as the last step, undo or redo left it: what typing since then started from.
     std::optional<SharedText> m_settledReport;
     int m_depth = 0;
+    std::uint64_t m_moves = 0;  // steps taken, undone and redone
     bool m_keepSession = false;
     WorkView m_view;
 };

@@ -205,6 +205,8 @@ TEST(ApplyLanguageFile, ASecondFileReplacesEveryKeptText) {
     EXPECT_EQ(w.dlg.Texts().defenceLabel[0], "nur eine Zeile");
     EXPECT_EQ(w.dlg.Texts().msgMissilesHit, "");
     EXPECT_EQ(w.dlg.Texts().flightUnitSecond, "");
+    // The counted forms come after line 72: a file without them takes the English file's.
+    EXPECT_EQ(w.dlg.Texts().missileCount[0], NumberedLine("en", kLineFirstWordsLine + 9));
 }
 
 }  // namespace
