@@ -89,7 +89,9 @@ int main(int argc, char** argv) {
     } else if (mode.endsWith(QLatin1String("curve")) || mode == QLatin1String("curvetable")) {
         // The loss curve window beside the main window.
         if (mode == QLatin1String("hugecurve")) ShowHugeResults(f);
-        // The window places itself beside the main window; "curvetable" shows its table.
+        // The window places itself beside the main window; "curvetable" shows its table,
+        // "emptycurve" the chart after Reset all.
+        if (mode == QLatin1String("emptycurve")) f.Click(ControlId::ResetAllButton);
         f.Click(ControlId::CurveButton);
         if (mode == QLatin1String("curvetable")) {
             if (auto* tabs = f.Window().findChild<QTabWidget*>()) tabs->setCurrentIndex(1);

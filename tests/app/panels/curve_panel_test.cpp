@@ -26,13 +26,15 @@ TEST(CurveView, RoundTicksAnAxisEndingAtTheLastPointAndMarksToldApartByTheirLine
     EXPECT_TRUE(p.dlg.View().curve.xTicks.empty());
 
     // The worked example: 4 missiles destroy everything, 10 are typed.
-    for (const auto& [id, text] : {std::pair(C::RocketLauncherInput, "100"), std::pair(C::LightLaserInput, "10"),
-                                   std::pair(C::AbmInput, "2"), std::pair(C::MissileInput, "10")})
+    for (const auto& [id, text] :
+         {std::pair(C::RocketLauncherInput, "100"), std::pair(C::LightLaserInput, "10"),
+          std::pair(C::AbmInput, "2"), std::pair(C::MissileInput, "10")})
         p.Set(id, text);
     p.dlg.Run(Action::Simulate);
     const CurveView& curve = p.dlg.View().curve;
     EXPECT_TRUE(curve.emptyText.empty());
-    EXPECT_EQ(Labels(curve.xTicks), (std::vector<std::string>{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    EXPECT_EQ(Labels(curve.xTicks),
+              (std::vector<std::string>{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
     EXPECT_EQ(curve.yEnd, 250000) << "the highest loss, 240.000, rounded up to a tick";
     EXPECT_EQ(Labels(curve.yTicks),
               (std::vector<std::string>{"0", "50.000", "100.000", "150.000", "200.000", "250.000"}));
