@@ -154,6 +154,7 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
         Frame frame;
         Handler handler;
         bool step = false;
+        bool takesTyping = false;  // undone, the step also takes back the report field's typing
     };
     using P = Panels;
     using In = const ActionInput&;
@@ -188,9 +189,10 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
                  p.targets.OnListTargets(std::nullopt);
              } else {
                  p.report.OnReadReport();
+                 p.curve.FollowStrike();
              }
          },
-         true},
+         true, true},
         {Action::ClearReport, Frame::ReadFields, [](P& p, In) { p.report.OnClearReport(); }, true},
         {Action::PasteReport, Frame::None,
          [](P& p, In) {
@@ -202,7 +204,13 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
         {Action::ChooseLanguage, Frame::None, [](P& p, In) { p.language.OnChooseLanguage(); }, true},
         {Action::ShowAbout, Frame::None, [](P& p, In) { p.context.form.ShowAbout(); }},
         {Action::Curve, Frame::ReadFields, [](P& p, In) { p.curve.OnCurve(); }},
-        {Action::PlanLaunches, Frame::ReadFields, [](P& p, In) { p.curve.OnPlanLaunches(); }, true},
+        // The launches of the inputs' strike, which the cells then show.
+        {Action::PlanLaunches, Frame::ReadFields,
+         [](P& p, In) {
+             p.strike.OnSimulate();
+             p.curve.OnSimulate(true);
+         },
+         true},
         {Action::ShowCurve, Frame::None, [](P& p, In) { p.context.form.ShowCurve(); }},
         // The launches as last planned, not the current inputs.
         {Action::RememberLaunches, Frame::KeepValues,
@@ -221,8 +229,12 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
              p.plan.OnCopyPlan(format, p.codes.ShareLinkLine(format, CodeKind::Plan));
          }},
         {Action::Targets, Frame::ReadFields, [](P& p, In) { p.targets.OnTargets(); }},
+        // A target row loaded is simulated in the same step, so that the window shows its strike.
         {Action::LoadTarget, Frame::ReadFields,
-         [](P& p, In in) { p.targets.OnLoadTarget(static_cast<std::size_t>(std::max<std::int64_t>(in.number, 0))); },
+         [](P& p, In in) {
+             if (p.targets.OnLoadTarget(static_cast<std::size_t>(std::max<std::int64_t>(in.number, 0))))
+                 p.Run(Action::Simulate, {});
+         },
          true},
         {Action::ListTargets, Frame::ReadFields,
          [](P& p, In in) { p.OnListTargets(in.number == 1 ? std::optional(in.text) : std::nullopt); },
@@ -234,7 +246,8 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
          true},
         {Action::LoadListedTarget, Frame::ReadFields,
          [](P& p, In in) {
-             if (in.number >= 0) p.targets.OnLoadListedTarget(static_cast<std::size_t>(in.number));
+             if (in.number >= 0 && p.targets.OnLoadListedTarget(static_cast<std::size_t>(in.number)))
+                 p.Run(Action::Simulate, {});
          },
          true},
         {Action::SortTargets, Frame::None,
@@ -277,7 +290,7 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
                                  [action](const Dispatch& entry) { return entry.action == action; });
     if (it == kDispatch.end()) return;
     const bool outermost = !work.InStep();
-    if (it->step) work.StartStep();
+    if (it->step) work.StartStep(it->takesTyping);
     RunInFrame(it->frame, it->handler, input);
     if (it->step) work.EndStep();
     if (outermost) Follow();
@@ -292,7 +305,7 @@ bool CSimulatorDlg::Panels::ReadFields() {
     ClearZeroInputs(context.form);
     const auto name = context.controlNames.find(*read.unreadable);
     const std::string field = name != context.controlNames.end() ? name->second : "";
-    const std::string largest = FormatGroupedFor(std::numeric_limits<std::int32_t>::max(), context.locale);
+    const std::string largest = FormatGrouped(std::numeric_limits<std::int32_t>::max());
     context.form.ShowWarning(FillPlaceholders(context.texts.msgNumberRange, {field, largest}));
     context.form.FocusField(*read.unreadable);
     return false;
@@ -320,6 +333,18 @@ void CSimulatorDlg::Panels::OnResetAll() {
     for (ControlId id : kNumericInputs) context.form.SetText(id, "");
     travel.ResetCells();
     context.form.SetText(ControlId::ReportText, "");
+}
+
+void CSimulatorDlg::Panels::OnLanguageApplied(const LanguageTexts& before, bool first) {
+    // The first language finds an empty form, which it leaves as Reset all does.
+    if (first) {
+        OnResetAll();
+        return;
+    }
+    // The work stays; what the cells say is said in the new language's words.
+    strike.Redraw(before);
+    curve.Redraw();
+    travel.Reword(before);
 }
 
 void CSimulatorDlg::Panels::OnExit() {

@@ -35,6 +35,9 @@ struct CSimulatorDlg::Panels {
     // that holds no integer.
     bool ReadFields();
     void OnResetAll();
+    // A language applied: the first empties the form; a later one keeps the work and redraws what
+    // the cells say in the new words (before: the texts of the language it replaced).
+    void OnLanguageApplied(const LanguageTexts& before, bool first);
     void OnExit();
     // The rule for the range, the flight time and the target list, kept in the player's folder; a
     // range on screen is worked out again under it.
@@ -52,7 +55,9 @@ struct CSimulatorDlg::Panels {
     TravelPanel travel{context};
     ReportPanel report{context, strike};
     PlanPanel plan{context, strike};
-    LanguagePanel language{context, strike, [this] { OnResetAll(); }};
+    LanguagePanel language{context, strike, [this](const LanguageTexts& before, bool first) {
+                               OnLanguageApplied(before, first);
+                           }};
     CurvePanel curve{context, strike};
     TargetPanel targets{context, report, travel};
     WorkPanel work{context, strike, plan, language, curve};

@@ -8,9 +8,11 @@ namespace quorvel {
 std::string CurveView::Hover(std::size_t point) const {
     if (point >= points.size()) return {};
     const CurvePointView& p = points[point];
-    return FillPlaceholders(hoverPattern, {FormatGrouped(p.missiles), FormatGrouped(p.defenderTotal),
-                                           FormatGrouped(p.defender[0]), FormatGrouped(p.defender[1]),
-                                           FormatGrouped(p.defender[2]), FormatGrouped(p.attackerTotal)});
+    const std::string& missiles = hoverMissiles[static_cast<std::size_t>(PluralFormOf(plural, p.missiles))];
+    return FillPlaceholders(hoverPattern, {FillPlaceholders(missiles, {FormatGrouped(p.missiles)}),
+                                           FormatGrouped(p.defenderTotal), FormatGrouped(p.defender[0]),
+                                           FormatGrouped(p.defender[1]), FormatGrouped(p.defender[2]),
+                                           FormatGrouped(p.attackerTotal)});
 }
 
 std::vector<std::string> CurveView::Row(std::size_t point) const {

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "text/plural.h"
+
 namespace quorvel {
 
 // Metal, crystal, deuterium.
@@ -29,8 +31,18 @@ struct CurvePointView {
 
 struct CurveMarkView {
     std::string key;    // abm, typed, break-even, wiped-K (K the defence type), all
-    std::string label;  // the legend's words with the count, e.g. "All destroyed (4)"; empty: not drawn
+    std::string label;  // the mark's words with the count, e.g. "All destroyed (4)"; empty: not drawn
     std::int64_t missiles = 0;
+    // The mark's vertical line: dash and gap lengths in turn, in line widths; empty: solid. Each
+    // drawn mark has a pattern of its own, so that the marks are told apart without colour.
+    std::vector<int> dashes;
+    int labelRow = 0;  // the row below the chart's top its label stands in; no two drawn marks share one
+};
+
+// A tick of an axis at a round number (1, 2 or 5 times a power of ten), with its grouped label.
+struct CurveTickView {
+    std::int64_t value = 0;
+    std::string label;
 };
 
 // The loss curve of the last strike shown (or, after the batch's `curve`, of the inputs).
@@ -38,10 +50,29 @@ struct CurveView {
     std::uint64_t number = 0;
     std::vector<CurvePointView> points;  // increasing missile counts from 0
     std::vector<CurveMarkView> marks;    // increasing missile counts
-    std::int64_t end = 0;                // the last point's count
-    // The table's column headings: the missiles, then both sides' metal, crystal and deuterium.
+    std::int64_t end = 0;                // the last point's count, where the x axis ends
+    // The table's column headings: the missiles, then both sides' metal, crystal and deuterium; in
+    // headingLines each on two lines (the side, then the resource), as the table shows them whole.
     std::vector<std::string> headings;
-    std::string hoverPattern;  // the language's words for a point, %1-%6
+    std::vector<std::string> headingLines;
+    std::string hoverPattern;                  // the language's words for a point, %1-%6
+    std::array<std::string, 3> hoverMissiles;  // %1 of the pattern, the count's forms (one, few, many)
+    PluralRule plural = PluralRule::OneOther;
+    // The axes: the x axis from 0 to end, the y axis from 0 to yEnd (its last tick), their titles,
+    // and the names of the two lines (the defender's loss, the attacker's cost).
+    std::vector<CurveTickView> xTicks;
+    std::vector<CurveTickView> yTicks;
+    std::int64_t yEnd = 0;
+    std::string xTitle;
+    std::string yTitle;
+    std::array<std::string, 2> lineNames;
+    // Said in place of the chart when there is nothing to draw (no strike, or a single point);
+    // empty otherwise.
+    std::string emptyText;
+    // Beyond the missiles that destroy everything no further missile is fired: both lines run flat
+    // from flatFrom to end, and flatNote says why there. Empty when the curve has no such part.
+    std::string flatNote;
+    std::int64_t flatFrom = 0;
 
     // What hovering or tapping point i says, exact to the unit.
     std::string Hover(std::size_t point) const;
@@ -98,6 +129,7 @@ struct WorkView {
     std::size_t undoSteps = 0;
     std::size_t redoSteps = 0;
     std::int64_t planSize = 0;  // the strikes the attack plan holds
+    std::uint64_t moves = 0;    // the steps taken, undone and redone so far
 };
 
 // Share codes: whether links are offered (the page's address is known) and the code and link the
@@ -114,7 +146,7 @@ struct CodeView {
 struct AboutView {
     std::string title;
     std::string name;     // the program's name
-    std::string version;  // "Version 1.0.9"
+    std::string version;  // "Version 1.0.9a"
     std::string purpose;
     std::string license;
 };

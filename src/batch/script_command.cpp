@@ -224,7 +224,7 @@ constexpr NumberVerb kNumberVerbs[] = {
     {"launches", ScriptVerb::Launches, 0, 2147483647, "launches takes a silo level (0 or more)"},
     {"target", ScriptVerb::Target, 1, 2147483647, "target takes a row number (1 or more)"},
     {"target-load", ScriptVerb::TargetLoad, 1, 2147483647, "target-load takes a row number (1 or more)"},
-    {"target-sort", ScriptVerb::TargetSort, 0, 15, "target-sort takes a column (0 to 15)"},
+    {"target-sort", ScriptVerb::TargetSort, 0, 17, "target-sort takes a column (0 to 17)"},
     {"target-filter", ScriptVerb::TargetFilter, 0, 1, "target-filter takes 0 or 1"},
 };
 

@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 262;
+inline constexpr int kLanguageLineCount = 301;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -142,8 +142,6 @@ inline constexpr int kLineRangeRuleTip = kLineRangeRuleChoice + 5;
 // Lines 200-239: the target list window. One block from kLineFirstTargetListLine on; the text table
 // numbers its lines.
 inline constexpr int kLineFirstTargetListLine = 200;
-// Line 240: the flight-time box on a target beyond the missiles' range.
-inline constexpr int kLineMsgBeyondRange = 240;  // %1 the missile range in systems
 // Lines 241-242: the web page's own texts (its message box's button, the module's stop). One block
 // from kLineFirstPageLine on; the text table numbers its lines.
 inline constexpr int kLineFirstPageLine = 241;
@@ -154,6 +152,14 @@ inline constexpr int kLineFirstCodeLine = 243;
 inline constexpr int kLineMsgReportNumbersAltered = 261;  // %1 the largest number
 // Line 262: the close button of the page's windows over the page (the loss curve, the target list).
 inline constexpr int kLinePageCloseButton = 262;
+// Lines 263-301: the counted texts in their three forms (one, few, many; see text/plural.h), the
+// chart's words, the target list's name columns, the report field's placeholder and the tooltips
+// of the book's buttons. One block from kLineFirstWordsLine on; the text table numbers its lines.
+// The counted texts take the place of lines 55, 58, 148, 149, 156, 158, 179, 237 and 240 (the
+// flight-time box on a target beyond the missiles' range), which are no longer read.
+inline constexpr int kLineFirstWordsLine = 263;
+inline constexpr int kLineBookSaveTip = kLineFirstWordsLine + 37;
+inline constexpr int kLineBookDeleteTip = kLineFirstWordsLine + 38;
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;

@@ -13,12 +13,12 @@ std::filesystem::path FindLanguageFile(const std::vector<std::filesystem::path>&
     return folders.empty() ? fileName : folders.back() / fileName;
 }
 
-std::string_view LanguageLocale(const std::filesystem::path& languageFile) {
+const LanguageEntry& LanguageOfFile(const std::filesystem::path& languageFile) {
     const std::string name = languageFile.filename().string();
     for (const LanguageEntry& language : kLanguages) {
-        if (language.fileName == name) return language.locale;
+        if (language.fileName == name) return language;
     }
-    return kLanguages[kEnglish].locale;
+    return kLanguages[kEnglish];
 }
 
 }  // namespace quorvel

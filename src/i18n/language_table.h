@@ -19,7 +19,7 @@ constexpr std::string_view LanguageFileName(int index) {
 std::filesystem::path FindLanguageFile(const std::vector<std::filesystem::path>& folders,
                                        const std::filesystem::path& fileName);
 
-// The locale of the language whose file this is ("de"); English for a file not in the table.
-std::string_view LanguageLocale(const std::filesystem::path& languageFile);
+// The row of the language whose file this is; English for a file not in the table.
+const LanguageEntry& LanguageOfFile(const std::filesystem::path& languageFile);
 
 }  // namespace quorvel

@@ -4,6 +4,9 @@
 #include <type_traits>
 #include <utility>
 
+#include "text/number_format.h"
+#include "text/placeholders.h"
+
 namespace quorvel {
 namespace {
 
@@ -55,9 +58,11 @@ struct TextRow {
     int line;  // an array takes one line per element from here on
     TextSlot slot;
     LineRule rule = LineRule::AsIs;
-    // The English text a member holds until a file gives one. The file-error texts have theirs in
-    // their own group (FileErrorTexts).
+    // The English text a member holds until a file gives one; a counted text's one form, with its
+    // other forms in englishMany. The file-error texts have theirs in their own group
+    // (FileErrorTexts).
     const char* english = nullptr;
+    const char* englishMany = nullptr;
 };
 
 using T = LanguageTexts;
@@ -82,10 +87,8 @@ constexpr TextRow kTextRows[] = {
     {kLineMsgNoDefence, Member<&T::msgNoDefence>},
     {kLineMsgMissilesHit, Member<&T::msgMissilesHit>},
     {kLineMsgNothingToDestroy, Member<&T::msgNothingToDestroy>},
-    {55, Member<&T::flightUnitFirst>},
     {56, Member<&T::flightUnitSecond>},
     {kLineMsgOutOfRange, Member<&T::msgOutOfRange>},
-    {58, Member<&T::rangeUnit>},
     {kLineMsgOtherGalaxy, Member<&T::msgOtherGalaxy>},
     {67, Member<&T::allTypesChoice>},
     {kLineApplyResultTip, Member<&T::applyResultTip>},
@@ -141,16 +144,10 @@ constexpr TextRow kTextRows[] = {
     {147, Member<&T::msgStartPositionGone>},
     // The loss curve panel, lines kLineFirstCurveLine on (the silo's label and tip and the launch
     // button's caption and tip are the control table's).
-    {kLineFirstCurveLine + 0, Member<&T::verdictMore>, kEnglish, "%1 more missiles destroy everything."},
-    {kLineFirstCurveLine + 1, Member<&T::verdictSpare>, kEnglish, "%1 of the typed missiles are not needed."},
     {kLineFirstCurveLine + 2, Member<&T::verdictExact>, kEnglish,
      "Exactly the missiles that destroy everything."},
     {kLineFirstCurveLine + 3, Member<&T::lossRatio>, kEnglish, "Loss ratio %1.%2 : 1 (defender : attacker)"},
-    {kLineFirstCurveLine + 8, Member<&T::launchesResult>, kEnglish,
-     "%1 launches of at most %2 missiles: %3 missiles"},
     {kLineFirstCurveLine + 9, Member<&T::launchesLoss>, kEnglish, "Losses: defender %1, attacker %2"},
-    {kLineFirstCurveLine + 10, Member<&T::launchesStuck>, kEnglish,
-     "A launch of %1 missiles cannot destroy a single unit."},
     {kLineFirstCurveLine + 11, Member<&T::launchesTooMany>, kEnglish, "More than %1 launches needed."},
     {kLineFirstCurveLine + 12, Member<&T::siloNote>, kEnglish,
      "More missiles than the silo launches at once (%1)."},
@@ -158,7 +155,7 @@ constexpr TextRow kTextRows[] = {
     {kLineFirstCurveLine + 15, Member<&T::curveTitle>, kEnglish, "Quorvel – loss curve"},
     {kLineFirstCurveLine + 16, Member<&T::chartTab>, kEnglish, "Chart"},
     {kLineFirstCurveLine + 17, Member<&T::tableTab>, kEnglish, "Table"},
-    {kLineFirstCurveLine + 18, Member<&T::axisMissiles>, kEnglish, "Missiles fired"},
+    {kLineFirstCurveLine + 18, Member<&T::axisMissiles>, kEnglish, "Missiles typed"},
     {kLineFirstCurveLine + 19, Member<&T::axisResources>, kEnglish, "Resources"},
     {kLineFirstCurveLine + 20, Member<&T::seriesDefender>, kEnglish, "Defender's loss"},
     {kLineFirstCurveLine + 21, Member<&T::seriesAttacker>, kEnglish, "Attacker's cost"},
@@ -168,8 +165,6 @@ constexpr TextRow kTextRows[] = {
     {kLineFirstCurveLine + 28, Member<&T::exportPng>, kEnglish, "Export PNG..."},
     {kLineFirstCurveLine + 29, Member<&T::exportSvg>, kEnglish, "Export SVG..."},
     {kLineFirstCurveLine + 30, Member<&T::copyImage>, kEnglish, "Copy image"},
-    {kLineFirstCurveLine + 31, Member<&T::curveHover>, kEnglish,
-     "%1 missiles: defender %2 (metal %3, crystal %4, deuterium %5), attacker %6"},
     {kLineFirstCurveLine + 32, Member<&T::curveExportTitle>, kEnglish, "Export loss curve"},
     // Undo, the plan, the number rules.
     {kLineMsgNoReport, Member<&T::msgNoReport>, kEnglish, "No espionage report found in the text."},
@@ -195,10 +190,26 @@ constexpr TextRow kTextRows[] = {
     {kLineFirstTargetListLine + 34, Member<&T::csvFilter>, kEnglish, "CSV files (*.csv)"},
     {kLineFirstTargetListLine + 35, Member<&T::csvFileName>, kEnglish, "targets.csv"},
     {kLineFirstTargetListLine + 36, Member<&T::fileTooLarge>, kEnglish, "it is larger than %1 MiB"},
-    {kLineFirstTargetListLine + 37, Member<&T::targetCount>, kEnglish, "%1 targets, %2 shown"},
     {kLineFirstTargetListLine + 38, Member<&T::targetShareHeading>, kEnglish, "Targets"},
     {kLineFirstTargetListLine + 39, Member<&T::targetInRangeOnlyTip>},
-    {kLineMsgBeyondRange, Member<&T::msgBeyondRange>, kEnglish,
+    // Counted texts in their three forms, the chart's words, the target list's name columns and the
+    // report field's placeholder, lines kLineFirstWordsLine on.
+    {kLineFirstWordsLine + 0, Member<&T::verdictMore>, kEnglish, "%1 more missile destroys everything.",
+     "%1 more missiles destroy everything."},
+    {kLineFirstWordsLine + 3, Member<&T::verdictSpare>, kEnglish, "%1 of the typed missiles is not needed.",
+     "%1 of the typed missiles are not needed."},
+    {kLineFirstWordsLine + 6, Member<&T::launchCount>, kEnglish, "%1 launch", "%1 launches"},
+    {kLineFirstWordsLine + 9, Member<&T::missileCount>, kEnglish, "%1 missile", "%1 missiles"},
+    {kLineFirstWordsLine + 12, Member<&T::launchesPlan>, kEnglish, "%1 of at most %2: %3"},
+    {kLineFirstWordsLine + 13, Member<&T::launchesStuck>, kEnglish,
+     "A launch of %1 missile cannot destroy a single unit.",
+     "A launch of %1 missiles cannot destroy a single unit."},
+    {kLineFirstWordsLine + 16, Member<&T::targetsCounted>, kEnglish, "%1 target", "%1 targets"},
+    {kLineFirstWordsLine + 19, Member<&T::targetCount>, kEnglish, "%1, %2 shown"},
+    {kLineFirstWordsLine + 20, Member<&T::curveHover>, kEnglish,
+     "%1: defender %2 (metal %3, crystal %4, deuterium %5), attacker %6"},
+    {kLineFirstWordsLine + 21, Member<&T::msgBeyondRange>, kEnglish,
+     "Beyond the missiles' range: they reach %1 system.",
      "Beyond the missiles' range: they reach %1 systems."},
     // The web page's own texts, lines kLineFirstPageLine on.
     {kLineFirstPageLine + 0, Member<&T::messageBoxButton>, kEnglish, "OK"},
@@ -220,13 +231,24 @@ constexpr TextRow kTextRows[] = {
     {kLineMsgReportNumbersAltered, Member<&T::msgReportNumbersAltered>, kEnglish,
      "The report holds a number below 0 or above %1: its minus sign was dropped or it was cut to %1."},
     {kLinePageCloseButton, Member<&T::closeButton>, kEnglish, "Close"},
+    {kLineFirstWordsLine + 24, Member<&T::rangeUnit>},
+    {kLineFirstWordsLine + 27, Member<&T::flightMinutes>},
+    {kLineFirstWordsLine + 30, Member<&T::curveEmpty>, kEnglish,
+     "Nothing to draw yet: simulate a strike first."},
+    {kLineFirstWordsLine + 31, Member<&T::curveFlatNote>, kEnglish,
+     "Extra missiles are not fired: they cost nothing"},
+    {kLineFirstWordsLine + 32, Member<&T::targetNameHeading>},  // the player's, the planet's
+    {kLineFirstWordsLine + 34, Member<&T::targetNameTip>},
+    {kLineFirstWordsLine + 36, Member<&T::reportPlaceholder>, kEnglish, "Paste an espionage report here"},
 };
 
 static_assert([] {
     for (const TextRow& row : kTextRows) {
         if (row.line < 1 || row.line + row.slot.lineCount - 1 > kLanguageLineCount) return false;
-        // Only a text kept when its line is missing has an English text, and only a single one.
-        if (row.english && (row.rule != kEnglish || row.slot.lineCount != 1)) return false;
+        // Only a text kept when its line is missing has an English text: a single one, or a counted
+        // text's forms.
+        const int englishLines = row.englishMany ? 3 : 1;
+        if (row.english && (row.rule != kEnglish || row.slot.lineCount != englishLines)) return false;
     }
     return true;
 }());
@@ -235,8 +257,16 @@ static_assert([] {
 
 LanguageTexts::LanguageTexts() {
     for (const TextRow& row : kTextRows) {
-        if (row.english) row.slot.in(*this).front() = row.english;
+        if (!row.english) continue;
+        const std::span<std::string> slot = row.slot.in(*this);
+        slot.front() = row.english;
+        for (std::size_t i = 1; i < slot.size(); ++i) slot[i] = row.englishMany;
     }
+}
+
+std::string LanguageTexts::Count(const CountedText& text, Wide count) const {
+    return FillPlaceholders(text[static_cast<std::size_t>(PluralFormOf(plural, count))],
+                            {FormatGrouped(count)});
 }
 
 LanguageTexts TextsFromLines(const LanguageLines& lines) {

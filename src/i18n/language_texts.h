@@ -7,8 +7,13 @@
 #include "fileio/file_error.h"
 #include "i18n/language_lines.h"
 #include "strike/defence_table.h"
+#include "text/plural.h"
 
 namespace quorvel {
+
+// A text about a count in its language's three forms, in PluralForm order (one, few, many); "%1"
+// stands for the count. A language without a form repeats another in its place.
+using CountedText = std::array<std::string, 3>;
 
 // The texts of the active language file that handlers place later. Which line fills which member,
 // and the English a member holds until a file gives it, is the text table in language_texts.cpp.
@@ -16,6 +21,11 @@ namespace quorvel {
 struct LanguageTexts {
     // English where the text table gives a member an English text; empty otherwise.
     LanguageTexts();
+
+    // The form of a counted text that count takes under the language's rule, %1 the count grouped.
+    std::string Count(const CountedText& text, Wide count) const;
+
+    PluralRule plural = PluralRule::OneOther;  // the language's; the language table's row tells it
 
     PerType<std::string> defenceLabel;
     std::string abmLabel;
@@ -27,10 +37,10 @@ struct LanguageTexts {
     std::string msgNoDefence;
     std::string msgMissilesHit;
     std::string msgNothingToDestroy;
-    std::string flightUnitFirst;
+    CountedText flightMinutes;  // the flight time's first unit, beside the minutes
     std::string flightUnitSecond;
     std::string msgOutOfRange;
-    std::string rangeUnit;
+    CountedText rangeUnit;  // beside the range in systems
     std::string msgOtherGalaxy;
     std::string allTypesChoice;
     std::string applyResultTip;
@@ -68,14 +78,16 @@ struct LanguageTexts {
     std::string msgNothingToSave;  // %1 the file the player chose
     std::string msgStartPositionGone;
 
-    // The loss curve panel. %1 a count; the ratio's %1 and %2 are its whole part and hundredths.
-    std::string verdictMore;
-    std::string verdictSpare;
+    // The loss curve panel. The ratio's %1 and %2 are its whole part and hundredths.
+    CountedText verdictMore;
+    CountedText verdictSpare;
     std::string verdictExact;
     std::string lossRatio;
-    std::string launchesResult;  // %1 launches, %2 missiles per launch, %3 missiles in all
-    std::string launchesLoss;    // %1 the defender's, %2 the attacker's total loss
-    std::string launchesStuck;
+    CountedText launchCount;    // "%1 launches"
+    CountedText missileCount;   // "%1 missiles"
+    std::string launchesPlan;   // %1 the launches, %2 the missiles per launch, %3 in all (counted)
+    std::string launchesLoss;   // %1 the defender's, %2 the attacker's total loss
+    CountedText launchesStuck;  // %1 the missiles of a launch
     std::string launchesTooMany;
     std::string siloNote;  // %1 the missiles one launch holds
     // The loss curve window.
@@ -93,9 +105,12 @@ struct LanguageTexts {
     std::string exportPng;
     std::string exportSvg;
     std::string copyImage;
-    // %1 missiles, %2 the defender's loss with %3-%5 its metal, crystal, deuterium, %6 the attacker's
+    // %1 the missiles (counted), %2 the defender's loss with %3-%5 its metal, crystal, deuterium,
+    // %6 the attacker's
     std::string curveHover;
     std::string curveExportTitle;
+    std::string curveEmpty;     // said instead of a chart with nothing to draw
+    std::string curveFlatNote;  // on the flat part beyond the missiles that destroy everything
 
     // Undo, the plan, the number rules.
     std::string msgNoReport;
@@ -112,6 +127,8 @@ struct LanguageTexts {
     // missile, distance, flight time, arrival, in range; the value and loss tips hold %1, a resource.
     std::array<std::string, 12> targetHeading;
     std::array<std::string, 12> targetTip;
+    std::array<std::string, 2> targetNameHeading;  // the player's and the planet's name
+    std::array<std::string, 2> targetNameTip;
     std::string targetInRangeOnly;
     std::string targetYes;  // in range
     std::string targetNo;
@@ -123,12 +140,11 @@ struct LanguageTexts {
     std::string targetExportTitle;
     std::string csvFilter;
     std::string csvFileName;
-    std::string fileTooLarge;  // a reason for cannotRead; %1 the largest size in MiB
-    std::string targetCount;   // %1 the rows, %2 the rows shown
+    std::string fileTooLarge;    // a reason for cannotRead; %1 the largest size in MiB
+    CountedText targetsCounted;  // "%1 targets"
+    std::string targetCount;     // %1 the rows (counted), %2 the rows shown
     std::string targetShareHeading;
     std::string targetInRangeOnlyTip;
-    // The flight-time box on a target beyond the missiles' range; %1 the range in systems.
-    std::string msgBeyondRange;
     // The web page: its message box's button, and what it says when the module stops (an abort).
     std::string messageBoxButton;
     std::string pageStopped;
@@ -150,6 +166,9 @@ struct LanguageTexts {
     std::string msgReportNumbersAltered;
     // The web page: the close button of its windows over the page.
     std::string closeButton;
+    // The flight-time box on a target beyond the missiles' range; %1 the range in systems.
+    CountedText msgBeyondRange;
+    std::string reportPlaceholder;  // the empty report field's words
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

@@ -347,13 +347,24 @@ std::string ClockText(std::int32_t seconds, bool twoDigitHours) {
            ':' + twoDigits(seconds % 60);
 }
 
-// A row's cells with numbers written by `number`.
+// A row's cells with numbers written by `number`, and `none` where a target in another galaxy has no
+// flight.
 template <class Number>
 std::array<std::string, kTargetColumnCount> CellsOf(const TargetRow& row, const TargetListWords& words,
-                                                    Number number) {
+                                                    Number number, std::string_view none) {
     std::array<std::string, kTargetColumnCount> cells;
     for (int c = 0; c < kTargetColumnCount; ++c) {
         const auto column = static_cast<TargetColumn>(c);
+        if (IsNameColumn(column)) {
+            cells[c] = std::string(TargetName(row, column));
+            continue;
+        }
+        const bool flight = column == TargetColumn::Systems || column == TargetColumn::FlightTime ||
+                            column == TargetColumn::Arrival;
+        if (flight && row.otherGalaxy) {
+            cells[c] = std::string(none);
+            continue;
+        }
         const std::optional<Wide> value = TargetSortValue(row, column);
         if (!value) continue;
         switch (column) {
@@ -455,7 +466,8 @@ std::array<std::string, kTargetColumnCount> TargetHeadings(const TargetListWords
 }
 
 std::array<std::string, kTargetColumnCount> TargetCells(const TargetRow& row, const TargetListWords& words) {
-    return CellsOf(row, words, [&words](Wide value) { return FormatGroupedFor(value, words.locale); });
+    return CellsOf(
+        row, words, [](Wide value) { return FormatGrouped(value); }, "\u2014");
 }
 
 std::string FormatTargetListShare(ShareFormat format, const TargetListWords& words,
@@ -493,7 +505,8 @@ std::string FormatTargetListCsv(const TargetListWords& words, std::span<const Ta
     std::string out;
     AppendCsvLine(out, TargetHeadings(words, " "));
     for (const std::size_t i : order) {
-        AppendCsvLine(out, CellsOf(rows[i], words, [](Wide value) { return ToDecimal(value); }));
+        AppendCsvLine(out, CellsOf(
+                               rows[i], words, [](Wide value) { return ToDecimal(value); }, ""));
     }
     return out;
 }

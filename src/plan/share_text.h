@@ -53,26 +53,25 @@ std::string FormatPlanShare(ShareFormat format, const ShareWords& words, std::st
 std::string ShareLinkLine(ShareFormat format, std::string_view words, std::string_view link);
 
 // The target list's words: the column headings (a value and a loss heading stand over three columns,
-// one per resource), the "in range" answers, the shared list's heading and the language whose
-// grouping the numbers take.
-inline constexpr int kTargetHeadingCount = 12;
+// one per resource), the "in range" answers and the shared list's heading.
+inline constexpr int kTargetHeadingCount = 14;
 struct TargetListWords {
     std::string_view title;
     // position, defence units, value, anti-ballistic missiles, armour, missiles needed, loss, per
-    // missile, distance, flight time, arrival, in range
+    // missile, distance, flight time, arrival, in range, player, planet
     std::array<std::string_view, kTargetHeadingCount> heading;
     std::array<std::string_view, kResourceCount> resource;
     std::string_view yes;
     std::string_view no;
-    std::string_view locale = "en";
 };
 
 // The heading of each column; a resource column's is its heading and the resource's name joined by
 // `joiner` ("\n" for two lines in the window, " " in a shared text).
 std::array<std::string, kTargetColumnCount> TargetHeadings(const TargetListWords& words,
                                                            std::string_view joiner);
-// A row's cells as the list shows them: numbers grouped the language's way, the flight time as
-// h:mm:ss, the arrival as hh:mm:ss; a cell without a value is empty.
+// A row's cells as the list shows them: numbers grouped as the window groups them ("1.234.567"), the
+// flight time as h:mm:ss, the arrival as hh:mm:ss; a target in another galaxy has "—" for its
+// distance, flight time and arrival; any other cell without a value is empty.
 std::array<std::string, kTargetColumnCount> TargetCells(const TargetRow& row, const TargetListWords& words);
 
 // The list's rows in the given order (indices into rows) as a table of aligned columns (text and,
@@ -80,7 +79,8 @@ std::array<std::string, kTargetColumnCount> TargetCells(const TargetRow& row, co
 std::string FormatTargetListShare(ShareFormat format, const TargetListWords& words,
                                   std::span<const TargetRow> rows, std::span<const std::size_t> order);
 // The same rows as CSV (RFC 4180): a heading row, fields with a comma, quote or line break in quotes
-// with their quotes doubled, lines ending in CR LF, integers plain without separators.
+// with their quotes doubled, lines ending in CR LF, integers plain without separators, a cell
+// without a value (also "—") empty.
 std::string FormatTargetListCsv(const TargetListWords& words, std::span<const TargetRow> rows,
                                 std::span<const std::size_t> order);
 

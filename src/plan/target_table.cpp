@@ -60,6 +60,7 @@ TargetRow ComputeTargetRow(const SpyReport& report, const TargetSettings& settin
 
     if (settings.start && report.target) {
         const FlightTime flight = EvaluateFlightTime(*settings.start, *report.target);
+        row.otherGalaxy = flight.outcome == FlightOutcome::OtherGalaxy;
         if (flight.outcome == FlightOutcome::Success) {
             row.systems = flight.systems;
             row.flightSeconds = FlightSeconds(flight.systems);
@@ -94,12 +95,21 @@ void MergeTargetRows(std::vector<TargetRow>& list, std::span<const TargetRow> ad
     }
 }
 
+std::string_view TargetName(const TargetRow& row, TargetColumn column) {
+    if (column == TargetColumn::Player) return row.report.names.player;
+    if (column == TargetColumn::Planet) return row.report.names.planet;
+    return {};
+}
+
 std::optional<Wide> TargetSortValue(const TargetRow& row, TargetColumn column) {
     const auto loss = [&row](int resource) -> std::optional<Wide> {
         if (!row.loss) return std::nullopt;
         return (*row.loss)[resource];
     };
     switch (column) {
+        case TargetColumn::Player:
+        case TargetColumn::Planet:
+            return std::nullopt;
         case TargetColumn::Position:
             if (!row.target) return std::nullopt;
             // Each part in 32 bits of its own, so that any part sorts before the next one counts.
@@ -131,7 +141,7 @@ std::optional<Wide> TargetSortValue(const TargetRow& row, TargetColumn column) {
         case TargetColumn::Arrival:
             return row.arrivalSecondOfDay;
         case TargetColumn::InRange:
-            if (!row.systems) return std::nullopt;
+            if (!row.systems && !row.otherGalaxy) return std::nullopt;
             return row.inRange ? 1 : 0;
     }
     return std::nullopt;
@@ -143,12 +153,25 @@ std::vector<std::size_t> TargetOrder(std::span<const TargetRow> rows, std::optio
     std::iota(order.begin(), order.end(), std::size_t{0});
     if (inRangeOnly) std::erase_if(order, [rows](std::size_t i) { return !rows[i].inRange; });
     if (!column) return order;
-    std::vector<std::optional<Wide>> keys(rows.size());
-    for (const std::size_t i : order) keys[i] = TargetSortValue(rows[i], *column);
-    std::stable_sort(order.begin(), order.end(), [&keys, descending](std::size_t a, std::size_t b) {
-        if (!keys[a] || !keys[b]) return keys[a].has_value() && !keys[b].has_value();
-        return descending ? *keys[a] > *keys[b] : *keys[a] < *keys[b];
-    });
+    // An empty cell sorts after every other, whichever the direction.
+    const auto sorted = [&order, descending](const auto& keys) {
+        std::stable_sort(order.begin(), order.end(), [&keys, descending](std::size_t a, std::size_t b) {
+            if (!keys[a] || !keys[b]) return keys[a].has_value() && !keys[b].has_value();
+            return descending ? *keys[a] > *keys[b] : *keys[a] < *keys[b];
+        });
+    };
+    if (IsNameColumn(*column)) {
+        std::vector<std::optional<std::string_view>> keys(rows.size());
+        for (const std::size_t i : order) {
+            const std::string_view name = TargetName(rows[i], *column);
+            if (!name.empty()) keys[i] = name;
+        }
+        sorted(keys);
+    } else {
+        std::vector<std::optional<Wide>> keys(rows.size());
+        for (const std::size_t i : order) keys[i] = TargetSortValue(rows[i], *column);
+        sorted(keys);
+    }
     return order;
 }
 

@@ -50,6 +50,7 @@ struct TargetRow {
     std::optional<Resources> loss;        // the defender's loss with those missiles; nothing beyond 64 bits
     Wide resourcesPerMissile = 0;         // the loss's three resources together per missile, rounded down
     std::optional<std::int32_t> systems;  // the distance from the start, same galaxy only
+    bool otherGalaxy = false;             // the start lies in another galaxy: no flight, not in range
     std::optional<std::int32_t> flightSeconds;       // the distance in minutes and 30 seconds
     std::optional<std::int32_t> arrivalSecondOfDay;  // now plus the flight time, on the 24-hour clock
     bool inRange = false;                            // the distance lies within the missile range
@@ -67,6 +68,8 @@ void MergeTargetRows(std::vector<TargetRow>& list, std::span<const TargetRow> ad
 // The list's columns in the window's order.
 enum class TargetColumn {
     Position,
+    Player,  // the names of the report's header
+    Planet,
     DefenceUnits,
     ValueMetal,
     ValueCrystal,
@@ -83,16 +86,20 @@ enum class TargetColumn {
     Arrival,
     InRange,
 };
-inline constexpr int kTargetColumnCount = 16;
+inline constexpr int kTargetColumnCount = 18;
 
-// The heading line of each column (its tooltip has the same place among the tips) and, for the three
-// columns of a resource group, the resource the heading and the tip's %1 name.
+// The heading of each column, as its place among the list's headings (0-11 the first twelve, in
+// column order without the names; 12 and 13 the player's and the planet's name; its tooltip has the
+// same place among the tips) and, for the three columns of a resource group, the resource the
+// heading and the tip's %1 name.
 struct TargetColumnWords {
     int heading;
     int resource;  // -1: none
 };
 inline constexpr std::array<TargetColumnWords, kTargetColumnCount> kTargetColumnWords = {{
     {0, -1},
+    {12, -1},
+    {13, -1},
     {1, -1},
     {2, 0},
     {2, 1},
@@ -110,13 +117,22 @@ inline constexpr std::array<TargetColumnWords, kTargetColumnCount> kTargetColumn
     {11, -1},
 }};
 
-// A row's cell in a column as a number to sort by; nothing for an empty cell. Positions sort by
-// galaxy, system, planet; "in range" is 1, out of range 0.
+// Whether a column holds names (sorted as text) rather than numbers.
+constexpr bool IsNameColumn(TargetColumn column) {
+    return column == TargetColumn::Player || column == TargetColumn::Planet;
+}
+// Whether a column's first sort puts the highest number on top: per missile, the best target first.
+constexpr bool SortsHighestFirst(TargetColumn column) { return column == TargetColumn::ResourcesPerMissile; }
+
+// A row's name in a name column; empty for any other column.
+std::string_view TargetName(const TargetRow& row, TargetColumn column);
+// A row's cell in a column as a number to sort by; nothing for an empty cell and a name column.
+// Positions sort by galaxy, system, planet; "in range" is 1, out of range (also in another galaxy) 0.
 std::optional<Wide> TargetSortValue(const TargetRow& row, TargetColumn column);
 
 // The rows to show, as indices into rows: with inRangeOnly only those in range, sorted by the
-// column's numbers when one is given (stable, so equal cells keep their list order), empty cells last
-// in either direction.
+// column's numbers (a name column's names, by their bytes) when one is given (stable, so equal cells
+// keep their list order), empty cells last in either direction.
 std::vector<std::size_t> TargetOrder(std::span<const TargetRow> rows, std::optional<TargetColumn> column,
                                      bool descending, bool inRangeOnly);
 

@@ -4,6 +4,8 @@
 #include <limits>
 
 #include "text/decimal.h"
+#include "text/languages.h"
+#include "text/utf8.h"
 
 namespace quorvel {
 namespace {
@@ -51,6 +53,14 @@ std::optional<std::int32_t> ReadPositionPart(std::u32string_view text, std::size
     return static_cast<std::int32_t>(run.value);
 }
 
+// The text without the blanks around it, cut to kLongestReportName characters, its control
+// characters dropped.
+std::string Name(std::string_view text) {
+    while (!text.empty() && IsBlank(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    return WithoutControlCharacters(Utf8Prefix(text, kLongestReportName));
+}
+
 bool SkipColon(std::u32string_view text, std::size_t& i) {
     if (i >= text.size() || text[i] != U':') return false;
     ++i;
@@ -78,6 +88,35 @@ std::optional<Position> ReadTargetPosition(std::u32string_view text) {
     return Position{*galaxy, *system, *planet};
 }
 
+ReportNames ReadReportNames(std::string_view utf8Text) {
+    ReportNames names;
+    const std::size_t bracket = utf8Text.find('[');
+    if (bracket == std::string_view::npos) return names;
+    const std::size_t lineStart = utf8Text.rfind('\n', bracket) + 1;  // 0 when there is none
+    const std::string_view line =
+        utf8Text.substr(lineStart, utf8Text.find('\n', bracket) - lineStart);  // to the end without one
+    const std::string_view before = line.substr(0, bracket - lineStart);
+    for (const LanguageEntry& language : kLanguages) {
+        if (before.starts_with(language.reportHeaderLead)) {
+            names.planet = Name(before.substr(language.reportHeaderLead.size()));
+            break;
+        }
+    }
+    // The player's name stands in quotes in the brackets after the position: "] (Player 'Corvanth')".
+    std::string_view after = line.substr(bracket - lineStart);
+    const std::size_t close = after.find(']');
+    after.remove_prefix(close == std::string_view::npos ? after.size() : close + 1);
+    while (!after.empty() && IsBlank(static_cast<unsigned char>(after.front()))) after.remove_prefix(1);
+    const std::size_t open = after.starts_with('(') ? after.find('\'') : std::string_view::npos;
+    if (open != std::string_view::npos) {
+        // A name may hold a quote of its own ("O'Neil"): the quote before ")" closes it.
+        std::size_t end = after.find("')", open + 1);
+        if (end == std::string_view::npos) end = after.find('\'', open + 1);
+        if (end != std::string_view::npos) names.player = Name(after.substr(open + 1, end - open - 1));
+    }
+    return names;
+}
+
 SpyReport ReadReport(std::string_view utf8Text) {
     SpyReport spyReport;
     if (utf8Text.empty()) return spyReport;
@@ -89,6 +128,7 @@ SpyReport ReadReport(std::string_view utf8Text) {
         spyReport.numbersAltered = spyReport.numbersAltered || number->altered;
     }
     spyReport.target = ReadTargetPosition(report.Characters());
+    if (spyReport.target) spyReport.names = ReadReportNames(utf8Text);
     return spyReport;
 }
 

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "report/report_keywords.h"
@@ -50,12 +51,29 @@ std::optional<std::int32_t> ReadKeywordNumber(const ReportText& report, std::siz
 // malformed position writes no part of itself.
 std::optional<Position> ReadTargetPosition(std::u32string_view text);
 
-// What a report tells: the number of every keyword row found, and the target position.
+// The longest name a report's header gives, in characters; a longer one is cut there.
+inline constexpr std::size_t kLongestReportName = 64;
+
+// The names a report's header line gives, the line whose first "[" opens the report's position
+// ("Resources at Hyperion [4:127:9] (Player 'Corvanth') on 03-14 21:07:45"): the planet's between a
+// language's header lead (the language table's) and the "[", the player's in quotes in the brackets
+// after the position. Empty where the line has none.
+struct ReportNames {
+    std::string player;
+    std::string planet;
+
+    bool operator==(const ReportNames&) const = default;
+};
+ReportNames ReadReportNames(std::string_view utf8Text);
+
+// What a report tells: the number of every keyword row found, the target position and, with a
+// position, the header's names.
 struct SpyReport {
     std::array<std::optional<std::int32_t>, kReportKeywordCount> keywordNumbers{};
     std::optional<Position> target;
     // A number was cut to 2147483647 or read without the minus sign before it.
     bool numbersAltered = false;
+    ReportNames names;
 };
 
 // A text holds a report when it names a well-formed position or at least one keyword of the table:

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "text/plural.h"
 #include "text/single_byte_codepage.h"
 
 namespace quorvel {
@@ -20,6 +21,7 @@ struct LanguageEntry {
     std::string_view displayName;
     std::string_view fileName;
     std::string_view locale;  // the language of Qt's own texts (dialog buttons) beside the file
+    PluralRule plural;        // which form of a counted text a count takes
     // What an older file of this language that is not UTF-8 was written in.
     SingleByteCodepage legacyCodepage;
     // Where the report reader takes this language's keywords: it reads the blocks in ascending
@@ -29,46 +31,50 @@ struct LanguageEntry {
     // letter case and accents matter. Some look odd (the Dutch and French armour words say
     // "weapons", the Spanish one lacks its first letter); they are kept exactly as they are.
     ReportItemWords reportKeywords;
+    // What a report's header line says before the planet's name ("Resources at Hyperion [4:127:9]").
+    std::string_view reportHeaderLead;
 };
 
 // Row number = language index, the value kept in the saved choice.
 // clang-format off
 inline constexpr std::array kLanguages = std::to_array<LanguageEntry>({
-    {"English", "eng_lang.dat", "en", SingleByteCodepage::Windows1252, 1,
+    {"English", "eng_lang.dat", "en", PluralRule::OneOther, SingleByteCodepage::Windows1252, 1,
      {"Armour Technology", "Anti-Ballistic Missiles", "Rocket Launcher", "Light Laser", "Heavy Laser",
-      "Gauss Cannon", "Ion Cannon", "Plasma Turret", "Small Shield Dome", "Large Shield Dome"}},
-    {"Deutsch", "ger_lang.dat", "de", SingleByteCodepage::Windows1252, 0,
+      "Gauss Cannon", "Ion Cannon", "Plasma Turret", "Small Shield Dome", "Large Shield Dome"},
+     "Resources at "},
+    {"Deutsch", "ger_lang.dat", "de", PluralRule::OneOther, SingleByteCodepage::Windows1252, 0,
      {"Raumschiffpanzerung", "Abfangrakete", "Raketenwerfer", "Leichtes Lasergeschütz",
       "Schweres Lasergeschütz", "Gaußkanone", "Ionengeschütz", "Plasmawerfer", "Kleine Schildkuppel",
-      "Große Schildkuppel"}},
-    {"Nederlands", "nl_lang.dat", "nl", SingleByteCodepage::Windows1252, 2,
+      "Große Schildkuppel"}, "Rohstoffe auf "},
+    {"Nederlands", "nl_lang.dat", "nl", PluralRule::OneOther, SingleByteCodepage::Windows1252, 2,
      {"Wapen techniek", "Anti-ballistische raket", "Raket lanceerder", "Kleine laser", "Grote laser",
       "Gauss kanon", "Ion kanon", "Plasma kanon", "Kleine planetaire schildkoepel",
-      "Grote planetaire schildkoepel"}},
-    {"Italiano", "it_lang.dat", "it", SingleByteCodepage::Windows1252, 3,
+      "Grote planetaire schildkoepel"}, "Grondstoffen op "},
+    {"Italiano", "it_lang.dat", "it", PluralRule::OneOther, SingleByteCodepage::Windows1252, 3,
      {"Tecnologia delle corazze", "Missili anti-balistici", "Lanciamissili", "Laser leggero",
       "Laser pesante", "Cannone gauss", "Cannone ionico", "Cannone al plasma", "Cupola scudo",
-      "Cupola scudo potenziata"}},
-    {"Polski", "pl_lang.dat", "pl", SingleByteCodepage::Windows1250, 4,
+      "Cupola scudo potenziata"}, "Risorse su "},
+    {"Polski", "pl_lang.dat", "pl", PluralRule::Polish, SingleByteCodepage::Windows1250, 4,
      {"Opancerzenie", "Przeciwrakieta", "Wyrzutnia rakiet", "Lekkie działo laserowe",
       "Ciężkie działo laserowe", "Działo Gaussa", "Działo jonowe", "Wyrzutnia plazmy",
-      "Mała powłoka ochronna", "Duża powłoka ochronna"}},
-    {"Français", "fr_lang.dat", "fr", SingleByteCodepage::Windows1252, 5,
+      "Mała powłoka ochronna", "Duża powłoka ochronna"}, "Surowce na planecie "},
+    {"Français", "fr_lang.dat", "fr", PluralRule::ZeroOneOther, SingleByteCodepage::Windows1252, 5,
      {"Technologie Armes", "Missile Interception", "Lanceur de missiles", "Artillerie laser légère",
       "Artillerie laser lourde", "Canon de Gauss", "Artillerie à ions", "Lanceur de plasma",
-      "Petit bouclier", "Grand bouclier"}},
-    {"Español", "es_lang.dat", "es", SingleByteCodepage::Windows1252, 6,
+      "Petit bouclier", "Grand bouclier"}, "Ressources sur "},
+    {"Español", "es_lang.dat", "es", PluralRule::OneOther, SingleByteCodepage::Windows1252, 6,
      {"ecnología de blindaje", "Misil de intercepción", "Lanzamisiles", "Láser pequeño", "Láser grande",
       "Cañón Gauss", "Cañón iónico", "Cañón de plasma", "Cúpula pequeña de protección",
-      "Cúpula grande de protección"}},
-    {"Türkçe", "tr_lang.dat", "tr", SingleByteCodepage::Windows1252, 7,
+      "Cúpula grande de protección"}, "Recursos en "},
+    {"Türkçe", "tr_lang.dat", "tr", PluralRule::Single, SingleByteCodepage::Windows1252, 7,
      {"Uzay Gemilerinin Zirhlandirilmasi", "Yakaliyici Roketler", "Roketatar", "Hafif Lazer Topu",
       "Agir Lazer Topu", "Gaus Topu", "Iyon Topu", "Plazma Aticilar", "Küçük Kalkan Kubbesi",
-      "Büyük Kalkan Kubbesi"}},
-    {"Português", "pt_lang.dat", "pt", SingleByteCodepage::Windows1252, 8,
+      "Büyük Kalkan Kubbesi"}, "Kaynaklar "},
+    {"Português", "pt_lang.dat", "pt", PluralRule::OneOther, SingleByteCodepage::Windows1252, 8,
      {"Tecnologia de Escudo", "Míssil de Intercepção", "Lançador de Mísseis", "Laser Ligeiro",
       "Laser Pesado", "Canhão de Gauss", "Canhão de Iões", "Canhão de Plasma", "Pequeno Escudo Planetário",
-      "Grande Escudo Planetário"}},
+      "Grande Escudo Planetário"},
+     "Recursos em "},
 });
 // clang-format on
 

@@ -1,8 +1,5 @@
 #include "text/number_format.h"
 
-#include <algorithm>
-#include <array>
-
 namespace quorvel {
 
 std::string FormatGrouped(Wide value) {
@@ -18,28 +15,6 @@ std::string FormatGrouped(Wide value) {
         grouped.push_back(plain[digitsStart + i]);
     }
     return grouped;
-}
-
-std::string FormatGroupedFor(Wide value, std::string_view locale) {
-    struct Separator {
-        std::string_view locale;
-        std::string_view text;
-    };
-    static constexpr std::array<Separator, 4> kSeparators = {
-        {{"en", ","}, {"fr", "\u202F"}, {"pl", "\u00A0"}, {"pt", "\u00A0"}}};
-    const auto it = std::find_if(kSeparators.begin(), kSeparators.end(),
-                                 [locale](const Separator& s) { return s.locale == locale; });
-    const std::string dotted = FormatGrouped(value);
-    if (it == kSeparators.end()) return dotted;
-    std::string text;
-    for (char c : dotted) {
-        if (c == '.') {
-            text += it->text;
-        } else {
-            text += c;
-        }
-    }
-    return text;
 }
 
 }  // namespace quorvel

@@ -2,14 +2,18 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
 #include <QEvent>
 #include <QFileDialog>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPainter>
@@ -19,7 +23,6 @@
 #include <QTableWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <algorithm>
 
 #include "app/simulator_dialog.h"
@@ -68,6 +71,7 @@ CurveWindow::CurveWindow(QWidget* owner, std::function<CSimulatorDlg*()> logic)
     connect(m_exportSvg, &QPushButton::clicked, this, [this] { AskExport(true); });
     connect(m_copyImage, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setImage(m_view->grab().toImage()); });
+    connect(m_chart, &QChart::plotAreaChanged, this, [this] { PlaceWords(); });
     resize(900, 560);
     FollowPalette();
 }
@@ -92,58 +96,112 @@ void CurveWindow::ShowCurve(const CurveView& curve) {
     FillTable();
 }
 
+namespace {
+
+// An axis with a tick and a grid line at each of the view's ticks, labelled as the view labels them.
+QCategoryAxis* TickedAxis(QChart& chart, const std::vector<CurveTickView>& ticks, std::int64_t end,
+                          const std::string& title) {
+    auto* axis = new QCategoryAxis(&chart);
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setStartValue(0.0);
+    for (const CurveTickView& tick : ticks)
+        axis->append(ToQString(tick.label), static_cast<double>(tick.value));
+    axis->setRange(0.0, static_cast<double>(std::max<std::int64_t>(end, 1)));
+    axis->setTitleText(ToQString(title));
+    return axis;
+}
+
+}  // namespace
+
 void CurveWindow::Redraw() {
+    for (const ChartWords& words : m_words) delete words.box;
+    m_words.clear();
     m_chart->removeAllSeries();
-    for (QAbstractAxis* axis : m_chart->axes()) m_chart->removeAxis(axis);
+    for (QAbstractAxis* axis : m_chart->axes()) {
+        m_chart->removeAxis(axis);
+        delete axis;
+    }
+    // Nothing to draw is said in place of a chart.
+    m_chart->setTitle(ToQString(m_curve.emptyText));
+    m_chart->legend()->setVisible(m_curve.emptyText.empty());
+    if (!m_curve.emptyText.empty()) return;
+
     auto* defender = new QLineSeries(m_chart);
     auto* attacker = new QLineSeries(m_chart);
-    defender->setName(ToQString(m_texts.seriesDefender));
-    attacker->setName(ToQString(m_texts.seriesAttacker));
-    std::int64_t highest = 1;
+    defender->setName(ToQString(m_curve.lineNames[0]));
+    attacker->setName(ToQString(m_curve.lineNames[1]));
     for (const CurvePointView& p : m_curve.points) {
         defender->append(static_cast<double>(p.missiles), static_cast<double>(p.defenderTotal));
         attacker->append(static_cast<double>(p.missiles), static_cast<double>(p.attackerTotal));
-        highest = std::max({highest, p.defenderTotal, p.attackerTotal});
     }
     m_chart->addSeries(defender);
     m_chart->addSeries(attacker);
     connect(defender, &QLineSeries::hovered, this, &CurveWindow::ShowHover);
     connect(attacker, &QLineSeries::hovered, this, &CurveWindow::ShowHover);
 
-    // A vertical line per mark, named with its count in the legend.
+    // The marks in the text's colour, told apart by their line's pattern and their words beside it.
+    const double top = static_cast<double>(m_curve.yEnd);
+    const QColor ink = m_view->palette().color(QPalette::WindowText);
     for (const CurveMarkView& mark : m_curve.marks) {
         if (mark.label.empty()) continue;
+        const auto x = static_cast<double>(mark.missiles);
         auto* line = new QLineSeries(m_chart);
         line->setName(ToQString(mark.label));
-        line->append(static_cast<double>(mark.missiles), 0.0);
-        line->append(static_cast<double>(mark.missiles), static_cast<double>(highest));
-        m_chart->addSeries(line);
-        // The theme's colour for the series, dashed.
-        QPen pen = line->pen();
-        pen.setStyle(Qt::DashLine);
+        line->append(x, 0.0);
+        line->append(x, top);
+        QPen pen(ink, 1.5);
+        if (!mark.dashes.empty()) pen.setDashPattern(QList<qreal>(mark.dashes.begin(), mark.dashes.end()));
         line->setPen(pen);
+        m_chart->addSeries(line);
+        for (QLegendMarker* marker : m_chart->legend()->markers(line)) marker->setVisible(false);
+        AddWords(mark.label, QPointF(x, top * (1.0 - 0.07 * (mark.labelRow + 1))));
+    }
+    // Beyond destroying everything both lines run flat: the chart says why, above the flat part's end.
+    if (!m_curve.flatNote.empty()) {
+        AddWords(m_curve.flatNote,
+                 QPointF(static_cast<double>(m_curve.end),
+                         static_cast<double>(m_curve.points.back().attackerTotal) + top * 0.05));
     }
 
-    auto* x = new QValueAxis(m_chart);
-    auto* y = new QValueAxis(m_chart);
-    x->setTitleText(ToQString(m_texts.axisMissiles));
-    y->setTitleText(ToQString(m_texts.axisResources));
-    x->setRange(0.0, static_cast<double>(std::max<std::int64_t>(m_curve.end, 1)));
-    y->setRange(0.0, static_cast<double>(highest) * 1.05);
-    x->setLabelFormat(QStringLiteral("%.0f"));
-    if (m_curve.end >= 4) x->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%.0f"));
+    QCategoryAxis* x = TickedAxis(*m_chart, m_curve.xTicks, m_curve.end, m_curve.xTitle);
+    QCategoryAxis* y = TickedAxis(*m_chart, m_curve.yTicks, m_curve.yEnd, m_curve.yTitle);
     m_chart->addAxis(x, Qt::AlignBottom);
     m_chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries* series : m_chart->series()) {
         series->attachAxis(x);
         series->attachAxis(y);
     }
+    PlaceWords();
+}
+
+void CurveWindow::AddWords(const std::string& text, QPointF at) {
+    auto* box = new QGraphicsRectItem(m_chart);
+    QColor paper = m_view->palette().color(QPalette::Base);
+    paper.setAlpha(220);
+    box->setBrush(paper);
+    box->setPen(Qt::NoPen);
+    box->setZValue(10);
+    auto* words = new QGraphicsSimpleTextItem(ToQString(text), box);
+    words->setBrush(m_view->palette().color(QPalette::WindowText));
+    box->setRect(words->boundingRect().adjusted(-2, 0, 2, 0));
+    m_words.push_back({box, words, at});
+}
+
+void CurveWindow::PlaceWords() {
+    const auto end = static_cast<double>(std::max<std::int64_t>(m_curve.end, 1));
+    for (const ChartWords& words : m_words) {
+        const QPointF point = m_chart->mapToPosition(words.at);
+        const QRectF box = words.box->rect();
+        const double gap = 4.0;
+        const double left =
+            words.at.x() > end * 0.75 ? point.x() - gap - box.right() : point.x() + gap - box.left();
+        words.box->setPos(left, point.y() - box.height() / 2);
+    }
 }
 
 void CurveWindow::FillTable() {
     QStringList headers;
-    for (const std::string& heading : m_curve.headings) headers << ToQString(heading);
+    for (const std::string& heading : m_curve.headingLines) headers << ToQString(heading);
     m_table->setColumnCount(static_cast<int>(headers.size()));
     m_table->setHorizontalHeaderLabels(headers);
     m_table->setRowCount(static_cast<int>(m_curve.points.size()));
@@ -155,6 +213,8 @@ void CurveWindow::FillTable() {
             m_table->setItem(static_cast<int>(row), static_cast<int>(column), item);
         }
     }
+    // Every heading whole, in any language.
+    m_table->resizeColumnsToContents();
 }
 
 void CurveWindow::ShowHover(const QPointF& point, bool inside) {

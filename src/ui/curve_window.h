@@ -3,11 +3,14 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "app/views.h"
 #include "i18n/language_texts.h"
 
 class QChart;
+class QGraphicsRectItem;
+class QGraphicsSimpleTextItem;
 class QChartView;
 class QLineSeries;
 class QPushButton;
@@ -43,7 +46,16 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Words on the chart at a point of the curve's scale: beside it (on its left where it stands in
+    // the chart's right quarter), moved along whenever the plot area changes.
+    struct ChartWords {
+        QGraphicsRectItem* box;  // the chart's background behind the words, which lines pass under
+        QGraphicsSimpleTextItem* text;
+        QPointF at;
+    };
     void Redraw();
+    void AddWords(const std::string& text, QPointF at);
+    void PlaceWords();
     void FillTable();
     void FollowPalette();
     void ShowHover(const QPointF& point, bool inside);
@@ -61,6 +73,7 @@ private:
     QPushButton* m_exportPng;
     QPushButton* m_exportSvg;
     QPushButton* m_copyImage;
+    std::vector<ChartWords> m_words;
 };
 
 }  // namespace quorvel

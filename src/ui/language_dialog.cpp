@@ -16,8 +16,9 @@
 namespace quorvel {
 namespace {
 
-constexpr int kFirstColumnWidth = 85;
-constexpr int kSecondColumnWidth = 109;
+// The languages by their own names ("Deutsch", "Polski"); the file behind each is no business of
+// the player's.
+constexpr int kColumnWidth = 194;
 
 QPushButton* CreateButton(const std::string& caption, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(ToQString(caption), parent);
@@ -67,28 +68,22 @@ LanguageDialog::LanguageDialog(const LanguageDialogTexts& texts, QWidget* parent
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setItemDelegate(new GridLineDelegate(m_list));
+    m_list->setColumnCount(1);
     if (texts.hasColumns) {
-        m_list->setColumnCount(2);
-        m_list->setHeaderLabels({ToQString(texts.columnHeading[0]), ToQString(texts.columnHeading[1])});
-        m_list->header()->setStretchLastSection(false);
-        m_list->setColumnWidth(0, kFirstColumnWidth);
-        m_list->setColumnWidth(1, kSecondColumnWidth);
+        m_list->setHeaderLabels({ToQString(texts.columnHeading[0])});
     } else {
-        // Without texts the list has no columns at all.
-        m_list->setColumnCount(1);
+        // Without texts the list has no heading.
         m_list->setHeaderHidden(true);
     }
-    for (const auto& row : texts.rows) {
-        m_list->addTopLevelItem(new QTreeWidgetItem({ToQString(row[0]), ToQString(row[1])}));
-    }
+    m_list->setColumnWidth(0, kColumnWidth);
+    for (const auto& row : texts.rows) m_list->addTopLevelItem(new QTreeWidgetItem({ToQString(row[0])}));
     // The language the window speaks is selected and current, so that Enter keeps it.
     if (QTreeWidgetItem* current = m_list->topLevelItem(texts.currentRow)) {
         m_list->setCurrentItem(current);
         current->setSelected(true);
     }
     const int frame = 2 * m_list->frameWidth();
-    m_list->setMinimumWidth(kFirstColumnWidth + kSecondColumnWidth + frame +
-                            m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    m_list->setMinimumWidth(kColumnWidth + frame + m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
     connect(m_accept, &QPushButton::clicked, this, &LanguageDialog::OnLanguageAccept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -23,6 +23,7 @@
 #include <QShowEvent>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -228,11 +229,36 @@ void QuorvelWindow::ShowCurve() {
     if (m_curveWindow == nullptr) {
         m_curveWindow = new CurveWindow(this, [this] { return m_dlg; });
         m_curveWindow->UseTexts(m_texts);
+        PlaceBeside(*m_curveWindow);
     }
     m_curveWindow->show();
     m_curveWindow->raise();
     m_curveWindow->activateWindow();
     FollowInCurveWindow();
+}
+
+void QuorvelWindow::PlaceBeside(QWidget& other) const {
+    const QScreen* display = screen();
+    if (display == nullptr) return;
+    const QRect room = display->availableGeometry();
+    const QRect main = frameGeometry();
+    // The other window's frame is not known before it is shown: take this one's.
+    const QSize frame = frameGeometry().size() - size();
+    const int right = room.right() - main.right();
+    const int left = main.left() - room.left();
+    // Down to what it needs, it takes the room there is beside.
+    const int side = std::max(right, left) - frame.width();
+    if (side < other.width() && side >= other.minimumSizeHint().width()) other.resize(side, other.height());
+    const QSize outer = other.size() + frame;
+    QRect placed(QPoint(0, main.top()), outer);
+    if (right >= outer.width() || right >= left) {
+        placed.moveLeft(std::min(main.right() + 1, room.right() + 1 - outer.width()));
+    } else {
+        placed.moveRight(std::max(main.left() - 1, room.left() + outer.width() - 1));
+    }
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    other.move(placed.topLeft());
 }
 
 void QuorvelWindow::FollowInCurveWindow() {
@@ -395,6 +421,13 @@ void QuorvelWindow::ScheduleLineUp() {
 void QuorvelWindow::AfterAction() {
     m_workActions->UpdateEnabled();
     m_shareActions->UpdateLinks();
+    // What was typed or pasted into the report field before a step belongs to the step: Ctrl+Z
+    // there takes back the whole step, and Ctrl+Y brings it again.
+    if (m_dlg != nullptr && m_dlg->View().work.moves != m_workMoves) {
+        m_workMoves = m_dlg->View().work.moves;
+        if (auto* report = m_controls.As<QPlainTextEdit>(ControlId::ReportText))
+            report->document()->clearUndoRedoStacks();
+    }
     // An open target list follows the levels, the range rule and the start the window now has.
     if (m_targetList != nullptr && m_targetList->isVisible() && m_dlg != nullptr)
         m_targetList->ShowRows(m_dlg->View().targets);
@@ -577,13 +610,22 @@ void QuorvelWindow::UseLanguage(const LanguageTexts& texts, std::string_view loc
     if (m_targetList != nullptr) m_targetList->UseTexts(texts);
     m_shareActions->UseTexts(texts);
     m_workActions->UseTexts(texts);
-    // The flight time's words keep their room, so that its result moves no coordinate field.
-    const std::pair<ControlId, const std::string&> units[] = {
-        {ControlId::FlightUnitFirst, texts.flightUnitFirst},
-        {ControlId::FlightUnitSecond, texts.flightUnitSecond}};
-    for (const auto& [id, unit] : units) {
-        if (auto* cell = m_controls.As<ResultCell>(id)) cell->KeepRoomFor(ToQString(unit));
+    // The flight time's words keep their room (the widest form of the minutes), so that its result
+    // moves no coordinate field.
+    if (auto* cell = m_controls.As<ResultCell>(ControlId::FlightUnitFirst)) {
+        const QFontMetrics metrics = cell->fontMetrics();
+        QString widest;
+        for (const std::string& form : texts.flightMinutes) {
+            const QString unit = ToQString(form);
+            if (metrics.horizontalAdvance(unit) > metrics.horizontalAdvance(widest)) widest = unit;
+        }
+        cell->KeepRoomFor(widest);
     }
+    if (auto* cell = m_controls.As<ResultCell>(ControlId::FlightUnitSecond))
+        cell->KeepRoomFor(ToQString(texts.flightUnitSecond));
+    // The empty report field says what it is for.
+    if (auto* report = m_controls.As<QPlainTextEdit>(ControlId::ReportText))
+        report->setPlaceholderText(ToQString(texts.reportPlaceholder));
     // Qt's own texts follow: dialog buttons, the file dialog, the context menu of a field.
     QCoreApplication::removeTranslator(&m_qtTexts);
     const QLocale language(ToQString(locale));

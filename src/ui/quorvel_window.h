@@ -94,6 +94,9 @@ private:
     QSize FittingSize(QSize wanted, QSize room) const;
     // Resized to `fitting` and its frame moved back within `room` where it runs past an edge.
     void PlaceOnScreen(QSize fitting, const QRect& room);
+    // A window of ours on the side of this one where the screen has more room, so that it covers
+    // as little of the results as it can (none where the room is wide enough).
+    void PlaceBeside(QWidget& other) const;
     // After an action of the window: the undo entries follow, the window grows to new results.
     void AfterAction();
     // The shade of red or green that stays readable on the current palette, or the palette's own.
@@ -123,6 +126,7 @@ private:
     CurveWindow* m_curveWindow = nullptr;
     QAction* m_targetListEntry = nullptr;
     TargetListWindow* m_targetList = nullptr;
+    std::uint64_t m_workMoves = 0;  // the work view's moves when the report field's typing was last folded
 };
 
 }  // namespace quorvel

@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/simulator_dialog.h"
 #include "ui/qt_text.h"
@@ -124,7 +125,7 @@ void TargetListWindow::ShowRows(const TargetListView& view) {
             m_table->setItem(static_cast<int>(shown), static_cast<int>(c), item);
         }
     }
-    m_table->resizeColumnsToContents();
+    FitColumns(view.rows.empty());
     QHeaderView* header = m_table->horizontalHeader();
     header->setSortIndicatorShown(view.sortColumn.has_value());
     if (view.sortColumn) {
@@ -135,6 +136,22 @@ void TargetListWindow::ShowRows(const TargetListView& view) {
     m_inRangeOnly->setChecked(view.inRangeOnly);
     m_count->setText(ToQString(view.count));
     if (m_table->currentRow() < 0 && !view.order.empty()) m_table->selectRow(0);
+}
+
+void TargetListWindow::FitColumns(bool anew) {
+    // Each column as wide as its cells and its heading with the sort mark, whichever column is
+    // sorted, and never narrower while the list holds rows: sorting or filtering moves no column
+    // from under the pointer.
+    QHeaderView* header = m_table->horizontalHeader();
+    const bool shown = header->isSortIndicatorShown();
+    // A heading's size takes in the sort mark while the header shows one.
+    header->setSortIndicatorShown(true);
+    for (int c = 0; c < m_table->columnCount(); ++c) {
+        const int before = header->sectionSize(c);
+        m_table->resizeColumnToContents(c);
+        if (!anew) header->resizeSection(c, std::max(before, header->sectionSize(c)));
+    }
+    header->setSortIndicatorShown(shown);
 }
 
 int TargetListWindow::FittingWidth() const {

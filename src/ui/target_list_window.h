@@ -50,6 +50,8 @@ private:
     // Runs an action of the target list, then what the main window does after its own.
     void Run(Action action, const ActionInput& input);
     void AskExport();
+    // The columns' widths for the rows drawn; anew: from nothing, else never narrower than before.
+    void FitColumns(bool anew);
 
     std::function<CSimulatorDlg*()> m_logic;
     std::function<void()> m_afterLoad;

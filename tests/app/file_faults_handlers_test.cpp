@@ -214,9 +214,11 @@ const std::vector<Writer>& Writers() {
          [](Program& p) {
              for (int i = 0; i < 2; ++i) SimulateLaunchers(p), p.dlg.Run(Action::RememberAttack);
          },
-         [](Program& p) { p.dlg.Run(Action::Undo); }, [](const Program& p) { return DialogProbe::Plan(p.dlg).File(); },
+         [](Program& p) { p.dlg.Run(Action::Undo); },
+         [](const Program& p) { return DialogProbe::Plan(p.dlg).File(); },
          [](const Program& p) {
-             EXPECT_NE(ReadWholeFile(DialogProbe::Plan(p.dlg).File()).value_or("").find("\n2. "), std::string::npos);
+             EXPECT_NE(ReadWholeFile(DialogProbe::Plan(p.dlg).File()).value_or("").find("\n2. "),
+                       std::string::npos);
          }},
         {"export",
          [](Program& p) {

@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, ScriptErrors,
                                            "answer language -1", "answer language x", "answer colour red",
                                            "copy", "copy pdf", "copy plan", "copy text bbcode",
                                            "copy strike text", "copy curve bbcode", "copy plan csv",
-                                           "clipboard\tx", "paste now", "target-sort 16", "target-filter 2",
+                                           "clipboard\tx", "paste now", "target-sort 18", "target-filter 2",
                                            "target-load 0", "key f2", "target-listx"));
 
 TEST(ScriptLine, CopyClipboardAndPaste) {

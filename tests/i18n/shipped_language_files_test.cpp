@@ -9,6 +9,7 @@
 #include "fileio/atomic_file.h"
 #include "i18n/language_file.h"
 #include "i18n/language_table.h"
+#include "i18n/language_texts.h"
 #include "text/utf8.h"
 
 namespace quorvel {
@@ -49,6 +50,30 @@ TEST(ShippedLanguageFiles, HaveSeventyTwoNonEmptyUtf8LinesThatFit) {
         for (std::size_t i = 0; i < lines.size() && i < read->size(); ++i) {
             EXPECT_EQ((*read)[i], lines[i]) << "line " << i + 1;
         }
+    }
+}
+
+// A count takes its language's form: Polish has three, French counts 0 as one, Turkish has one.
+TEST(ShippedLanguageFiles, CountedTextsTakeTheLanguagesForms) {
+    const struct {
+        int language;
+        int count;
+        const char* missiles;
+    } cases[] = {
+        {0, 1, "1 missile"},  {0, 0, "0 missiles"}, {0, 1000, "1.000 missiles"},
+        {1, 1, "1 Rakete"},   {1, 2, "2 Raketen"},  {5, 0, "0 missile"},
+        {5, 2, "2 missiles"}, {4, 1, "1 rakieta"},  {4, 3, "3 rakiety"},
+        {4, 5, "5 rakiet"},   {4, 12, "12 rakiet"}, {4, 22, "22 rakiety"},
+        {4, 0, "0 rakiet"},   {7, 1, "1 füze"},     {7, 5, "5 füze"},
+    };
+    for (const auto& c : cases) {
+        const LanguageEntry& language = kLanguages[static_cast<std::size_t>(c.language)];
+        const std::optional<LanguageLines> lines =
+            ReadLanguageFile(std::filesystem::path(QUORVEL_LANGUAGE_DIR) / language.fileName);
+        ASSERT_TRUE(lines);
+        LanguageTexts texts = TextsFromLines(*lines);
+        texts.plural = language.plural;
+        EXPECT_EQ(texts.Count(texts.missileCount, c.count), c.missiles) << language.fileName;
     }
 }
 

@@ -168,18 +168,19 @@ TEST(ShareText, PlanFormsNumberEveryRecordAndListEveryType) {
 TargetListWords ListWords() {
     TargetListWords w;
     w.title = "Targets";
-    w.heading = {"Pos, \"g:s:p\"", "Units", "Value", "ABM",    "Arm", "Need",
-                 "Loss",           "Per",   "Dist",  "Flight", "At",  "In"};
+    w.heading = {"Pos, \"g:s:p\"", "Units",  "Value", "ABM", "Arm",    "Need",  "Loss", "Per",
+                 "Dist",           "Flight", "At",    "In",  "Player", "Planet"};
     w.resource = {"M", "C", "D"};
     w.yes = "yes";
     w.no = "no";
     return w;
 }
 
-// 4:127:9 with every column filled, and a row with only its counts.
+// 4:127:9 with every column filled, a row with only its counts and one in another galaxy.
 std::vector<TargetRow> ListRows() {
     TargetRow full;
     full.target = Position{4, 127, 9};
+    full.report.names = {"Corvanth", "Hyperion"};
     full.defenceUnits = 1234567;
     full.defenceValue = {3905000, 415000, 40000};
     full.interceptors = 20;
@@ -193,40 +194,46 @@ std::vector<TargetRow> ListRows() {
     full.inRange = true;
     TargetRow bare;
     bare.defenceUnits = 5;
-    return {full, bare};
+    TargetRow far;
+    far.otherGalaxy = true;
+    return {full, bare, far};
 }
 
 TEST(ShareText, TargetListCsvQuotesDoublesAndEndsLinesInCrLf) {
     const std::vector<TargetRow> rows = ListRows();
-    const std::vector<std::size_t> order = {1, 0};
-    EXPECT_EQ(
-        FormatTargetListCsv(ListWords(), rows, order),
-        "\"Pos, \"\"g:s:p\"\"\",Units,Value M,Value C,Value D,ABM,Arm,Need,Loss M,Loss C,Loss D,Per,Dist,"
-        "Flight,At,In\r\n"
-        ",5,0,0,0,0,0,0,,,,,,,,\r\n"
-        "4:127:9,1234567,3905000,415000,40000,20,15,64,3905000,415000,40000,67890,27,0:27:30,00:17:30,"
-        "yes\r\n");
+    const std::vector<std::size_t> order = {1, 0, 2};
+    EXPECT_EQ(FormatTargetListCsv(ListWords(), rows, order),
+              "\"Pos, \"\"g:s:p\"\"\",Player,Planet,Units,Value M,Value C,Value D,ABM,Arm,Need,Loss M,Loss C,"
+              "Loss D,Per,Dist,Flight,At,In\r\n"
+              ",,,5,0,0,0,0,0,0,,,,,,,,\r\n"
+              "4:127:9,Corvanth,Hyperion,1234567,3905000,415000,40000,20,15,64,3905000,415000,40000,67890,27,"
+              "0:27:30,00:17:30,yes\r\n"
+              ",,,0,0,0,0,0,0,0,,,,,,,,no\r\n");
+    // In the list, a target in another galaxy has no flight, and is out of range.
+    const auto far = TargetCells(rows[2], ListWords());
+    for (TargetColumn column : {TargetColumn::Systems, TargetColumn::FlightTime, TargetColumn::Arrival})
+        EXPECT_EQ(far[static_cast<std::size_t>(column)], "\u2014");
+    EXPECT_EQ(far[static_cast<std::size_t>(TargetColumn::InRange)], "no");
 }
 
-TEST(ShareText, TargetListTextBBCodeAndMarkdownGroupTheLanguagesWay) {
+TEST(ShareText, TargetListTextBBCodeAndMarkdownGroupAsTheWindowDoes) {
     const std::vector<TargetRow> rows = ListRows();
     const std::vector<std::size_t> order = {0};
     TargetListWords words = ListWords();
     words.heading[0] = "Pos";
-    words.locale = "de";
     const std::vector<std::string> text = Lines(FormatTargetListShare(ShareFormat::Text, words, rows, order));
     ASSERT_EQ(text.size(), 3U);
     EXPECT_EQ(text[0], "Targets");
-    EXPECT_EQ(text[2].substr(0, 29), "4:127:9  1.234.567  3.905.000");
+    EXPECT_EQ(text[2].substr(0, 49), "4:127:9  Corvanth  Hyperion  1.234.567  3.905.000");
     EXPECT_EQ(Utf8Length(text[1]), Utf8Length(text[2])) << "right-aligned columns";
     EXPECT_EQ(FormatTargetListShare(ShareFormat::Markdown, words, rows, order),
               "**Targets**\n```\n" + text[1] + '\n' + text[2] + "\n```\n");
-    words.locale = "en";
     words.heading[1] = "[b]Units";
     const std::string bbcode = FormatTargetListShare(ShareFormat::BBCode, words, rows, order);
     EXPECT_TRUE(
-        bbcode.starts_with("[b]Targets[/b]\n[list]\n[*][b]4:127:9[/b]: [\xE2\x80\x8B"
-                           "b]Units 1,234,567 \xc2\xb7 Value M 3,905,000 \xc2\xb7 "))
+        bbcode.starts_with("[b]Targets[/b]\n[list]\n[*][b]4:127:9[/b]: Player Corvanth \xc2\xb7 Planet "
+                           "Hyperion \xc2\xb7 [\xE2\x80\x8B"
+                           "b]Units 1.234.567 \xc2\xb7 Value M 3.905.000 \xc2\xb7 "))
         << bbcode;
 }
 

@@ -64,5 +64,20 @@ TEST(ReportText, FindsTheSameFirstOccurrencesAsAPlainSearch) {
     }
 }
 
+TEST(ReadReportNames, TakesTheHeadersNamesInEveryLanguageAndNoneWithoutThem) {
+    for (const auto& sample : kReportSamples) {
+        EXPECT_EQ(ReadReport(testing::ReadReportSample(sample)).names, sample.names) << sample.file;
+    }
+    const std::pair<std::string, ReportNames> cases[] = {
+        {"Resources at Moon [4:130:2]\nRocket Launcher\t12", {"", "Moon"}},
+        {"<chat> see\nResources at  Far Away  [1:2:3](Player 'O'Neil') on 03-14", {"O'Neil", "Far Away"}},
+        {"Resources at Base [1:2:3] on 03-14 (Player 'A')", {"", "Base"}},
+        {"Metal mines at Base [1:2:3] (Player 'A')", {"A", ""}},
+        {"[quote]Tom's[/quote] Resources at X [1:2:3] (Player 'A')", {}},
+        {"Resources at " + std::string(80, 'x') + " [1:2:3]", {"", std::string(kLongestReportName, 'x')}},
+    };
+    for (const auto& [text, names] : cases) EXPECT_EQ(ReadReport(text).names, names) << text;
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -14,7 +14,7 @@ for exe in "$1" "$2"; do
     home_help=$("$exe" --help --home /tmp/elsewhere)
     printf '%s\n' "$home_help" | grep -q "^  /tmp/elsewhere/data$" || fail "$name --help ignores --home"
     version=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$exe" --version) || fail "$name --version failed"
-    printf '%s\n' "$version" | head -1 | grep -Eq "^$name [0-9]+\.[0-9]+\.[0-9]+$" || fail "$name --version: '$version'"
+    printf '%s\n' "$version" | head -1 | grep -Eq "^$name [0-9]+\.[0-9]+\.[0-9]+[a-z]?$" || fail "$name --version: '$version'"
     printf '%s\n' "$version" | grep -q "GPL-3.0-or-later" || fail "$name --version: no license"
     status=0
     err=$(QT_QPA_PLATFORM=offscreen "$exe" --no-such-option 2>&1 >/dev/null </dev/null) || status=$?

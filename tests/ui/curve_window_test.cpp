@@ -1,9 +1,12 @@
-// The loss curve window: opened by its button or F3, it follows Simulate, its table holds the
-// curve's points, and the chart exports as PNG and SVG.
+// The loss curve window: opened by its button or F3, it follows Simulate, its axes are the view's,
+// its table holds the curve's points, and the chart exports as PNG and SVG.
 
 #include "ui/curve_window.h"
 
 #include <QApplication>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QClipboard>
 #include <QFile>
 #include <QTableWidget>
@@ -45,6 +48,11 @@ private slots:
         QVERIFY(curve != nullptr && curve->isVisible());
         QCOMPARE(curve->Table()->rowCount(), 11);  // 0 to 10 missiles, one row each
         QCOMPARE(curve->Table()->item(10, 1)->text(), QStringLiteral("231.000"));
+        // The x axis ends at the last point, its ticks as the view gives them.
+        auto* x = qobject_cast<QCategoryAxis*>(curve->ChartView()->chart()->axes(Qt::Horizontal).value(0));
+        QVERIFY(x != nullptr);
+        QCOMPARE(x->max(), 10.0);
+        QCOMPARE(x->categoriesLabels().constLast(), QStringLiteral("10"));
 
         SimulateWorkedExample(f, QStringLiteral("20"));
         QCOMPARE(curve->Table()->rowCount(), 21);

@@ -2,12 +2,15 @@
 // a meaningful accessible name and a tooltip on every control the focus reaches.
 
 #include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
@@ -135,7 +138,7 @@ private slots:
         QCOMPARE(f.Control<QWidget>(ControlId::HeavyLaserInput)->toolTip(),
                  QStringLiteral("Heavy Laser: how many the defender has"));
         QCOMPARE(f.Control<QWidget>(ControlId::BookDeleteButton)->toolTip(),
-                 QStringLiteral("Delete start position"));
+                 QStringLiteral("Delete the saved position the list shows"));
 
         // The primary-target list is announced with its label.
         bool labelled = false;
@@ -204,6 +207,24 @@ private slots:
         QTest::keyClick(f.Control<QWidget>(ControlId::MissileInput), Qt::Key_S, Qt::AltModifier);
         // A mnemonic clicks with a short press animation.
         QTRY_COMPARE(f.Text(ControlId::RocketLauncherDestroyed), QStringLiteral("100"));
+    }
+
+    void a_paste_into_the_report_field_is_undone_with_its_read() {
+        WindowFixture f;
+        f.Start();
+        QApplication::clipboard()->setText(QStringLiteral("Rocket Launcher 5 [1:2:3]"));
+        auto* report = f.Control<QPlainTextEdit>(ControlId::ReportText);
+        report->setFocus();
+        QTest::keyClick(report, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(report, Qt::Key_R, Qt::AltModifier);  // the read button's mnemonic, a short animation
+        QTRY_COMPARE(f.Text(ControlId::RocketLauncherInput), QStringLiteral("5"));
+        QVERIFY(report->hasFocus());
+        QTest::keyClick(report, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.Text(ControlId::ReportText), QString());
+        QCOMPARE(f.Text(ControlId::RocketLauncherInput), QString());
+        QTest::keyClick(report, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(f.Text(ControlId::ReportText), QStringLiteral("Rocket Launcher 5 [1:2:3]"));
+        QCOMPARE(f.Text(ControlId::RocketLauncherInput), QStringLiteral("5"));
     }
 
     void ctrl_z_undoes_an_edits_own_typing_first_and_a_step_outside_it() {

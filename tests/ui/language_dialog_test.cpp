@@ -55,10 +55,8 @@ private slots:
             QCOMPARE(list->topLevelItemCount(), 9);
             QCOMPARE(list->headerItem()->text(0),
                      ShippedLanguageLine("it_lang.dat", kLineDialogFirstHeading));
-            QCOMPARE(list->columnWidth(0), 85);
-            QCOMPARE(list->columnWidth(1), 109);
+            QCOMPARE(list->columnCount(), 1);  // the languages' names, not their files
             QCOMPARE(list->topLevelItem(2)->text(0), QStringLiteral("Nederlands"));
-            QCOMPARE(list->topLevelItem(2)->text(1), QStringLiteral("nl_lang.dat"));
             QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
             QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
             for (QPushButton* button : dialog.findChildren<QPushButton*>()) {

@@ -237,7 +237,7 @@ private slots:
                                                 box->accept();
                                             });
         QVERIFY(opened);
-        QCOMPARE(shown, QStringLiteral("Heavy Laser: enter a whole number from 0 to 2,147,483,647"));
+        QCOMPARE(shown, QStringLiteral("Heavy Laser: enter a whole number from 0 to 2.147.483.647"));
         QCOMPARE(icon, QMessageBox::Warning);
         QCOMPARE(behind, QString());  // no "0" of the frame behind the box
         auto* field = f.Control<QLineEdit>(ControlId::HeavyLaserInput);

@@ -6,18 +6,25 @@
 // Arguments: how long to stay open in milliseconds (default 5000), an optional language index, and
 // optionally "about", "language", "save" or "error" to open that dialog over the window, "huge"
 // to show the widest results the program produces, or "curve" ("hugecurve") to open the loss curve
-// window beside it, "undo-reset" to reset and undo the reset, "targets" to read a page of ten
-// reports into the target list beside it, or "flight" ("flightbefore") to show a flight time (the
-// coordinates typed, not yet calculated). QUORVEL_DEMO_DARK=1 shows a dark palette.
+// window beside it ("curvetable": its table), "undo-reset" to reset and undo the reset, "targets" to read a
+// page of ten reports into the target list beside it ("targets1", "targets2": sorted by the resources per
+// missile once or twice; "load": its second row loaded), "switch" to choose Polish in the language dialog, or
+// "flight" ("flightbefore") to show a flight time (the coordinates typed, not yet calculated).
+// QUORVEL_DEMO_DARK=1 shows a dark palette.
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include "app/control_table.h"
+#include "plan/target_table.h"
 #include "ui/qt_text.h"
 #include "ui/target_list_window.h"
 #include "window_fixture.h"
@@ -79,25 +86,50 @@ int main(int argc, char** argv) {
     const QString mode = args.size() > 3 ? args[3] : QString();
     if (mode == QLatin1String("huge")) {
         ShowHugeResults(f);
-    } else if (mode == QLatin1String("curve") || mode == QLatin1String("hugecurve")) {
+    } else if (mode.endsWith(QLatin1String("curve")) || mode == QLatin1String("curvetable")) {
         // The loss curve window beside the main window.
         if (mode == QLatin1String("hugecurve")) ShowHugeResults(f);
+        // The window places itself beside the main window; "curvetable" shows its table,
+        // "emptycurve" the chart after Reset all.
+        if (mode == QLatin1String("emptycurve")) f.Click(ControlId::ResetAllButton);
         f.Click(ControlId::CurveButton);
-        if (QWidget* curve = f.Window().findChild<QWidget*>(QStringLiteral("curveWindow"))) {
-            // Over the main window's right half, which leaves the inputs and the verdict in view.
-            const QRect screen = f.Window().screen()->availableGeometry();
-            curve->setGeometry(screen.width() * 41 / 100, screen.height() * 30 / 100,
-                               screen.width() * 58 / 100, screen.height() * 68 / 100);
+        if (mode == QLatin1String("curvetable")) {
+            if (auto* tabs = f.Window().findChild<QTabWidget*>()) tabs->setCurrentIndex(1);
         }
-    } else if (mode == QLatin1String("targets")) {
+    } else if (mode.startsWith(QLatin1String("targets")) || mode == QLatin1String("load")) {
         f.Type(ControlId::WeaponsInput, QStringLiteral("12"));
         f.Type(ControlId::ImpulseDriveInput, QStringLiteral("10"));
         f.Window().SetText(ControlId::ReportText, ToUtf8(TenReports()));
         f.Click(ControlId::ReadReportButton);
-        if (QWidget* list = f.Window().TargetList()) {
+        if (TargetListWindow* list = f.Window().TargetList()) {
             const QRect screen = f.Window().screen()->availableGeometry();
             list->move(screen.width() * 2 / 100, screen.height() * 40 / 100);
+            // "targets1", "targets2": the per-missile heading clicked once or twice; "load": the
+            // second row loaded.
+            for (int sorts = mode.right(1).toInt(); sorts > 0; --sorts) {
+                QHeaderView* header = list->Table()->horizontalHeader();
+                const int left =
+                    header->sectionViewportPosition(static_cast<int>(TargetColumn::ResourcesPerMissile));
+                QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                                  QPoint(left + 4, header->height() / 2));
+            }
+            if (mode == QLatin1String("load")) {
+                list->Table()->setFocus();
+                list->Table()->selectRow(1);
+                QTest::keyClick(list->Table(), Qt::Key_Return);
+                list->hide();
+            }
         }
+    } else if (mode == QLatin1String("switch")) {
+        // Polish chosen in the language dialog over the worked example.
+        QTimer::singleShot(0, &app, [&f] {
+            f.WithNextModal([&f] { f.Click(ControlId::LanguageButton); },
+                            [](QWidget& modal) {
+                                auto* list = modal.findChild<QTreeWidget*>(QStringLiteral("languageList"));
+                                list->setCurrentItem(list->topLevelItem(4));
+                                modal.findChild<QPushButton*>(QStringLiteral("languageAccept"))->click();
+                            });
+        });
     } else if (mode.startsWith(QLatin1String("flight"))) {
         const std::pair<ControlId, const char*> coordinates[] = {
             {ControlId::StartGalaxyInput, "1"},   {ControlId::StartSystemInput, "234"},

@@ -123,12 +123,12 @@ test('the worked example, a language, a reload that keeps them', () => onPage(as
   await chooseLanguage(page, 'Deutsch');
   await page.waitForFunction(() => document.documentElement.lang === 'de');
   assert.equal(await text(page, 1000), 'Verteidiger');
+  assert.deepEqual([await text(page, 1001), await text(page, 1072)], ['100', '231.000']); // the work stays
   await type(page, { 1087: '1', 1089: '100', 1090: '7' });
   await page.click(field(1122));
   await page.waitForFunction(() => document.querySelector('[data-id="1114"]').options.length === 1);
-  await type(page, { 1001: '100', 1012: '10' });
-  await page.click(field(1029));
-  await type(page, { 1002: '10' }); // typed, no action: kept as the window's exit keeps it
+  await page.$eval(field(1002), (input) => (input.value = ''));
+  await type(page, { 1002: '20' }); // typed, no action: kept as the window's exit keeps it
   await new Promise((resolve) => setTimeout(resolve, 1500)); // the storage is written after the typing
 
   await page.reload();
@@ -136,7 +136,7 @@ test('the worked example, a language, a reload that keeps them', () => onPage(as
   console.log(`# interactive after ${(await page.evaluate(() => window.quorvelReadyMs)).toFixed(0)} ms (reload)`);
   assert.equal(await page.evaluate(() => document.documentElement.lang), 'de');
   assert.equal(await page.$eval(field(1114), (list) => list.options[0].text), '1:100:7');
-  assert.deepEqual([await text(page, 1001), await text(page, 1002), await text(page, 1060)], ['100', '10', '100']);
+  assert.deepEqual([await text(page, 1001), await text(page, 1002), await text(page, 1060)], ['100', '20', '100']);
 }));
 
 test('the loss curve: its marks and a readout as the batch prints them; launches, the range rule, the arrival', () => onPage(async (page) => {
@@ -306,9 +306,9 @@ test('no box over another, no control outside its box, no cut text without its t
   await page.click(field(1096));
   const names = await page.$$eval('#language-list option', (options) => options.map((option) => option.text));
   await page.click('#languages-cancel');
+  await type(page, { 1001: '100', 1002: '10', 1010: '2', 1012: '10' }); // kept through every language
   for (const name of names) {
     await chooseLanguage(page, name);
-    await type(page, { 1001: '100', 1002: '10', 1010: '2', 1012: '10' });
     await page.click(field(1029));
     if (name === 'Türkçe') assert.equal(await page.$eval('#message-ok', (button) => button.textContent), 'Tamam');
     for (const width of [320, 390, 768, 1280, 1920]) {

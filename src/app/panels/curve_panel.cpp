@@ -3,8 +3,12 @@
 
 #include "app/panels/curve_panel.h"
 
+#include <algorithm>
+#include <array>
+#include <limits>
 #include <numeric>
 #include <string>
+#include <vector>
 
 #include "fileio/atomic_file.h"
 #include "text/decimal.h"
@@ -45,6 +49,31 @@ std::pair<std::string, int> MarkNaming(const CurveMark& mark) {
     return {"all", 3};
 }
 
+// Each drawn mark's line, in the order of LanguageTexts::markNames: interceptors used up dash-dotted,
+// typed solid, break-even dotted, all destroyed dashed.
+const std::array<std::vector<int>, 4> kMarkDashes = {{{6, 3, 1, 3}, {}, {1, 3}, {6, 3}}};
+// At most this many steps along the x and the y axis.
+constexpr std::array<int, 2> kMostTicks = {10, 8};
+
+// The round step (1, 2 or 5 times a power of ten) that divides 0..top into at most `most` steps.
+Wide RoundStep(Wide top, int most) {
+    for (Wide power = 1;; power *= 10) {
+        for (const int m : {1, 2, 5}) {
+            const Wide step = power * m;
+            if ((top + step - 1) / step <= most) return step;
+        }
+    }
+}
+
+// A tick at every step from 0 to top.
+std::vector<CurveTickView> RoundTicks(std::int64_t top, Wide step) {
+    std::vector<CurveTickView> ticks;
+    for (Wide value = 0; value <= top; value += step) {
+        ticks.push_back({static_cast<std::int64_t>(value), FormatGrouped(value)});
+    }
+    return ticks;
+}
+
 // A CSV field: in quotes, its quotes doubled.
 std::string Quoted(const std::string& field) {
     std::string quoted = "\"";
@@ -61,7 +90,20 @@ std::int32_t CurvePanel::SiloLevel() const {
     return level && *level > 0 ? *level : 0;
 }
 
-void CurvePanel::OnSimulate() {
+void CurvePanel::OnSimulate(bool planLaunches) {
+    const LastStrike& last = m_strike.Last();
+    WriteVerdict();
+    Show(ComputeLossCurve(last.in));
+    const std::int32_t silo = SiloLevel();
+    if (planLaunches || silo > 0) {
+        Plan(LaunchRequest{last.in, m_context.inputs.neededTarget, silo});
+    } else {
+        Plan(std::nullopt);
+    }
+    WriteLaunchLines();
+}
+
+void CurvePanel::WriteVerdict() {
     MainForm& form = m_context.form;
     const LanguageTexts& texts = m_context.texts;
     const LastStrike& last = m_strike.Last();
@@ -70,8 +112,8 @@ void CurvePanel::OnSimulate() {
     const RequiredMissilesResult required = RequiredMissiles(last.in, 0);
     if (required.outcome == RequiredOutcome::Count) {
         const Wide beyond = required.missiles - last.in.missiles;
-        if (beyond > 0) verdict = FillPlaceholders(texts.verdictMore, {FormatGrouped(beyond)});
-        if (beyond < 0) verdict = FillPlaceholders(texts.verdictSpare, {FormatGrouped(-beyond)});
+        if (beyond > 0) verdict = texts.Count(texts.verdictMore, beyond);
+        if (beyond < 0) verdict = texts.Count(texts.verdictSpare, -beyond);
         if (beyond == 0) verdict = texts.verdictExact;
     }
     form.SetText(ControlId::VerdictMissiles, verdict);
@@ -83,7 +125,6 @@ void CurvePanel::OnSimulate() {
         ratio = FillPlaceholders(texts.lossRatio, {whole, fraction});
     }
     form.SetText(ControlId::VerdictRatio, ratio);
-    Show(ComputeLossCurve(last.in));
 
     const std::int64_t perLaunch = kMissilesPerSiloLevel * SiloLevel();
     if (perLaunch > 0 && last.in.missiles > perLaunch) {
@@ -98,6 +139,19 @@ void CurvePanel::OnCurve() { Show(ComputeLossCurve(StrikeInputOf(m_context.input
 void CurvePanel::FollowStrike() {
     const LastStrike& last = m_strike.Last();
     Show(last.shown ? ComputeLossCurve(last.in) : LossCurve{});
+    if (last.shown) return;
+    for (ControlId id : {ControlId::VerdictMissiles, ControlId::VerdictRatio}) {
+        if (!m_context.form.GetText(id).empty()) m_context.form.SetText(id, "");
+    }
+    if (m_request || !m_context.form.GetText(ControlId::LaunchesResult).empty()) {
+        Plan(std::nullopt);
+        WriteLaunchLines();
+    }
+}
+
+void CurvePanel::Redraw() {
+    if (m_strike.Last().shown) WriteVerdict();
+    WriteLaunchLines();
 }
 
 void CurvePanel::Show(const LossCurve& curve) {
@@ -106,26 +160,56 @@ void CurvePanel::Show(const LossCurve& curve) {
     view.number = m_view.number + 1;
     view.end = curve.end;
     view.points.reserve(curve.points.size());
+    std::int64_t highest = 1;
     for (const CurvePoint& p : curve.points) {
-        view.points.push_back({p.missiles, ValuesOf(p.defenderLoss), ValuesOf(p.attackerLoss),
-                               static_cast<std::int64_t>(Total(p.defenderLoss)),
-                               static_cast<std::int64_t>(Total(p.attackerLoss))});
+        const auto defender = static_cast<std::int64_t>(Total(p.defenderLoss));
+        const auto attacker = static_cast<std::int64_t>(Total(p.attackerLoss));
+        view.points.push_back(
+            {p.missiles, ValuesOf(p.defenderLoss), ValuesOf(p.attackerLoss), defender, attacker});
+        highest = std::max({highest, defender, attacker});
     }
+    int drawn = 0;
     for (const CurveMark& mark : curve.marks) {
         const auto [key, words] = MarkNaming(mark);
-        std::string label;
+        CurveMarkView shown{key, {}, mark.missiles, {}, 0};
         if (words >= 0) {
-            label =
+            shown.label =
                 texts.markNames[static_cast<std::size_t>(words)] + " (" + FormatGrouped(mark.missiles) + ")";
+            shown.dashes = kMarkDashes[static_cast<std::size_t>(words)];
+            shown.labelRow = drawn++;
         }
-        view.marks.push_back({key, label, mark.missiles});
+        view.marks.push_back(std::move(shown));
     }
     view.headings.push_back(texts.axisMissiles);
+    view.headingLines.push_back(texts.axisMissiles);
     for (const std::string* side : {&texts.defenderLosses, &texts.attackerLosses}) {
-        for (const std::string& resource : texts.resourceHeading)
+        for (const std::string& resource : texts.resourceHeading) {
             view.headings.push_back(*side + ": " + resource);
+            view.headingLines.push_back(*side + '\n' + resource);
+        }
     }
     view.hoverPattern = texts.curveHover;
+    view.hoverMissiles = texts.missileCount;
+    view.plural = texts.plural;
+    view.xTitle = texts.axisMissiles;
+    view.yTitle = texts.axisResources;
+    view.lineNames = {texts.seriesDefender, texts.seriesAttacker};
+
+    if (view.points.size() < 2) {
+        view.emptyText = texts.curveEmpty;
+    } else {
+        view.xTicks = RoundTicks(view.end, RoundStep(view.end, kMostTicks[0]));
+        const Wide step = RoundStep(highest, kMostTicks[1]);
+        view.yEnd = static_cast<std::int64_t>(
+            std::min<Wide>((highest + step - 1) / step * step, std::numeric_limits<std::int64_t>::max()));
+        view.yTicks = RoundTicks(view.yEnd, step);
+        for (const CurveMark& mark : curve.marks) {
+            if (mark.kind == CurveMarkKind::AllDestroyed && mark.missiles < view.end) {
+                view.flatFrom = mark.missiles;
+                view.flatNote = texts.curveFlatNote;
+            }
+        }
+    }
     m_view = std::move(view);
 }
 
@@ -160,38 +244,56 @@ void CurvePanel::OnExportImage(const std::string& path, const std::string& image
     }
 }
 
-void CurvePanel::OnPlanLaunches() {
-    MainForm& form = m_context.form;
-    const LanguageTexts& texts = m_context.texts;
-    m_launches = PlanLaunches(StrikeInputOf(m_context.inputs), m_context.inputs.neededTarget, SiloLevel());
-    const LaunchPlan& plan = m_launches;
+void CurvePanel::Plan(const std::optional<LaunchRequest>& request) {
+    m_request = request;
+    m_launches =
+        request ? PlanLaunches(request->in, request->neededTarget, request->siloLevel) : LaunchPlan{};
     LaunchesView shown;
     shown.number = m_launchesView.number + 1;
-    for (const Launch& launch : plan.launches) {
+    for (const Launch& launch : m_launches.launches) {
         shown.launches.push_back({launch.in.missiles, ValuesOf(launch.out.defenderLoss)});
     }
-    shown.totalMissiles = plan.totalMissiles;
+    shown.totalMissiles = m_launches.totalMissiles;
     m_launchesView = std::move(shown);
+}
+
+void CurvePanel::RestoreLaunches(const std::optional<LaunchRequest>& request) {
+    if (request != m_request) Plan(request);
+}
+
+void CurvePanel::ResumeLaunches() {
+    const LastStrike& last = m_strike.Last();
+    if (!last.shown || m_context.form.GetText(ControlId::LaunchesResult).empty()) return;
+    Plan(LaunchRequest{last.in, m_context.inputs.neededTarget, SiloLevel()});
+}
+
+void CurvePanel::WriteLaunchLines() {
+    MainForm& form = m_context.form;
+    const LanguageTexts& texts = m_context.texts;
+    const LaunchPlan& plan = m_launches;
     std::string result;
-    switch (plan.outcome) {
-        case LaunchOutcome::NothingToDestroy:
-            result = texts.msgNothingToDestroy;
-            break;
-        case LaunchOutcome::Done: {
-            const std::int64_t largest = plan.launches.empty() ? 0 : plan.launches.front().in.missiles;
-            result = FillPlaceholders(texts.launchesResult,
-                                      {FormatGrouped(static_cast<Wide>(plan.launches.size())),
-                                       FormatGrouped(plan.perLaunch > 0 ? plan.perLaunch : largest),
-                                       FormatGrouped(plan.totalMissiles)});
-            break;
+    if (m_request) {
+        switch (plan.outcome) {
+            case LaunchOutcome::NothingToDestroy:
+                result = texts.msgNothingToDestroy;
+                break;
+            case LaunchOutcome::Done: {
+                const std::int64_t largest = plan.launches.empty() ? 0 : plan.launches.front().in.missiles;
+                result = FillPlaceholders(
+                    texts.launchesPlan,
+                    {texts.Count(texts.launchCount, static_cast<Wide>(plan.launches.size())),
+                     texts.Count(texts.missileCount, plan.perLaunch > 0 ? plan.perLaunch : largest),
+                     texts.Count(texts.missileCount, plan.totalMissiles)});
+                break;
+            }
+            case LaunchOutcome::Stuck:
+                result = texts.Count(texts.launchesStuck, plan.perLaunch);
+                break;
+            case LaunchOutcome::TooMany:
+                result =
+                    FillPlaceholders(texts.launchesTooMany, {FormatGrouped(static_cast<Wide>(kLaunchLimit))});
+                break;
         }
-        case LaunchOutcome::Stuck:
-            result = FillPlaceholders(texts.launchesStuck, {FormatGrouped(plan.perLaunch)});
-            break;
-        case LaunchOutcome::TooMany:
-            result =
-                FillPlaceholders(texts.launchesTooMany, {FormatGrouped(static_cast<Wide>(kLaunchLimit))});
-            break;
     }
     form.SetText(ControlId::LaunchesResult, result);
     std::string loss;
@@ -204,6 +306,7 @@ void CurvePanel::OnPlanLaunches() {
 
 void CurvePanel::ResetCells() {
     Show(LossCurve{});
+    Plan(std::nullopt);
     for (ControlId id : {ControlId::VerdictMissiles, ControlId::VerdictRatio, ControlId::LaunchesResult,
                          ControlId::LaunchesLoss, ControlId::SiloLevelInput}) {
         m_context.form.SetText(id, "");

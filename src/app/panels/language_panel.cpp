@@ -39,10 +39,17 @@ void LanguagePanel::ApplyLanguageFile(const std::filesystem::path& relativePath)
     FillLaterLinesFromEnglish(*lines, m_context.HomePath(LanguagePath(kEnglish).string()));
 
     MainForm& form = m_context.form;
-    const LanguageTexts& texts = m_context.texts = TextsFromLines(*lines);
+    const LanguageTexts before = std::move(m_context.texts);
+    const bool first = m_applied.empty();
+    const LanguageEntry& language = LanguageOfFile(relativePath);
+    LanguageTexts& texts = m_context.texts = TextsFromLines(*lines);
+    texts.plural = language.plural;
     m_applied = relativePath;
-    m_context.locale = LanguageLocale(relativePath);
+    m_context.locale = language.locale;
     form.UseLanguage(texts, m_context.locale);
+    // The lists are filled anew in the new words; the entries chosen stay chosen.
+    const int primary = form.GetSelection(ControlId::PrimaryTargetList);
+    const int required = form.GetSelection(ControlId::RequiredTargetList);
     for (const ControlRow& control : ControlTable()) {
         if (control.captionLine != 0) form.SetText(control.id, LineText(*lines, control.captionLine));
     }
@@ -83,8 +90,13 @@ void LanguagePanel::ApplyLanguageFile(const std::filesystem::path& relativePath)
     }
     form.SelectListItem(ControlId::RangeRuleList, RangeRuleListEntry(m_context.rangeRule));
 
-    m_resetAll();
-    m_strike.SelectFirstTargets();
+    if (first) {
+        m_strike.SelectFirstTargets();
+    } else {
+        form.SelectListItem(ControlId::PrimaryTargetList, primary);
+        form.SelectListItem(ControlId::RequiredTargetList, required);
+    }
+    m_follow(before, first);
 }
 
 void LanguagePanel::CreateApplyResultTip() {

@@ -14,9 +14,11 @@ namespace quorvel {
 
 class LanguagePanel {
 public:
-    // resetAll: what a new language does to the window once its texts are in place.
-    LanguagePanel(PanelContext& context, StrikePanel& strike, std::function<void()> resetAll)
-        : m_context(context), m_strike(strike), m_resetAll(std::move(resetAll)) {}
+    // follow: what a new language does to the work on the form once its texts are in place, given
+    // the texts it replaced and whether it is the first language the window takes.
+    using Follow = std::function<void(const LanguageTexts& before, bool first)>;
+    LanguagePanel(PanelContext& context, StrikePanel& strike, Follow follow)
+        : m_context(context), m_strike(strike), m_follow(std::move(follow)) {}
 
     // The language file at this path below the home folder; an unreadable file changes nothing.
     void ApplyLanguageFile(const std::filesystem::path& relativePath);
@@ -33,7 +35,7 @@ private:
 
     PanelContext& m_context;
     StrikePanel& m_strike;  // fills and selects the two target lists
-    std::function<void()> m_resetAll;
+    Follow m_follow;
     bool m_toolTipCreated = false;
     std::filesystem::path m_applied;
 };

@@ -52,8 +52,7 @@ void ReportPanel::LoadReport(const SpyReport& report) {
     }
     // The fields hold the number as read, so the player is told that it is not the report's.
     if (report.numbersAltered) {
-        const std::string largest =
-            FormatGroupedFor(std::numeric_limits<std::int32_t>::max(), m_context.locale);
+        const std::string largest = FormatGrouped(std::numeric_limits<std::int32_t>::max());
         form.SetText(ControlId::StatusLine,
                      FillPlaceholders(m_context.texts.msgReportNumbersAltered, {largest}));
     }

@@ -65,6 +65,15 @@ void StrikePanel::SelectFirstTargets() {
     m_context.inputs.primaryTarget = 0;
 }
 
+void StrikePanel::Redraw(const LanguageTexts& before) {
+    MainForm& form = m_context.form;
+    const std::string required = form.GetText(ControlId::RequiredMissilesResult);
+    if (m_last.shown) ShowStrike(form, m_context.texts, m_last.in, m_last.out);
+    // The required missiles are a number, or the words that there is nothing to destroy.
+    const bool words = !required.empty() && required == before.msgNothingToDestroy;
+    form.SetText(ControlId::RequiredMissilesResult, words ? m_context.texts.msgNothingToDestroy : required);
+}
+
 void StrikePanel::ResetCells() {
     m_last.shown = false;
     ResetStrikeCells(m_context.form);

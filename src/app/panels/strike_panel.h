@@ -38,6 +38,9 @@ public:
     void SelectFirstTargets();
     // Every result cell as Reset all leaves it: no values, no losses, no status.
     void ResetCells();
+    // A new language: the strike shown, and the required missiles' words, in its words (before: the
+    // texts of the language it replaced).
+    void Redraw(const LanguageTexts& before);
 
     const LastStrike& Last() const { return m_last; }
     // The strike was recorded in the attack plan: it cannot be recorded again (but see there).

@@ -5,6 +5,7 @@
 
 #include "fileio/atomic_file.h"
 #include "report/report_split.h"
+#include "text/number_format.h"
 #include "text/placeholders.h"
 #include "text/utf8.h"
 
@@ -14,6 +15,8 @@ namespace {
 CellAlignment AlignmentOf(TargetColumn column) {
     switch (column) {
         case TargetColumn::Position:
+        case TargetColumn::Player:
+        case TargetColumn::Planet:
             return CellAlignment::Left;
         case TargetColumn::InRange:
             return CellAlignment::Centre;
@@ -53,11 +56,12 @@ TargetListWords TargetPanel::Words() const {
     const LanguageTexts& texts = m_context.texts;
     TargetListWords words;
     words.title = texts.targetShareHeading;
-    for (int h = 0; h < kTargetHeadingCount; ++h) words.heading[h] = texts.targetHeading[h];
+    for (std::size_t h = 0; h < texts.targetHeading.size(); ++h) words.heading[h] = texts.targetHeading[h];
+    for (std::size_t h = 0; h < texts.targetNameHeading.size(); ++h)
+        words.heading[texts.targetHeading.size() + h] = texts.targetNameHeading[h];
     for (int r = 0; r < kResourceCount; ++r) words.resource[r] = texts.resourceHeading[r];
     words.yes = texts.targetYes;
     words.no = texts.targetNo;
-    words.locale = m_context.locale;
     return words;
 }
 
@@ -67,20 +71,22 @@ void TargetPanel::OnTargets() {
     Redraw();
 }
 
-void TargetPanel::OnLoadTarget(std::size_t report) {
+bool TargetPanel::OnLoadTarget(std::size_t report) {
     const std::string text = m_context.form.GetText(ControlId::ReportText);
     const std::vector<std::string_view> reports = SplitReports(text);
     if (report < 1 || report > reports.size()) {
         m_context.form.ShowMessage(m_context.texts.msgNoReport);
-        return;
+        return false;
     }
     m_context.inputs.reportText = text;
     m_report.LoadReport(ReadReport(reports[report - 1]));
+    return true;
 }
 
-void TargetPanel::OnLoadListedTarget(std::size_t shownRow) {
-    if (shownRow >= m_order.size()) return;
+bool TargetPanel::OnLoadListedTarget(std::size_t shownRow) {
+    if (shownRow >= m_order.size()) return false;
     m_report.LoadReport(m_listRows[m_order[shownRow]].report);
+    return true;
 }
 
 void TargetPanel::FollowInputs() {
@@ -156,7 +162,7 @@ std::optional<std::string> TargetPanel::ReadDroppedFile(const std::filesystem::p
 void TargetPanel::OnSort(int column) {
     if (column < 0 || column >= kTargetColumnCount) return;
     const auto chosen = static_cast<TargetColumn>(column);
-    m_descending = m_sortColumn == chosen ? !m_descending : false;
+    m_descending = m_sortColumn == chosen ? !m_descending : SortsHighestFirst(chosen);
     m_sortColumn = chosen;
     Redraw();
 }
@@ -209,7 +215,11 @@ void TargetPanel::Redraw() {
         const TargetColumnWords column = kTargetColumnWords[c];
         const std::string resource = column.resource >= 0 ? texts.resourceHeading[column.resource] : "";
         view.headings.push_back(headings[c]);
-        view.headingTips.push_back(FillPlaceholders(texts.targetTip[column.heading], {resource}));
+        const auto tip = static_cast<std::size_t>(column.heading);
+        const std::string& pattern = tip < texts.targetTip.size()
+                                         ? texts.targetTip[tip]
+                                         : texts.targetNameTip[tip - texts.targetTip.size()];
+        view.headingTips.push_back(FillPlaceholders(pattern, {resource}));
         view.alignments.push_back(AlignmentOf(static_cast<TargetColumn>(c)));
     }
     view.rows.reserve(m_listRows.size());
@@ -218,8 +228,8 @@ void TargetPanel::Redraw() {
     if (m_sortColumn) view.sortColumn = static_cast<int>(*m_sortColumn);
     view.descending = m_descending;
     view.inRangeOnly = m_inRangeOnly;
-    view.count = FillPlaceholders(texts.targetCount,
-                                  {std::to_string(m_listRows.size()), std::to_string(m_order.size())});
+    view.count = FillPlaceholders(texts.targetCount, {texts.Count(texts.targetsCounted, m_listRows.size()),
+                                                      FormatGrouped(m_order.size())});
     for (const TargetRow& row : m_rows) view.fieldRows.push_back(RowView(row, words));
     m_view = std::move(view);
 }

@@ -33,10 +33,11 @@ public:
     // The rows of the report field's text with the inputs as last read and the clock's time of day.
     void OnTargets();
     // Report k (from 1) of the report field's text into the fields; a message when there is none.
-    void OnLoadTarget(std::size_t report);
+    // Whether a report was loaded.
+    bool OnLoadTarget(std::size_t report);
     // The list's shown row (from 0, top to bottom) into the fields: its own report, whatever the
-    // report field holds by then.
-    void OnLoadListedTarget(std::size_t shownRow);
+    // report field holds by then. Whether there was such a row.
+    bool OnLoadListedTarget(std::size_t shownRow);
 
     // Whether the report field holds more than one report: reading it then fills the target list.
     bool FieldHoldsSeveralReports() const;

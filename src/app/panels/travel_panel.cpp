@@ -14,6 +14,28 @@
 #include "travel/missile_range.h"
 
 namespace quorvel {
+namespace {
+
+// The number a cell shows ("12", "1.234"); nothing for any other text ("----").
+std::optional<Wide> CellNumber(std::string_view text) {
+    Wide value = 0;
+    int digits = 0;
+    for (const char c : text) {
+        if (c == '.') continue;
+        // Thirty digits stay far within 128 bits.
+        if (c < '0' || c > '9' || ++digits > 30) return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return digits > 0 ? std::optional(value) : std::nullopt;
+}
+
+// A unit beside a cell's number in the form the number takes; the many form beside no number.
+std::string UnitFor(const LanguageTexts& texts, const CountedText& unit, std::string_view number) {
+    const std::optional<Wide> count = CellNumber(number);
+    return count ? texts.Count(unit, *count) : unit[static_cast<std::size_t>(PluralForm::Many)];
+}
+
+}  // namespace
 
 void TravelPanel::OnCalcFlightTime() {
     MainForm& form = m_context.form;
@@ -50,7 +72,9 @@ void TravelPanel::OnCalcFlightTime() {
                                                    : texts.msgOutOfRange);
     }
     if (startGone) form.SetText(ControlId::FlightMessage, texts.msgStartPositionGone);
-    form.SetText(ControlId::FlightUnitFirst, texts.flightUnitFirst);
+    form.SetText(ControlId::FlightUnitFirst,
+                 UnitFor(texts, texts.flightMinutes,
+                         flight.outcome == FlightOutcome::Success ? std::to_string(flight.systems) : ""));
     form.SetText(ControlId::FlightUnitSecond, texts.flightUnitSecond);
     if (flight.outcome == FlightOutcome::Success) {
         form.SetInt(ControlId::FlightSystems, flight.systems);
@@ -62,8 +86,7 @@ void TravelPanel::OnCalcFlightTime() {
         // force is said.
         const std::optional<std::int64_t> range = MissileRange(in.impulseDriveLevel, m_context.rangeRule);
         if (in.impulseDriveLevel > 0 && range && flight.systems > *range) {
-            form.SetText(ControlId::FlightMessage,
-                         FillPlaceholders(texts.msgBeyondRange, {std::to_string(*range)}));
+            form.SetText(ControlId::FlightMessage, texts.Count(texts.msgBeyondRange, *range));
         }
     } else {
         form.SetText(ControlId::FlightSystems, kNoFlightTimeCell);
@@ -76,7 +99,8 @@ void TravelPanel::OnCalcRange() {
     const std::int32_t level = m_context.inputs.impulseDriveLevel;
     if (const std::optional<std::int64_t> range = MissileRange(level, m_context.rangeRule)) {
         m_context.form.SetInt(ControlId::RangeResult, *range);
-        m_context.form.SetText(ControlId::RangeUnit, m_context.texts.rangeUnit);
+        m_context.form.SetText(ControlId::RangeUnit,
+                               m_context.texts.Count(m_context.texts.rangeUnit, Wide{*range}));
     }
 }
 
@@ -85,6 +109,41 @@ void TravelPanel::ResetCells() {
                          ControlId::FlightFixed, ControlId::FlightMessage, ControlId::FlightArrival,
                          ControlId::RangeResult, ControlId::RangeUnit}) {
         m_context.form.SetText(id, "");
+    }
+}
+
+void TravelPanel::Reword(const LanguageTexts& before) {
+    MainForm& form = m_context.form;
+    const LanguageTexts& texts = m_context.texts;
+    const auto cell = [&form](ControlId id) { return form.GetText(id); };
+    if (!cell(ControlId::FlightUnitFirst).empty()) {
+        form.SetText(ControlId::FlightUnitFirst,
+                     UnitFor(texts, texts.flightMinutes, cell(ControlId::FlightSystems)));
+    }
+    if (!cell(ControlId::FlightUnitSecond).empty())
+        form.SetText(ControlId::FlightUnitSecond, texts.flightUnitSecond);
+    if (!cell(ControlId::RangeUnit).empty()) {
+        form.SetText(ControlId::RangeUnit, UnitFor(texts, texts.rangeUnit, cell(ControlId::RangeResult)));
+    }
+
+    const std::string message = cell(ControlId::FlightMessage);
+    std::optional<std::string> reworded;
+    for (const auto& [was, is] : {std::pair(&before.msgOtherGalaxy, &texts.msgOtherGalaxy),
+                                  std::pair(&before.msgOutOfRange, &texts.msgOutOfRange),
+                                  std::pair(&before.msgStartPositionGone, &texts.msgStartPositionGone)}) {
+        if (!reworded && !message.empty() && message == *was) reworded = *is;
+    }
+    for (const std::string& form : before.msgBeyondRange) {
+        const auto values = reworded ? std::nullopt : PlaceholderValues(form, message);
+        const std::optional<Wide> range =
+            values && !values->empty() ? CellNumber(values->front()) : std::nullopt;
+        if (range) reworded = texts.Count(texts.msgBeyondRange, *range);
+    }
+    if (reworded) form.SetText(ControlId::FlightMessage, *reworded);
+
+    const auto arrival = PlaceholderValues(before.arrivalAt, cell(ControlId::FlightArrival));
+    if (arrival && !arrival->empty() && !cell(ControlId::FlightArrival).empty()) {
+        form.SetText(ControlId::FlightArrival, FillPlaceholders(texts.arrivalAt, {arrival->front()}));
     }
 }
 

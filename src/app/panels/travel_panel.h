@@ -33,6 +33,9 @@ public:
     void RefillBookList();
     // The flight-time and range cells as Reset all leaves them: empty.
     void ResetCells();
+    // A new language: the flight-time and range cells say what they said in its words (before: the
+    // texts of the language it replaced); their numbers and the arrival time stay.
+    void Reword(const LanguageTexts& before);
     // The book entry the list shows as selected, if any.
     std::optional<Position> ShownBookEntry() const;
 

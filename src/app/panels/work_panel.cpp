@@ -27,6 +27,11 @@ const SharedText* ReportOf(const FormContents& form) {
     return nullptr;
 }
 
+SharedText SettledReport(const FormContents& form) {
+    const SharedText* report = ReportOf(form);
+    return report != nullptr ? *report : SharedText();
+}
+
 }  // namespace
 
 SessionStrike WorkPanel::KeptStrike() const {
@@ -58,6 +63,7 @@ WorkState WorkPanel::Take() const {
     WorkState work;
     work.form = TakeFormContents(m_context.form);
     work.strike = KeptStrike();
+    work.launches = m_curve.LaunchesPlanned();
     work.plan = m_plan.State();
     work.language = m_language.Applied();
     // Texts equal to those of the latest snapshot share its storage; the report as last read is
@@ -79,23 +85,35 @@ void WorkPanel::Put(const WorkState& work) {
     if (!work.language.empty() && work.language != m_language.Applied()) m_language.Restore(work.language);
     PutFormContents(m_context.form, work.form);
     PutStrike(work.strike, work.readReport.Text());
+    m_curve.RestoreLaunches(work.launches);
     m_plan.Restore(work.plan);
     m_curve.FollowStrike();
 }
 
-void WorkPanel::StartStep() {
-    if (m_depth++ == 0) m_before = Take();
+namespace {}  // namespace
+
+void WorkPanel::StartStep(bool takesTyping) {
+    if (m_depth++ > 0) return;
+    m_before = Take();
+    m_takesTyping = takesTyping;
 }
 
 void WorkPanel::EndStep() {
     if (--m_depth > 0) return;
     // Taken while the step's start is the latest snapshot, so that unchanged texts are shared and
     // compare at once.
-    const bool changed = !(Take() == *m_before);
+    const WorkState after = Take();
     WorkState before = std::move(*m_before);
     m_before.reset();
     // A step that changed nothing (a cancelled dialog, a simulation of the same inputs) is none.
-    if (!changed) return;
+    if (after == before) return;
+    if (m_takesTyping && m_settledReport) {
+        for (auto& [id, text] : before.form.texts) {
+            if (id == ControlId::ReportText) text = *m_settledReport;
+        }
+    }
+    m_settledReport = SettledReport(after.form);
+    ++m_moves;
     m_undo.push_back(std::move(before));
     m_redo.clear();
     Bound();
@@ -111,6 +129,8 @@ void WorkPanel::StepBack(std::deque<WorkState>& from, std::deque<WorkState>& to)
     const WorkState work = std::move(from.back());
     from.pop_back();
     Put(work);
+    m_settledReport = SettledReport(work.form);
+    ++m_moves;
     Bound();
     SaveSession();
 }
@@ -144,9 +164,11 @@ void WorkPanel::Bound() {
 }
 
 void WorkPanel::Follow() {
-    WorkView view{m_view.number, m_undo.size(), m_redo.size(), m_plan.Count()};
+    // The report field as the window first shows it: typing from here on is the first step's.
+    if (!m_settledReport) m_settledReport = SharedText(m_context.form.GetText(ControlId::ReportText));
+    WorkView view{m_view.number, m_undo.size(), m_redo.size(), m_plan.Count(), m_moves};
     if (view.undoSteps == m_view.undoSteps && view.redoSteps == m_view.redoSteps &&
-        view.planSize == m_view.planSize && m_view.number > 0)
+        view.planSize == m_view.planSize && view.moves == m_view.moves && m_view.number > 0)
         return;
     ++view.number;
     m_view = view;
@@ -175,7 +197,9 @@ void WorkPanel::RestoreSession() {
     if (session->strike) PutStrike(*session->strike, m_context.form.GetText(ControlId::ReportText));
     m_context.inputs.primaryTarget = m_context.form.GetSelection(ControlId::PrimaryTargetList);
     m_context.inputs.neededTarget = m_context.form.GetSelection(ControlId::RequiredTargetList);
+    m_curve.ResumeLaunches();
     m_curve.FollowStrike();
+    m_settledReport = SettledReport(session->form);
 }
 
 }  // namespace quorvel

@@ -23,11 +23,13 @@
 namespace quorvel {
 
 // Everything a step may change and undo puts back: the form's contents, the inputs as last read
-// with the last strike, the attack plan and the language in force. Compared whole.
+// with the last strike, the launches planned for it, the attack plan and the language in force.
+// Compared whole.
 struct WorkState {
     FormContents form;
     SessionStrike strike;   // the inputs as last read (the report text apart) and the last strike
     SharedText readReport;  // the report text as last read
+    std::optional<LaunchRequest> launches;
     AttackPlan plan;
     std::filesystem::path language;
 
@@ -40,8 +42,10 @@ public:
               CurvePanel& curve)
         : m_context(context), m_strike(strike), m_plan(plan), m_language(language), m_curve(curve) {}
 
-    // A step starts and ends around an action; a step run inside another is part of it.
-    void StartStep();
+    // A step starts and ends around an action; a step run inside another is part of it. A step that
+    // takes the typing (reading the report field) takes back with it, when undone, what was typed
+    // or pasted into the report field since the last step.
+    void StartStep(bool takesTyping = false);
     void EndStep();
     bool InStep() const { return m_depth > 0; }
     void OnUndo();
@@ -86,7 +90,11 @@ private:
     std::deque<WorkState> m_undo;  // the work before each step, the latest last
     std::deque<WorkState> m_redo;
     std::optional<WorkState> m_before;  // the work when the step under way started
+    bool m_takesTyping = false;         // the step under way takes the report field's typing
+    // The report field as the last step, undo or redo left it: what typing since then started from.
+    std::optional<SharedText> m_settledReport;
     int m_depth = 0;
+    std::uint64_t m_moves = 0;  // steps taken, undone and redone
     bool m_keepSession = false;
     WorkView m_view;
 };

@@ -75,9 +75,8 @@ TEST(ApplyLanguageFile, PutsEveryCaptionListAndKeptTextInPlace) {
     EXPECT_EQ(texts.targetChoice[8], NumberedLine("de", 28));
     EXPECT_EQ(texts.msgAllInterceptedMany, NumberedLine("de", 49));
     EXPECT_EQ(texts.msgNothingToDestroy, NumberedLine("de", 54));
-    EXPECT_EQ(texts.flightUnitFirst, NumberedLine("de", 55));
     EXPECT_EQ(texts.flightUnitSecond, NumberedLine("de", 56));
-    EXPECT_EQ(texts.rangeUnit, NumberedLine("de", 58));
+    EXPECT_EQ(texts.rangeUnit[2], NumberedLine("de", kLineFirstWordsLine + 26));
     EXPECT_EQ(texts.msgOtherGalaxy, NumberedLine("de", 59));
     EXPECT_EQ(texts.allTypesChoice, NumberedLine("de", 67));
     EXPECT_EQ(texts.applyResultTip, NumberedLine("de", 68));
@@ -99,35 +98,31 @@ TEST(ApplyLanguageFile, StoredOnlyLinesAndDialogLinesNeverReachAControl) {
     EXPECT_EQ(w.Get(ControlId::ApplyResultButton), "<-x");
 }
 
-TEST(ApplyLanguageFile, ResetsInputsAndResultsAndSelectsTheFirstEntries) {
+TEST(ApplyLanguageFile, KeepsTheWorkAndSaysTheResultsInTheNewWords) {
     Window w;
     w.home.WriteLanguage(kEnglish, "en");
     w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kEnglish).string()));
     w.form.SetText(ControlId::RocketLauncherInput, "12");
+    w.form.SetText(ControlId::MissileInput, "3");
     w.form.SetText(ControlId::ReportText, "Spionagebericht");
-    w.form.SetText(ControlId::RocketLauncherDestroyed, "7");
-    w.form.SetText(ControlId::StatusLine, "hit");
     w.form.SelectListItem(ControlId::PrimaryTargetList, 4);
     w.form.SelectListItem(ControlId::RequiredTargetList, 6);
     w.dlg.Run(Action::PrimaryTargetChanged);
     w.dlg.Run(Action::NeededTargetChanged);
-    w.dlg.Run(Action::RequiredMissiles);  // reads the 12 rocket launchers
-    w.form.SetText(ControlId::RocketLauncherInput, "12");
-    w.form.SetText(ControlId::RocketLauncherDestroyed, "7");
-    w.form.SetText(ControlId::StatusLine, "hit");
+    w.dlg.Run(Action::Simulate);
+    const std::string destroyed = w.Get(ControlId::RocketLauncherDestroyed);
 
     w.home.WriteLanguage(kGerman, "de");
     w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kGerman).string()));
 
-    EXPECT_EQ(w.Get(ControlId::RocketLauncherInput), "");
-    EXPECT_EQ(w.Get(ControlId::ReportText), "");
-    EXPECT_EQ(w.Get(ControlId::RocketLauncherDestroyed), " ");
-    EXPECT_EQ(w.Get(ControlId::StatusLine), "");
-    EXPECT_EQ(w.dlg.Inputs().defenceCount[0], 0);
-    EXPECT_EQ(w.List(ControlId::PrimaryTargetList).selected, 0);
-    EXPECT_EQ(w.List(ControlId::RequiredTargetList).selected, 0);
-    EXPECT_EQ(w.dlg.Inputs().primaryTarget, 0);
-    EXPECT_EQ(w.dlg.Inputs().neededTarget, 0);
+    EXPECT_EQ(w.Get(ControlId::RocketLauncherInput), "12");
+    EXPECT_EQ(w.Get(ControlId::ReportText), "Spionagebericht");
+    EXPECT_EQ(w.Get(ControlId::RocketLauncherDestroyed), destroyed);
+    EXPECT_EQ(w.Get(ControlId::StatusLine), NumberedLine("de", kLineMsgMissilesHit));
+    EXPECT_EQ(w.Get(ControlId::VerdictMissiles), NumberedLine("de", kLineFirstWordsLine + 5)) << "2 spare";
+    EXPECT_EQ(w.List(ControlId::PrimaryTargetList).selected, 4);
+    EXPECT_EQ(w.List(ControlId::RequiredTargetList).selected, 6);
+    EXPECT_EQ(w.dlg.Inputs().primaryTarget, 4);
     EXPECT_EQ(w.List(ControlId::PrimaryTargetList).entries.size(), 9u) << "refilled, not appended";
     EXPECT_EQ(w.List(ControlId::RequiredTargetList).entries.size(), 9u);
 }
@@ -209,7 +204,9 @@ TEST(ApplyLanguageFile, ASecondFileReplacesEveryKeptText) {
     w.dlg.Run(Action::UseLanguageFile, ActionInput(0, LanguagePath(kGerman).string()));
     EXPECT_EQ(w.dlg.Texts().defenceLabel[0], "nur eine Zeile");
     EXPECT_EQ(w.dlg.Texts().msgMissilesHit, "");
-    EXPECT_EQ(w.dlg.Texts().rangeUnit, "");
+    EXPECT_EQ(w.dlg.Texts().flightUnitSecond, "");
+    // The counted forms come after line 72: a file without them takes the English file's.
+    EXPECT_EQ(w.dlg.Texts().missileCount[0], NumberedLine("en", kLineFirstWordsLine + 9));
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ TEST_P(FlightTimeForm, ShowsOutcomeWithUnitWords) {
     const LanguageTexts& texts = dlg.Texts();
     EXPECT_EQ(Text(C::FlightSystems), c.systems);
     EXPECT_EQ(Text(C::FlightFixed), c.fixed);
-    EXPECT_EQ(Text(C::FlightUnitFirst), texts.flightUnitFirst);
+    EXPECT_EQ(Text(C::FlightUnitFirst), texts.flightMinutes[2]) << "no case is of one minute";
     EXPECT_EQ(Text(C::FlightUnitSecond), texts.flightUnitSecond);
     const std::string message = c.message == Message::None         ? ""
                                 : c.message == Message::OutOfRange ? texts.msgOutOfRange
@@ -196,7 +196,7 @@ TEST_F(TravelHandlers, RangeShowsTheExactRangeWithItsUnit) {
         form.SetText(C::ImpulseDriveInput, c.level);
         dlg.Run(Action::Range);
         EXPECT_EQ(Text(C::RangeResult), c.range) << "level " << c.level;
-        EXPECT_EQ(Text(C::RangeUnit), dlg.Texts().rangeUnit);
+        EXPECT_EQ(Text(C::RangeUnit), dlg.Texts().rangeUnit[c.range == std::string("1") ? 0 : 2]);
         EXPECT_EQ(Text(C::ImpulseDriveInput), c.levelAfter);
     }
     EXPECT_EQ(Text(C::RangeResult), "4294967293") << "the last range stays shown";
