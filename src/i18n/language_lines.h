@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 242;
+inline constexpr int kLanguageLineCount = 243;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -147,6 +147,8 @@ inline constexpr int kLineMsgBeyondRange = 240;  // %1 the missile range in syst
 // Lines 241-242: the web page's own texts (its message box's button, the module's stop). One block
 // from kLineFirstPageLine on; the text table numbers its lines.
 inline constexpr int kLineFirstPageLine = 241;
+// Line 243: the loss curve window's module could not be loaded (%1 its file, %2 the reason).
+inline constexpr int kLineCurveModuleMissing = 243;
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;

@@ -205,6 +205,8 @@ constexpr TextRow kTextRows[] = {
     {kLineFirstPageLine + 1, Member<&T::pageStopped>, kEnglish,
      "Quorvel stopped after an internal error (perhaps the browser ran out of memory). The page starts "
      "again with your saved files."},
+    {kLineCurveModuleMissing, Member<&T::curveModuleMissing>, kEnglish,
+     "The loss curve window could not be loaded from %1: %2."},
 };
 
 static_assert([] {

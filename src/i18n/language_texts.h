@@ -132,6 +132,8 @@ struct LanguageTexts {
     // The web page: its message box's button, and what it says when the module stops (an abort).
     std::string messageBoxButton;
     std::string pageStopped;
+    // The loss curve window's module could not be loaded; %1 its file, %2 the reason.
+    std::string curveModuleMissing;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

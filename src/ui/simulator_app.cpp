@@ -47,18 +47,25 @@ int CSimulatorApp::StartApplication() {
     dlg.KeepSession();
     WatchBookFile(window, dlg);
 
-    if (options->startupCheck) {
-        QTimer::singleShot(0, &window, [&window, &dlg] {
+    int status = 0;
+    if (options->startupCheck || options->checkChart) {
+        QTimer::singleShot(0, &window, [&window, &dlg, &status, checkChart = options->checkChart] {
             // What the start found: the working folder and the caption the language gave Simulate.
             std::printf("startup-check\t%s\t%s\n", dlg.Folders().workingFolder.string().c_str(),
                         window.GetText(ControlId::SimulateButton).c_str());
+            if (std::string problem; checkChart && !window.OpenCurveWindow(&problem)) {
+                std::fprintf(stderr, "quorvel: %s\n", problem.c_str());
+                status = 1;
+            } else if (checkChart) {
+                std::printf("chart\t%s\n", window.ChartModule().string().c_str());
+            }
             std::fflush(stdout);
             window.done(QDialog::Accepted);
         });
     }
     window.exec();
     dlg.Run(Action::SaveSession);
-    return 0;
+    return status;
 }
 
 }  // namespace quorvel

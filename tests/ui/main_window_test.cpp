@@ -168,6 +168,35 @@ private slots:
         QCOMPARE(ColourName(f.Window().Control(ControlId::AttackerMetalLoss)), QStringLiteral("green"));
     }
 
+    void a_chart_module_that_does_not_load_is_named_in_an_error_box_and_the_window_goes_on_data() {
+        QTest::addColumn<QByteArray>("content");  // empty: no file
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QByteArray() << QStringLiteral("does not exist");
+        QTest::newRow("no library") << QByteArray("text") << QStringLiteral("too short");
+    }
+    void a_chart_module_that_does_not_load_is_named_in_an_error_box_and_the_window_goes_on() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        WindowFixture f;
+        if (!content.isEmpty()) f.WriteHomeFile(QStringLiteral("chart.so"), content);
+        f.Start();
+        f.Window().UseChartModule(f.HomePath(QStringLiteral("chart.so")).toStdString());
+        QString shown;
+        QVERIFY(f.WithNextModal([&] { f.Click(ControlId::CurveButton); },
+                                [&](QWidget& modal) {
+                                    auto* box = qobject_cast<QMessageBox*>(&modal);
+                                    QVERIFY(box != nullptr);
+                                    shown = box->text();
+                                    box->accept();
+                                }));
+        QVERIFY2(shown.contains(f.HomePath(QStringLiteral("chart.so"))) && shown.contains(reason),
+                 qPrintable(shown));
+        QVERIFY(f.Window().Curve() == nullptr);
+        TypeWorkedExample(f);
+        f.Click(ControlId::SimulateButton);
+        CheckWorkedExampleCells(f);
+    }
+
     void enter_simulates_from_any_control_and_keeps_the_window_open_data() {
         QTest::addColumn<int>("focused");
         QTest::newRow("numeric edit") << ToInt(ControlId::MissileInput);
