@@ -72,7 +72,7 @@ QLineEdit* CreateNumericEdit(const ControlRow& control, QWidget* parent) {
     // Any text may be typed: reading it is the handlers' job, with their own error message.
     const int digits = IsStrikeBox(control.box) ? 11 : 4;
     const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
-    const int textWidth = edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0')));
+    const int textWidth = digits * edit->fontMetrics().horizontalAdvance(QLatin1Char('0'));
     edit->setFixedWidth(textWidth + 2 * frame + 8);
     return edit;
 }

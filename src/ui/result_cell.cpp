@@ -1,5 +1,6 @@
 #include "ui/result_cell.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyle>
 #include <algorithm>
@@ -11,7 +12,7 @@ ResultCell::ResultCell(const QString& caption, const QString& minimumText, QWidg
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // A gap before the text, so that long numbers in neighbouring columns never run together.
-    setContentsMargins(fontMetrics().horizontalAdvance(QStringLiteral("00")), 0, 0, 0);
+    setContentsMargins(2 * fontMetrics().horizontalAdvance(QLatin1Char('0')), 0, 0, 0);
     KeepRoomFor(minimumText);
 }
 
@@ -27,20 +28,34 @@ void ResultCell::SetValue(const QString& text) {
     UpdateToolTip();
 }
 
-bool ResultCell::IsElided() const { return fontMetrics().horizontalAdvance(text()) > contentsRect().width(); }
+int ResultCell::Width(const QString& text, Measured& measured) const {
+    if (measured.width < 0 || measured.text != text) {
+        measured.text = text;
+        measured.width = fontMetrics().horizontalAdvance(text);
+    }
+    return measured.width;
+}
+
+void ResultCell::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    // Measured in the font the cell has now: a style or a language may change it.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        for (Measured* measured : {&m_shown, &m_room, &m_least}) measured->width = -1;
+    }
+}
+
+bool ResultCell::IsElided() const { return Width(text(), m_shown) > contentsRect().width(); }
 
 QSize ResultCell::sizeHint() const {
     const QMargins margins = contentsMargins();
-    // Measured in the font the cell has now: a style or a language may change it.
-    const int textWidth =
-        std::max(fontMetrics().horizontalAdvance(text()), fontMetrics().horizontalAdvance(m_minimumText));
+    const int textWidth = std::max(Width(text(), m_shown), Width(m_minimumText, m_room));
     return {textWidth + margins.left() + margins.right(), QLabel::sizeHint().height()};
 }
 
 QSize ResultCell::minimumSizeHint() const {
     // Room for a few digits and the ellipsis when the screen cannot hold the whole text.
     const QMargins margins = contentsMargins();
-    const int least = fontMetrics().horizontalAdvance(QStringLiteral("9.999…"));
+    const int least = Width(QStringLiteral("9.999…"), m_least);
     return {std::min(sizeHint().width(), least + margins.left() + margins.right()),
             QLabel::sizeHint().height()};
 }

@@ -28,11 +28,22 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // A text's width in the cell's font, measured once: layouts ask for the cell's size hints many
+    // times, and measuring means shaping the text anew.
+    struct Measured {
+        QString text;
+        int width = -1;
+    };
+    int Width(const QString& text, Measured& measured) const;
     void UpdateToolTip();
 
     QString m_minimumText;
+    mutable Measured m_shown;
+    mutable Measured m_room;
+    mutable Measured m_least;
 };
 
 }  // namespace quorvel
