@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins qt6-translations-l10n
-  qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
+  qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libfontconfig-dev
 )
 if [ "${1:-}" != run ]; then
   packages+=(

@@ -1,5 +1,7 @@
 #include "ui/simulator_app.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QLocale>
 #include <QTimer>
 #include <cstdio>
@@ -24,7 +26,14 @@ std::vector<std::string> ProgramArguments() {
 
 }  // namespace
 
-CSimulatorApp::CSimulatorApp(int& argc, char** argv) : m_app(argc, argv) {
+CSimulatorApp::~CSimulatorApp() {
+    if (m_fontConfiguration.joinable()) m_fontConfiguration.join();
+}
+
+CSimulatorApp::CSimulatorApp(int& argc, char** argv)
+    // Qt reads the same configuration on the first text it measures; fontconfig keeps one for
+    // the process, so the window takes this one.
+    : m_fontConfiguration([] { FcInit(); }), m_app(argc, argv) {
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationVersion(QString::fromUtf8(kVersion.data(), kVersion.size()));
     QApplication::setDesktopFileName(QString::fromUtf8(kApplicationId.data(), kApplicationId.size()));
@@ -39,6 +48,8 @@ int CSimulatorApp::StartApplication() {
     }
     if (PrintStartInformation(*options)) return 0;
 
+    // Two threads reading the configuration at once would each read it whole.
+    m_fontConfiguration.join();
     QuorvelWindow window;
     CSimulatorDlg dlg(window, StartProgramFolders(options->home));
     window.Attach(dlg);
