@@ -1,8 +1,9 @@
 #include "ui/chart_module.h"
 
+#include <unistd.h>
+
 #include <QLibrary>
 #include <cerrno>
-#include <unistd.h>
 
 #include "fileio/file_error.h"
 #include "ui/qt_text.h"

@@ -33,7 +33,8 @@ public:
 };
 
 // The module's one entry: a loss curve window over the logic `logic` gives.
-extern "C" CurveWindowHandle* quorvel_create_curve_window(QWidget* owner, std::function<CSimulatorDlg*()> logic);
+extern "C" CurveWindowHandle* quorvel_create_curve_window(QWidget* owner,
+                                                          std::function<CSimulatorDlg*()> logic);
 inline constexpr char kCurveWindowFactoryName[] = "quorvel_create_curve_window";
 
 // A loss curve window made by the module at `file`, which is loaded on the first call and stays

@@ -24,8 +24,8 @@ private:
 
 }  // namespace
 
-extern "C" Q_DECL_EXPORT CurveWindowHandle* quorvel_create_curve_window(QWidget* owner,
-                                                                        std::function<CSimulatorDlg*()> logic) {
+extern "C" Q_DECL_EXPORT CurveWindowHandle* quorvel_create_curve_window(
+    QWidget* owner, std::function<CSimulatorDlg*()> logic) {
     return new ModuleCurveWindow(new CurveWindow(owner, std::move(logic)));
 }
 
