@@ -14,6 +14,7 @@
 #include <array>
 #include <utility>
 
+#include "ui/drop_down_list.h"
 #include "ui/message_line.h"
 #include "ui/qt_text.h"
 #include "ui/result_cell.h"
@@ -98,12 +99,7 @@ QPushButton* CreateButton(const ControlRow& control, QWidget* parent) {
     return button;
 }
 
-QComboBox* CreateDropDown(QWidget* parent) {
-    auto* list = new QComboBox(parent);
-    list->setEditable(false);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    return list;
-}
+QComboBox* CreateDropDown(QWidget* parent) { return new DropDownList(parent); }
 
 // The boxes whose rows stand level, with the number of rows they line up (-1: all). The attacker's
 // loss stands level with the missile row.

@@ -1,6 +1,7 @@
 // The main window driven through its real widgets: typing, clicking, keys, the input error,
 // the colours of the loss totals and the about box.
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -432,6 +433,18 @@ private slots:
         QCOMPARE(w.GetSelection(book), -1);  // the selected entry is gone, no neighbour takes over
         w.SelectListItem(book, 7);
         QCOMPARE(w.GetSelection(book), -1);
+
+        // As wide as its widest entry as the entries change; its popup is built when first opened.
+        auto* list = f.Control<QComboBox>(book);
+        QVERIFY(list->findChild<QAbstractItemView*>() == nullptr);
+        const int narrow = list->sizeHint().width();
+        w.InsertListItem(book, 0, "1:499:15, far wider than any position");
+        QVERIFY(list->sizeHint().width() > narrow);
+        w.RemoveListItem(book, 0);
+        QCOMPARE(list->sizeHint().width(), narrow);
+        list->showPopup();
+        QVERIFY(list->findChild<QAbstractItemView*>() != nullptr);
+        list->hidePopup();
     }
 };
 
