@@ -14,10 +14,12 @@
 #include <array>
 #include <utility>
 
+#include "ui/caption_label.h"
 #include "ui/drop_down_list.h"
 #include "ui/message_line.h"
 #include "ui/qt_text.h"
 #include "ui/result_cell.h"
+#include "ui/titled_box.h"
 
 namespace quorvel {
 namespace {
@@ -50,8 +52,7 @@ bool IsResultLine(const ControlRow& control) {
 }
 
 QLabel* CreateLabel(const ControlRow& control, QWidget* parent) {
-    auto* label = new QLabel(ToQString(control.caption), parent);
-    label->setTextFormat(Qt::PlainText);
+    auto* label = new CaptionLabel(ToQString(control.caption), parent);
     if (IsColumnHeading(control)) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
@@ -222,7 +223,8 @@ void ControlWidgets::BuildBoxes(QWidget& window) {
     int rightmost = 0;
     for (const ControlRow& control : ControlTable()) {
         if (control.kind != ControlKind::GroupBox) continue;
-        auto* box = new QGroupBox(ToQString(control.caption), &window);
+        auto* box = new TitledBox(&window);
+        box->setTitle(ToQString(control.caption));
         box->setObjectName(QStringLiteral("control%1").arg(ToInt(control.id)));
         m_widgets[control.id] = box;
         m_grids[control.id] = new QGridLayout(box);

@@ -1,11 +1,24 @@
 #include "ui/result_cell.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QPainter>
 #include <QStyle>
 #include <algorithm>
 
 namespace quorvel {
+namespace {
+
+// The width of a text every cell of a font keeps room for, measured once for them all.
+int CommonWidth(const QFontMetrics& metrics, const QFont& font, const QString& text) {
+    static QHash<QString, int> widths;
+    const QString key = font.key() + QLatin1Char('\n') + text;
+    auto width = widths.constFind(key);
+    if (width == widths.cend()) width = widths.insert(key, metrics.horizontalAdvance(text));
+    return *width;
+}
+
+}  // namespace
 
 ResultCell::ResultCell(const QString& caption, const QString& minimumText, QWidget* parent)
     : QLabel(caption, parent) {
@@ -28,36 +41,41 @@ void ResultCell::SetValue(const QString& text) {
     UpdateToolTip();
 }
 
-int ResultCell::Width(const QString& text, Measured& measured) const {
-    if (measured.width < 0 || measured.text != text) {
-        measured.text = text;
-        measured.width = fontMetrics().horizontalAdvance(text);
+int ResultCell::ShownWidth() const {
+    if (m_measuredWidth < 0 || m_measuredText != text()) {
+        m_measuredText = text();
+        m_measuredWidth = fontMetrics().horizontalAdvance(m_measuredText);
     }
-    return measured.width;
+    return m_measuredWidth;
+}
+
+int ResultCell::LineHeight() const {
+    if (m_lineHeight < 0) m_lineHeight = QLabel::sizeHint().height();
+    return m_lineHeight;
 }
 
 void ResultCell::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
     // Measured in the font the cell has now: a style or a language may change it.
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        for (Measured* measured : {&m_shown, &m_room, &m_least}) measured->width = -1;
+        m_measuredWidth = -1;
+        m_lineHeight = -1;
     }
 }
 
-bool ResultCell::IsElided() const { return Width(text(), m_shown) > contentsRect().width(); }
+bool ResultCell::IsElided() const { return ShownWidth() > contentsRect().width(); }
 
 QSize ResultCell::sizeHint() const {
     const QMargins margins = contentsMargins();
-    const int textWidth = std::max(Width(text(), m_shown), Width(m_minimumText, m_room));
-    return {textWidth + margins.left() + margins.right(), QLabel::sizeHint().height()};
+    const int textWidth = std::max(ShownWidth(), CommonWidth(fontMetrics(), font(), m_minimumText));
+    return {textWidth + margins.left() + margins.right(), LineHeight()};
 }
 
 QSize ResultCell::minimumSizeHint() const {
     // Room for a few digits and the ellipsis when the screen cannot hold the whole text.
     const QMargins margins = contentsMargins();
-    const int least = Width(QStringLiteral("9.999…"), m_least);
-    return {std::min(sizeHint().width(), least + margins.left() + margins.right()),
-            QLabel::sizeHint().height()};
+    const int least = CommonWidth(fontMetrics(), font(), QStringLiteral("9.999…"));
+    return {std::min(sizeHint().width(), least + margins.left() + margins.right()), LineHeight()};
 }
 
 void ResultCell::paintEvent(QPaintEvent* event) {

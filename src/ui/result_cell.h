@@ -31,19 +31,17 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // A text's width in the cell's font, measured once: layouts ask for the cell's size hints many
-    // times, and measuring means shaping the text anew.
-    struct Measured {
-        QString text;
-        int width = -1;
-    };
-    int Width(const QString& text, Measured& measured) const;
+    // Layouts ask for the cell's size hints many times, and measuring a text means shaping it
+    // anew: the shown text is measured once per text, the room texts once per font for all cells,
+    // and the height (one line, whatever the text) once.
+    int ShownWidth() const;
+    int LineHeight() const;
     void UpdateToolTip();
 
     QString m_minimumText;
-    mutable Measured m_shown;
-    mutable Measured m_room;
-    mutable Measured m_least;
+    mutable QString m_measuredText;
+    mutable int m_measuredWidth = -1;
+    mutable int m_lineHeight = -1;
 };
 
 }  // namespace quorvel
