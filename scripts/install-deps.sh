@@ -12,7 +12,7 @@ if [ "${1:-}" != run ]; then
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth openbox imagemagick desktop-file-utils time
-    dpkg-dev lintian appstream clang-format-14
+    dpkg-dev lintian appstream clang-format-14 valgrind
   )
 fi
 "$(dirname "$0")/apt-install.sh" "${packages[@]}"
