@@ -5,14 +5,14 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins qt6-translations-l10n
-  qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
+  qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libfontconfig-dev
 )
 if [ "${1:-}" != run ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth openbox imagemagick desktop-file-utils time
-    dpkg-dev lintian appstream clang-format-14
+    dpkg-dev lintian appstream clang-format-14 valgrind
   )
 fi
 "$(dirname "$0")/apt-install.sh" "${packages[@]}"

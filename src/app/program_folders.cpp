@@ -21,13 +21,6 @@ bool IsFolder(const std::filesystem::path& path) {
     return std::filesystem::is_directory(path, ignored);
 }
 
-std::filesystem::path ExecutableFolder() {
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return std::filesystem::current_path(error);
-    return executable.parent_path();
-}
-
 // $XDG_DATA_HOME when it is an absolute path (as the XDG base directory rules ask), else
 // ~/.local/share for an absolute home folder; nothing without one.
 std::filesystem::path UserDataHome(const FolderEnvironment& environment) {
@@ -66,6 +59,21 @@ std::filesystem::path ProgramFolders::Resolve(const std::filesystem::path& relat
     if (dataFolder.empty()) return {};
     if (first == kDataFolder) return dataFolder / rest;
     return dataFolder / relative;
+}
+
+std::filesystem::path ExecutableFolder() {
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return std::filesystem::current_path(error);
+    return executable.parent_path();
+}
+
+std::filesystem::path ChartModuleFile(const std::filesystem::path& executableFolder) {
+    const std::filesystem::path file(kChartModuleFile);
+    const std::filesystem::path beside = executableFolder / file;
+    std::error_code ignored;
+    if (std::filesystem::exists(beside, ignored)) return beside;
+    return (executableFolder / std::filesystem::path(kInstalledModulesFromBin) / file).lexically_normal();
 }
 
 FolderEnvironment CurrentFolderEnvironment() {

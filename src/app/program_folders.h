@@ -45,6 +45,14 @@ struct FolderEnvironment {
 
 FolderEnvironment CurrentFolderEnvironment();
 
+// The folder of the running executable (/proc/self/exe), else the working folder.
+std::filesystem::path ExecutableFolder();
+
+// The loss curve window's module: beside the executable (the build folder, a portable folder), else
+// in the installed module folder. The window loads it on first open; it is the program's, so --home
+// does not move it.
+std::filesystem::path ChartModuleFile(const std::filesystem::path& executableFolder);
+
 // home: the --home folder (made absolute against the working folder); empty when none was given.
 ProgramFolders DecideProgramFolders(const std::filesystem::path& home, const FolderEnvironment& environment);
 

@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-inline constexpr int kLanguageLineCount = 301;
+inline constexpr int kLanguageLineCount = 302;
 // A stored text keeps at most this many characters of its line.
 inline constexpr std::size_t kMaxTextCharacters = 255;
 
@@ -160,6 +160,8 @@ inline constexpr int kLinePageCloseButton = 262;
 inline constexpr int kLineFirstWordsLine = 263;
 inline constexpr int kLineBookSaveTip = kLineFirstWordsLine + 37;
 inline constexpr int kLineBookDeleteTip = kLineFirstWordsLine + 38;
+// Line 302: the loss curve window's module could not be loaded (%1 its file, %2 the reason).
+inline constexpr int kLineCurveModuleMissing = 302;
 // A file without any line from here on (one written before the line existed) gets the English
 // file's text for it; lines 73-92 also keep a built-in English text for when that file is missing.
 inline constexpr int kLineFirstFallbackLine = kLinePlanMissilesCaption + 1;

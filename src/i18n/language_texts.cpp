@@ -240,6 +240,8 @@ constexpr TextRow kTextRows[] = {
     {kLineFirstWordsLine + 32, Member<&T::targetNameHeading>},  // the player's, the planet's
     {kLineFirstWordsLine + 34, Member<&T::targetNameTip>},
     {kLineFirstWordsLine + 36, Member<&T::reportPlaceholder>, kEnglish, "Paste an espionage report here"},
+    {kLineCurveModuleMissing, Member<&T::curveModuleMissing>, kEnglish,
+     "The loss curve window could not be loaded from %1: %2."},
 };
 
 static_assert([] {

@@ -169,6 +169,8 @@ struct LanguageTexts {
     // The flight-time box on a target beyond the missiles' range; %1 the range in systems.
     CountedText msgBeyondRange;
     std::string reportPlaceholder;  // the empty report field's words
+    // The loss curve window's module could not be loaded; %1 its file, %2 the reason.
+    std::string curveModuleMissing;
 };
 
 // A caption without its mnemonic marks: "&Save" -> "Save", "R&&D" -> "R&D".

@@ -14,7 +14,10 @@ CAboutDlg::CAboutDlg(const AboutView& about, QWidget* parent) : QDialog(parent) 
     setObjectName(QStringLiteral("aboutDialog"));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(ProgramIcon().pixmap(64, 64));
+    // Decoded for this box only; sharp on a scaled screen too (the 128 px icon at scale 2).
+    QPixmap picture = ProgramPixmap(devicePixelRatioF() > 1.0 ? 128 : 64);
+    if (!picture.isNull()) picture.setDevicePixelRatio(picture.width() / 64.0);
+    icon->setPixmap(picture);
     icon->setAlignment(Qt::AlignTop);
 
     auto* name = new QLabel(ToQString(about.name), this);

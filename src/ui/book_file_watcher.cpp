@@ -1,34 +1,68 @@
 #include "ui/book_file_watcher.h"
 
-#include <QFileInfo>
-#include <QFileSystemWatcher>
-#include <QTimer>
+#include <sys/stat.h>
+
+#include <QEvent>
+#include <QWidget>
+#include <filesystem>
+#include <string>
 
 #include "app/program_files.h"
 #include "app/simulator_dialog.h"
 
 namespace quorvel {
+namespace {
 
-void WatchBookFile(QObject& parent, CSimulatorDlg& dlg) {
-    const QString book = QString::fromStdString(dlg.HomePath(kBookFile).string());
-    const QString folder = QString::fromStdString(dlg.HomePath(kBookFile).parent_path().string());
-    auto* watcher = new QFileSystemWatcher(&parent);
-    auto* settle = new QTimer(watcher);
-    settle->setSingleShot(true);
-    settle->setInterval(50);
-    // The file is watched again each time, since a rename over it ends the watch.
-    const auto watch = [watcher, book, folder] {
-        if (!watcher->directories().contains(folder)) watcher->addPath(folder);
-        if (!watcher->files().contains(book) && QFileInfo::exists(book)) watcher->addPath(book);
-    };
-    watch();
-    QObject::connect(settle, &QTimer::timeout, watcher, [&dlg, watch] {
-        watch();
-        dlg.Run(Action::BookFileChanged);
-    });
-    const auto changed = [settle](const QString&) { settle->start(); };
-    QObject::connect(watcher, &QFileSystemWatcher::fileChanged, settle, changed);
-    QObject::connect(watcher, &QFileSystemWatcher::directoryChanged, settle, changed);
-}
+// What tells one state of the book file from another; all zero while there is none.
+struct FileState {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+
+    static FileState Of(const std::filesystem::path& file) {
+        struct stat status {};
+        if (::stat(file.c_str(), &status) != 0) return {};
+        return {status.st_dev, status.st_ino, status.st_size, status.st_mtim};
+    }
+    bool operator==(const FileState& other) const {
+        return device == other.device && inode == other.inode && size == other.size &&
+               modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+class BookFileLooker : public QObject {
+public:
+    BookFileLooker(QWidget& window, CSimulatorDlg& dlg)
+        : QObject(&window),
+          m_window(window),
+          m_dlg(dlg),
+          m_book(dlg.HomePath(kBookFile)),
+          m_seen(FileState::Of(m_book)) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &m_window && event->type() == QEvent::ActivationChange && m_window.isActiveWindow()) {
+            const FileState now = FileState::Of(m_book);
+            if (!(now == m_seen)) {
+                m_seen = now;
+                m_dlg.Run(Action::BookFileChanged);
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+    CSimulatorDlg& m_dlg;
+    const std::filesystem::path m_book;
+    FileState m_seen;
+};
+
+}  // namespace
+
+void WatchBookFile(QWidget& window, CSimulatorDlg& dlg) { new BookFileLooker(window, dlg); }
 
 }  // namespace quorvel

@@ -14,9 +14,12 @@
 #include <array>
 #include <utility>
 
+#include "ui/caption_label.h"
+#include "ui/drop_down_list.h"
 #include "ui/message_line.h"
 #include "ui/qt_text.h"
 #include "ui/result_cell.h"
+#include "ui/titled_box.h"
 
 namespace quorvel {
 namespace {
@@ -49,8 +52,7 @@ bool IsResultLine(const ControlRow& control) {
 }
 
 QLabel* CreateLabel(const ControlRow& control, QWidget* parent) {
-    auto* label = new QLabel(ToQString(control.caption), parent);
-    label->setTextFormat(Qt::PlainText);
+    auto* label = new CaptionLabel(ToQString(control.caption), parent);
     if (IsColumnHeading(control)) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
@@ -72,7 +74,7 @@ QLineEdit* CreateNumericEdit(const ControlRow& control, QWidget* parent) {
     // Any text may be typed: reading it is the handlers' job, with their own error message.
     const int digits = IsStrikeBox(control.box) ? 11 : 4;
     const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
-    const int textWidth = edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0')));
+    const int textWidth = digits * edit->fontMetrics().horizontalAdvance(QLatin1Char('0'));
     edit->setFixedWidth(textWidth + 2 * frame + 8);
     return edit;
 }
@@ -98,12 +100,7 @@ QPushButton* CreateButton(const ControlRow& control, QWidget* parent) {
     return button;
 }
 
-QComboBox* CreateDropDown(QWidget* parent) {
-    auto* list = new QComboBox(parent);
-    list->setEditable(false);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    return list;
-}
+QComboBox* CreateDropDown(QWidget* parent) { return new DropDownList(parent); }
 
 // The boxes whose rows stand level, with the number of rows they line up (-1: all). The attacker's
 // loss stands level with the missile row.
@@ -226,7 +223,8 @@ void ControlWidgets::BuildBoxes(QWidget& window) {
     int rightmost = 0;
     for (const ControlRow& control : ControlTable()) {
         if (control.kind != ControlKind::GroupBox) continue;
-        auto* box = new QGroupBox(ToQString(control.caption), &window);
+        auto* box = new TitledBox(&window);
+        box->setTitle(ToQString(control.caption));
         box->setObjectName(QStringLiteral("control%1").arg(ToInt(control.id)));
         m_widgets[control.id] = box;
         m_grids[control.id] = new QGridLayout(box);

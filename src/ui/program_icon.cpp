@@ -2,10 +2,7 @@
 
 #include <QCoreApplication>
 #include <QImageReader>
-#include <QPixmap>
 #include <QString>
-#include <array>
-#include <utility>
 
 // The icons are compiled into the static window library; its resource initialiser has to be
 // referenced for the linker to keep it.
@@ -14,27 +11,25 @@ static void InitIconResources() { Q_INIT_RESOURCE(quorvel); }
 namespace quorvel {
 namespace {
 
-QIcon LoadProgramIcon() {
-    InitIconResources();
-    QIcon icon;
-    for (int size : std::array{16, 32, 48, 64, 128, 256}) {
-        // Read as PNG outright: guessing the format would load every image plugin at start-up.
-        QImageReader reader(QStringLiteral(":/icons/quorvel-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        QImage image = reader.read();
-        // Handed over, the image is converted to the pixmap's format in place rather than copied.
-        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(std::move(image)));
-    }
-    return icon;
-}
+// The size the windows carry: large enough for a window switcher, scaled down for a title bar.
+constexpr int kWindowIconSize = 48;
 
 }  // namespace
+
+QPixmap ProgramPixmap(int size) {
+    InitIconResources();
+    // Read as PNG outright: guessing the format would load every image plugin.
+    QImageReader reader(QStringLiteral(":/icons/quorvel-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    // Handed over, the image is converted to the pixmap's format in place rather than copied.
+    return QPixmap::fromImage(reader.read());
+}
 
 QIcon ProgramIcon() {
     // Decoded once and shared by every window; released with the application object.
     static QIcon* icon = nullptr;
     if (icon == nullptr) {
-        icon = new QIcon(LoadProgramIcon());
+        icon = new QIcon(ProgramPixmap(kWindowIconSize));
         qAddPostRoutine([] {
             delete icon;
             icon = nullptr;

@@ -30,10 +30,12 @@
 
 #include "app/button_handlers.h"
 #include "app/program_files.h"
+#include "app/program_folders.h"
 #include "app/simulator_dialog.h"
+#include "text/placeholders.h"
 #include "ui/about_dialog.h"
+#include "ui/chart_module.h"
 #include "ui/contrast.h"
-#include "ui/curve_window.h"
 #include "ui/language_dialog.h"
 #include "ui/message_line.h"
 #include "ui/program_icon.h"
@@ -225,16 +227,35 @@ void QuorvelWindow::ShowTargetList() {
 }
 
 void QuorvelWindow::ShowCurve() {
-    // Created on first open only, so that a start pays for nothing but linking the chart library.
+    std::string problem;
+    if (!OpenCurveWindow(&problem)) ShowError(problem);
+}
+
+const std::filesystem::path& QuorvelWindow::ChartModule() {
+    if (m_chartModule.empty()) m_chartModule = ChartModuleFile(ExecutableFolder());
+    return m_chartModule;
+}
+
+bool QuorvelWindow::OpenCurveWindow(std::string* problem) {
+    // The chart module is loaded on first open only, so that a start links neither Qt Charts nor
+    // Qt SVG.
     if (m_curveWindow == nullptr) {
-        m_curveWindow = new CurveWindow(this, [this] { return m_dlg; });
+        std::string reason;
+        m_curveWindow = CreateCurveWindow(
+            ChartModule(), this, [this] { return m_dlg; }, m_texts.fileErrors, &reason);
+        if (m_curveWindow == nullptr) {
+            *problem = FillPlaceholders(m_texts.curveModuleMissing, {m_chartModule.string(), reason});
+            return false;
+        }
         m_curveWindow->UseTexts(m_texts);
-        PlaceBeside(*m_curveWindow);
+        PlaceBeside(*m_curveWindow->Widget());
     }
-    m_curveWindow->show();
-    m_curveWindow->raise();
-    m_curveWindow->activateWindow();
+    QWidget* window = m_curveWindow->Widget();
+    window->show();
+    window->raise();
+    window->activateWindow();
     FollowInCurveWindow();
+    return true;
 }
 
 void QuorvelWindow::PlaceBeside(QWidget& other) const {
@@ -261,8 +282,10 @@ void QuorvelWindow::PlaceBeside(QWidget& other) const {
     other.move(placed.topLeft());
 }
 
+CurveWindow* QuorvelWindow::Curve() const { return m_curveWindow ? m_curveWindow->Window() : nullptr; }
+
 void QuorvelWindow::FollowInCurveWindow() {
-    if (m_curveWindow == nullptr || !m_curveWindow->isVisible() || m_dlg == nullptr) return;
+    if (m_curveWindow == nullptr || !m_curveWindow->Widget()->isVisible() || m_dlg == nullptr) return;
     m_curveWindow->ShowCurve(m_dlg->View().curve);
 }
 

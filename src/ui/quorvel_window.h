@@ -5,7 +5,9 @@
 #include <QScrollArea>
 #include <QString>
 #include <QTranslator>
+#include <filesystem>
 #include <map>
+#include <memory>
 
 #include "app/main_form.h"
 #include "ui/control_widgets.h"
@@ -14,6 +16,7 @@ namespace quorvel {
 
 class CSimulatorDlg;
 class CurveWindow;
+class CurveWindowHandle;
 class ShareActions;
 class TargetListWindow;
 class WorkActions;
@@ -55,10 +58,18 @@ public:
     void ShowAbout() override;
     // A box with the question and its three buttons; Escape cancels.
     PlanLoadChoice AskPlanLoad(const PlanLoadQuestion& question) override;
-    // Opens the loss curve window, creating it the first time.
+    // Opens the loss curve window, creating it the first time from the chart module; a module that
+    // cannot be loaded is said in an error box naming its file.
     void ShowCurve() override;
     // The loss curve window once it was opened, else nullptr.
-    CurveWindow* Curve() const { return m_curveWindow; }
+    CurveWindow* Curve() const;
+    // The chart module the loss curve window comes from: the one ChartModuleFile() finds for this
+    // executable, unless another was set before the first open.
+    const std::filesystem::path& ChartModule();
+    void UseChartModule(std::filesystem::path file) { m_chartModule = std::move(file); }
+    // Creates the loss curve window on its first call and shows it; false with the error box's text
+    // when the chart module cannot be loaded.
+    bool OpenCurveWindow(std::string* problem);
     void UseLanguage(const LanguageTexts& texts, std::string_view locale) override;
     // Opens the target list window, creating it the first time, with the target panel's rows.
     void ShowTargetList() override;
@@ -123,7 +134,8 @@ private:
     QTranslator m_qtTexts;  // Qt's own texts (dialog buttons) in the window's language
     QString m_lastExportFolder;
     QAction* m_curveEntry = nullptr;
-    CurveWindow* m_curveWindow = nullptr;
+    std::filesystem::path m_chartModule;
+    std::unique_ptr<CurveWindowHandle> m_curveWindow;
     QAction* m_targetListEntry = nullptr;
     TargetListWindow* m_targetList = nullptr;
     std::uint64_t m_workMoves = 0;  // the work view's moves when the report field's typing was last folded

@@ -1,17 +1,31 @@
 #include "ui/result_cell.h"
 
+#include <QEvent>
+#include <QHash>
 #include <QPainter>
 #include <QStyle>
 #include <algorithm>
 
 namespace quorvel {
+namespace {
+
+// The width of a text every cell of a font keeps room for, measured once for them all.
+int CommonWidth(const QFontMetrics& metrics, const QFont& font, const QString& text) {
+    static QHash<QString, int> widths;
+    const QString key = font.key() + QLatin1Char('\n') + text;
+    auto width = widths.constFind(key);
+    if (width == widths.cend()) width = widths.insert(key, metrics.horizontalAdvance(text));
+    return *width;
+}
+
+}  // namespace
 
 ResultCell::ResultCell(const QString& caption, const QString& minimumText, QWidget* parent)
     : QLabel(caption, parent) {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // A gap before the text, so that long numbers in neighbouring columns never run together.
-    setContentsMargins(fontMetrics().horizontalAdvance(QStringLiteral("00")), 0, 0, 0);
+    setContentsMargins(2 * fontMetrics().horizontalAdvance(QLatin1Char('0')), 0, 0, 0);
     KeepRoomFor(minimumText);
 }
 
@@ -27,22 +41,41 @@ void ResultCell::SetValue(const QString& text) {
     UpdateToolTip();
 }
 
-bool ResultCell::IsElided() const { return fontMetrics().horizontalAdvance(text()) > contentsRect().width(); }
+int ResultCell::ShownWidth() const {
+    if (m_measuredWidth < 0 || m_measuredText != text()) {
+        m_measuredText = text();
+        m_measuredWidth = fontMetrics().horizontalAdvance(m_measuredText);
+    }
+    return m_measuredWidth;
+}
+
+int ResultCell::LineHeight() const {
+    if (m_lineHeight < 0) m_lineHeight = QLabel::sizeHint().height();
+    return m_lineHeight;
+}
+
+void ResultCell::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    // Measured in the font the cell has now: a style or a language may change it.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        m_measuredWidth = -1;
+        m_lineHeight = -1;
+    }
+}
+
+bool ResultCell::IsElided() const { return ShownWidth() > contentsRect().width(); }
 
 QSize ResultCell::sizeHint() const {
     const QMargins margins = contentsMargins();
-    // Measured in the font the cell has now: a style or a language may change it.
-    const int textWidth =
-        std::max(fontMetrics().horizontalAdvance(text()), fontMetrics().horizontalAdvance(m_minimumText));
-    return {textWidth + margins.left() + margins.right(), QLabel::sizeHint().height()};
+    const int textWidth = std::max(ShownWidth(), CommonWidth(fontMetrics(), font(), m_minimumText));
+    return {textWidth + margins.left() + margins.right(), LineHeight()};
 }
 
 QSize ResultCell::minimumSizeHint() const {
     // Room for a few digits and the ellipsis when the screen cannot hold the whole text.
     const QMargins margins = contentsMargins();
-    const int least = fontMetrics().horizontalAdvance(QStringLiteral("9.999…"));
-    return {std::min(sizeHint().width(), least + margins.left() + margins.right()),
-            QLabel::sizeHint().height()};
+    const int least = CommonWidth(fontMetrics(), font(), QStringLiteral("9.999…"));
+    return {std::min(sizeHint().width(), least + margins.left() + margins.right()), LineHeight()};
 }
 
 void ResultCell::paintEvent(QPaintEvent* event) {

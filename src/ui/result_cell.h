@@ -28,11 +28,20 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Layouts ask for the cell's size hints many times, and measuring a text means shaping it
+    // anew: the shown text is measured once per text, the room texts once per font for all cells,
+    // and the height (one line, whatever the text) once.
+    int ShownWidth() const;
+    int LineHeight() const;
     void UpdateToolTip();
 
     QString m_minimumText;
+    mutable QString m_measuredText;
+    mutable int m_measuredWidth = -1;
+    mutable int m_lineHeight = -1;
 };
 
 }  // namespace quorvel

@@ -1,5 +1,7 @@
 #include "ui/simulator_app.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QLocale>
 #include <QTimer>
 #include <cstdio>
@@ -24,7 +26,14 @@ std::vector<std::string> ProgramArguments() {
 
 }  // namespace
 
-CSimulatorApp::CSimulatorApp(int& argc, char** argv) : m_app(argc, argv) {
+CSimulatorApp::~CSimulatorApp() {
+    if (m_fontConfiguration.joinable()) m_fontConfiguration.join();
+}
+
+CSimulatorApp::CSimulatorApp(int& argc, char** argv)
+    // Qt reads the same configuration on the first text it measures; fontconfig keeps one for
+    // the process, so the window takes this one.
+    : m_fontConfiguration([] { FcInit(); }), m_app(argc, argv) {
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationVersion(QString::fromUtf8(kVersion.data(), kVersion.size()));
     QApplication::setDesktopFileName(QString::fromUtf8(kApplicationId.data(), kApplicationId.size()));
@@ -39,6 +48,8 @@ int CSimulatorApp::StartApplication() {
     }
     if (PrintStartInformation(*options)) return 0;
 
+    // Two threads reading the configuration at once would each read it whole.
+    m_fontConfiguration.join();
     QuorvelWindow window;
     CSimulatorDlg dlg(window, StartProgramFolders(options->home));
     window.Attach(dlg);
@@ -47,18 +58,25 @@ int CSimulatorApp::StartApplication() {
     dlg.KeepSession();
     WatchBookFile(window, dlg);
 
-    if (options->startupCheck) {
-        QTimer::singleShot(0, &window, [&window, &dlg] {
+    int status = 0;
+    if (options->startupCheck || options->checkChart) {
+        QTimer::singleShot(0, &window, [&window, &dlg, &status, checkChart = options->checkChart] {
             // What the start found: the working folder and the caption the language gave Simulate.
             std::printf("startup-check\t%s\t%s\n", dlg.Folders().workingFolder.string().c_str(),
                         window.GetText(ControlId::SimulateButton).c_str());
+            if (std::string problem; checkChart && !window.OpenCurveWindow(&problem)) {
+                std::fprintf(stderr, "quorvel: %s\n", problem.c_str());
+                status = 1;
+            } else if (checkChart) {
+                std::printf("chart\t%s\n", window.ChartModule().string().c_str());
+            }
             std::fflush(stdout);
             window.done(QDialog::Accepted);
         });
     }
     window.exec();
     dlg.Run(Action::SaveSession);
-    return 0;
+    return status;
 }
 
 }  // namespace quorvel

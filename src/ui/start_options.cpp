@@ -41,6 +41,8 @@ std::optional<StartOptions> ParseStartOptions(const std::vector<std::string>& ar
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == "--startup-check") {
             options.startupCheck = true;
+        } else if (arguments[i] == "--check-chart") {
+            options.checkChart = true;
         } else if (const std::size_t qt = QtOptionLength(arguments, i); qt > 0) {
             i += qt - 1;
         } else if (!TakeCommonOption(arguments, i, options)) {
@@ -57,7 +59,9 @@ bool PrintStartInformation(const StartOptions& options) {
         text = HelpText(
             kStartUsage,
             "Quorvel: what interplanetary missiles destroy of a planet's defences, and what it costs.",
-            "  --startup-check  show the window and quit once it is ready\n", options.home);
+            "  --startup-check  show the window and quit once it is ready\n"
+            "  --check-chart    as --startup-check, opening the loss curve window before quitting\n",
+            options.home);
     } else if (options.version) {
         text = VersionText("quorvel");
     } else {

@@ -13,6 +13,9 @@ namespace quorvel {
 struct StartOptions : CommonOptions {
     // Start as usual, show the window, and quit as soon as the event loop is first idle.
     bool startupCheck = false;
+    // As startupCheck, and the loss curve window is opened before quitting: the chart module must
+    // load (status 1 and the reason on standard error when it does not).
+    bool checkChart = false;
 };
 
 // Arguments after the program name; nothing when one is not understood, and then problem (when
@@ -22,7 +25,7 @@ std::optional<StartOptions> ParseStartOptions(const std::vector<std::string>& ar
                                               std::string* problem = nullptr);
 
 inline constexpr const char* kStartUsage =
-    "Usage: quorvel [--home DIR] [--startup-check] [--help] [--version]";
+    "Usage: quorvel [--home DIR] [--startup-check] [--check-chart] [--help] [--version]";
 
 // For --help or --version: prints the text to standard output and gives true. False otherwise.
 bool PrintStartInformation(const StartOptions& options);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program_files.h"
+#include "app/version.h"
 #include "support/test_home.h"
 
 namespace quorvel {
@@ -89,6 +90,16 @@ TEST(ProgramFolders, HomeOverridesBothModesAndIsMadeAbsolute) {
         EXPECT_EQ(f.languageFolders, std::vector<fs::path>{own / "languages"});
         EXPECT_EQ(f.dataFolder, own / "data");
     }
+}
+
+TEST(ProgramFolders, TheChartModuleIsBesideTheExecutableElseInTheInstalledLibraryFolder) {
+    Layouts l;
+    const fs::path file(kChartModuleFile);
+    l.root.Write("build/bin/" + file.string(), "");
+    EXPECT_EQ(ChartModuleFile(l.buildBin), l.buildBin / file);
+    const fs::path installed = ChartModuleFile(l.installedBin);
+    EXPECT_EQ(installed.parent_path().filename(), "quorvel");
+    EXPECT_TRUE(installed.string().starts_with((l.root / "usr/lib/").string())) << installed;
 }
 
 TEST(ProgramFolders, ResolvesPlayersFilesAndTakesThePlayersLanguageFileFirst) {

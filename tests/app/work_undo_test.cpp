@@ -177,6 +177,24 @@ TEST(Session, APageTooLongForTheSessionIsLeftOutAndTheRestComesBack) {
     EXPECT_EQ(TakeFormContents(next.form), TakeFormContents(first.form));
 }
 
+TEST(Session, WorkUnchangedSinceItWasWrittenOrReadIsNotWrittenAgain) {
+    Program first;
+    first.dlg.KeepSession();
+    Simulated(first);
+    Program next;
+    next.home.Write(kSessionFile, first.home.Read(kSessionFile));
+    next.dlg.KeepSession();
+    // Another window's session since then stays while neither window's work changes.
+    for (Program* p : {&first, &next}) {
+        p->home.Write(kSessionFile, "another window's");
+        p->dlg.Run(Action::SaveSession);
+        EXPECT_EQ(p->home.Read(kSessionFile), "another window's");
+        p->Set(C::MissileInput, "4");  // typed, not yet a step
+        p->dlg.Run(Action::SaveSession);
+        EXPECT_NE(p->home.Read(kSessionFile), "another window's");
+    }
+}
+
 TEST(StartLanguage, TheDesktopsLanguageWithoutASavedChoice) {
     testing::TestHome home;
     const std::filesystem::path choice = home.Path() / kLanguageSaveFile;

@@ -3,7 +3,8 @@
 # read-only and runs the unpacked quorvel-batch as an ordinary player whose home is an empty folder:
 # a start position saved and a language chosen must both be there at the next start, kept under
 # ~/.local/share/quorvel, or under $XDG_DATA_HOME/quorvel when that is set; a language file of the
-# player's wins over the installed one; --home overrides both.
+# player's wins over the installed one; --home overrides both. The window (offscreen) opens the loss
+# curve window from the chart module in the package's library folder.
 #   deb_as_player.sh PACKAGE.deb
 set -eu
 deb=$1
@@ -76,4 +77,9 @@ cp "$work/root/usr/share/quorvel/languages/"*_lang.dat "$work/own/languages/"
 [ "$(id -u)" -eq 0 ] && chown -R 65534:65534 "$work/own"
 printf '%s\n' "$first" | run "$work/home2" "$work/xdg" --home "$work/own" >/dev/null
 [ "$(cat "$work/own/data/QuorvelData.dat")" = "1 100 7" ] || fail "--home not used"
+# The window finds its chart module in the installed layout and opens the loss curve window.
+out=$(as_player env -i HOME="$work/home" QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/quorvel" --check-chart \
+      2>"$work/chart.err") || fail "the chart does not open: $(cat "$work/chart.err")"
+printf '%s\n' "$out" | grep -q "^chart	$work/root/usr/lib/.*quorvel/libquorvel_chart.so$" ||
+    fail "the chart module is not the installed one: $out"
 echo "package as player ok"

@@ -1,9 +1,10 @@
 #!/bin/sh
 # Installs the build into a fresh prefix and checks the Linux layout (executables, languages under
 # share/quorvel, desktop entry, metainfo, icons, man pages, documents), then starts the installed
-# window from another folder: it keeps the player's files under $HOME/.local/share/quorvel.
-# Then the portable component: one folder with the executables, languages/ and an empty book,
-# which a second installation keeps, and which the window uses as it is.
+# window from another folder: it keeps the player's files under $HOME/.local/share/quorvel and opens
+# the loss curve window from the installed chart module. Then the portable component: one folder
+# with the executables, the chart module, languages/ and an empty book, which a second installation
+# keeps, and which the window uses as it is.
 set -eu
 build="$1"
 work=$(mktemp -d)
@@ -28,19 +29,22 @@ if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/share/applications/$id.desktop"
 fi
 mkdir "$work/home"
-out=$(cd / && HOME="$work/home" XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$prefix/bin/quorvel" --startup-check 2>/dev/null)
-[ "$(printf '%s' "$out" | cut -f2)" = "$work/home/.local/share/quorvel" ] || fail "installed window runs in '$out'"
-[ "$(printf '%s' "$out" | cut -f3)" = "&Simulate" ] || fail "installed window found no language: '$out'"
+out=$(cd / && HOME="$work/home" XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$prefix/bin/quorvel" --check-chart 2>/dev/null)
+line1=$(printf '%s\n' "$out" | head -1)
+[ "$(printf '%s' "$line1" | cut -f2)" = "$work/home/.local/share/quorvel" ] || fail "installed window runs in '$out'"
+[ "$(printf '%s' "$line1" | cut -f3)" = "&Simulate" ] || fail "installed window found no language: '$out'"
+printf '%s\n' "$out" | grep -q "^chart	$prefix/lib/.*quorvel/libquorvel_chart.so$" || fail "installed chart: '$out'"
 
 portable="$work/portable"
 cmake --install "$build" --component portable --prefix "$portable" >/dev/null
-for f in quorvel quorvel-batch languages/eng_lang.dat data/QuorvelData.dat LICENSE; do
+for f in quorvel quorvel-batch libquorvel_chart.so languages/eng_lang.dat data/QuorvelData.dat LICENSE; do
     [ -e "$portable/$f" ] || fail "portable $f missing"
 done
 [ -s "$portable/data/QuorvelData.dat" ] && fail "the installed book is not empty"
 echo "1 2 3" >"$portable/data/QuorvelData.dat"
 cmake --install "$build" --component portable --prefix "$portable" >/dev/null
 [ "$(cat "$portable/data/QuorvelData.dat")" = "1 2 3" ] || fail "reinstalling replaced the book"
-out=$(cd / && QT_QPA_PLATFORM=offscreen "$portable/quorvel" --startup-check 2>/dev/null)
-[ "$(printf '%s' "$out" | cut -f2)" = "$portable" ] || fail "portable window runs in '$out'"
+out=$(cd / && QT_QPA_PLATFORM=offscreen "$portable/quorvel" --check-chart 2>/dev/null)
+[ "$(printf '%s\n' "$out" | head -1 | cut -f2)" = "$portable" ] || fail "portable window runs in '$out'"
+printf '%s\n' "$out" | grep -q "^chart	$portable/libquorvel_chart.so$" || fail "portable chart: '$out'"
 echo "install layout ok"

@@ -1,6 +1,7 @@
 // The main window driven through its real widgets: typing, clicking, keys, the input error,
 // the colours of the loss totals and the about box.
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -166,6 +167,35 @@ private slots:
         // The defender lost more metal than the attacker.
         QCOMPARE(ColourName(f.Window().Control(ControlId::DefenderMetalTotal)), QStringLiteral("red"));
         QCOMPARE(ColourName(f.Window().Control(ControlId::AttackerMetalLoss)), QStringLiteral("green"));
+    }
+
+    void a_chart_module_that_does_not_load_is_named_in_an_error_box_and_the_window_goes_on_data() {
+        QTest::addColumn<QByteArray>("content");  // empty: no file
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QByteArray() << QStringLiteral("does not exist");
+        QTest::newRow("no library") << QByteArray("text") << QStringLiteral("too short");
+    }
+    void a_chart_module_that_does_not_load_is_named_in_an_error_box_and_the_window_goes_on() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        WindowFixture f;
+        if (!content.isEmpty()) f.WriteHomeFile(QStringLiteral("chart.so"), content);
+        f.Start();
+        f.Window().UseChartModule(f.HomePath(QStringLiteral("chart.so")).toStdString());
+        QString shown;
+        QVERIFY(f.WithNextModal([&] { f.Click(ControlId::CurveButton); },
+                                [&](QWidget& modal) {
+                                    auto* box = qobject_cast<QMessageBox*>(&modal);
+                                    QVERIFY(box != nullptr);
+                                    shown = box->text();
+                                    box->accept();
+                                }));
+        QVERIFY2(shown.contains(f.HomePath(QStringLiteral("chart.so"))) && shown.contains(reason),
+                 qPrintable(shown));
+        QVERIFY(f.Window().Curve() == nullptr);
+        TypeWorkedExample(f);
+        f.Click(ControlId::SimulateButton);
+        CheckWorkedExampleCells(f);
     }
 
     void enter_simulates_from_any_control_and_keeps_the_window_open_data() {
@@ -403,6 +433,18 @@ private slots:
         QCOMPARE(w.GetSelection(book), -1);  // the selected entry is gone, no neighbour takes over
         w.SelectListItem(book, 7);
         QCOMPARE(w.GetSelection(book), -1);
+
+        // As wide as its widest entry as the entries change; its popup is built when first opened.
+        auto* list = f.Control<QComboBox>(book);
+        QVERIFY(list->findChild<QAbstractItemView*>() == nullptr);
+        const int narrow = list->sizeHint().width();
+        w.InsertListItem(book, 0, "1:499:15, far wider than any position");
+        QVERIFY(list->sizeHint().width() > narrow);
+        w.RemoveListItem(book, 0);
+        QCOMPARE(list->sizeHint().width(), narrow);
+        list->showPopup();
+        QVERIFY(list->findChild<QAbstractItemView*>() != nullptr);
+        list->hidePopup();
     }
 };
 

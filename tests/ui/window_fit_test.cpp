@@ -8,6 +8,7 @@
 #include "app/control_table.h"
 #include "i18n/language_lines.h"
 #include "i18n/language_table.h"
+#include "ui/caption_label.h"
 #include "ui/message_line.h"
 #include "ui/result_cell.h"
 #include "window_fixture.h"
@@ -32,10 +33,18 @@ void ShowWidestResults(WindowFixture& f, bool withMissiles) {
     QTest::qWait(0);
 }
 
-// Checks that a result cell shows its whole text; names the cell when not.
+// Checks that every caption and result cell shows its whole text; names the control when not.
 void CheckCellsShowWholeTexts(WindowFixture& f, const QString& where) {
     for (const ControlRow& control : ControlTable()) {
         const ControlId id = control.id;
+        if (auto* caption = qobject_cast<CaptionLabel*>(f.Window().Control(id))) {
+            const int needed = caption->fontMetrics().size(Qt::TextShowMnemonic, caption->text()).width();
+            QVERIFY2(needed <= caption->contentsRect().width(),
+                     qPrintable(QStringLiteral("%1: caption %2 '%3' cut")
+                                    .arg(where)
+                                    .arg(ToInt(id))
+                                    .arg(caption->text())));
+        }
         auto* cell = qobject_cast<ResultCell*>(f.Window().Control(id));
         if (cell == nullptr) continue;
         const int needed = cell->fontMetrics().horizontalAdvance(cell->text());

@@ -178,11 +178,12 @@ void WorkPanel::SaveSession() const {
     if (!m_keepSession) return;
     // The session is a convenience: a data folder that cannot take it costs nothing but the next
     // start's empty form, so no box interrupts the player's step for it.
+    std::string text = SessionText({TakeFormContents(m_context.form), KeptStrike()});
+    if (text == m_sessionOnDisk) return;
     std::error_code ignored;
     const std::filesystem::path file = m_context.HomePath(kSessionFile);
     std::filesystem::create_directories(file.parent_path(), ignored);
-    static_cast<void>(
-        ReplaceFileAtomically(file, SessionText({TakeFormContents(m_context.form), KeptStrike()})));
+    if (ReplaceFileAtomically(file, text) == WriteOutcome::Ok) m_sessionOnDisk = std::move(text);
 }
 
 void WorkPanel::RestoreSession() {
@@ -200,6 +201,8 @@ void WorkPanel::RestoreSession() {
     m_curve.ResumeLaunches();
     m_curve.FollowStrike();
     m_settledReport = SettledReport(session->form);
+    // The file holds this work already: an exit without a change need not write it again.
+    m_sessionOnDisk = SessionText({TakeFormContents(m_context.form), KeptStrike()});
 }
 
 }  // namespace quorvel

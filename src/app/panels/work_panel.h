@@ -11,6 +11,7 @@
 #include <deque>
 #include <filesystem>
 #include <optional>
+#include <string>
 
 #include "app/form_contents.h"
 #include "app/panels/curve_panel.h"
@@ -54,7 +55,8 @@ public:
     void OnNewPlan() { m_plan.OnNewPlan(); }
 
     // From now on the session file is rewritten after each step and at exit (the window and the
-    // page; the batch keeps none, so that its scripts stay repeatable).
+    // page; the batch keeps none, so that its scripts stay repeatable) when the work differs from
+    // what this window last wrote or read: an unchanged session costs no write and no flush.
     void KeepSession() { m_keepSession = true; }
     // The inputs and results of the session file onto the form; a missing, damaged or foreign file
     // changes nothing.
@@ -96,6 +98,8 @@ private:
     int m_depth = 0;
     std::uint64_t m_moves = 0;  // steps taken, undone and redone
     bool m_keepSession = false;
+    // The session text this window last wrote, or the one its restored work gives.
+    mutable std::string m_sessionOnDisk;
     WorkView m_view;
 };
 
