@@ -49,6 +49,8 @@ const bridge = {
   storageError: (file, which) =>
     bridge.unescape(call('quorvel_storage_error', 'string', [file], [which]).split('\t')[1]?.trimEnd() ?? ''),
   saveSession: () => quorvel.ccall('quorvel_save_session', null, [], []),
+  // The address links of share codes open: the page's own, without its fragment.
+  setPageAddress: () => call('quorvel_set_page_address', null, [location.href.split('#')[0]]),
 };
 
 // ---- Drawing -------------------------------------------------------------------------------
@@ -200,20 +202,34 @@ function takeEdits() {
   return sets;
 }
 
-// The edits, then the lines.
+// The edits, then the lines. A line may be a function that calls the program itself (a dropped
+// file); a question the program asks (the plan's) is answered by running the same lines again.
 function act(...lines) {
   const sets = takeEdits();
   const started = performance.now();
-  bridge.run([...sets, ...lines].join('\n'));
+  let batch = sets;
+  const flush = () => {
+    if (batch.length) bridge.run(batch.join('\n'));
+    batch = [];
+  };
+  for (const line of lines) {
+    if (typeof line !== 'function') {
+      batch.push(line);
+      continue;
+    }
+    flush();
+    line();
+  }
+  flush();
   const printed = bridge.output();
   window.quorvelLastRunMs = performance.now() - started; // the program's work alone
   const view = draw(bridge.view(true)); // only what changed is drawn again
   window.quorvelLastActionMs = performance.now() - started; // the program's work and the drawing
   save();
-  return handle(printed, view);
+  return handle(printed, view, lines);
 }
 
-async function handle(printed, view) {
+async function handle(printed, view, lines = []) {
   for (const line of printed.split('\n').filter(Boolean)) {
     const [kind, ...fields] = line.split('\t');
     const text = fields.map((field) => bridge.unescape(field)).join('\t');
@@ -223,6 +239,7 @@ async function handle(printed, view) {
     else if (kind === 'clipboard') navigator.clipboard?.writeText(text).catch(() => {});
     else if (kind === 'language-dialog' && !handle.answering) await chooseLanguage(view);
     else if (kind === 'save-dialog' && !handle.answering) await exportPlan(view);
+    else if (kind === 'plan-dialog' && !handle.answering) await askPlan(view, lines);
     else if (kind === 'closed') restart();
     else if (parts.events[kind]) await parts.events[kind](text, view);
   }
@@ -315,6 +332,32 @@ async function exportPlan(view) {
   download(name, contents, 'text/plain');
 }
 
+// A code of a plan asked whether it replaces the plan or goes at its end: the page's dialog shows
+// the program's question, and the answer goes back with the lines that asked; cancel sends nothing.
+async function askPlan(view, lines) {
+  const texts = view.codes.planDialog;
+  const dialog = $('plan-question');
+  $('plan-question-title').textContent = texts.title;
+  $('plan-question-text').textContent = texts.question;
+  for (const answer of ['replace', 'extend', 'cancel']) $(`plan-question-${answer}`).textContent = texts[answer];
+  dialog.returnValue = '';
+  dialog.showModal();
+  await new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true }));
+  if (dialog.returnValue === 'replace' || dialog.returnValue === 'extend') {
+    await answered(`answer plan ${dialog.returnValue}`, ...lines);
+  }
+}
+
+// The page opened with a link (or its fragment changed to one): the program loads the code as the
+// batch's open does, or says why it refuses it; the fragment goes, so that a reload does not load
+// it again.
+function openFragment() {
+  if (location.hash.length <= 1) return;
+  const link = location.href;
+  history.replaceState(history.state, '', link.split('#')[0]);
+  return act(`open ${bridge.escape(link)}`);
+}
+
 async function answered(...lines) {
   handle.answering = true;
   try {
@@ -338,8 +381,14 @@ function save() {
   );
 }
 
-function restart() {
+// The program starts (again) with the page's address, so that it offers links.
+function start() {
   bridge.start(home);
+  bridge.setPageAddress();
+}
+
+function restart() {
+  start();
   bridge.output();
   draw(bridge.view());
 }
@@ -398,8 +447,12 @@ function onContextMenu(event) {
   const entries = [
     ...parts.menuFirst.flatMap((more) => more(view)),
     ...view.copyStrike.map((text, i) => [text, `copy ${['text', 'bbcode', 'markdown'][i]}`, { keys: i ? '' : 'Ctrl+C' }]),
+    ...codeEntries(view.codes, 0),
     '-',
     ...view.copyPlan.map((text, i) => [text, `copy plan ${['text', 'bbcode', 'markdown'][i]}`]),
+    ...codeEntries(view.codes, 1),
+    '-',
+    ...codeEntries(view.codes, 2),
     '-',
     [view.paste, pasteAndRead, { keys: 'Ctrl+Shift+V' }],
     ...parts.menuLast.flatMap((more) => more(view)),
@@ -427,6 +480,12 @@ function onContextMenu(event) {
   menu.style.left = `${Math.max(0, Math.min(event.clientX, innerWidth - menu.offsetWidth))}px`;
   menu.style.top = `${Math.max(0, Math.min(event.clientY, innerHeight - menu.offsetHeight))}px`;
   menu.querySelector('button:enabled')?.focus();
+}
+// The share code of the strike (0), the plan (1) or the target list (2), and its link when the
+// program offers links, as the window's menu has them.
+function codeEntries(codes, kind) {
+  const copy = `copy ${['', 'plan ', 'targets '][kind]}`;
+  return [[codes.copyCode[kind], `${copy}code`], ...(codes.links ? [[codes.copyLink[kind], `${copy}link`]] : [])];
 }
 // The arrow keys walk the menu's entries.
 function onMenuKey(event) {
@@ -484,7 +543,7 @@ async function main() {
   await new Promise((resolve) => FS.syncfs(true, resolve));
   canSave = await holdFiles();
   performance.mark('storage');
-  bridge.start(home);
+  start();
   const printed = bridge.output();
   const view = bridge.view();
   build(view);
@@ -505,7 +564,10 @@ async function main() {
   window.quorvelReadyMs = performance.now(); // since the navigation started
   document.body.dataset.ready = 'true';
   if (!canSave) await showMessage(bridge.storageError('data', 1), true);
-  await handle(printed, view);
+  const started = handle(printed, view);
+  openFragment();
+  addEventListener('hashchange', openFragment);
+  await started;
 }
 
 // One tab owns the player's files; another says so and keeps its changes to itself.

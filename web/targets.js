@@ -133,14 +133,18 @@ document.addEventListener('drop', async (event) => {
   }
 });
 async function listFiles(files) {
-  const FS = quorvel.FS;
-  FS.mkdirTree(droppedFolder);
-  FS.chdir(droppedFolder); // the program names the file as the player knows it
-  for (const file of files) {
-    const bytes = new Uint8Array(await file.slice(0, targetList.view.largestFile + 1).arrayBuffer());
-    FS.writeFile(file.name, bytes);
-    call('quorvel_list_target_file', null, [file.name]);
-    FS.unlink(file.name);
-  }
-  act(); // what the program said, and the list
+  const read = await Promise.all(
+    files.map(async (file) => [file.name, new Uint8Array(await file.slice(0, targetList.view.largestFile + 1).arrayBuffer())]),
+  );
+  // Again with the answer when a file's code asks about the plan.
+  act(() => {
+    const FS = quorvel.FS;
+    FS.mkdirTree(droppedFolder);
+    FS.chdir(droppedFolder); // the program names the file as the player knows it
+    for (const [name, bytes] of read) {
+      FS.writeFile(name, bytes);
+      call('quorvel_list_target_file', null, [name]);
+      FS.unlink(name);
+    }
+  });
 }

@@ -175,12 +175,27 @@ std::string TargetsJson(const TargetListView& view) {
     return json.text + '}';
 }
 
-// The loss curve as the page draws it: per point the count and both sides' totals and resources,
-// the marks, the table's headings and rows.
+// An axis's ticks as [value, label] pairs.
+void AppendTicks(Json& json, std::string_view key, const std::vector<CurveTickView>& ticks) {
+    json.Key(key);
+    json.text += '[';
+    for (const CurveTickView& tick : ticks) {
+        if (json.text.back() != '[') json.text += ',';
+        json.text += '[' + std::to_string(tick.value) + ',';
+        AppendJsonString(json.text, tick.label);
+        json.text += ']';
+    }
+    json.text += ']';
+}
+
+// The loss curve as the page draws it: per point the count and both sides' totals, the marks with
+// their line patterns and label rows, the axes' ticks, ends and titles, the lines' names, what is
+// said in place of an empty chart and on the flat part, and the table's headings and rows.
 std::string CurveJson(const CurveView& view) {
     Json json;
     json.Number("number", static_cast<long long>(view.number));
     json.Number("end", view.end);
+    json.Number("yEnd", view.yEnd);
     json.Key("points");
     json.text += '[';
     for (const CurvePointView& p : view.points) {
@@ -197,10 +212,20 @@ std::string CurveJson(const CurveView& view) {
         item.String("key", mark.key);
         item.String("label", mark.label);
         item.Number("missiles", mark.missiles);
+        item.Numbers("dashes", mark.dashes);
+        item.Number("row", mark.labelRow);
         json.text += item.text + '}';
     }
     json.text += ']';
-    json.Strings("headings", view.headings);
+    AppendTicks(json, "xTicks", view.xTicks);
+    AppendTicks(json, "yTicks", view.yTicks);
+    json.String("xTitle", view.xTitle);
+    json.String("yTitle", view.yTitle);
+    json.Strings("lineNames", view.lineNames);
+    json.String("emptyText", view.emptyText);
+    json.String("flatNote", view.flatNote);
+    json.Number("flatFrom", view.flatFrom);
+    json.Strings("headings", view.headingLines);
     json.Key("rows");
     json.text += '[';
     for (std::size_t i = 0; i < view.points.size(); ++i) {
@@ -219,10 +244,6 @@ std::string WordsJson(const LanguageTexts& texts, const AboutView& about) {
     json.String("curveTitle", texts.curveTitle);
     json.String("chartTab", texts.chartTab);
     json.String("tableTab", texts.tableTab);
-    json.String("axisMissiles", texts.axisMissiles);
-    json.String("axisResources", texts.axisResources);
-    json.String("seriesDefender", texts.seriesDefender);
-    json.String("seriesAttacker", texts.seriesAttacker);
     json.String("copyAsText", texts.copyAsText);
     json.String("copyAsCsv", texts.copyAsCsv);
     json.String("copyAsBBCode", texts.copyAsBBCode);

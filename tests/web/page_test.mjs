@@ -4,7 +4,8 @@
 // export, the keyboard alone, a phone's screen, every width in every language, installing and
 // offline. Prints the sizes and timings it saw. QUORVEL_SCREENSHOTS=DIR also writes screenshots.
 import assert from 'node:assert/strict';
-import { mkdtempSync, readdirSync, readFileSync, rmSync, statSync } from 'node:fs';
+import { execFileSync } from 'node:child_process';
+import { cpSync, existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -117,7 +118,7 @@ test('the worked example, a language, a reload that keeps them', () => onPage(as
   console.log(`# Simulate in the page: the program ${spread(runs)}; with the drawing ${spread(actions)}`);
   if (shots) await page.screenshot({ path: path.join(shots, 'web-desktop-en.png'), fullPage: true });
   await page.click(`${field(1000)} > legend`, { button: 'right' });
-  assert.equal(await page.$$eval('#share-menu:popover-open button', (items) => items.length), 13);
+  assert.equal(await page.$$eval('#share-menu:popover-open button', (items) => items.length), 19); // with the codes and links
   await page.keyboard.press('Escape');
 
   await chooseLanguage(page, 'Deutsch');
@@ -165,6 +166,54 @@ test('the loss curve: its marks and a readout as the batch prints them; launches
   await page.keyboard.press('Escape');
   await page.keyboard.press('F1');
   assert.match(await page.$eval('#about[open]', (about) => about.textContent), /Version \d/);
+}));
+
+// A link the native program makes (the default preset's quorvel-batch, which scripts/test.sh
+// builds before the web preset) opens the page with the worked example simulated and goes from the
+// address; the page's menu makes the same link; a damaged link is refused and changes nothing.
+const nativeBatch = process.env.QUORVEL_NATIVE_BATCH ?? '';
+const noNativeBatch = !existsSync(nativeBatch) && `skipped: no native quorvel-batch at "${nativeBatch}" (build the default preset first)`;
+test('a link of the native program opens the strike; the menu makes the same link; a damaged one is refused', { skip: noNativeBatch }, () => onPage(async (page) => {
+  const home = mkdtempSync(path.join(tmpdir(), 'quorvel-home-'));
+  cpSync(path.join(here, '../../languages'), path.join(home, 'languages'), { recursive: true });
+  const address = `http://127.0.0.1:${server.address().port}/index.html`;
+  const worked = e2e('strike_worked_example.batch').split('\n').filter((line) => /^(set|press) /.test(line));
+  const printed = execFileSync(nativeBatch, ['--home', home], { input: [`page-address ${address}`, ...worked, 'link strike', ''].join('\n'), encoding: 'utf8' });
+  rmSync(home, { recursive: true });
+  const link = printed.match(/^link\t(.+)$/m)[1];
+  await page.goto(link);
+  await page.waitForSelector('body[data-ready]');
+  await page.waitForFunction(() => location.hash === '');
+  const cells = async () => Promise.all([1060, 1061, 1072, 1080].map((id) => text(page, id)));
+  assert.deepEqual(await cells(), ['100', '10', '231.000', '50.000']);
+  assert.equal(page.url(), address);
+  await page.evaluate(() => (navigator.clipboard.writeText = async (copied) => (window.copied = copied)));
+  await page.click(`${field(1000)} > legend`, { button: 'right' });
+  await page.$$eval('#share-menu button', (items, entry) => items.find((item) => item.textContent === entry).click(), 'Copy strike as link');
+  assert.equal(await page.evaluate(() => window.copied), link);
+
+  await page.evaluate((code) => (location.hash = code), link.split('#')[1].replace(/.$/, (last) => (last === 'A' ? 'B' : 'A')));
+  await page.waitForSelector('#message[open]');
+  assert.match(await page.$eval('#message-text', (message) => message.textContent), /damaged/i);
+  await page.click('#message-ok');
+  assert.deepEqual(await cells(), ['100', '10', '231.000', '50.000']);
+  assert.equal(page.url(), address);
+}));
+
+// A plan's code pasted while the plan holds records asks: cancel keeps the plan, extend adds to it.
+test('a plan code asks whether it replaces or extends the plan', () => onPage(async (page) => {
+  await type(page, { 1001: '100', 1012: '10' });
+  await page.click(field(1029));
+  await page.click(field(1165));
+  const code = await page.evaluate(() => copied('copy plan code'));
+  const paste = () => page.evaluate((code) => void act(`clipboard ${bridge.escape(code)}`, 'paste'), code);
+  for (const [answer, plan] of [['cancel', '1'], ['extend', '2']]) {
+    await paste();
+    await page.waitForSelector('#plan-question[open]');
+    assert.match(await page.$eval('#plan-question', (dialog) => dialog.textContent), /plan/i);
+    await page.click(`#plan-question-${answer}`);
+    await page.waitForFunction((plan) => document.querySelector('[data-id="1185"]').textContent === plan, {}, plan);
+  }
 }));
 
 test('a target list of three reports: sorted, a row loaded, undone and redone; dropped files; a new plan', () => onPage(async (page) => {
