@@ -334,12 +334,16 @@ void QuorvelWindow::SettleOnScreen() {
     if (display == nullptr || !isVisible() ||
         !IsWindowManagerFrame(frame, geometry(), display->availableGeometry()))
         return;
-    // The window manager may still carry out an earlier placement after the first frame: for the
-    // window's first moments on screen a frame that runs off it is brought back. Later moves are
-    // the player's.
+    // The window manager may still carry out an earlier placement after the first frame, and on a
+    // busy machine the first frame may stand around an old size of the window, which gives wrong
+    // sides: for the window's first moments on screen a frame that runs off it, or whose sides
+    // changed since the window was fitted, fits the window again. Later moves are the player's.
     const bool settling = m_shownAt.isValid() && m_shownAt.elapsed() < kSettlingMs;
-    if (m_framed && !(settling && !display->availableGeometry().contains(frame))) return;
+    const QSize sides = frame.size() - size();
+    if (m_framed && !(settling && (!display->availableGeometry().contains(frame) || sides != m_fittedFrame)))
+        return;
     m_framed = true;
+    m_fittedFrame = sides;
     KeepOnScreen();
 }
 
@@ -348,7 +352,8 @@ void QuorvelWindow::KeepOnScreen() {
     if (display == nullptr) return;
     const QRect room = display->availableGeometry();
     const QSize frame = frameGeometry().size() - size();
-    PlaceOnScreen(FittingSize(size(), room.size() - frame), room);
+    // As large as the contents ask: a fit to wrong sides of an earlier frame may have cut it short.
+    PlaceOnScreen(FittingSize(size().expandedTo(sizeHint()), room.size() - frame), room);
 }
 
 QSize QuorvelWindow::FittingSize(QSize wanted, QSize room) const {

@@ -114,6 +114,7 @@ private:
     void ApplyColour(ControlId id, TextColour colour);
     bool m_shownOnce = false;
     bool m_framed = false;    // the window manager's frame is known
+    QSize m_fittedFrame;      // the frame's extent the window was last fitted to the screen with
     QElapsedTimer m_shownAt;  // since the window was first shown
     static constexpr qint64 kSettlingMs = 5000;
 
