@@ -5,14 +5,16 @@
 #include <QPainter>
 #include <QStyle>
 #include <algorithm>
+#include <utility>
 
 namespace quorvel {
 namespace {
 
-// The width of a text every cell of a font keeps room for, measured once for them all.
+// The width of a text every cell of a font keeps room for, measured once for them all. The font
+// itself is the key: its text key (QFont::key) is built anew on every call.
 int CommonWidth(const QFontMetrics& metrics, const QFont& font, const QString& text) {
-    static QHash<QString, int> widths;
-    const QString key = font.key() + QLatin1Char('\n') + text;
+    static QHash<std::pair<QFont, QString>, int> widths;
+    const std::pair<QFont, QString> key(font, text);
     auto width = widths.constFind(key);
     if (width == widths.cend()) width = widths.insert(key, metrics.horizontalAdvance(text));
     return *width;
@@ -32,6 +34,7 @@ ResultCell::ResultCell(const QString& caption, const QString& minimumText, QWidg
 void ResultCell::KeepRoomFor(const QString& minimumText) {
     if (minimumText == m_minimumText) return;
     m_minimumText = minimumText;
+    m_roomWidth = -1;
     updateGeometry();
 }
 
@@ -60,22 +63,29 @@ void ResultCell::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         m_measuredWidth = -1;
         m_lineHeight = -1;
+        m_roomWidth = -1;
+        m_leastWidth = -1;
     }
 }
 
 bool ResultCell::IsElided() const { return ShownWidth() > contentsRect().width(); }
 
+int ResultCell::RoomWidth() const {
+    if (m_roomWidth < 0) m_roomWidth = CommonWidth(fontMetrics(), font(), m_minimumText);
+    return m_roomWidth;
+}
+
 QSize ResultCell::sizeHint() const {
     const QMargins margins = contentsMargins();
-    const int textWidth = std::max(ShownWidth(), CommonWidth(fontMetrics(), font(), m_minimumText));
+    const int textWidth = std::max(ShownWidth(), RoomWidth());
     return {textWidth + margins.left() + margins.right(), LineHeight()};
 }
 
 QSize ResultCell::minimumSizeHint() const {
     // Room for a few digits and the ellipsis when the screen cannot hold the whole text.
     const QMargins margins = contentsMargins();
-    const int least = CommonWidth(fontMetrics(), font(), QStringLiteral("9.999…"));
-    return {std::min(sizeHint().width(), least + margins.left() + margins.right()), LineHeight()};
+    if (m_leastWidth < 0) m_leastWidth = CommonWidth(fontMetrics(), font(), QStringLiteral("9.999…"));
+    return {std::min(sizeHint().width(), m_leastWidth + margins.left() + margins.right()), LineHeight()};
 }
 
 void ResultCell::paintEvent(QPaintEvent* event) {

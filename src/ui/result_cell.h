@@ -36,12 +36,15 @@ private:
     // and the height (one line, whatever the text) once.
     int ShownWidth() const;
     int LineHeight() const;
+    int RoomWidth() const;  // of the minimum text
     void UpdateToolTip();
 
     QString m_minimumText;
     mutable QString m_measuredText;
     mutable int m_measuredWidth = -1;
     mutable int m_lineHeight = -1;
+    mutable int m_roomWidth = -1;
+    mutable int m_leastWidth = -1;  // of the few digits minimumSizeHint keeps
 };
 
 }  // namespace quorvel
