@@ -105,6 +105,10 @@ void ResultCell::resizeEvent(QResizeEvent* event) {
     UpdateToolTip();
 }
 
-void ResultCell::UpdateToolTip() { setToolTip(IsElided() ? text() : QString()); }
+void ResultCell::UpdateToolTip() {
+    // Every resize asks: a tooltip set anew sends its change through every event filter.
+    const QString tip = IsElided() ? text() : QString();
+    if (tip != toolTip()) setToolTip(tip);
+}
 
 }  // namespace quorvel
