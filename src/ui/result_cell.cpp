@@ -10,14 +10,18 @@
 namespace quorvel {
 namespace {
 
-// The width of a text every cell of a font keeps room for, measured once for them all. The font
-// itself is the key: its text key (QFont::key) is built anew on every call.
-int CommonWidth(const QFontMetrics& metrics, const QFont& font, const QString& text) {
+// The width of a text in a font, measured once for every cell of that font: the cells show the
+// same placeholders and keep room for the same texts. The font itself is the key: its text key
+// (QFont::key) is built anew on every call. Results vary without end, so past a few hundred texts
+// the widths are measured anew.
+int SharedWidth(const QFontMetrics& metrics, const QFont& font, const QString& text) {
+    constexpr qsizetype kMostTexts = 512;
     static QHash<std::pair<QFont, QString>, int> widths;
     const std::pair<QFont, QString> key(font, text);
     auto width = widths.constFind(key);
-    if (width == widths.cend()) width = widths.insert(key, metrics.horizontalAdvance(text));
-    return *width;
+    if (width != widths.cend()) return *width;
+    if (widths.size() >= kMostTexts) widths.clear();
+    return *widths.insert(key, metrics.horizontalAdvance(text));
 }
 
 }  // namespace
@@ -47,7 +51,7 @@ void ResultCell::SetValue(const QString& text) {
 int ResultCell::ShownWidth() const {
     if (m_measuredWidth < 0 || m_measuredText != text()) {
         m_measuredText = text();
-        m_measuredWidth = fontMetrics().horizontalAdvance(m_measuredText);
+        m_measuredWidth = SharedWidth(fontMetrics(), font(), m_measuredText);
     }
     return m_measuredWidth;
 }
@@ -71,7 +75,7 @@ void ResultCell::changeEvent(QEvent* event) {
 bool ResultCell::IsElided() const { return ShownWidth() > contentsRect().width(); }
 
 int ResultCell::RoomWidth() const {
-    if (m_roomWidth < 0) m_roomWidth = CommonWidth(fontMetrics(), font(), m_minimumText);
+    if (m_roomWidth < 0) m_roomWidth = SharedWidth(fontMetrics(), font(), m_minimumText);
     return m_roomWidth;
 }
 
@@ -84,7 +88,7 @@ QSize ResultCell::sizeHint() const {
 QSize ResultCell::minimumSizeHint() const {
     // Room for a few digits and the ellipsis when the screen cannot hold the whole text.
     const QMargins margins = contentsMargins();
-    if (m_leastWidth < 0) m_leastWidth = CommonWidth(fontMetrics(), font(), QStringLiteral("9.999…"));
+    if (m_leastWidth < 0) m_leastWidth = SharedWidth(fontMetrics(), font(), QStringLiteral("9.999…"));
     return {std::min(sizeHint().width(), m_leastWidth + margins.left() + margins.right()), LineHeight()};
 }
 

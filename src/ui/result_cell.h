@@ -32,8 +32,8 @@ protected:
 
 private:
     // Layouts ask for the cell's size hints many times, and measuring a text means shaping it
-    // anew: the shown text is measured once per text, the room texts once per font for all cells,
-    // and the height (one line, whatever the text) once.
+    // anew: a text (shown or kept room for) is measured once per font for all cells, and the
+    // height (one line, whatever the text) once.
     int ShownWidth() const;
     int LineHeight() const;
     int RoomWidth() const;  // of the minimum text
