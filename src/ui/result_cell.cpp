@@ -10,18 +10,25 @@
 namespace quorvel {
 namespace {
 
-// The width of a text in a font, measured once for every cell of that font: the cells show the
-// same placeholders and keep room for the same texts. The font itself is the key: its text key
+// A measure of a text in a font, taken once for every cell of that font: the cells show the same
+// placeholders and keep room for the same texts. The font itself is the key: its text key
 // (QFont::key) is built anew on every call. Results vary without end, so past a few hundred texts
-// the widths are measured anew.
-int SharedWidth(const QFontMetrics& metrics, const QFont& font, const QString& text) {
+// the measures are taken anew.
+using Measures = QHash<std::pair<QFont, QString>, int>;
+
+template <typename Measure>
+int Shared(Measures& measures, const QFont& font, const QString& text, Measure measure) {
     constexpr qsizetype kMostTexts = 512;
-    static QHash<std::pair<QFont, QString>, int> widths;
     const std::pair<QFont, QString> key(font, text);
-    auto width = widths.constFind(key);
-    if (width != widths.cend()) return *width;
-    if (widths.size() >= kMostTexts) widths.clear();
-    return *widths.insert(key, metrics.horizontalAdvance(text));
+    auto found = measures.constFind(key);
+    if (found != measures.cend()) return *found;
+    if (measures.size() >= kMostTexts) measures.clear();
+    return *measures.insert(key, measure());
+}
+
+int SharedWidth(const QFontMetrics& metrics, const QFont& font, const QString& text) {
+    static Measures widths;
+    return Shared(widths, font, text, [&metrics, &text] { return metrics.horizontalAdvance(text); });
 }
 
 }  // namespace
@@ -57,7 +64,11 @@ int ResultCell::ShownWidth() const {
 }
 
 int ResultCell::LineHeight() const {
-    if (m_lineHeight < 0) m_lineHeight = QLabel::sizeHint().height();
+    // Every cell lays its line out alike (plain text, no frame, no margin above or below), so
+    // that the height depends on the font and the text alone.
+    static Measures heights;
+    if (m_lineHeight < 0)
+        m_lineHeight = Shared(heights, font(), text(), [this] { return QLabel::sizeHint().height(); });
     return m_lineHeight;
 }
 
