@@ -74,11 +74,21 @@ std::string WithoutControlCharacters(std::string_view text) {
     const auto at = [text](std::size_t i) {
         return i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
     };
+    // The bytes are copied in runs between the characters left out, not one by one.
+    std::size_t run = 0;
+    const auto leaveOut = [&](std::size_t i, std::size_t length) {
+        kept.append(text.substr(run, i - run));
+        run = i + length;
+    };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const unsigned char byte = at(i);
-        if ((byte < 0x20 && byte != '\t') || byte == 0x7F) continue;
+        if ((byte < 0x20 && byte != '\t') || byte == 0x7F) {
+            leaveOut(i, 1);
+            continue;
+        }
         // C1 controls are U+0080-U+009F: C2 80 to C2 9F in UTF-8; U+061C is D8 9C.
         if ((byte == 0xC2 && at(i + 1) >= 0x80 && at(i + 1) <= 0x9F) || (byte == 0xD8 && at(i + 1) == 0x9C)) {
+            leaveOut(i, 2);
             ++i;
             continue;
         }
@@ -87,11 +97,12 @@ std::string WithoutControlCharacters(std::string_view text) {
         if (byte == 0xE2 &&
             ((at(i + 1) == 0x80 && (last == 0x8E || last == 0x8F || (last >= 0xA8 && last <= 0xAE))) ||
              (at(i + 1) == 0x81 && last >= 0xA6 && last <= 0xA9))) {
+            leaveOut(i, 3);
             i += 2;
             continue;
         }
-        kept += text[i];
     }
+    kept.append(text.substr(run));
     return kept;
 }
 

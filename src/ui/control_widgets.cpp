@@ -168,6 +168,15 @@ int FillEmptyRows(QGridLayout& a, QGridLayout& b, int rowCount) {
     return rows;
 }
 
+// A minimum set anew invalidates its grid even when it stays the same: only changes are set.
+void SetRowMinimum(QGridLayout& grid, int row, int height) {
+    if (grid.rowMinimumHeight(row) != height) grid.setRowMinimumHeight(row, height);
+}
+
+void SetColumnMinimum(QGridLayout& grid, int column, int width) {
+    if (grid.columnMinimumWidth(column) != width) grid.setColumnMinimumWidth(column, width);
+}
+
 // Equal heights for the rows two grids line up.
 void LineUpRows(QGridLayout& a, QGridLayout& b, int rowCount) {
     const int rows = FillEmptyRows(a, b, rowCount);
@@ -181,8 +190,8 @@ void LineUpRows(QGridLayout& a, QGridLayout& b, int rowCount) {
         }
     }
     for (int r = 0; r < rows; ++r) {
-        a.setRowMinimumHeight(r, height[static_cast<std::size_t>(r)]);
-        b.setRowMinimumHeight(r, height[static_cast<std::size_t>(r)]);
+        SetRowMinimum(a, r, height[static_cast<std::size_t>(r)]);
+        SetRowMinimum(b, r, height[static_cast<std::size_t>(r)]);
     }
 }
 
@@ -198,8 +207,8 @@ void LineUpColumns(QGridLayout& a, QGridLayout& b) {
         }
     }
     for (int c = 0; c < columns; ++c) {
-        a.setColumnMinimumWidth(c, width[static_cast<std::size_t>(c)]);
-        b.setColumnMinimumWidth(c, width[static_cast<std::size_t>(c)]);
+        SetColumnMinimum(a, c, width[static_cast<std::size_t>(c)]);
+        SetColumnMinimum(b, c, width[static_cast<std::size_t>(c)]);
     }
 }
 

@@ -296,6 +296,17 @@ void QuorvelWindow::changeEvent(QEvent* event) {
     for (const auto& [id, colour] : m_colours) ApplyColour(id, colour);
 }
 
+void QuorvelWindow::setVisible(bool visible) {
+    // The boxes are lined up before the first show lays the window out, which it then does once
+    // rather than again for the line-up (the line-up asks for size hints only, which no layout
+    // changes).
+    if (visible && !m_shownOnce) {
+        ensurePolished();
+        m_controls.LineUp();
+    }
+    QDialog::setVisible(visible);
+}
+
 void QuorvelWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Qt gives a new window at most two thirds of the screen; this one takes what it needs.

@@ -80,6 +80,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void setVisible(bool visible) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:

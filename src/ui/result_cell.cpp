@@ -5,17 +5,30 @@
 #include <QPainter>
 #include <QStyle>
 #include <algorithm>
+#include <utility>
 
 namespace quorvel {
 namespace {
 
-// The width of a text every cell of a font keeps room for, measured once for them all.
-int CommonWidth(const QFontMetrics& metrics, const QFont& font, const QString& text) {
-    static QHash<QString, int> widths;
-    const QString key = font.key() + QLatin1Char('\n') + text;
-    auto width = widths.constFind(key);
-    if (width == widths.cend()) width = widths.insert(key, metrics.horizontalAdvance(text));
-    return *width;
+// A measure of a text in a font, taken once for every cell of that font: the cells show the same
+// placeholders and keep room for the same texts. The font itself is the key: its text key
+// (QFont::key) is built anew on every call. Results vary without end, so past a few hundred texts
+// the measures are taken anew.
+using Measures = QHash<std::pair<QFont, QString>, int>;
+
+template <typename Measure>
+int Shared(Measures& measures, const QFont& font, const QString& text, Measure measure) {
+    constexpr qsizetype kMostTexts = 512;
+    const std::pair<QFont, QString> key(font, text);
+    auto found = measures.constFind(key);
+    if (found != measures.cend()) return *found;
+    if (measures.size() >= kMostTexts) measures.clear();
+    return *measures.insert(key, measure());
+}
+
+int SharedWidth(const QFontMetrics& metrics, const QFont& font, const QString& text) {
+    static Measures widths;
+    return Shared(widths, font, text, [&metrics, &text] { return metrics.horizontalAdvance(text); });
 }
 
 }  // namespace
@@ -32,6 +45,7 @@ ResultCell::ResultCell(const QString& caption, const QString& minimumText, QWidg
 void ResultCell::KeepRoomFor(const QString& minimumText) {
     if (minimumText == m_minimumText) return;
     m_minimumText = minimumText;
+    m_roomWidth = -1;
     updateGeometry();
 }
 
@@ -44,13 +58,17 @@ void ResultCell::SetValue(const QString& text) {
 int ResultCell::ShownWidth() const {
     if (m_measuredWidth < 0 || m_measuredText != text()) {
         m_measuredText = text();
-        m_measuredWidth = fontMetrics().horizontalAdvance(m_measuredText);
+        m_measuredWidth = SharedWidth(fontMetrics(), font(), m_measuredText);
     }
     return m_measuredWidth;
 }
 
 int ResultCell::LineHeight() const {
-    if (m_lineHeight < 0) m_lineHeight = QLabel::sizeHint().height();
+    // Every cell lays its line out alike (plain text, no frame, no margin above or below), so
+    // that the height depends on the font and the text alone.
+    static Measures heights;
+    if (m_lineHeight < 0)
+        m_lineHeight = Shared(heights, font(), text(), [this] { return QLabel::sizeHint().height(); });
     return m_lineHeight;
 }
 
@@ -60,22 +78,29 @@ void ResultCell::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         m_measuredWidth = -1;
         m_lineHeight = -1;
+        m_roomWidth = -1;
+        m_leastWidth = -1;
     }
 }
 
 bool ResultCell::IsElided() const { return ShownWidth() > contentsRect().width(); }
 
+int ResultCell::RoomWidth() const {
+    if (m_roomWidth < 0) m_roomWidth = SharedWidth(fontMetrics(), font(), m_minimumText);
+    return m_roomWidth;
+}
+
 QSize ResultCell::sizeHint() const {
     const QMargins margins = contentsMargins();
-    const int textWidth = std::max(ShownWidth(), CommonWidth(fontMetrics(), font(), m_minimumText));
+    const int textWidth = std::max(ShownWidth(), RoomWidth());
     return {textWidth + margins.left() + margins.right(), LineHeight()};
 }
 
 QSize ResultCell::minimumSizeHint() const {
     // Room for a few digits and the ellipsis when the screen cannot hold the whole text.
     const QMargins margins = contentsMargins();
-    const int least = CommonWidth(fontMetrics(), font(), QStringLiteral("9.999…"));
-    return {std::min(sizeHint().width(), least + margins.left() + margins.right()), LineHeight()};
+    if (m_leastWidth < 0) m_leastWidth = SharedWidth(fontMetrics(), font(), QStringLiteral("9.999…"));
+    return {std::min(sizeHint().width(), m_leastWidth + margins.left() + margins.right()), LineHeight()};
 }
 
 void ResultCell::paintEvent(QPaintEvent* event) {
@@ -95,6 +120,10 @@ void ResultCell::resizeEvent(QResizeEvent* event) {
     UpdateToolTip();
 }
 
-void ResultCell::UpdateToolTip() { setToolTip(IsElided() ? text() : QString()); }
+void ResultCell::UpdateToolTip() {
+    // Every resize asks: a tooltip set anew sends its change through every event filter.
+    const QString tip = IsElided() ? text() : QString();
+    if (tip != toolTip()) setToolTip(tip);
+}
 
 }  // namespace quorvel

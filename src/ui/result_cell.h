@@ -32,16 +32,19 @@ protected:
 
 private:
     // Layouts ask for the cell's size hints many times, and measuring a text means shaping it
-    // anew: the shown text is measured once per text, the room texts once per font for all cells,
-    // and the height (one line, whatever the text) once.
+    // anew: a text (shown or kept room for) is measured once per font for all cells, and the
+    // height (one line, whatever the text) once.
     int ShownWidth() const;
     int LineHeight() const;
+    int RoomWidth() const;  // of the minimum text
     void UpdateToolTip();
 
     QString m_minimumText;
     mutable QString m_measuredText;
     mutable int m_measuredWidth = -1;
     mutable int m_lineHeight = -1;
+    mutable int m_roomWidth = -1;
+    mutable int m_leastWidth = -1;  // of the few digits minimumSizeHint keeps
 };
 
 }  // namespace quorvel
