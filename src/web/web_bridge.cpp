@@ -138,6 +138,16 @@ struct Json {
     std::string Closed() const { return text + '}'; }
 };
 
+// The letter after a caption's single '&': the access key. "&&" stands for a plain '&'.
+std::string AccessKey(std::string_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&') return std::string(1, caption[i + 1]);
+        ++i;
+    }
+    return {};
+}
+
 const char* AlignmentName(CellAlignment alignment) {
     switch (alignment) {
         case CellAlignment::Left:
@@ -218,8 +228,6 @@ std::string CurveJson(const CurveView& view) {
     json.Array(view.points, [&](const CurvePointView&) { json.StringArray(view.Row(point++)); });
     return json.Closed();
 }
-
-std::string AccessKey(std::string_view caption);
 
 // The words of the page's own windows and menus in the language in force.
 std::string WordsJson(const LanguageTexts& texts, const AboutView& about) {
@@ -319,16 +327,6 @@ const char* KindName(ControlKind kind) {
 
 const char* ColourName(TextColour colour) {
     return colour == TextColour::Red ? "red" : colour == TextColour::Green ? "green" : "";
-}
-
-// The letter after a caption's single '&': the access key. "&&" stands for a plain '&'.
-std::string AccessKey(std::string_view caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        if (caption[i + 1] != '&') return std::string(1, caption[i + 1]);
-        ++i;
-    }
-    return {};
 }
 
 // The texts of the page itself: its message box's button, and what it says when the module stops
