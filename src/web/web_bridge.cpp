@@ -284,8 +284,8 @@ std::string CodesJson(const CodeView& codes, const LanguageTexts& texts, const P
 
 // The views that changed since the page was last told (all of them unless changedOnly); the curve
 // only by its number, since the page fetches it (quorvel_curve) when its chart is open.
-void AppendViews(Json& json, WebProgram& program, bool changedOnly, const std::string& locale) {
-    const ProgramView view = program.dlg.View();
+void AppendViews(Json& json, WebProgram& program, const ProgramView& view, bool changedOnly,
+                 const std::string& locale) {
     json.Number("curveNumber", static_cast<long long>(view.curve.number));
     if (!changedOnly || view.targets.number != program.targetsDrawn) {
         program.targetsDrawn = view.targets.number;
@@ -380,7 +380,8 @@ std::string View(WebProgram& program, bool changedOnly) {
     }
     json.text += ']';
 
-    AppendViews(json, program, changedOnly, form.Locale());
+    const ProgramView views = program.dlg.View();
+    AppendViews(json, program, views, changedOnly, form.Locale());
     const LanguageTexts& texts = program.dlg.Texts();
     json.String("saveFileName", texts.saveFileName);
     json.String("aboutTitle", texts.aboutTitle);
@@ -388,7 +389,7 @@ std::string View(WebProgram& program, bool changedOnly) {
     json.Strings("copyPlan", texts.copyPlanEntry);
     json.String("paste", texts.pasteReportEntry);
     json.String("about", WithoutMnemonic(texts.aboutEntry));
-    json.Raw("codes", CodesJson(program.dlg.View().codes, texts, form.LastPlanQuestion()));
+    json.Raw("codes", CodesJson(views.codes, texts, form.LastPlanQuestion()));
 
     const LanguageDialogTexts& dialog = form.LastLanguageDialog();
     Json languages;
