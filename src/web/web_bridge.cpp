@@ -384,7 +384,6 @@ std::string View(WebProgram& program, bool changedOnly) {
     AppendViews(json, program, views, changedOnly, form.Locale());
     const LanguageTexts& texts = program.dlg.Texts();
     json.String("saveFileName", texts.saveFileName);
-    json.String("aboutTitle", texts.aboutTitle);
     json.Strings("copyStrike", texts.copyStrikeEntry);
     json.Strings("copyPlan", texts.copyPlanEntry);
     json.String("paste", texts.pasteReportEntry);
