@@ -272,6 +272,12 @@ function focus(id) {
   element.select?.();
 }
 
+// The dialog shown as a modal one; the promise settles when it closes.
+function shownUntilClosed(dialog) {
+  dialog.showModal();
+  return new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true }));
+}
+
 // One message box at a time, in the order the program said them.
 let messages = Promise.resolve();
 function showMessage(text, isError) {
@@ -280,8 +286,7 @@ function showMessage(text, isError) {
     dialog.classList.toggle('error', isError);
     dialog.setAttribute('role', isError ? 'alertdialog' : 'dialog');
     $('message-text').textContent = text;
-    dialog.showModal();
-    return new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true }));
+    return shownUntilClosed(dialog);
   });
   return messages;
 }
@@ -307,9 +312,9 @@ async function chooseLanguage(view) {
       dialog.close('accept');
     }
   };
-  dialog.showModal();
+  const closed = shownUntilClosed(dialog);
   list.focus();
-  await new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true }));
+  await closed;
   if (dialog.returnValue !== 'accept' || list.selectedIndex < 0) return;
   await answered(`answer language ${list.selectedIndex}`, `press ${pressedLast}`);
 }
@@ -341,8 +346,7 @@ async function askPlan(view, lines) {
   $('plan-question-text').textContent = texts.question;
   for (const answer of ['replace', 'extend', 'cancel']) $(`plan-question-${answer}`).textContent = texts[answer];
   dialog.returnValue = '';
-  dialog.showModal();
-  await new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true }));
+  await shownUntilClosed(dialog);
   if (dialog.returnValue === 'replace' || dialog.returnValue === 'extend') {
     await answered(`answer plan ${dialog.returnValue}`, ...lines);
   }
