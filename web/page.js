@@ -119,7 +119,11 @@ function build(view) {
   window_.append(buttonColumn);
 }
 
+// The view drawn last: every view carries the menus' words, also one of changes only.
+let drawnView = null;
+
 function draw(view) {
+  drawnView = view;
   const newLanguage = document.documentElement.lang !== view.locale;
   document.documentElement.lang = view.locale;
   document.title = view.title;
@@ -441,7 +445,7 @@ addEventListener('unhandledrejection', (event) => event.reason instanceof WebAss
 function onContextMenu(event) {
   if (event.target.closest('input, textarea, dialog')) return;
   event.preventDefault();
-  const view = bridge.view();
+  const view = drawnView;
   const menu = $('share-menu');
   const pasteAndRead = () =>
     navigator.clipboard
