@@ -56,8 +56,7 @@ struct WebProgram {
     WebProgram(const std::string& home, std::string_view desktopLocales, bool asWindow)
         : dlg(form, ProgramFolders::InOneFolder(home)) {
         dlg.OnMainWindowInit(desktopLocales);
-        if (!asWindow) return;
-        dlg.KeepSession();
+        if (asWindow) dlg.KeepSession();
     }
 };
 
