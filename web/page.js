@@ -593,4 +593,5 @@ function holdFiles() {
 if ('serviceWorker' in navigator && location.protocol !== 'file:') {
   navigator.serviceWorker.register('service-worker.js').catch(() => {});
 }
-main();
+// Once the page's other scripts ran: their parts draw the first view too.
+addEventListener('DOMContentLoaded', main);
