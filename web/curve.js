@@ -13,7 +13,7 @@ bridge.curveHover = (point) => quorvel.ccall('quorvel_curve_hover', 'string', ['
 const curveWindow = pageWindow('curve', () => {});
 parts.events['curve-window'] = () => {
   if (!curveWindow.open) curveWindow.showModal();
-  showCurve(true);
+  showCurve();
   ($('curve-chart-panel').hidden ? $('curve-table-tab') : $('curve-chart').firstChild)?.focus();
 };
 parts.views.push((view) => {
@@ -27,14 +27,13 @@ parts.views.push((view) => {
     $('curve-svg').textContent = words.exportSvg;
     $('curve-csv').textContent = words.exportCsv;
   }
-  if (curveWindow.open && view.curveNumber !== chart.curve?.number) showCurve(false);
+  if (curveWindow.open && view.curveNumber !== chart.curve?.number) showCurve();
   else if (curveWindow.open && view.words) drawChart();
 });
 
-// The program's curve, drawn again when it changed (or always); the readout keeps its point.
-function showCurve(always) {
+// The program's curve drawn again; the readout keeps its point.
+function showCurve() {
   const curve = bridge.curve();
-  if (!always && curve.number === chart.curve?.number) return;
   chart.curve = curve;
   if (chart.point >= curve.points.length) chart.point = -1;
   drawChart();

@@ -119,7 +119,11 @@ function build(view) {
   window_.append(buttonColumn);
 }
 
+// The view drawn last: every view carries the menus' words, also one of changes only.
+let drawnView = null;
+
 function draw(view) {
+  drawnView = view;
   const newLanguage = document.documentElement.lang !== view.locale;
   document.documentElement.lang = view.locale;
   document.title = view.title;
@@ -272,6 +276,12 @@ function focus(id) {
   element.select?.();
 }
 
+// The dialog shown as a modal one; the promise settles when it closes.
+function shownUntilClosed(dialog) {
+  dialog.showModal();
+  return new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true }));
+}
+
 // One message box at a time, in the order the program said them.
 let messages = Promise.resolve();
 function showMessage(text, isError) {
@@ -280,8 +290,7 @@ function showMessage(text, isError) {
     dialog.classList.toggle('error', isError);
     dialog.setAttribute('role', isError ? 'alertdialog' : 'dialog');
     $('message-text').textContent = text;
-    dialog.showModal();
-    return new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true }));
+    return shownUntilClosed(dialog);
   });
   return messages;
 }
@@ -307,9 +316,9 @@ async function chooseLanguage(view) {
       dialog.close('accept');
     }
   };
-  dialog.showModal();
+  const closed = shownUntilClosed(dialog);
   list.focus();
-  await new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true }));
+  await closed;
   if (dialog.returnValue !== 'accept' || list.selectedIndex < 0) return;
   await answered(`answer language ${list.selectedIndex}`, `press ${pressedLast}`);
 }
@@ -341,8 +350,7 @@ async function askPlan(view, lines) {
   $('plan-question-text').textContent = texts.question;
   for (const answer of ['replace', 'extend', 'cancel']) $(`plan-question-${answer}`).textContent = texts[answer];
   dialog.returnValue = '';
-  dialog.showModal();
-  await new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true }));
+  await shownUntilClosed(dialog);
   if (dialog.returnValue === 'replace' || dialog.returnValue === 'extend') {
     await answered(`answer plan ${dialog.returnValue}`, ...lines);
   }
@@ -437,7 +445,7 @@ addEventListener('unhandledrejection', (event) => event.reason instanceof WebAss
 function onContextMenu(event) {
   if (event.target.closest('input, textarea, dialog')) return;
   event.preventDefault();
-  const view = bridge.view();
+  const view = drawnView;
   const menu = $('share-menu');
   const pasteAndRead = () =>
     navigator.clipboard
@@ -585,4 +593,5 @@ function holdFiles() {
 if ('serviceWorker' in navigator && location.protocol !== 'file:') {
   navigator.serviceWorker.register('service-worker.js').catch(() => {});
 }
-main();
+// Once the page's other scripts ran: their parts draw the first view too.
+addEventListener('DOMContentLoaded', main);

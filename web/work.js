@@ -90,8 +90,7 @@ parts.events.about = () => {
   $('about-title').textContent = about.title;
   for (const part of ['name', 'version', 'purpose', 'license']) $(`about-${part}`).textContent = about[part];
   $('about-ok').textContent = pageTexts.ok;
-  dialog.showModal();
-  return new Promise((resolve) => dialog.addEventListener('close', resolve, { once: true }));
+  return shownUntilClosed(dialog);
 };
 
 // A window of the page: a modal dialog (the page behind it takes no focus) that its close button

@@ -56,8 +56,7 @@ struct WebProgram {
     WebProgram(const std::string& home, std::string_view desktopLocales, bool asWindow)
         : dlg(form, ProgramFolders::InOneFolder(home)) {
         dlg.OnMainWindowInit(desktopLocales);
-        if (!asWindow) return;
-        dlg.KeepSession();
+        if (asWindow) dlg.KeepSession();
     }
 };
 
@@ -109,33 +108,44 @@ struct Json {
         Key(key);
         text += std::to_string(value);
     }
+    // An array of the items, each written by write(item).
+    void Array(const auto& items, const auto& write) {
+        text += '[';
+        for (const auto& item : items) {
+            if (text.back() != '[') text += ',';
+            write(item);
+        }
+        text += ']';
+    }
+    void StringArray(const auto& values) {
+        Array(values, [this](std::string_view value) { AppendJsonString(text, value); });
+    }
     void Strings(std::string_view key, const auto& values) {
         Key(key);
         StringArray(values);
     }
-    void StringArray(const auto& values) {
-        text += '[';
-        for (const auto& value : values) {
-            if (text.back() != '[') text += ',';
-            AppendJsonString(text, value);
-        }
-        text += ']';
-    }
     void Numbers(std::string_view key, const auto& values) {
         Key(key);
-        text += '[';
-        for (const auto& value : values) {
-            if (text.back() != '[') text += ',';
-            text += std::to_string(value);
-        }
-        text += ']';
+        Array(values, [this](auto value) { text += std::to_string(value); });
     }
     // A nested object or array already written as JSON.
     void Raw(std::string_view key, std::string_view json) {
         Key(key);
         text += json;
     }
+    // The object written so far, closed.
+    std::string Closed() const { return text + '}'; }
 };
+
+// The letter after a caption's single '&': the access key. "&&" stands for a plain '&'.
+std::string AccessKey(std::string_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&') return std::string(1, caption[i + 1]);
+        ++i;
+    }
+    return {};
+}
 
 const char* AlignmentName(CellAlignment alignment) {
     switch (alignment) {
@@ -156,36 +166,28 @@ std::string TargetsJson(const TargetListView& view) {
     json.Number("open", view.open ? 1 : 0);
     json.Strings("headings", view.headings);
     json.Strings("tips", view.headingTips);
-    std::vector<std::string> alignments;
-    for (CellAlignment alignment : view.alignments) alignments.emplace_back(AlignmentName(alignment));
-    json.Strings("align", alignments);
+    json.Key("align");
+    json.Array(view.alignments,
+               [&](CellAlignment alignment) { AppendJsonString(json.text, AlignmentName(alignment)); });
     json.Key("rows");
-    json.text += '[';
-    for (const TargetRowView& row : view.rows) {
-        if (json.text.back() != '[') json.text += ',';
-        json.StringArray(row.cells);
-    }
-    json.text += ']';
+    json.Array(view.rows, [&](const TargetRowView& row) { json.StringArray(row.cells); });
     json.Numbers("order", view.order);
     json.Number("sort", view.sortColumn.value_or(-1));
     json.Number("descending", view.descending ? 1 : 0);
     json.Number("inRangeOnly", view.inRangeOnly ? 1 : 0);
     json.String("count", view.count);
     json.Number("largestFile", static_cast<long long>(kLargestTargetFile));
-    return json.text + '}';
+    return json.Closed();
 }
 
 // An axis's ticks as [value, label] pairs.
 void AppendTicks(Json& json, std::string_view key, const std::vector<CurveTickView>& ticks) {
     json.Key(key);
-    json.text += '[';
-    for (const CurveTickView& tick : ticks) {
-        if (json.text.back() != '[') json.text += ',';
+    json.Array(ticks, [&](const CurveTickView& tick) {
         json.text += '[' + std::to_string(tick.value) + ',';
         AppendJsonString(json.text, tick.label);
         json.text += ']';
-    }
-    json.text += ']';
+    });
 }
 
 // The loss curve as the page draws it: per point the count and both sides' totals, the marks with
@@ -197,26 +199,20 @@ std::string CurveJson(const CurveView& view) {
     json.Number("end", view.end);
     json.Number("yEnd", view.yEnd);
     json.Key("points");
-    json.text += '[';
-    for (const CurvePointView& p : view.points) {
-        if (json.text.back() != '[') json.text += ',';
+    json.Array(view.points, [&](const CurvePointView& p) {
         json.text += '[' + std::to_string(p.missiles) + ',' + std::to_string(p.defenderTotal) + ',' +
                      std::to_string(p.attackerTotal) + ']';
-    }
-    json.text += ']';
+    });
     json.Key("marks");
-    json.text += '[';
-    for (const CurveMarkView& mark : view.marks) {
-        if (json.text.back() != '[') json.text += ',';
+    json.Array(view.marks, [&](const CurveMarkView& mark) {
         Json item;
         item.String("key", mark.key);
         item.String("label", mark.label);
         item.Number("missiles", mark.missiles);
         item.Numbers("dashes", mark.dashes);
         item.Number("row", mark.labelRow);
-        json.text += item.text + '}';
-    }
-    json.text += ']';
+        json.text += item.Closed();
+    });
     AppendTicks(json, "xTicks", view.xTicks);
     AppendTicks(json, "yTicks", view.yTicks);
     json.String("xTitle", view.xTitle);
@@ -227,16 +223,10 @@ std::string CurveJson(const CurveView& view) {
     json.Number("flatFrom", view.flatFrom);
     json.Strings("headings", view.headingLines);
     json.Key("rows");
-    json.text += '[';
-    for (std::size_t i = 0; i < view.points.size(); ++i) {
-        if (json.text.back() != '[') json.text += ',';
-        json.StringArray(view.Row(i));
-    }
-    json.text += ']';
-    return json.text + '}';
+    std::size_t point = 0;
+    json.Array(view.points, [&](const CurvePointView&) { json.StringArray(view.Row(point++)); });
+    return json.Closed();
 }
-
-std::string AccessKey(std::string_view caption);
 
 // The words of the page's own windows and menus in the language in force.
 std::string WordsJson(const LanguageTexts& texts, const AboutView& about) {
@@ -262,15 +252,14 @@ std::string WordsJson(const LanguageTexts& texts, const AboutView& about) {
                  std::array{WithoutMnemonic(texts.undoEntry[0]), WithoutMnemonic(texts.undoEntry[1])});
     json.String("newPlan", WithoutMnemonic(texts.newPlanEntry));
     json.String("close", texts.closeButton);
-    json.Key("about");
     Json box;
     box.String("title", about.title);
     box.String("name", about.name);
     box.String("version", about.version);
     box.String("purpose", about.purpose);
     box.String("license", about.license);
-    json.text += box.text + '}';
-    return json.text + '}';
+    json.Raw("about", box.Closed());
+    return json.Closed();
 }
 
 // What the page's share menu and its plan question need: whether links are offered (the page's
@@ -282,21 +271,20 @@ std::string CodesJson(const CodeView& codes, const LanguageTexts& texts, const P
     json.String("address", codes.address);
     json.Strings("copyCode", texts.copyCodeEntry);
     json.Strings("copyLink", texts.copyLinkEntry);
-    json.Key("planDialog");
     Json dialog;
     dialog.String("title", question.title);
     dialog.String("question", question.question);
     dialog.String("replace", WithoutMnemonic(question.replace));
     dialog.String("extend", WithoutMnemonic(question.extend));
     dialog.String("cancel", WithoutMnemonic(question.cancel));
-    json.text += dialog.text + '}';
-    return json.text + '}';
+    json.Raw("planDialog", dialog.Closed());
+    return json.Closed();
 }
 
 // The views that changed since the page was last told (all of them unless changedOnly); the curve
 // only by its number, since the page fetches it (quorvel_curve) when its chart is open.
-void AppendViews(Json& json, WebProgram& program, bool changedOnly, const std::string& locale) {
-    const ProgramView view = program.dlg.View();
+void AppendViews(Json& json, WebProgram& program, const ProgramView& view, bool changedOnly,
+                 const std::string& locale) {
     json.Number("curveNumber", static_cast<long long>(view.curve.number));
     if (!changedOnly || view.targets.number != program.targetsDrawn) {
         program.targetsDrawn = view.targets.number;
@@ -308,7 +296,7 @@ void AppendViews(Json& json, WebProgram& program, bool changedOnly, const std::s
         work.Number("undo", static_cast<long long>(view.work.undoSteps));
         work.Number("redo", static_cast<long long>(view.work.redoSteps));
         work.Number("plan", view.work.planSize);
-        json.Raw("work", work.text + '}');
+        json.Raw("work", work.Closed());
     }
     if (!changedOnly || locale != program.textsDrawn) {
         program.textsDrawn = locale;
@@ -340,24 +328,13 @@ const char* ColourName(TextColour colour) {
     return colour == TextColour::Red ? "red" : colour == TextColour::Green ? "green" : "";
 }
 
-// The letter after a caption's single '&': the access key. "&&" stands for a plain '&'.
-std::string AccessKey(std::string_view caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        if (caption[i + 1] != '&') return std::string(1, caption[i + 1]);
-        ++i;
-    }
-    return {};
-}
-
 // The texts of the page itself: its message box's button, and what it says when the module stops
 // (the page keeps the latest, for then the module can no longer be asked).
 void AppendPageTexts(Json& json, const LanguageTexts& texts) {
-    json.Key("page");
     Json page;
     page.String("ok", texts.messageBoxButton);
     page.String("stopped", texts.pageStopped);
-    json.text += page.text + '}';
+    json.Raw("page", page.Closed());
 }
 
 // changedOnly: only the controls that changed since the last view, and the edits.
@@ -398,38 +375,32 @@ std::string View(WebProgram& program, bool changedOnly) {
         if (changedOnly && !edit && drawn == row.text) continue;
         drawn = row.text;
         if (json.text.back() != '[') json.text += ',';
-        json.text += row.text + '}';
+        json.text += row.Closed();
     }
     json.text += ']';
 
-    AppendViews(json, program, changedOnly, form.Locale());
+    const ProgramView views = program.dlg.View();
+    AppendViews(json, program, views, changedOnly, form.Locale());
     const LanguageTexts& texts = program.dlg.Texts();
     json.String("saveFileName", texts.saveFileName);
-    json.String("aboutTitle", texts.aboutTitle);
     json.Strings("copyStrike", texts.copyStrikeEntry);
     json.Strings("copyPlan", texts.copyPlanEntry);
     json.String("paste", texts.pasteReportEntry);
     json.String("about", WithoutMnemonic(texts.aboutEntry));
-    json.Raw("codes", CodesJson(program.dlg.View().codes, texts, form.LastPlanQuestion()));
+    json.Raw("codes", CodesJson(views.codes, texts, form.LastPlanQuestion()));
 
     const LanguageDialogTexts& dialog = form.LastLanguageDialog();
-    json.Key("languageDialog");
     Json languages;
     languages.String("title", dialog.title);
     languages.String("accept", WithoutMnemonic(dialog.acceptCaption));
     languages.String("cancel", WithoutMnemonic(dialog.cancelCaption));
     if (dialog.hasColumns) languages.Strings("headings", dialog.columnHeading);
     languages.Key("rows");
-    languages.text += '[';
-    for (const auto& entry : dialog.rows) {
-        if (languages.text.back() != '[') languages.text += ',';
-        AppendJsonString(languages.text, entry[0]);
-    }
-    languages.text += ']';
+    languages.Array(dialog.rows, [&](const auto& entry) { AppendJsonString(languages.text, entry[0]); });
     languages.Number("current", dialog.currentRow);
-    json.text += languages.text + '}';
+    json.Raw("languageDialog", languages.Closed());
     AppendPageTexts(json, texts);
-    return json.text + '}';
+    return json.Closed();
 }
 
 }  // namespace
