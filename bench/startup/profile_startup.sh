@@ -12,20 +12,10 @@
 # memory (maximum RSS, GNU time %M). Needs valgrind, xvfb-run and /usr/bin/time.
 set -eu
 
-if [ -z "${QUORVEL_BENCH_INSIDE_X:-}" ]; then
-    [ $# -ge 2 ] || { echo "usage: $0 QUORVEL BARE_DIALOG [RUNS]" >&2; exit 2; }
-    for tool in valgrind callgrind_annotate xvfb-run /usr/bin/time; do
-        command -v "$tool" >/dev/null || { echo "$tool is missing" >&2; exit 2; }
-    done
-    QUORVEL_BENCH_INSIDE_X=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-
-quorvel=$(realpath "$1")
-bare=$(realpath "$2")
+usage="[RUNS]"
+tools="valgrind callgrind_annotate /usr/bin/time"
+. "$(dirname "$0")/on_xvfb.sh"
 runs=${3:-9}
-unset QT_QPA_PLATFORM
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 # name|pattern of the function whose inclusive instructions give the part ("" for the whole part)
 parts=(

@@ -20,21 +20,11 @@
 # Needs bash, xvfb-run and GNU time (/usr/bin/time, Debian packages xvfb and time).
 set -eu
 
-if [ -z "${QUORVEL_BENCH_INSIDE_X:-}" ]; then
-    [ $# -ge 2 ] || { echo "usage: $0 QUORVEL BARE_DIALOG [PAIRS]" >&2; exit 2; }
-    for tool in xvfb-run /usr/bin/time; do
-        command -v "$tool" >/dev/null || { echo "$tool is missing" >&2; exit 2; }
-    done
-    QUORVEL_BENCH_INSIDE_X=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-
-quorvel=$(realpath "$1")
-bare=$(realpath "$2")
+usage="[PAIRS [ROUNDS]]"
+tools=/usr/bin/time
+. "$(dirname "$0")/on_xvfb.sh"
 pairs=${3:-32}
 rounds=${4:-3}
-unset QT_QPA_PLATFORM  # the real xcb platform of the Xvfb server
-results=$(mktemp -d)
-trap 'rm -rf "$results"' EXIT
 
 # Microseconds since the epoch, without starting a process.
 now_us() { local t=$EPOCHREALTIME; echo "${t/[.,]/}"; }
@@ -48,25 +38,25 @@ children_cpu_us() {
         printf "%d\n", t * 1000000 }'
 }
 
-# One start: "ready_ms exit_ms peak_KiB cpu_ms" appended to $results/<name>. The ready line is the
+# One start: "ready_ms exit_ms peak_KiB cpu_ms" appended to $work/<name>. The ready line is the
 # first line the program writes; its time is taken when the reader gets it.
 measure() {
     local name=$1 start ready end cpu
     shift
-    rm -f "$results/ready" "$results/rss"
-    times >"$results/times_before"
+    rm -f "$work/ready" "$work/rss"
+    times >"$work/times_before"
     start=$(now_us)
-    /usr/bin/time -f "%M" -o "$results/rss" "$@" 2>/dev/null | {
-        if IFS= read -r _; then now_us >"$results/ready"; fi
+    /usr/bin/time -f "%M" -o "$work/rss" "$@" 2>/dev/null | {
+        if IFS= read -r _; then now_us >"$work/ready"; fi
         while IFS= read -r _; do :; done  # the rest, without starting a process
     }
     end=$(now_us)
-    times >"$results/times_after"
-    cpu=$(( $(children_cpu_us "$results/times_after") - $(children_cpu_us "$results/times_before") ))
-    [ -s "$results/ready" ] || { echo "$name printed no ready line" >&2; exit 1; }
-    ready=$(cat "$results/ready")
-    echo "$(( ready - start )) $(( end - start )) $(cat "$results/rss") $cpu" |
-        awk '{ printf "%.3f %.3f %d %.3f\n", $1 / 1000, $2 / 1000, $3, $4 / 1000 }' >>"$results/$name"
+    times >"$work/times_after"
+    cpu=$(( $(children_cpu_us "$work/times_after") - $(children_cpu_us "$work/times_before") ))
+    [ -s "$work/ready" ] || { echo "$name printed no ready line" >&2; exit 1; }
+    ready=$(cat "$work/ready")
+    echo "$(( ready - start )) $(( end - start )) $(cat "$work/rss") $cpu" |
+        awk '{ printf "%.3f %.3f %d %.3f\n", $1 / 1000, $2 / 1000, $3, $4 / 1000 }' >>"$work/$name"
 }
 
 run_bare() { measure "$1" "$bare"; }
@@ -92,11 +82,11 @@ summary() {
 }
 
 # One figure of one round: both programs' medians with their spread, and the ratio, which is
-# appended to $results/ratios.<label>.
+# appended to $work/ratios.<label>.
 report() {  # round label unit column
     local bare_stats quorvel_stats
-    bare_stats=$(summary "$results/$1/bare" "$4")
-    quorvel_stats=$(summary "$results/$1/quorvel" "$4")
+    bare_stats=$(summary "$work/$1/bare" "$4")
+    quorvel_stats=$(summary "$work/$1/quorvel" "$4")
     awk -v label="$2" -v unit="$3" -v b="$bare_stats" -v q="$quorvel_stats" 'BEGIN {
         split(b, bs, " "); split(q, qs, " ")
         scale = unit == "MiB" ? 1024 : 1
@@ -106,7 +96,7 @@ report() {  # round label unit column
         printf "%-6s ratio   %.2f\n", label, qs[1] / bs[1]
     }'
     awk -v b="$bare_stats" -v q="$quorvel_stats" 'BEGIN { split(b, bs, " "); split(q, qs, " "); printf "%.3f\n", qs[1] / bs[1] }' \
-        >>"$results/ratios.$2"
+        >>"$work/ratios.$2"
 }
 
 # A figure over all rounds: every round's ratio, their spread, and whether each is within the bar.
@@ -120,7 +110,7 @@ judge() {  # label bar (0: no bar)
             if (bar == 0) { printf "\n"; exit 0 }
             printf " bar %.2f%s\n", bar, over ? "  OVER THE BAR" : ""
             exit over
-        }' "$results/ratios.$1"
+        }' "$work/ratios.$1"
 }
 
 echo "pairs: $pairs a round in ABBA order, $rounds rounds, after one warm-up each (Xvfb, xcb)"
@@ -128,11 +118,11 @@ load_average before 0.5
 echo
 
 # A warm-up of each, so that both start with the libraries in the page cache.
-mkdir -p "$results/warmup"
+mkdir -p "$work/warmup"
 measure warmup/bare "$bare"
 measure warmup/quorvel "$quorvel" --startup-check
 for (( round = 1; round <= rounds; ++round )); do
-    mkdir -p "$results/$round"
+    mkdir -p "$work/$round"
     for (( i = 0; i < pairs; ++i )); do
         if (( i % 2 == 0 )); then
             run_bare "$round/bare"

@@ -184,7 +184,7 @@ void CurveWindow::AddWords(const std::string& text, QPointF at) {
     auto* words = new QGraphicsSimpleTextItem(ToQString(text), box);
     words->setBrush(m_view->palette().color(QPalette::WindowText));
     box->setRect(words->boundingRect().adjusted(-2, 0, 2, 0));
-    m_words.push_back({box, words, at});
+    m_words.push_back({box, at});
 }
 
 void CurveWindow::PlaceWords() {

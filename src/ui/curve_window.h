@@ -10,7 +10,6 @@
 
 class QChart;
 class QGraphicsRectItem;
-class QGraphicsSimpleTextItem;
 class QChartView;
 class QLineSeries;
 class QPushButton;
@@ -49,8 +48,8 @@ private:
     // Words on the chart at a point of the curve's scale: beside it (on its left where it stands in
     // the chart's right quarter), moved along whenever the plot area changes.
     struct ChartWords {
-        QGraphicsRectItem* box;  // the chart's background behind the words, which lines pass under
-        QGraphicsSimpleTextItem* text;
+        // The chart's background behind the words, which lines pass under; it holds the words.
+        QGraphicsRectItem* box;
         QPointF at;
     };
     void Redraw();

@@ -264,7 +264,7 @@ void QuorvelWindow::PlaceBeside(QWidget& other) const {
     const QRect room = display->availableGeometry();
     const QRect main = frameGeometry();
     // The other window's frame is not known before it is shown: take this one's.
-    const QSize frame = frameGeometry().size() - size();
+    const QSize frame = main.size() - size();
     const int right = room.right() - main.right();
     const int left = main.left() - room.left();
     // Down to what it needs, it takes the room there is beside.

@@ -23,31 +23,26 @@ QString WithKey(const std::string& text, const QKeySequence& keys) {
 
 ShareActions::ShareActions(QWidget& window, std::function<CSimulatorDlg*()> logic)
     : QObject(&window), m_window(window), m_logic(std::move(logic)) {
+    // An entry named `name` with its index in place of %1 that runs the action with `number`.
+    const auto entry = [this, &window](const QString& name, std::size_t index, Action action,
+                                       std::int64_t number) {
+        auto* item = new QAction(&window);
+        item->setObjectName(name.arg(static_cast<qulonglong>(index)));
+        connect(item, &QAction::triggered, this, [this, action, number] {
+            if (CSimulatorDlg* dlg = m_logic()) dlg->Run(action, ActionInput(number));
+        });
+        return item;
+    };
     for (std::size_t f = 0; f < kFormats; ++f) {
-        const auto entry = [this, &window, f](const QString& name, Action action) {
-            auto* item = new QAction(&window);
-            item->setObjectName(name.arg(static_cast<qulonglong>(f)));
-            connect(item, &QAction::triggered, this, [this, action, f] {
-                if (CSimulatorDlg* dlg = m_logic())
-                    dlg->Run(action, ActionInput(static_cast<std::int64_t>(f)));
-            });
-            return item;
-        };
-        m_copyStrike[f] = entry(QStringLiteral("copyStrikeAction%1"), Action::CopyStrike);
-        m_copyPlan[f] = entry(QStringLiteral("copyPlanAction%1"), Action::CopyPlan);
+        const auto format = static_cast<std::int64_t>(f);
+        m_copyStrike[f] = entry(QStringLiteral("copyStrikeAction%1"), f, Action::CopyStrike, format);
+        m_copyPlan[f] = entry(QStringLiteral("copyPlanAction%1"), f, Action::CopyPlan, format);
     }
     // The code actions' number: the kind, plus 3 for its link.
     for (std::size_t k = 0; k < m_copyCode.size(); ++k) {
-        const auto entry = [this, &window, k](const QString& name, std::int64_t number) {
-            auto* item = new QAction(&window);
-            item->setObjectName(name.arg(static_cast<qulonglong>(k)));
-            connect(item, &QAction::triggered, this, [this, number] {
-                if (CSimulatorDlg* dlg = m_logic()) dlg->Run(Action::CopyCode, ActionInput(number));
-            });
-            return item;
-        };
-        m_copyCode[k] = entry(QStringLiteral("copyCodeAction%1"), static_cast<std::int64_t>(k));
-        m_copyLink[k] = entry(QStringLiteral("copyLinkAction%1"), static_cast<std::int64_t>(k) + 3);
+        const auto kind = static_cast<std::int64_t>(k);
+        m_copyCode[k] = entry(QStringLiteral("copyCodeAction%1"), k, Action::CopyCode, kind);
+        m_copyLink[k] = entry(QStringLiteral("copyLinkAction%1"), k, Action::CopyCode, kind + 3);
     }
     m_pasteReport = new QAction(&window);
     m_pasteReport->setObjectName(QStringLiteral("pasteReportAction"));
