@@ -28,10 +28,8 @@
 namespace quorvel {
 namespace {
 
-// The code actions' number: the kind, plus kLinkOffset for its link.
-constexpr std::int64_t kLinkOffset = 3;
 CodeKind CodeKindOf(std::int64_t number) {
-    return static_cast<CodeKind>(std::clamp<std::int64_t>(number % kLinkOffset, 0, 2));
+    return static_cast<CodeKind>(std::clamp<std::int64_t>(number % kCodeLinkOffset, 0, 2));
 }
 
 }  // namespace
@@ -278,9 +276,9 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
          }},
         // The strike's code is the form as it stands: the fields are read first.
         {Action::CopyCode, Frame::ReadFields,
-         [](P& p, In in) { p.codes.OnCopy(CodeKindOf(in.number), in.number >= kLinkOffset); }},
+         [](P& p, In in) { p.codes.OnCopy(CodeKindOf(in.number), in.number >= kCodeLinkOffset); }},
         {Action::ShowCode, Frame::ReadFields,
-         [](P& p, In in) { p.codes.OnShow(CodeKindOf(in.number), in.number >= kLinkOffset); }},
+         [](P& p, In in) { p.codes.OnShow(CodeKindOf(in.number), in.number >= kCodeLinkOffset); }},
         {Action::OpenCode, Frame::ReadFields, [](P& p, In in) { p.OnLoadCode(in.text); }, true},
         {Action::SetPageAddress, Frame::None, [](P& p, In in) { p.codes.SetPageAddress(in.text); }},
     }};

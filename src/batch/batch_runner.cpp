@@ -136,7 +136,8 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
                              : command.verb == ScriptVerb::CopyPlan ? 1
                                                                     : 2;
             if (command.format >= kCodeFormat) {
-                dlg.Run(Action::CopyCode, ActionInput(kind + (command.format == kCodeFormat ? 0 : 3)));
+                dlg.Run(Action::CopyCode,
+                        ActionInput(kind + (command.format == kCodeFormat ? 0 : kCodeLinkOffset)));
             } else {
                 static constexpr Action kCopies[] = {Action::CopyStrike, Action::CopyPlan,
                                                      Action::CopyTargets};
@@ -147,7 +148,7 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
         case ScriptVerb::Code:
         case ScriptVerb::Link: {
             const bool link = command.verb == ScriptVerb::Link;
-            dlg.Run(Action::ShowCode, ActionInput(command.entry + (link ? 3 : 0)));
+            dlg.Run(Action::ShowCode, ActionInput(command.entry + (link ? kCodeLinkOffset : 0)));
             const CodeView& codes = dlg.View().codes;
             const std::string& text = link ? codes.link : codes.code;
             if (!text.empty()) PrintScriptLine(out, (link ? "link\t" : "code\t") + text);
