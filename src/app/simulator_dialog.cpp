@@ -139,11 +139,7 @@ void CSimulatorDlg::Panels::OnListTargets(const std::optional<std::string>& text
 void CSimulatorDlg::Panels::Follow() {
     targets.FollowInputs();
     work.Follow();
-    // The curve's words follow a new language.
-    if (curveLocale != context.locale) {
-        curveLocale = context.locale;
-        curve.FollowStrike();
-    }
+    curve.FollowLanguage();
 }
 
 void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
