@@ -32,6 +32,11 @@ CodeKind CodeKindOf(std::int64_t number) {
     return static_cast<CodeKind>(std::clamp<std::int64_t>(number % kCodeLinkOffset, 0, 2));
 }
 
+// The copy actions' number as a share format; CSV (3) apart.
+ShareFormat ShareFormatOf(std::int64_t number) {
+    return static_cast<ShareFormat>(std::clamp<std::int64_t>(number, 0, 2));
+}
+
 }  // namespace
 
 CSimulatorDlg::CSimulatorDlg(MainForm& form, const std::filesystem::path& home)
@@ -214,12 +219,12 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
         {Action::NewPlan, Frame::None, [](P& p, In) { p.work.OnNewPlan(); }, true},
         {Action::CopyStrike, Frame::None,
          [](P& p, In in) {
-             const auto format = static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2));
+             const ShareFormat format = ShareFormatOf(in.number);
              p.plan.OnCopyStrike(format, p.codes.ShareLinkLine(format, CodeKind::Strike));
          }},
         {Action::CopyPlan, Frame::None,
          [](P& p, In in) {
-             const auto format = static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2));
+             const ShareFormat format = ShareFormatOf(in.number);
              p.plan.OnCopyPlan(format, p.codes.ShareLinkLine(format, CodeKind::Plan));
          }},
         {Action::Targets, Frame::ReadFields, [](P& p, In) { p.targets.OnTargets(); }},
@@ -249,7 +254,7 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
         {Action::FilterTargets, Frame::None, [](P& p, In in) { p.targets.OnFilterInRange(in.number == 1); }},
         {Action::CopyTargets, Frame::None,
          [](P& p, In in) {
-             const auto format = static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2));
+             const ShareFormat format = ShareFormatOf(in.number);
              p.targets.OnCopy(format, in.number == 3, p.codes.ShareLinkLine(format, CodeKind::Targets));
          }},
         {Action::ExportTargets, Frame::None, [](P& p, In in) { p.targets.OnExportCsv(in.text); }},
