@@ -53,9 +53,8 @@ void PrintTargets(std::ostream& out, const std::vector<TargetRowView>& rows) {
         const TargetRowView& row = rows[k];
         std::string line =
             "target\t" + std::to_string(k + 1) + '\t' + row.position + '\t' + row.missilesNeeded;
-        for (int r = 0; r < 3; ++r)
-            line += '\t' +
-                    (row.loss ? std::to_string((*row.loss)[static_cast<std::size_t>(r)]) : std::string("-"));
+        for (std::size_t r = 0; r < ResourceValues().size(); ++r)
+            line += '\t' + (row.loss ? std::to_string((*row.loss)[r]) : std::string("-"));
         PrintScriptLine(out, line);
     }
 }
