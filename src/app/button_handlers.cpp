@@ -38,8 +38,23 @@ constexpr std::array<std::pair<ControlId, Action>, 4> kSelectionActions = {{
     {C::RangeRuleList, Action::RangeRuleChanged},
 }};
 
-template <std::size_t N>
-bool Dispatch(const std::array<std::pair<ControlId, Action>, N>& table, CSimulatorDlg& dlg, ControlId id) {
+// Every key with its action.
+constexpr std::array<std::pair<Key, Action>, 9> kKeyActions = {{
+    {Key::Enter, Action::Simulate},
+    {Key::Escape, Action::ResetAll},
+    {Key::CopyStrike, Action::CopyStrike},  // number 0: as plain text
+    {Key::PasteReport, Action::PasteReport},
+    {Key::Undo, Action::Undo},
+    {Key::Redo, Action::Redo},
+    {Key::About, Action::ShowAbout},
+    {Key::Curve, Action::ShowCurve},
+    {Key::TargetList, Action::ListTargets},
+}};
+static_assert(kKeyActions.size() == static_cast<std::size_t>(Key::TargetList) + 1,
+              "every key has its action");
+
+template <typename Id, std::size_t N>
+bool Dispatch(const std::array<std::pair<Id, Action>, N>& table, CSimulatorDlg& dlg, Id id) {
     const auto it =
         std::find_if(table.begin(), table.end(), [id](const auto& entry) { return entry.first == id; });
     if (it == table.end()) return false;
@@ -60,36 +75,6 @@ bool PressButton(CSimulatorDlg& dlg, ControlId id) {
 
 bool SelectionChanged(CSimulatorDlg& dlg, ControlId id) { return Dispatch(kSelectionActions, dlg, id); }
 
-void PressKey(CSimulatorDlg& dlg, Key key) {
-    switch (key) {
-        case Key::Enter:
-            dlg.Run(Action::Simulate);
-            break;
-        case Key::Escape:
-            dlg.Run(Action::ResetAll);
-            break;
-        case Key::CopyStrike:
-            dlg.Run(Action::CopyStrike, ActionInput(0));
-            break;
-        case Key::PasteReport:
-            dlg.Run(Action::PasteReport);
-            break;
-        case Key::Undo:
-            dlg.Run(Action::Undo);
-            break;
-        case Key::Redo:
-            dlg.Run(Action::Redo);
-            break;
-        case Key::About:
-            dlg.Run(Action::ShowAbout);
-            break;
-        case Key::Curve:
-            dlg.Run(Action::ShowCurve);
-            break;
-        case Key::TargetList:
-            dlg.Run(Action::ListTargets);
-            break;
-    }
-}
+void PressKey(CSimulatorDlg& dlg, Key key) { Dispatch(kKeyActions, dlg, key); }
 
 }  // namespace quorvel

@@ -125,12 +125,15 @@ LanguageDialogAnswer MemoryForm::RunLanguageDialog(const LanguageDialogTexts& te
     return answer;
 }
 
+std::array<std::string, 5> PlanQuestionFields(const PlanLoadQuestion& question) {
+    return {question.title, question.question, question.replace, question.extend, question.cancel};
+}
+
 PlanLoadChoice MemoryForm::AskPlanLoad(const PlanLoadQuestion& question) {
     m_lastPlanQuestion = question;
-    std::string line = question.title;
-    for (const std::string* field :
-         {&question.question, &question.replace, &question.extend, &question.cancel})
-        line += '\t' + *field;
+    const std::array<std::string, 5> fields = PlanQuestionFields(question);
+    std::string line = fields[0];
+    for (std::size_t f = 1; f < fields.size(); ++f) line += '\t' + fields[f];
     Notify({"plan-dialog", line});
     if (m_planAnswers.empty()) return PlanLoadChoice::Cancel;
     const PlanLoadChoice answer = m_planAnswers.front();

@@ -15,6 +15,8 @@ namespace quorvel {
 // What a language dialog shows, field by field as a batch line lists it: title, accept and cancel
 // captions, the two column headings, the number of rows.
 std::array<std::string, 6> LanguageDialogFields(const LanguageDialogTexts& texts);
+// What a plan question shows, field by field: title, question and the three captions.
+std::array<std::string, 5> PlanQuestionFields(const PlanLoadQuestion& question);
 
 // A MainForm over plain data: control texts, lists and queued dialog answers. The core tests and
 // the batch mode drive the program through it. Everything the program shows on its own (messages,

@@ -28,10 +28,13 @@
 namespace quorvel {
 namespace {
 
-// The code actions' number: the kind, plus kLinkOffset for its link.
-constexpr std::int64_t kLinkOffset = 3;
 CodeKind CodeKindOf(std::int64_t number) {
-    return static_cast<CodeKind>(std::clamp<std::int64_t>(number % kLinkOffset, 0, 2));
+    return static_cast<CodeKind>(std::clamp<std::int64_t>(number % kCodeLinkOffset, 0, 2));
+}
+
+// The copy actions' number as a share format; CSV (3) apart.
+ShareFormat ShareFormatOf(std::int64_t number) {
+    return static_cast<ShareFormat>(std::clamp<std::int64_t>(number, 0, 2));
 }
 
 }  // namespace
@@ -141,11 +144,7 @@ void CSimulatorDlg::Panels::OnListTargets(const std::optional<std::string>& text
 void CSimulatorDlg::Panels::Follow() {
     targets.FollowInputs();
     work.Follow();
-    // The curve's words follow a new language.
-    if (curveLocale != context.locale) {
-        curveLocale = context.locale;
-        curve.FollowStrike();
-    }
+    curve.FollowLanguage();
 }
 
 void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
@@ -220,12 +219,12 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
         {Action::NewPlan, Frame::None, [](P& p, In) { p.work.OnNewPlan(); }, true},
         {Action::CopyStrike, Frame::None,
          [](P& p, In in) {
-             const auto format = static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2));
+             const ShareFormat format = ShareFormatOf(in.number);
              p.plan.OnCopyStrike(format, p.codes.ShareLinkLine(format, CodeKind::Strike));
          }},
         {Action::CopyPlan, Frame::None,
          [](P& p, In in) {
-             const auto format = static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2));
+             const ShareFormat format = ShareFormatOf(in.number);
              p.plan.OnCopyPlan(format, p.codes.ShareLinkLine(format, CodeKind::Plan));
          }},
         {Action::Targets, Frame::ReadFields, [](P& p, In) { p.targets.OnTargets(); }},
@@ -255,7 +254,7 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
         {Action::FilterTargets, Frame::None, [](P& p, In in) { p.targets.OnFilterInRange(in.number == 1); }},
         {Action::CopyTargets, Frame::None,
          [](P& p, In in) {
-             const auto format = static_cast<ShareFormat>(std::clamp<std::int64_t>(in.number, 0, 2));
+             const ShareFormat format = ShareFormatOf(in.number);
              p.targets.OnCopy(format, in.number == 3, p.codes.ShareLinkLine(format, CodeKind::Targets));
          }},
         {Action::ExportTargets, Frame::None, [](P& p, In in) { p.targets.OnExportCsv(in.text); }},
@@ -278,9 +277,9 @@ void CSimulatorDlg::Panels::Run(Action action, const ActionInput& input) {
          }},
         // The strike's code is the form as it stands: the fields are read first.
         {Action::CopyCode, Frame::ReadFields,
-         [](P& p, In in) { p.codes.OnCopy(CodeKindOf(in.number), in.number >= kLinkOffset); }},
+         [](P& p, In in) { p.codes.OnCopy(CodeKindOf(in.number), in.number >= kCodeLinkOffset); }},
         {Action::ShowCode, Frame::ReadFields,
-         [](P& p, In in) { p.codes.OnShow(CodeKindOf(in.number), in.number >= kLinkOffset); }},
+         [](P& p, In in) { p.codes.OnShow(CodeKindOf(in.number), in.number >= kCodeLinkOffset); }},
         {Action::OpenCode, Frame::ReadFields, [](P& p, In in) { p.OnLoadCode(in.text); }, true},
         {Action::SetPageAddress, Frame::None, [](P& p, In in) { p.codes.SetPageAddress(in.text); }},
     }};

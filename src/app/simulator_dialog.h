@@ -80,11 +80,14 @@ enum class Action {
     StorageRefused,    // the page's storage refused the player's files in text; number: 0 the
                        // quota is used up, 1 another tab holds them
     CopyCode,          // a share code onto the clipboard; number: 0 the strike, 1 the plan, 2 the
-                       // target list, each plus 3 for its link
+                       // target list, each plus kCodeLinkOffset for its link
     ShowCode,          // the same into the code view (the batch's `code` and `link`)
     OpenCode,          // text: a code, or a link with one, loaded as the page opened with it
     SetPageAddress,    // text: the address of the page that links open
 };
+
+// CopyCode's and ShowCode's number: the kind of code, plus this for its link.
+inline constexpr std::int64_t kCodeLinkOffset = 3;
 
 struct ActionInput {
     ActionInput() = default;

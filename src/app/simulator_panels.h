@@ -62,7 +62,6 @@ struct CSimulatorDlg::Panels {
     TargetPanel targets{context, report, travel};
     WorkPanel work{context, strike, plan, language, curve};
     CodePanel codes{context, strike, curve, plan, targets};
-    std::string curveLocale;  // the language the curve's words are in
 };
 
 }  // namespace quorvel

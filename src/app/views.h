@@ -130,6 +130,8 @@ struct WorkView {
     std::size_t redoSteps = 0;
     std::int64_t planSize = 0;  // the strikes the attack plan holds
     std::uint64_t moves = 0;    // the steps taken, undone and redone so far
+
+    bool operator==(const WorkView&) const = default;
 };
 
 // Share codes: whether links are offered (the page's address is known) and the code and link the

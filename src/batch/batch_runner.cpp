@@ -53,9 +53,8 @@ void PrintTargets(std::ostream& out, const std::vector<TargetRowView>& rows) {
         const TargetRowView& row = rows[k];
         std::string line =
             "target\t" + std::to_string(k + 1) + '\t' + row.position + '\t' + row.missilesNeeded;
-        for (int r = 0; r < 3; ++r)
-            line += '\t' +
-                    (row.loss ? std::to_string((*row.loss)[static_cast<std::size_t>(r)]) : std::string("-"));
+        for (std::size_t r = 0; r < ResourceValues().size(); ++r)
+            line += '\t' + (row.loss ? std::to_string((*row.loss)[r]) : std::string("-"));
         PrintScriptLine(out, line);
     }
 }
@@ -136,7 +135,8 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
                              : command.verb == ScriptVerb::CopyPlan ? 1
                                                                     : 2;
             if (command.format >= kCodeFormat) {
-                dlg.Run(Action::CopyCode, ActionInput(kind + (command.format == kCodeFormat ? 0 : 3)));
+                dlg.Run(Action::CopyCode,
+                        ActionInput(kind + (command.format == kCodeFormat ? 0 : kCodeLinkOffset)));
             } else {
                 static constexpr Action kCopies[] = {Action::CopyStrike, Action::CopyPlan,
                                                      Action::CopyTargets};
@@ -147,7 +147,7 @@ void Execute(const ScriptCommand& command, CSimulatorDlg& dlg, ScriptForm& form,
         case ScriptVerb::Code:
         case ScriptVerb::Link: {
             const bool link = command.verb == ScriptVerb::Link;
-            dlg.Run(Action::ShowCode, ActionInput(command.entry + (link ? 3 : 0)));
+            dlg.Run(Action::ShowCode, ActionInput(command.entry + (link ? kCodeLinkOffset : 0)));
             const CodeView& codes = dlg.View().codes;
             const std::string& text = link ? codes.link : codes.code;
             if (!text.empty()) PrintScriptLine(out, (link ? "link\t" : "code\t") + text);

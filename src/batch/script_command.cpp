@@ -22,6 +22,14 @@ ScriptCommand CommandOf(ScriptVerb verb) {
 
 ParsedScriptLine Fail(std::string reason) { return {std::nullopt, std::move(reason)}; }
 
+// The text of a command that takes the rest of its line, blanks included: the line is the name
+// alone (an empty text) or the name, one blank and the text. Nothing when the line starts otherwise.
+std::optional<std::string_view> TextAfterName(std::string_view line, std::string_view name) {
+    if (!line.starts_with(name) || (line.size() > name.size() && line[name.size()] != ' '))
+        return std::nullopt;
+    return line.size() > name.size() ? line.substr(name.size() + 1) : std::string_view();
+}
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::vector<std::string_view> SplitWords(std::string_view text) {
@@ -235,13 +243,12 @@ ParsedScriptLine ParseScriptLine(std::string_view line) {
     if (words.empty() || line.front() == '#') return {};
 
     const std::string_view name = words.front();
+    // The commands whose text is the rest of the line.
+    const std::optional<std::string_view> text = TextAfterName(line, name);
     if (name == "clipboard") {
-        // Like set: everything after one blank is the text, blanks included.
-        if (!line.starts_with(name) || (line.size() > name.size() && line[name.size()] != ' ')) {
-            return Fail("clipboard must start the line and be followed by one blank");
-        }
+        if (!text) return Fail("clipboard must start the line and be followed by one blank");
         ScriptCommand command = CommandOf(ScriptVerb::Clipboard);
-        if (line.size() > name.size()) command.text = UnescapeScriptText(line.substr(name.size() + 1));
+        command.text = UnescapeScriptText(*text);
         return {std::move(command), {}};
     }
     if (name == "copy") return ParseCopy(words);
@@ -254,33 +261,25 @@ ParsedScriptLine ParseScriptLine(std::string_view line) {
         return {std::move(command), {}};
     }
     if (name == "open" || name == "page-address") {
-        // Like clipboard: everything after one blank is the text.
-        if (!line.starts_with(name) || line.size() <= name.size() + 1 || line[name.size()] != ' ') {
+        if (!text || text->empty()) {
             return Fail(std::string(name) + " must start the line and be followed by one blank and a text");
         }
         ScriptCommand command = CommandOf(name == "open" ? ScriptVerb::Open : ScriptVerb::PageAddress);
-        command.text = UnescapeScriptText(line.substr(name.size() + 1));
+        command.text = UnescapeScriptText(*text);
         return {std::move(command), {}};
     }
     if (name == "target-list") {
-        // Like clipboard: everything after one blank is the text.
-        ScriptCommand command = CommandOf(ScriptVerb::TargetList);
-        if (line.size() > name.size() && line.starts_with(name) && line[name.size()] == ' ') {
-            command.hasText = true;
-            command.text = UnescapeScriptText(line.substr(name.size() + 1));
-        } else if (words.size() != 1 || line.size() != name.size()) {
+        if (!text)
             return Fail("target-list must start the line, optionally followed by one blank and a text");
-        }
+        ScriptCommand command = CommandOf(ScriptVerb::TargetList);
+        command.hasText = line.size() > name.size();
+        command.text = UnescapeScriptText(*text);
         return {std::move(command), {}};
     }
     if (name == "set" || name == "answer") {
         // Their texts keep every blank, so the words are separated by exactly one blank.
-        if (!line.starts_with(name) || (line.size() > name.size() && line[name.size()] != ' ')) {
-            return Fail(std::string(name) + " must start the line and be followed by one blank");
-        }
-        const std::string_view rest =
-            line.size() > name.size() ? line.substr(name.size() + 1) : std::string_view();
-        return name == "set" ? ParseSet(rest) : ParseAnswer(rest);
+        if (!text) return Fail(std::string(name) + " must start the line and be followed by one blank");
+        return name == "set" ? ParseSet(*text) : ParseAnswer(*text);
     }
 
     const std::size_t arguments = words.size() - 1;

@@ -14,10 +14,8 @@ void ScriptForm::Notify(const Event& event) {
             line += '\t' + EscapeScriptText(field);
         }
     } else if (event.kind == "plan-dialog") {
-        const PlanLoadQuestion& question = LastPlanQuestion();
-        for (const std::string* field :
-             {&question.title, &question.question, &question.replace, &question.extend, &question.cancel}) {
-            line += '\t' + EscapeScriptText(*field);
+        for (const std::string& field : PlanQuestionFields(LastPlanQuestion())) {
+            line += '\t' + EscapeScriptText(field);
         }
     } else if (event.kind == "message" || event.kind == "error" || event.kind == "focus" ||
                event.kind == "clipboard") {

@@ -25,6 +25,16 @@ std::int32_t Choice(std::int32_t selection) {
     return selection >= 0 && selection < kPrimaryTargetChoiceCount ? selection : 0;
 }
 
+// A strike's own inputs into a strike code, its other fields kept.
+void PutStrikeInput(StrikeCode& code, const StrikeInput& in) {
+    code.counts = in.counts;
+    code.interceptors = in.interceptors;
+    code.armourLevel = in.armourLevel;
+    code.missiles = static_cast<std::int32_t>(std::min<std::int64_t>(in.missiles, kCurveMissileLimit));
+    code.weaponsLevel = in.weaponsLevel;
+    code.primaryTarget = Choice(in.primaryTarget);
+}
+
 void SetField(MainForm& form, ControlId id, std::int32_t value) {
     form.SetText(id, value == 0 ? std::string() : std::to_string(value));
 }
@@ -50,12 +60,7 @@ void CodePanel::SetPageAddress(std::string_view address) {
 StrikeCode CodePanel::FormStrike() const {
     const InputValues& in = m_context.inputs;
     StrikeCode strike;
-    strike.counts = in.defenceCount;
-    strike.interceptors = in.abmCount;
-    strike.armourLevel = in.armourLevel;
-    strike.missiles = in.missileCount;
-    strike.weaponsLevel = in.weaponsLevel;
-    strike.primaryTarget = Choice(in.primaryTarget);
+    PutStrikeInput(strike, StrikeInputOf(in));
     strike.neededTarget = Choice(in.neededTarget);
     strike.siloLevel = m_curve.SiloLevel();
     strike.start = {in.startGalaxy, in.startSystem, in.startPlanet};
@@ -169,14 +174,7 @@ std::string CodePanel::ShareLinkLine(ShareFormat format, CodeKind kind) const {
         // The strike the share tells, with the rest of the form as last read.
         const LastStrike& last = m_strike.Last();
         if (!last.shown) return {};
-        StrikeCode& strike = std::get<StrikeCode>(data);
-        strike.counts = last.in.counts;
-        strike.interceptors = last.in.interceptors;
-        strike.armourLevel = last.in.armourLevel;
-        strike.missiles =
-            static_cast<std::int32_t>(std::min<std::int64_t>(last.in.missiles, kCurveMissileLimit));
-        strike.weaponsLevel = last.in.weaponsLevel;
-        strike.primaryTarget = Choice(last.in.primaryTarget);
+        PutStrikeInput(std::get<StrikeCode>(data), last.in);
     }
     // A share that cannot carry its data as a code (an empty plan, one past the limits) goes
     // without the link.

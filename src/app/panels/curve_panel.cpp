@@ -154,8 +154,13 @@ void CurvePanel::Redraw() {
     WriteLaunchLines();
 }
 
+void CurvePanel::FollowLanguage() {
+    if (m_wordsLocale != m_context.locale) FollowStrike();
+}
+
 void CurvePanel::Show(const LossCurve& curve) {
     const LanguageTexts& texts = m_context.texts;
+    m_wordsLocale = m_context.locale;
     CurveView view;
     view.number = m_view.number + 1;
     view.end = curve.end;

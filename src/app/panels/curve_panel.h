@@ -43,6 +43,8 @@ public:
     void FollowStrike();
     // A new language: the verdict and the launch lines in its words.
     void Redraw();
+    // After every action: the curve's words follow a new language.
+    void FollowLanguage();
     void ResetCells();
     // The curve's table onto the clipboard as tab-separated grouped numbers, or as CSV.
     void OnCopyTable(bool csv) const;
@@ -73,6 +75,7 @@ private:
     PanelContext& m_context;
     const StrikePanel& m_strike;
     CurveView m_view;
+    std::string m_wordsLocale;  // the language the view's words are in
     std::optional<LaunchRequest> m_request;
     LaunchPlan m_launches;
     LaunchesView m_launchesView;

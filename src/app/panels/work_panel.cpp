@@ -90,8 +90,6 @@ void WorkPanel::Put(const WorkState& work) {
     m_curve.FollowStrike();
 }
 
-namespace {}  // namespace
-
 void WorkPanel::StartStep(bool takesTyping) {
     if (m_depth++ > 0) return;
     m_before = Take();
@@ -167,18 +165,20 @@ void WorkPanel::Follow() {
     // The report field as the window first shows it: typing from here on is the first step's.
     if (!m_settledReport) m_settledReport = SharedText(m_context.form.GetText(ControlId::ReportText));
     WorkView view{m_view.number, m_undo.size(), m_redo.size(), m_plan.Count(), m_moves};
-    if (view.undoSteps == m_view.undoSteps && view.redoSteps == m_view.redoSteps &&
-        view.planSize == m_view.planSize && view.moves == m_view.moves && m_view.number > 0)
-        return;
+    if (m_view.number > 0 && view == m_view) return;
     ++view.number;
     m_view = view;
+}
+
+std::string WorkPanel::CurrentSessionText() const {
+    return SessionText({TakeFormContents(m_context.form), KeptStrike()});
 }
 
 void WorkPanel::SaveSession() const {
     if (!m_keepSession) return;
     // The session is a convenience: a data folder that cannot take it costs nothing but the next
     // start's empty form, so no box interrupts the player's step for it.
-    std::string text = SessionText({TakeFormContents(m_context.form), KeptStrike()});
+    std::string text = CurrentSessionText();
     if (text == m_sessionOnDisk) return;
     std::error_code ignored;
     const std::filesystem::path file = m_context.HomePath(kSessionFile);
@@ -202,7 +202,7 @@ void WorkPanel::RestoreSession() {
     m_curve.FollowStrike();
     m_settledReport = SettledReport(session->form);
     // The file holds this work already: an exit without a change need not write it again.
-    m_sessionOnDisk = SessionText({TakeFormContents(m_context.form), KeptStrike()});
+    m_sessionOnDisk = CurrentSessionText();
 }
 
 }  // namespace quorvel

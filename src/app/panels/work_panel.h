@@ -77,6 +77,8 @@ private:
     // The last strike and the inputs as last read, the report text apart, and back.
     SessionStrike KeptStrike() const;
     void PutStrike(const SessionStrike& kept, std::string readReport);
+    // The session file's text for the work on the form as it stands.
+    std::string CurrentSessionText() const;
     WorkState Take() const;
     void Put(const WorkState& work);
     // Undo (from = m_undo, to = m_redo) or redo.
