@@ -42,7 +42,8 @@ ShareActions::ShareActions(QWidget& window, std::function<CSimulatorDlg*()> logi
     for (std::size_t k = 0; k < m_copyCode.size(); ++k) {
         const auto kind = static_cast<std::int64_t>(k);
         m_copyCode[k] = entry(QStringLiteral("copyCodeAction%1"), k, Action::CopyCode, kind);
-        m_copyLink[k] = entry(QStringLiteral("copyLinkAction%1"), k, Action::CopyCode, kind + 3);
+        m_copyLink[k] =
+            entry(QStringLiteral("copyLinkAction%1"), k, Action::CopyCode, kind + kCodeLinkOffset);
     }
     m_pasteReport = new QAction(&window);
     m_pasteReport->setObjectName(QStringLiteral("pasteReportAction"));
